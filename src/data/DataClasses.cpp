@@ -1,0 +1,13 @@
+#include "DataClasses.h"
+
+#include "clManejo.h"
+#include "platform/ClassRegistry.h"
+
+namespace ledgora {
+
+void registerDataClasses() {
+    ClassRegistry::registerClass(QStringLiteral("Datorix.clManejo"),
+                                 [] { return std::make_unique<clManejo>(); });
+}
+
+} // namespace ledgora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "RecordsetData.h"
+#include "platform/Variant.h"
+
+#include <QString>
+#include <memory>
+
+namespace ledgora {
+
+enum class CursorLocation { Server, Client };
+
+// A record set as the callers use it: a position over the rows of a query's result, fields by
+// name or alias, end-of-records, move next, record count and the remainder as text. Copies
+// share the rows. Releasing it (Close, or letting it go) frees them.
+class Recordset {
+public:
+    Recordset() = default;
+    explicit Recordset(std::shared_ptr<const RecordsetData> data) : data_(std::move(data)) {}
+
+    bool isOpen() const { return data_ != nullptr; }
+    void Close() { data_.reset(); position_ = 0; }
+
+    // The current record's field; raises an error for an unknown name or past the last record.
+    Variant Fields(const QString& name) const;
+    Variant Fields(int index) const;
+    bool Eof() const { return !data_ || position_ >= data_->rowCount(); }
+    void MoveNext();
+    long RecordCount() const { return data_ ? data_->rowCount() : 0; }
+    void setCursorLocation(CursorLocation location) { location_ = location; }
+    CursorLocation cursorLocation() const { return location_; }
+    // The rest of the records as text; afterwards the record set stands at its end.
+    QString GetString(const QString& columnSeparator, const QString& rowSeparator,
+                      const QString& nullText);
+
+    int FieldCount() const { return data_ ? data_->columnCount() : 0; }
+    const RecordsetData* data() const { return data_.get(); }
+
+private:
+    void requireOpen() const;
+
+    std::shared_ptr<const RecordsetData> data_;
+    long position_ = 0;
+    CursorLocation location_ = CursorLocation::Server;
+};
+
+} // namespace ledgora

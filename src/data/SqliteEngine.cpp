@@ -1,0 +1,343 @@
+#include "SqliteEngine.h"
+
+#include "Schema.h"
+#include "SqliteTranslator.h"
+#include "platform/Conversions.h"
+#include "platform/RuntimeError.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <cmath>
+#include <sqlite3.h>
+
+namespace ledgora {
+
+namespace {
+
+// Resets a statement after each use so that it releases its locks and bindings.
+class StatementReset {
+public:
+    explicit StatementReset(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    ~StatementReset() {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
+    StatementReset(const StatementReset&) = delete;
+    StatementReset& operator=(const StatementReset&) = delete;
+
+private:
+    sqlite3_stmt* stmt_;
+};
+
+QString schemaDefinition() {
+    QString ddl = QStringLiteral("BEGIN;");
+    for (const TableDef& table : Schema::tables()) {
+        QStringList parts;
+        for (const ColumnDef& column : table.columns) {
+            switch (column.kind) {
+            case ColumnKind::Text: parts << column.name + QStringLiteral(" TEXT"); break;
+            case ColumnKind::Date: parts << column.name + QStringLiteral(" TEXT"); break;
+            case ColumnKind::Integer: parts << column.name + QStringLiteral(" INTEGER"); break;
+            case ColumnKind::Amount:
+                parts << column.name + QStringLiteral(" INTEGER NOT NULL DEFAULT 0");
+                break;
+            }
+        }
+        parts << QStringLiteral("PRIMARY KEY (") + QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
+        ddl += QStringLiteral("CREATE TABLE IF NOT EXISTS ") + table.name + u'(' +
+               parts.join(u',') + QStringLiteral(");");
+    }
+    // Listings and totals read one account's movements by date.
+    ddl += QStringLiteral("CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON "
+                          "BANMOV(CNTSTNRO,MOVDTALT,MOVINNRO);COMMIT;");
+    return ddl;
+}
+
+std::int64_t amountUnits(sqlite3_stmt* stmt, int column) {
+    if (sqlite3_column_type(stmt, column) == SQLITE_FLOAT)
+        return std::llround(sqlite3_column_double(stmt, column));
+    return sqlite3_column_int64(stmt, column);
+}
+
+QString isoDate(QDate date) {
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QDate dateOfIso(const char* text, int size) {
+    if (size < 10)
+        return {};
+    auto number = [text](int from, int count) {
+        int value = 0;
+        for (int k = from; k < from + count; ++k)
+            value = value * 10 + (text[k] - '0');
+        return value;
+    };
+    return QDate(number(0, 4), number(5, 2), number(8, 2));
+}
+
+void resultText(sqlite3_context* context, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+// The module's functions, for the places where the engine itself must evaluate them.
+void valFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    switch (sqlite3_value_type(argv[0])) {
+    case SQLITE_NULL: sqlite3_result_null(context); return;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT: sqlite3_result_double(context, sqlite3_value_double(argv[0])); return;
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+        sqlite3_result_double(context, rt::leadingNumber(QString::fromUtf8(text)));
+    }
+    }
+}
+
+void formatAmountFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    resultText(context, rt::formatAmount(Money::fromUnits(sqlite3_value_int64(argv[0]))));
+}
+
+void formatDateFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    resultText(context, rt::formatDateSlashed(dateOfIso(text, sqlite3_value_bytes(argv[0]))));
+}
+
+void cdblFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    sqlite3_result_double(context, double(sqlite3_value_int64(argv[0])) / Money::kScale);
+}
+
+} // namespace
+
+void SqliteEngine::DatabaseCloser::operator()(sqlite3* db) const {
+    sqlite3_close_v2(db);
+}
+
+void SqliteEngine::StatementFinalizer::operator()(sqlite3_stmt* stmt) const {
+    sqlite3_finalize(stmt);
+}
+
+SqliteEngine::SqliteEngine() = default;
+
+SqliteEngine::~SqliteEngine() {
+    cache_.clear(); // statements go before their connection
+}
+
+bool SqliteEngine::open(const QString& dataSource) {
+    cache_.clear();
+    db_.reset();
+    const QFileInfo info(dataSource);
+    if (dataSource.isEmpty() || (info.exists() && !info.isFile()))
+        return false;
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(dataSource.toUtf8().constData(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
+    if (rc != SQLITE_OK)
+        return false;
+    sqlite3_extended_result_codes(raw, 1);
+    sqlite3_busy_timeout(raw, 5000);
+    // Reading the catalogue first: a file that is not a database stops here, unwritten.
+    if (sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
+        SQLITE_OK)
+        return false;
+    sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    if (sqlite3_exec(raw, schemaDefinition().toUtf8().constData(), nullptr, nullptr, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_exec(raw, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function_v2(raw, "ldg_val", 1, flags, nullptr, valFunction, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(raw, "ldg_format_amount", 1, SQLITE_UTF8, nullptr,
+                               formatAmountFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(raw, "ldg_format_date", 1, flags, nullptr, formatDateFunction,
+                               nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(raw, "ldg_cdbl", 1, flags, nullptr, cdblFunction, nullptr,
+                               nullptr, nullptr);
+    db_ = std::move(db);
+    return true;
+}
+
+[[noreturn]] void SqliteEngine::fail(int code) const {
+    constexpr long number = -2147467259;
+    switch (code & 0xff) {
+    case SQLITE_CONSTRAINT:
+        throw RuntimeError(number,
+                           QStringLiteral("No se realizaron los cambios solicitados en la tabla "
+                                          "porque crearían valores duplicados en el índice o "
+                                          "la clave principal."));
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        throw RuntimeError(number, QStringLiteral("La base de datos está bloqueada por otro "
+                                                  "usuario; pruebe de nuevo."));
+    case SQLITE_READONLY:
+        throw RuntimeError(number, QStringLiteral("La base de datos es de sólo lectura."));
+    default:
+        throw RuntimeError(number, QStringLiteral("Error de la base de datos: ") +
+                                       QString::fromUtf8(sqlite3_errmsg(db_.get())));
+    }
+}
+
+void SqliteEngine::run(const char* sql) {
+    if (!db_)
+        throw RuntimeError::objectNotSet();
+    const int rc = sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+sqlite3_stmt* SqliteEngine::prepared(const StatementForm& form) {
+    if (!db_)
+        throw RuntimeError::objectNotSet();
+    if (auto it = cache_.find(&form); it != cache_.end())
+        return it->second.get();
+    const QByteArray sql = SqliteTranslator::translate(form).toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v3(db_.get(), sql.constData(), int(sql.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    cache_.emplace(&form, StatementHandle(stmt));
+    return stmt;
+}
+
+void SqliteEngine::bindValues(sqlite3_stmt* stmt, const BoundStatement& statement) {
+    int index = 0;
+    for (const BoundValue& value : statement.values) {
+        ++index;
+        QByteArray text;
+        switch (value.kind) {
+        case ValueKind::Integer: sqlite3_bind_int64(stmt, index, value.integer); continue;
+        case ValueKind::Amount: sqlite3_bind_int64(stmt, index, value.amount.units()); continue;
+        case ValueKind::Text: text = value.text.toUtf8(); break;
+        case ValueKind::Date: text = isoDate(value.date).toUtf8(); break;
+        case ValueKind::Contains: {
+            // The text is looked for as typed: the pattern's own characters lose their meaning.
+            QString literal = value.text;
+            literal.replace(u'\\', QStringLiteral("\\\\"))
+                .replace(u'%', QStringLiteral("\\%"))
+                .replace(u'_', QStringLiteral("\\_"));
+            text = (u'%' + literal + u'%').toUtf8();
+            break;
+        }
+        }
+        sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+long SqliteEngine::execute(const BoundStatement& statement) {
+    sqlite3_stmt* stmt = prepared(*statement.form);
+    StatementReset reset(stmt);
+    bindValues(stmt, statement);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    return sqlite3_changes(db_.get());
+}
+
+std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& statement) {
+    sqlite3_stmt* stmt = prepared(*statement.form);
+    StatementReset reset(stmt);
+    bindValues(stmt, statement);
+
+    std::vector<QString> names;
+    std::vector<ResultKind> kinds;
+    for (const ResultColumn& column : statement.form->resultColumns()) {
+        const TableDef* table = column.star ? Schema::table(statement.form->fromTable()) : nullptr;
+        if (!table) {
+            names.push_back(column.name);
+            kinds.push_back(column.kind);
+            continue;
+        }
+        for (const ColumnDef& c : table->columns) {
+            names.push_back(c.name);
+            switch (c.kind) {
+            case ColumnKind::Text: kinds.push_back(ResultKind::Text); break;
+            case ColumnKind::Integer: kinds.push_back(ResultKind::Integer); break;
+            case ColumnKind::Amount: kinds.push_back(ResultKind::Amount); break;
+            case ColumnKind::Date: kinds.push_back(ResultKind::Date); break;
+            }
+        }
+    }
+    auto data = std::make_shared<RecordsetData>(std::move(names));
+    const std::string separator = QString(rt::decimalSeparator()).toStdString();
+    const int columns = int(kinds.size());
+
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            const int type = sqlite3_column_type(stmt, c);
+            if (type == SQLITE_NULL) {
+                data->appendNull();
+                continue;
+            }
+            switch (kinds[std::size_t(c)]) {
+            case ResultKind::Integer: data->appendInteger(sqlite3_column_int64(stmt, c)); break;
+            case ResultKind::Amount: data->appendAmount(amountUnits(stmt, c)); break;
+            case ResultKind::Double: data->appendDouble(sqlite3_column_double(stmt, c)); break;
+            case ResultKind::AmountAsDouble:
+                data->appendDouble(double(amountUnits(stmt, c)) / Money::kScale);
+                break;
+            case ResultKind::FormattedAmount:
+                data->appendFormattedAmount(amountUnits(stmt, c), separator);
+                break;
+            case ResultKind::Date:
+            case ResultKind::FormattedDate: {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                const int size = sqlite3_column_bytes(stmt, c);
+                if (kinds[std::size_t(c)] == ResultKind::FormattedDate)
+                    data->appendFormattedDate(text, std::size_t(size));
+                else
+                    data->appendDate(dateOfIso(text, size).toJulianDay());
+                break;
+            }
+            case ResultKind::TrimmedText:
+            case ResultKind::Text:
+            case ResultKind::Dynamic: {
+                if (kinds[std::size_t(c)] == ResultKind::Dynamic && type == SQLITE_INTEGER) {
+                    data->appendInteger(sqlite3_column_int64(stmt, c));
+                    break;
+                }
+                if (kinds[std::size_t(c)] == ResultKind::Dynamic && type == SQLITE_FLOAT) {
+                    data->appendDouble(sqlite3_column_double(stmt, c));
+                    break;
+                }
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                std::size_t begin = 0;
+                std::size_t end = std::size_t(sqlite3_column_bytes(stmt, c));
+                if (kinds[std::size_t(c)] == ResultKind::TrimmedText) {
+                    while (begin < end && text[begin] == ' ')
+                        ++begin;
+                    while (end > begin && text[end - 1] == ' ')
+                        --end;
+                }
+                data->appendText(text + begin, end - begin);
+                break;
+            }
+            }
+        }
+    }
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    return data;
+}
+
+void SqliteEngine::beginBatch() {
+    run("BEGIN IMMEDIATE");
+}
+
+void SqliteEngine::endBatch(bool commit) {
+    run(commit ? "COMMIT" : "ROLLBACK");
+}
+
+} // namespace ledgora

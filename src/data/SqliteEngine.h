@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Engine.h"
+
+#include <memory>
+#include <unordered_map>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ledgora {
+
+// The module's database in a SQLite file. Amounts are stored as whole ten-thousandths and
+// dates as yyyy-mm-dd text; each command is committed to the write-ahead log with a full
+// sync before it returns.
+class SqliteEngine final : public Engine {
+public:
+    SqliteEngine();
+    ~SqliteEngine() override;
+
+    bool open(const QString& dataSource) override;
+    long execute(const BoundStatement& statement) override;
+    std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
+    void beginBatch() override;
+    void endBatch(bool commit) override;
+
+private:
+    struct DatabaseCloser {
+        void operator()(sqlite3* db) const;
+    };
+    struct StatementFinalizer {
+        void operator()(sqlite3_stmt* stmt) const;
+    };
+    using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+    sqlite3_stmt* prepared(const StatementForm& form);
+    void bindValues(sqlite3_stmt* stmt, const BoundStatement& statement);
+    void run(const char* sql);
+    [[noreturn]] void fail(int code) const;
+
+    std::unique_ptr<sqlite3, DatabaseCloser> db_;
+    std::unordered_map<const StatementForm*, StatementHandle> cache_;
+};
+
+} // namespace ledgora

@@ -1,0 +1,87 @@
+#include "StatementCatalog.h"
+
+#include "platform/Conversions.h"
+
+#include <memory>
+#include <vector>
+
+namespace ledgora {
+
+namespace {
+
+std::vector<std::unique_ptr<StatementForm>>& forms() {
+    static std::vector<std::unique_ptr<StatementForm>> all;
+    return all;
+}
+
+BoundValue readValue(ValueKind kind, const QString& text) {
+    BoundValue value;
+    value.kind = kind;
+    switch (kind) {
+    case ValueKind::Text:
+    case ValueKind::Contains: value.text = text; break;
+    case ValueKind::Integer: {
+        bool ok = false;
+        value.integer = text.toLongLong(&ok);
+        if (!ok)
+            throw StatementCatalog::typeMismatch();
+        break;
+    }
+    case ValueKind::Amount: {
+        const auto amount = rt::readAmount(text);
+        if (!amount)
+            throw StatementCatalog::typeMismatch();
+        value.amount = *amount;
+        break;
+    }
+    case ValueKind::Date: {
+        const auto date = rt::readDate(text);
+        if (!date)
+            throw StatementCatalog::typeMismatch();
+        value.date = *date;
+        break;
+    }
+    }
+    return value;
+}
+
+} // namespace
+
+void StatementCatalog::add(const QString& name, const QString& templateText) {
+    if (contains(name))
+        return;
+    forms().push_back(std::make_unique<StatementForm>(name, templateText));
+}
+
+bool StatementCatalog::contains(const QString& name) {
+    for (const auto& form : forms())
+        if (form->name() == name)
+            return true;
+    return false;
+}
+
+BoundStatement StatementCatalog::bind(const QString& statement) {
+    for (const auto& form : forms()) {
+        auto texts = form->match(statement);
+        if (!texts)
+            continue;
+        BoundStatement bound;
+        bound.form = form.get();
+        bound.values.reserve(texts->size());
+        for (std::size_t k = 0; k < texts->size(); ++k)
+            bound.values.push_back(readValue(form->parameters()[k], (*texts)[k]));
+        return bound;
+    }
+    throw syntaxError();
+}
+
+RuntimeError StatementCatalog::syntaxError() {
+    return {-2147217900, QStringLiteral("Error de sintaxis en la instrucción SQL.")};
+}
+
+RuntimeError StatementCatalog::typeMismatch() {
+    return {-2147217913,
+            QStringLiteral("No coinciden los tipos de datos en la expresión de criterios.")};
+}
+
+} // namespace ledgora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "BoundStatement.h"
+#include "platform/RuntimeError.h"
+
+#include <QString>
+
+namespace ledgora {
+
+// The statement forms the module issues. Each routine that builds statements registers its
+// forms once; the data-access component runs a statement only when it is one of them, with
+// its spliced values bound as parameters and never read as SQL.
+class StatementCatalog {
+public:
+    // Registers a form under a name; registering the same name again changes nothing.
+    static void add(const QString& name, const QString& templateText);
+    static bool contains(const QString& name);
+    // Recognises the statement and reads its values. Raises the database's syntax error when
+    // the statement is of no registered form, and its type-mismatch error when a value does
+    // not read as its placeholder asks (a date that is not a date, an amount that is no number).
+    static BoundStatement bind(const QString& statement);
+
+    static RuntimeError syntaxError();
+    static RuntimeError typeMismatch();
+};
+
+} // namespace ledgora

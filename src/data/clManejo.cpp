@@ -1,0 +1,57 @@
+#include "clManejo.h"
+
+#include "ConnectionString.h"
+#include "SqliteEngine.h"
+#include "StatementCatalog.h"
+
+namespace ledgora {
+
+clManejo::clManejo() = default;
+clManejo::~clManejo() = default;
+
+void clManejo::Conectar() {
+    connected_ = false;
+    const ConnectionString connection(connectionString_);
+    auto engine = std::make_unique<SqliteEngine>();
+    if (engine->open(connection.dataSource())) {
+        engine_ = std::move(engine);
+        connected_ = true;
+    } else {
+        engine_.reset();
+    }
+}
+
+bool clManejo::CrearRs(Recordset& rs) {
+    rsOpen_ = false;
+    rs = Recordset();
+    if (!connected_)
+        return false;
+    const BoundStatement statement = StatementCatalog::bind(sql_);
+    if (!statement.form->isQuery())
+        throw StatementCatalog::syntaxError();
+    rs = Recordset(engine_->query(statement));
+    rs.setCursorLocation(detached_ ? CursorLocation::Client : CursorLocation::Server);
+    rsOpen_ = true;
+    return true;
+}
+
+long clManejo::Ejecutar() {
+    if (!connected_)
+        return 0;
+    const BoundStatement statement = StatementCatalog::bind(sql_);
+    if (statement.form->isQuery())
+        throw StatementCatalog::syntaxError();
+    return engine_->execute(statement);
+}
+
+void clManejo::beginBatch() {
+    if (connected_)
+        engine_->beginBatch();
+}
+
+void clManejo::endBatch(bool commit) {
+    if (connected_)
+        engine_->endBatch(commit);
+}
+
+} // namespace ledgora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Recordset.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace ledgora {
+
+class Engine;
+
+// The data-access component "Datorix.clManejo": every read and write of the module's data goes
+// through one of these. Order of use for a query: Sql, RsDesconectado, CrearRs(rs), then
+// RsEstado or CrearRs's result, then the record set. For a command: Sql, Ejecutar, compare
+// its result with 0. Statements the database refuses, and statements of no known form, raise
+// a run-time error to the calling routine.
+class clManejo final : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE clManejo();
+    ~clManejo() override;
+
+    void CadenaConexion(const QString& connectionString) { connectionString_ = connectionString; }
+    void Conectar();
+    bool EstadoConexion() const { return connected_; }
+    void Sql(const QString& statement) { sql_ = statement; }
+    void RsDesconectado(bool detached) { detached_ = detached; }
+    // Runs Sql as a query into the caller's record set. False when there is no connection.
+    bool CrearRs(Recordset& rs);
+    bool RsEstado() const { return rsOpen_; }
+    // Runs Sql as a command; the number of rows it changed (0 without a connection).
+    long Ejecutar();
+
+    // Groups the commands between the two calls into one durable write (bulk loading).
+    void beginBatch();
+    void endBatch(bool commit);
+
+private:
+    std::unique_ptr<Engine> engine_;
+    QString connectionString_;
+    QString sql_;
+    bool connected_ = false;
+    bool detached_ = true;
+    bool rsOpen_ = false;
+};
+
+} // namespace ledgora

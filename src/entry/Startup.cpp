@@ -1,0 +1,65 @@
+#include "Startup.h"
+
+#include "data/clManejo.h"
+#include "ledger/ModuleUtilities.h"
+#include "ledger/SharedState.h"
+#include "platform/ClassRegistry.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBoxes.h"
+#include "platform/RuntimeError.h"
+#include "platform/SettingsStore.h"
+#include "screens/main/FrmBNKMain.h"
+
+namespace ledgora {
+
+namespace {
+
+// The stored text of an interval date, which must read as a date.
+QDate storedDate(const QString& key, QDate fallback) {
+    const QString text = SettingsStore::GetSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
+                                                   key, rt::dateText(fallback));
+    const auto date = rt::readDate(text);
+    if (!date)
+        throw RuntimeError::typeMismatch();
+    return *date;
+}
+
+} // namespace
+
+void Startup::load(FrmBNKMain& screen) {
+    try {
+        screen.FormatGRD();
+
+        const IntervaloRecord month = GP_INTERVALOMES(QDate::currentDate());
+        gFechaDesde = month.desde;
+        gFechaHasta = month.hasta;
+        gFechaDesde = storedDate(QStringLiteral("FACDESDE"), gFechaDesde);
+        gFechaHasta = storedDate(QStringLiteral("FACHASTA"), gFechaHasta);
+
+        gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
+        if (!gManejo)
+            throw RuntimeError::cannotCreateObject();
+        gManejo->CadenaConexion(
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
+            gDBPath);
+        gManejo->Conectar();
+        if (!gManejo->EstadoConexion()) {
+            MsgBox(QStringLiteral("Error en Acceder a Base de datos"), MsgIcon::Critical,
+                   MsgButtons::Ok, true);
+            return;
+        }
+
+        screen.setStatusPanel(2, intervalStatusText());
+        screen.PP_SELCUENTA();
+    } catch (const RuntimeError& error) {
+        MsgBox(QStringLiteral("Inicio de Sistema ") + QString::number(error.number()) +
+                   QStringLiteral(" - ") + error.description(),
+               MsgIcon::Critical, MsgButtons::Ok, true);
+    }
+}
+
+void Startup::unload() {
+    gManejo.reset();
+}
+
+} // namespace ledgora

@@ -1,0 +1,33 @@
+#include "clMain.h"
+
+#include "ledger/SharedState.h"
+
+#include <atomic>
+
+namespace ledgora {
+
+namespace {
+std::atomic<int> live{0};
+}
+
+clMain::clMain() {
+    ++live;
+}
+
+clMain::~clMain() {
+    --live;
+}
+
+int clMain::liveObjects() {
+    return live;
+}
+
+void clMain::Show(const QString& sDBPATH) {
+    gDBPath = sDBPATH;
+    if (sDBPATH.isEmpty())
+        return;
+    frmBNKMain_->setLifecycle(&startup_);
+    frmBNKMain_.showModal();
+}
+
+} // namespace ledgora

@@ -1,0 +1,59 @@
+#include "AccountTotals.h"
+
+#include "MainScreenPort.h"
+#include "SharedState.h"
+#include "platform/Conversions.h"
+#include "platform/ErrorReport.h"
+#include "platform/Pointer.h"
+
+namespace ledgora {
+
+namespace {
+
+clManejo& manejo() {
+    if (!gManejo)
+        throw RuntimeError::objectNotSet();
+    return *gManejo;
+}
+
+QString number(Money amount) {
+    return rt::generalNumberText(amount);
+}
+
+} // namespace
+
+void GP_ACTUALIZARCUENTA() {
+    try {
+        Pointer::set(PointerShape::Busy);
+        const Money banco = gCuenta.TOMDLACR - gCuenta.TOMDLDEB;
+        const Money cuenta =
+            (gCuenta.TOMDLAAC + gCuenta.TOMDLACR) - (gCuenta.TOMDLADE + gCuenta.TOMDLDEB);
+
+        gsSQL = QStringLiteral("UPDATE BANCNT SET ");
+        gsSQL += QStringLiteral("   TOMDLAAC = '") + number(gCuenta.TOMDLAAC) + QStringLiteral("',");
+        gsSQL += QStringLiteral("   TOMDLADE = '") + number(gCuenta.TOMDLADE) + QStringLiteral("',");
+        gsSQL += QStringLiteral("   TOMDLACR = '") + number(gCuenta.TOMDLACR) + QStringLiteral("',");
+        gsSQL += QStringLiteral("   TOMDLDEB = '") + number(gCuenta.TOMDLDEB) + QStringLiteral("'");
+        gsSQL += QStringLiteral("   WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("'");
+        manejo().Sql(gsSQL);
+
+        if (manejo().Ejecutar() > 0) {
+            if (MainScreenPort* screen = MainScreenPort::current()) {
+                screen->setBalanceText(BalanceLabel::lbTOTRBCO, rt::formatAmount(banco));
+                screen->setBalanceText(BalanceLabel::lbTOTRCNT, rt::formatAmount(cuenta));
+                // The colour follows the text shown, so a balance that shows as 00.00 is black.
+                for (BalanceLabel label : {BalanceLabel::lbTOTRBCO, BalanceLabel::lbTOTRCNT}) {
+                    const auto shown = rt::readAmount(screen->balanceText(label));
+                    const bool negative = shown && *shown < Money();
+                    screen->setBalanceColor(label, negative ? QColor(255, 0, 0) : QColor(0, 0, 0));
+                }
+            }
+        }
+        Pointer::set(PointerShape::Normal);
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion GLOBAL.GP_ACTUALIZARCUENTA"));
+        Pointer::set(PointerShape::Normal);
+    }
+}
+
+} // namespace ledgora

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace ledgora {
+
+enum class ListingFor { Grid, Report };
+
+// The listing of the current account's movements within the interval, narrowed by the
+// listing filter when it is on: display texts for the grid, numbers for the printed report.
+// Concept and text are spliced as they stand.
+QString listingStatement(ListingFor target);
+
+} // namespace ledgora

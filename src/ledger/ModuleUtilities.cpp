@@ -1,0 +1,39 @@
+#include "ModuleUtilities.h"
+
+#include "platform/Conversions.h"
+#include "platform/RuntimeError.h"
+#include "platform/Screen.h"
+
+namespace ledgora {
+
+IntervaloRecord GP_INTERVALOMES(QDate date) {
+    const QDate first(date.year(), date.month(), 1);
+    return {first, first.addMonths(1).addDays(-1)};
+}
+
+void GP_DESCARGAR(Screen& screen) {
+    screen.unload();
+}
+
+QString GP_TEXTO(const Variant& value) {
+    return rt::trimBlanks(rt::toText(value));
+}
+
+Money GP_NUMERO(const Variant& value) {
+    try {
+        return rt::toAmount(value).value_or(Money());
+    } catch (const RuntimeError&) {
+        return Money(); // a number too large for an amount is no amount
+    }
+}
+
+} // namespace ledgora
+
+namespace ledgora {
+
+QString intervalStatusText() {
+    return QStringLiteral("Desde (") + rt::formatDateSlashed(gFechaDesde) +
+           QStringLiteral(") - Hasta (") + rt::formatDateSlashed(gFechaHasta) + u')';
+}
+
+} // namespace ledgora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SharedState.h"
+#include "platform/Money.h"
+#include "platform/Variant.h"
+
+#include <QDate>
+#include <QString>
+
+namespace ledgora {
+
+class Screen;
+
+// The month of a date as an interval: its first day to its last.
+IntervaloRecord GP_INTERVALOMES(QDate date);
+// Closes a screen and releases it; its next use creates it anew.
+void GP_DESCARGAR(Screen& screen);
+// A value as text, null as empty text, blanks trimmed at both ends.
+QString GP_TEXTO(const Variant& value);
+// A value as a number, 0 when it does not read as one. The module takes it only of amounts,
+// so it gives the exact amount.
+Money GP_NUMERO(const Variant& value);
+
+} // namespace ledgora
+
+namespace ledgora {
+
+// "Desde (dd/mm/yyyy) - Hasta (dd/mm/yyyy)": the interval as the status bar shows it.
+QString intervalStatusText();
+
+} // namespace ledgora

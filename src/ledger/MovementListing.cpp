@@ -1,0 +1,114 @@
+#include "MovementListing.h"
+
+#include "AccountTotals.h"
+#include "ListingStatement.h"
+#include "MainScreenPort.h"
+#include "ModuleUtilities.h"
+#include "controls/FlexGrid.h"
+#include "platform/Conversions.h"
+#include "platform/ErrorReport.h"
+#include "platform/Pointer.h"
+
+namespace ledgora {
+
+namespace {
+
+clManejo& manejo() {
+    if (!gManejo)
+        throw RuntimeError::objectNotSet();
+    return *gManejo;
+}
+
+// Selects rows 1 to the last of the given columns, for formatting them as one block.
+void selectColumns(FlexGrid& grid, int firstColumn, int lastColumn) {
+    grid.setRow(1);
+    grid.setCol(firstColumn);
+    grid.setRowSel(grid.rows() - 1);
+    grid.setColSel(lastColumn);
+}
+
+const QColor kPaleGreen(236, 249, 232);
+
+} // namespace
+
+void CARGAR_CUENTAS(FlexGrid& LstBNK) {
+    Recordset rs;
+    try {
+        // 1. Busy, and an empty grid kept hidden while it fills.
+        Pointer::set(PointerShape::Busy);
+        manejo().RsDesconectado(true);
+        LstBNK.hide();
+        LstBNK.setRows(1);
+
+        // 2. The totals of every movement up to the interval's end.
+        manejo().Sql(QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
+                                    "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
+                                    "WHERE MOVDTALT<=datevalue('") +
+                     rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") +
+                     gCuenta.CNTSTNRO + QStringLiteral("'"));
+        manejo().CrearRs(rs);
+        gCuenta.TOMDLAAC = GP_NUMERO(rs.Fields(QStringLiteral("TOTAAC")));
+        gCuenta.TOMDLADE = GP_NUMERO(rs.Fields(QStringLiteral("TOTADE")));
+        gCuenta.TOMDLACR = GP_NUMERO(rs.Fields(QStringLiteral("TOTACR")));
+        gCuenta.TOMDLDEB = GP_NUMERO(rs.Fields(QStringLiteral("TOTDEB")));
+
+        // 3. Stored and shown.
+        GP_ACTUALIZARCUENTA();
+
+        // 4. The interval in the status bar.
+        if (MainScreenPort* screen = MainScreenPort::current())
+            screen->setStatusPanel(2, intervalStatusText());
+
+        // 5. The highest movement number, for numbering the next one.
+        manejo().Sql(QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
+                     gCuenta.CNTSTNRO + QStringLiteral("'"));
+        manejo().RsDesconectado(true);
+        manejo().CrearRs(rs);
+        if (manejo().RsEstado())
+            gCuenta.UltimoMovimiento =
+                rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
+
+        // 6 and 7. The listing itself.
+        manejo().Sql(listingStatement(ListingFor::Grid));
+        manejo().RsDesconectado(false);
+        if (manejo().CrearRs(rs) && rs.RecordCount() > 0) {
+            // 8. One paste of the whole record set, then formatting by column blocks.
+            LstBNK.setRows(int(rs.RecordCount()) + 1);
+            LstBNK.setCol(0);
+            LstBNK.setRow(1);
+            LstBNK.setColSel(LstBNK.cols() - 1);
+            LstBNK.setRowSel(LstBNK.rows() - 1);
+            LstBNK.setClip(rs.GetString(QStringLiteral("\t"), QStringLiteral("\r"), QString()));
+
+            selectColumns(LstBNK, 1, 1);
+            LstBNK.setCellAlignment(FlexGrid::LeftCenter);
+            selectColumns(LstBNK, 2, 2);
+            LstBNK.setCellBackColor(kPaleGreen);
+            LstBNK.setCellAlignment(FlexGrid::RightCenter);
+            selectColumns(LstBNK, 4, 4);
+            LstBNK.setCellBackColor(kPaleGreen);
+            LstBNK.setCellAlignment(FlexGrid::RightCenter);
+            selectColumns(LstBNK, 2, LstBNK.cols() - 1);
+            LstBNK.setCellAlignment(FlexGrid::RightCenter);
+
+            // The most recent movement is the current row, in view and selected whole.
+            LstBNK.setRow(LstBNK.rows() - 1);
+            if (!LstBNK.rowIsVisible(LstBNK.row()))
+                LstBNK.setTopRow(LstBNK.row());
+            LstBNK.setCol(0);
+            LstBNK.setColSel(LstBNK.cols() - 1);
+        }
+
+        // 9.
+        rs.Close();
+        Pointer::set(PointerShape::Normal);
+        LstBNK.show();
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion [BANCOS.CARGAR_CUENTAS]"));
+        rs.Close();
+        LstBNK.show();
+        Pointer::set(PointerShape::Normal);
+    }
+}
+
+} // namespace ledgora

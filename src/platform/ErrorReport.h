@@ -1,0 +1,22 @@
+#pragma once
+
+#include "MessageBoxes.h"
+#include "RuntimeError.h"
+
+#include <QString>
+
+namespace ledgora {
+
+// Reports a trapped run-time error the way the routines do: its number, a separator
+// (" / " or " - "), its description and, when the routine names itself, two line breaks
+// and the routine's section label.
+inline void reportError(const RuntimeError& error, const QString& separator,
+                        const QString& section = {}, MsgIcon icon = MsgIcon::Critical,
+                        bool systemModal = false) {
+    QString text = QString::number(error.number()) + separator + error.description();
+    if (!section.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + section;
+    MsgBox(text, icon, MsgButtons::Ok, systemModal);
+}
+
+} // namespace ledgora

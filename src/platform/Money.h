@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+namespace ledgora {
+
+// An amount of money held exactly as a whole number of ten-thousandths, the way a currency
+// type does. Sums and differences never drift; converting from text is exact.
+class Money {
+public:
+    static constexpr std::int64_t kScale = 10000;
+
+    constexpr Money() = default;
+    static constexpr Money fromUnits(std::int64_t units) { return Money(units); }
+    // Nearest ten-thousandth, halves away from zero. Throws overflow beyond the range.
+    static Money fromDouble(double value);
+    // Exact reading of a decimal text with the given separator: optional blanks and sign,
+    // digits, optional decimals and exponent. More than four decimals round half away from zero.
+    static std::optional<Money> parse(QStringView text, QChar decimalSeparator);
+
+    constexpr std::int64_t units() const { return units_; }
+    double toDouble() const { return static_cast<double>(units_) / kScale; }
+    bool isZero() const { return units_ == 0; }
+
+    // The value rounded to whole cents, halves away from zero.
+    Money roundedToCents() const;
+    // At least `minIntegerDigits` integer digits, exactly `decimals` decimals, rounding halves
+    // away from zero; a value that rounds to zero shows no sign.
+    QString toFixed(int minIntegerDigits, int decimals, QChar decimalSeparator) const;
+    // The shortest exact text: no trailing zeros, no thousands separator.
+    QString toPlainText(QChar decimalSeparator) const;
+
+    friend constexpr Money operator+(Money a, Money b) { return Money(a.units_ + b.units_); }
+    friend constexpr Money operator-(Money a, Money b) { return Money(a.units_ - b.units_); }
+    friend constexpr Money operator-(Money a) { return Money(-a.units_); }
+    Money& operator+=(Money o) { units_ += o.units_; return *this; }
+    Money& operator-=(Money o) { units_ -= o.units_; return *this; }
+    friend constexpr bool operator==(Money a, Money b) { return a.units_ == b.units_; }
+    friend constexpr bool operator!=(Money a, Money b) { return a.units_ != b.units_; }
+    friend constexpr bool operator<(Money a, Money b) { return a.units_ < b.units_; }
+    friend constexpr bool operator>(Money a, Money b) { return a.units_ > b.units_; }
+    friend constexpr bool operator<=(Money a, Money b) { return a.units_ <= b.units_; }
+    friend constexpr bool operator>=(Money a, Money b) { return a.units_ >= b.units_; }
+
+private:
+    constexpr explicit Money(std::int64_t units) : units_(units) {}
+    std::int64_t units_ = 0;
+};
+
+} // namespace ledgora

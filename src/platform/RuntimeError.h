@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace ledgora {
+
+// A run-time error as the routines of the module trap and report it: a number and a
+// description. Routines catch it in their own error trap and show "number / description".
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(long number, QString description)
+        : std::runtime_error(description.toStdString()), number_(number),
+          description_(std::move(description)) {}
+
+    long number() const noexcept { return number_; }
+    const QString& description() const noexcept { return description_; }
+
+    // The errors the runtime itself raises, with the texts a Spanish desktop shows.
+    static RuntimeError overflow() { return {6, QStringLiteral("Desbordamiento")}; }
+    static RuntimeError typeMismatch() { return {13, QStringLiteral("No coinciden los tipos")}; }
+    static RuntimeError objectNotSet() {
+        return {91, QStringLiteral("Variable de objeto o bloque With no establecida")};
+    }
+    static RuntimeError cannotCreateObject() {
+        return {429, QStringLiteral("El componente ActiveX no puede crear el objeto")};
+    }
+
+private:
+    long number_;
+    QString description_;
+};
+
+} // namespace ledgora

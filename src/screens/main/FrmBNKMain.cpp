@@ -1,0 +1,236 @@
+#include "FrmBNKMain.h"
+
+#include "MainScreenLifecycle.h"
+#include "controls/FlexGrid.h"
+#include "controls/PanelStatusBar.h"
+#include "ledger/ModuleUtilities.h"
+#include "ledger/MovementListing.h"
+#include "ledger/SharedState.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
+#include "platform/VirtualKeys.h"
+
+#include <QCursor>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+#include <QToolBar>
+
+namespace ledgora {
+
+namespace {
+
+// Design sizes, in twips.
+constexpr int kDesignWidth = 12300;
+constexpr int kDesignHeight = 7200;
+constexpr int kToolbarHeight = 480;
+constexpr int kStatusHeight = 345;
+constexpr int kTotalsWidth = 4300;
+constexpr int kTotalsHeight = 660;
+
+QLabel* boldLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+FrmBNKMain::FrmBNKMain() {
+    setWindowTitle(QStringLiteral("Bancos"));
+    setKeyPreview(true);
+    buildControls();
+    buildMenu();
+    resize(Twips::toPixelsX(kDesignWidth), Twips::toPixelsY(kDesignHeight));
+}
+
+FrmBNKMain::~FrmBNKMain() {
+    if (MainScreenPort::current() == this)
+        MainScreenPort::setCurrent(nullptr);
+}
+
+void FrmBNKMain::buildControls() {
+    TbMenu_ = new QToolBar(this);
+    TbMenu_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    TbMenu_->setMovable(false);
+    QAction* chooseAccount =
+        TbMenu_->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
+                           QStringLiteral("Seleccionar Cuenta [F6]"));
+    QAction* concepts = TbMenu_->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                                           QStringLiteral("Conceptos"));
+    connect(chooseAccount, &QAction::triggered, this, [this] { TbMenu_ButtonClick(1); });
+    connect(concepts, &QAction::triggered, this, [this] { TbMenu_ButtonClick(2); });
+    concepts->setEnabled(false); // the concept screen is not part of this build yet
+
+    LstBNK_ = new FlexGrid(this);
+    LstBNK_->setKeyDownHandler([this](int& keyCode, int shift) { LstBNK_KeyDown(keyCode, shift); });
+    LstBNK_->setMouseUpHandler(
+        [this](int button, int shift, double, double) { LstBNK_MouseUp(button, shift); });
+
+    SHTOT_ = new QFrame(this);
+    SHTOT_->setFrameShape(QFrame::StyledPanel);
+    auto* totals = new QGridLayout(SHTOT_);
+    totals->setContentsMargins(8, 2, 8, 2);
+    totals->setVerticalSpacing(0);
+    lbTOTRCNT_ = boldLabel(QStringLiteral("00.00"), SHTOT_);
+    lbTOTRBCO_ = boldLabel(QStringLiteral("00.00"), SHTOT_);
+    lbTOTRCNT_->setText(rt::formatAmount(Money()));
+    lbTOTRBCO_->setText(rt::formatAmount(Money()));
+    for (QLabel* value : {lbTOTRCNT_, lbTOTRBCO_})
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    totals->addWidget(new QLabel(QStringLiteral("Total Real Cuenta:"), SHTOT_), 0, 0);
+    totals->addWidget(lbTOTRCNT_, 0, 1);
+    totals->addWidget(new QLabel(QStringLiteral("Total Real Bco.:"), SHTOT_), 1, 0);
+    totals->addWidget(lbTOTRBCO_, 1, 1);
+    SHTOT_->resize(Twips::toPixelsX(kTotalsWidth), Twips::toPixelsY(kTotalsHeight));
+
+    StBar_ = new PanelStatusBar(3, this);
+    StBar_->setPanelText(1, QStringLiteral("Cuenta: <Desconocido>"));
+    StBar_->setPanelText(2, QStringLiteral("Fecha:"));
+    StBar_->setPanelText(3, QStringLiteral("ALTP+P [Imprimir] - F12 [Acreditar o Desacreditar]"));
+    StBar_->setPanelToolTip(2, QStringLiteral("CLICK AQUI!!! - PARA MODIFICAR EL INTERVALO"));
+    StBar_->setPanelClickHandler([this](int panel) { StBar_PanelClick(panel); });
+}
+
+void FrmBNKMain::buildMenu() {
+    MnuMain_ = new QMenu(QStringLiteral("Menu"), this);
+    // The movement operations arrive with their screens; until then their entries are off.
+    for (const char* caption : {"Cambiar Estado", "Ingresar", "Modificar", "Eliminar"})
+        MnuMain_->addAction(QString::fromUtf8(caption))->setEnabled(false);
+    QMenu* movements = MnuMain_->addMenu(QStringLiteral("Movimientos"));
+    movements->addAction(QStringLiteral("Anteriores"));
+    movements->addAction(QStringLiteral("Futuros"));
+    MnuMain_->addSeparator();
+    MnuMain_->addAction(QStringLiteral("Imprimir"));
+    MnuMain_->addSeparator();
+    connect(MnuMain_->addAction(QStringLiteral("Cuentas")), &QAction::triggered, this,
+            [this] { PP_SELCUENTA(); });
+}
+
+QLabel& FrmBNKMain::label(BalanceLabel which) const {
+    return which == BalanceLabel::lbTOTRBCO ? *lbTOTRBCO_ : *lbTOTRCNT_;
+}
+
+void FrmBNKMain::setBalanceText(BalanceLabel which, const QString& text) {
+    label(which).setText(text);
+}
+
+QString FrmBNKMain::balanceText(BalanceLabel which) const {
+    return label(which).text();
+}
+
+void FrmBNKMain::setBalanceColor(BalanceLabel which, const QColor& color) {
+    QPalette palette = label(which).palette();
+    palette.setColor(QPalette::WindowText, color);
+    label(which).setPalette(palette);
+}
+
+void FrmBNKMain::setStatusPanel(int panel, const QString& text) {
+    StBar_->setPanelText(panel, text);
+}
+
+void FrmBNKMain::FormatGRD() {
+    LstBNK_->setCols(7);
+    LstBNK_->setRow(0);
+    LstBNK_->setCol(0);
+    const char* headers[] = {"FECHA", "CONCEPTO", "A ACREDITAR", "A DEBITAR", "ACREDITADO",
+                             "DEBITADO"};
+    for (int c = 0; c < 6; ++c)
+        LstBNK_->setTextMatrix(0, c, QString::fromLatin1(headers[c]));
+    for (int c = 2; c <= 5; ++c)
+        LstBNK_->setColAlignment(c, FlexGrid::CenterCenter);
+    const int widths[] = {1305, 5055, 1305, 1305, 1305, 1305, 0};
+    for (int c = 0; c < 7; ++c)
+        LstBNK_->setColWidth(c, widths[c]);
+    LstBNK_->setRows(1);
+}
+
+void FrmBNKMain::PP_SELCUENTA() {
+    const QString number = GP_TEXTO(Variant(gCuenta.CNTSTNRO));
+    if (number.isEmpty())
+        return;
+    StBar_->setPanelText(1, QStringLiteral("Cuenta:  ") + gCuenta.CNTSTNRO + QStringLiteral(" - (") +
+                                gCuenta.CNTSTNOM + u')');
+    lbTOTRBCO_->setText(rt::formatAmount(gCuenta.TOMDLACR - gCuenta.TOMDLDEB));
+    lbTOTRCNT_->setText(rt::formatAmount((gCuenta.TOMDLAAC + gCuenta.TOMDLACR) -
+                                         (gCuenta.TOMDLADE + gCuenta.TOMDLDEB)));
+    CARGAR_CUENTAS(*LstBNK_);
+}
+
+void FrmBNKMain::Form_Load() {
+    MainScreenPort::setCurrent(this);
+    if (lifecycle_)
+        lifecycle_->load(*this);
+}
+
+void FrmBNKMain::Form_Activate() {
+    if (gCuenta.CNTSTNRO.isEmpty()) {
+        MsgBox(QStringLiteral("No hay seleccionada ninguna cuenta."), MsgIcon::Exclamation);
+        GP_DESCARGAR(*this);
+    }
+}
+
+void FrmBNKMain::Form_Unload() {
+    if (lifecycle_)
+        lifecycle_->unload();
+    if (MainScreenPort::current() == this)
+        MainScreenPort::setCurrent(nullptr);
+}
+
+void FrmBNKMain::Form_KeyDown(int& keyCode, int) {
+    if (keyCode == vk::Escape)
+        GP_DESCARGAR(*this);
+    // Alt+P prints the account listing once the report is part of the build.
+}
+
+void FrmBNKMain::LstBNK_KeyDown(int& keyCode, int) {
+    if (keyCode == vk::F6)
+        PP_SELCUENTA();
+    // INSERT, DELETE, ENTER and F12 reach their routines as those arrive.
+}
+
+void FrmBNKMain::LstBNK_MouseUp(int button, int shift) {
+    if (button == 2 && shift == 0)
+        MnuMain_->popup(QCursor::pos());
+}
+
+void FrmBNKMain::StBar_PanelClick(int panel) {
+    if (panel == 1)
+        PP_SELCUENTA();
+}
+
+void FrmBNKMain::TbMenu_ButtonClick(int button) {
+    if (button == 1)
+        PP_SELCUENTA();
+}
+
+void FrmBNKMain::Form_Resize() {
+    // The bars keep to their edges, as the window system keeps aligned bars.
+    const int tbHeight = Twips::toPixelsY(kToolbarHeight);
+    const int sbHeight = Twips::toPixelsY(kStatusHeight);
+    TbMenu_->setGeometry(0, 0, width(), tbHeight);
+    StBar_->setGeometry(0, height() - sbHeight, width(), sbHeight);
+
+    const int innerWidth = Twips::fromPixelsX(width());
+    const int innerHeight = Twips::fromPixelsY(height());
+    const int frameWidth = Twips::fromPixelsX(SHTOT_->width());
+    const int frameHeight = Twips::fromPixelsY(SHTOT_->height());
+    LstBNK_->move(0, tbHeight);
+    // A value a control would refuse (a negative height on a tiny window) is skipped.
+    LstBNK_->resize(width(), LstBNK_->height());
+    const int gridHeight = innerHeight - kToolbarHeight - kStatusHeight - frameHeight - 50;
+    if (gridHeight >= 0)
+        LstBNK_->resize(LstBNK_->width(), Twips::toPixelsY(gridHeight));
+    const int frameTop = Twips::fromPixelsY(LstBNK_->height()) + frameHeight - 140;
+    const int frameLeft = innerWidth - frameWidth - 80;
+    SHTOT_->move(SHTOT_->x(), Twips::toPixelsY(frameTop));
+    if (frameLeft >= 0)
+        SHTOT_->move(Twips::toPixelsX(frameLeft), SHTOT_->y());
+}
+
+} // namespace ledgora

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ledger/MainScreenPort.h"
+#include "platform/Screen.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace ledgora {
+
+class FlexGrid;
+class MainScreenLifecycle;
+class PanelStatusBar;
+
+// The main ledger screen "Bancos": one account's movements within the interval, its two
+// balances, and the way to everything else of the module.
+class FrmBNKMain final : public Screen, public MainScreenPort {
+    Q_OBJECT
+public:
+    FrmBNKMain();
+    ~FrmBNKMain() override;
+
+    void setLifecycle(MainScreenLifecycle* lifecycle) { lifecycle_ = lifecycle; }
+
+    void FormatGRD();
+    void PP_SELCUENTA();
+
+    // What the ledger routines write here.
+    FlexGrid& LstBNK() override { return *LstBNK_; }
+    void setBalanceText(BalanceLabel label, const QString& text) override;
+    QString balanceText(BalanceLabel label) const override;
+    void setBalanceColor(BalanceLabel label, const QColor& color) override;
+    void setStatusPanel(int panel, const QString& text) override;
+
+    // The controls, as a person (and a test) reaches them.
+    PanelStatusBar& StBar() const { return *StBar_; }
+    QToolBar& TbMenu() const { return *TbMenu_; }
+    QMenu& MnuMain() const { return *MnuMain_; }
+    QFrame& SHTOT() const { return *SHTOT_; }
+    QLabel& label(BalanceLabel label) const;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_Resize() override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void LstBNK_KeyDown(int& keyCode, int shift);
+    void LstBNK_MouseUp(int button, int shift);
+    void StBar_PanelClick(int panel);
+    void TbMenu_ButtonClick(int button);
+
+    MainScreenLifecycle* lifecycle_ = nullptr;
+    QToolBar* TbMenu_ = nullptr;
+    FlexGrid* LstBNK_ = nullptr;
+    QFrame* SHTOT_ = nullptr;
+    QLabel* lbTOTRCNT_ = nullptr;
+    QLabel* lbTOTRBCO_ = nullptr;
+    PanelStatusBar* StBar_ = nullptr;
+    QMenu* MnuMain_ = nullptr;
+};
+
+} // namespace ledgora

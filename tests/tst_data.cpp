@@ -1,0 +1,337 @@
+#include "TestDatabase.h"
+#include "TestSupport.h"
+#include "data/StatementCatalog.h"
+#include "data/WriteBatch.h"
+#include "ledger/LedgerStatements.h"
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <QtTest>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+const QString kAccountInsert = QStringLiteral(
+    "insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC , "
+    "TOMDLADE, TOMDLACR, TOMDLDEB) values ('{text}',datevalue('{date}'),'{text}','{text}',"
+    "'{text}','{text}',0,0,0,0)");
+const QString kMovementInsert = QStringLiteral(
+    "INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, MOVDLAAC , MOVDLADE, "
+    "MOVDLACR, MOVDLDEB) VALUES ('{text}','{int}',datevalue('{date}'),'{text}','{text}',"
+    "'{amount}','{amount}','{amount}','{amount}')");
+
+QString accountInsert(const QString& number, const QString& name) {
+    return QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
+                          "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values ('") +
+           number + QStringLiteral("',datevalue('01/02/2024'),'") + name +
+           QStringLiteral("','Banco','','',0,0,0,0)");
+}
+
+QString movementInsert(int number, const QString& date, const QString& text,
+                       const QString& aac, const QString& acr = QStringLiteral("0")) {
+    return QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
+                          "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('001','") +
+           QString::number(number) + QStringLiteral("',datevalue('") + date +
+           QStringLiteral("'),'3 ','") + text + QStringLiteral("','") + aac +
+           QStringLiteral("','0','") + acr + QStringLiteral("','0')");
+}
+
+QString totals(const QString& until, const QString& account = QStringLiteral("001")) {
+    return QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) "
+                          "as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
+                          "MOVDTALT<=datevalue('") +
+           until + QStringLiteral("') AND CNTSTNRO = '") + account + u'\'';
+}
+
+QString listing(const QString& from, const QString& to, const QString& filter = {}) {
+    return QStringLiteral("select format(MOVDTALT,'dd/mm/yyyy'),trim(MOVSTCPT),"
+                          "format(MOVDLAAC,'00.00'),format(MOVDLADE,'00.00'),"
+                          "format(MOVDLACR,'00.00'),format(MOVDLDEB,'00.00'), MOVINNRO from "
+                          "BANMOV where CNTSTNRO = '001' and MOVDTALT between DATEVALUE('") +
+           from + QStringLiteral("') AND DATEVALUE ('") + to + QStringLiteral("') ") + filter +
+           QStringLiteral("order by MOVDTALT,MOVINNRO");
+}
+
+long errorNumberOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+// The data-access component against real SQLite files: connection, the dialect of the
+// module's statements, refusal of anything else, exact amounts and durable writes.
+class TstData : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        registerLedgerStatements();
+        StatementCatalog::add(QStringLiteral("test.accountInsert"), kAccountInsert);
+        StatementCatalog::add(QStringLiteral("test.movementInsert"), kMovementInsert);
+        StatementCatalog::add(QStringLiteral("test.accounts"),
+                              QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        StatementCatalog::add(QStringLiteral("test.maxAccount"),
+                              QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"));
+        StatementCatalog::add(QStringLiteral("test.countMovements"),
+                              QStringLiteral("select count(1) as tot from BANMOV where "
+                                             "CNTSTNRO = '{text}'"));
+        StatementCatalog::add(QStringLiteral("test.accountDate"),
+                              QStringLiteral("UPDATE BANCNT SET CNTDTALT = '{date}' WHERE "
+                                             "CNTSTNRO = '{text}'"));
+    }
+
+    void newAndEmptyFilesGetTheThreeTables() {
+        TestDatabase db;
+        QFile(db.folder() + QStringLiteral("/empty.db")).open(QIODevice::WriteOnly);
+        for (const QString& path : {db.path(), db.folder() + QStringLiteral("/empty.db")}) {
+            sqlite3* raw = nullptr;
+            auto manejo = std::make_unique<clManejo>();
+            manejo->CadenaConexion(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist "
+                                                  "Security Info=False;Data Source=") + path);
+            manejo->Conectar();
+            QVERIFY(manejo->EstadoConexion());
+            QCOMPARE(sqlite3_open(path.toUtf8().constData(), &raw), SQLITE_OK);
+            sqlite3_stmt* stmt = nullptr;
+            sqlite3_prepare_v2(raw,
+                               "select group_concat(name) from (select name from sqlite_master "
+                               "where type='table' order by name)",
+                               -1, &stmt, nullptr);
+            sqlite3_step(stmt);
+            QCOMPARE(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))),
+                     QStringLiteral("BANCNT,BANCON,BANMOV"));
+            sqlite3_finalize(stmt);
+            sqlite3_close(raw);
+        }
+    }
+
+    void unusableFilesLeaveNoConnectionAndNoChange() {
+        TestDatabase db;
+        const QString garbage = db.folder() + QStringLiteral("/notes.txt");
+        QFile file(garbage);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        const QByteArray before = contentsOf(garbage);
+        for (const QString& source : {garbage, db.folder(), QStringLiteral("/no/such/dir/x.db"),
+                                      QString()}) {
+            clManejo manejo;
+            manejo.CadenaConexion(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+                                  source);
+            manejo.Conectar();
+            QVERIFY2(!manejo.EstadoConexion(), qPrintable(source));
+            Recordset rs;
+            manejo.Sql(totals(QStringLiteral("01/01/2024")));
+            QVERIFY(!manejo.CrearRs(rs));
+            QVERIFY(!manejo.RsEstado());
+            QCOMPARE(execute(manejo, accountInsert(QStringLiteral("001"), QStringLiteral("A"))), 0L);
+        }
+        QCOMPARE(contentsOf(garbage), before);
+        QVERIFY(!QFile::exists(garbage + QStringLiteral("-wal")));
+    }
+
+    void onlyTheModulesStatementFormsRun() {
+        TestDatabase db;
+        auto manejo = db.connect();
+        QCOMPARE(execute(*manejo, accountInsert(QStringLiteral("001"), QStringLiteral("Caja"))), 1L);
+        const long syntax = StatementCatalog::syntaxError().number();
+        // Anything else, or a known form with text added, is refused before it reaches the engine.
+        QCOMPARE(errorNumberOf([&] { execute(*manejo, QStringLiteral("DROP TABLE BANCNT")); }),
+                 syntax);
+        QCOMPARE(errorNumberOf([&] {
+                     execute(*manejo, accountInsert(QStringLiteral("002"), QStringLiteral("B")) +
+                                          QStringLiteral(";DELETE FROM BANCNT"));
+                 }),
+                 syntax);
+        // A typed quote breaks its statement's form and reaches the caller as an error.
+        QCOMPARE(errorNumberOf([&] {
+                     execute(*manejo, accountInsert(QStringLiteral("002"),
+                                                    QStringLiteral("x',0,0,0,0);DELETE FROM BANCNT;--")));
+                 }),
+                 syntax);
+        QCOMPARE(errorNumberOf([&] {
+                     query(*manejo, listing(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"),
+                                            QStringLiteral(" and CONSTNRO = '3' or '1'='1' ")));
+                 }),
+                 syntax);
+        // A query form given to Ejecutar, or a command to CrearRs, is refused too.
+        QCOMPARE(errorNumberOf([&] { execute(*manejo, totals(QStringLiteral("01/01/2024"))); }),
+                 syntax);
+        Recordset rs = query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        QCOMPARE(rs.RecordCount(), 1L);
+        QCOMPARE(rs.Fields(QStringLiteral("cntstnom")), Variant(QStringLiteral("Caja")));
+    }
+
+    void theDialectReadsDatesAmountsAndFunctions_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << pointLocale();
+        QTest::newRow("comma") << commaLocale();
+    }
+    void theDialectReadsDatesAmountsAndFunctions() {
+        QFETCH(QLocale, locale);
+        LocaleScope scope(locale);
+        const QString sep = QLocale().decimalPoint();
+        TestDatabase db;
+        auto manejo = db.connect();
+        for (const char* number : {"10", "2", "1"})
+            execute(*manejo, accountInsert(QString::fromLatin1(number), QStringLiteral("  Cuenta ")));
+        // Numeric order of numbers kept as text, and the highest of them.
+        Recordset accounts =
+            query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        QStringList order;
+        for (; !accounts.Eof(); accounts.MoveNext())
+            order << accounts.Fields(QStringLiteral("CNTSTNRO")).get<QString>()->trimmed();
+        QCOMPARE(order, QStringList({"1", "2", "10"}));
+        QCOMPARE(query(*manejo, QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"))
+                     .Fields(QStringLiteral("tot")),
+                 Variant(10.0));
+
+        // Locale number text into amount columns; display formats come back in the locale.
+        execute(*manejo, movementInsert(1, QStringLiteral("05/03/2024"), QStringLiteral("  Deposito "),
+                                        QStringLiteral("150") + sep + QStringLiteral("5")));
+        execute(*manejo, movementInsert(2, QStringLiteral("5/3/2024"), QStringLiteral("Luz 50%"),
+                                        QStringLiteral("0"), QStringLiteral("-3") + sep + QStringLiteral("2")));
+        execute(*manejo, movementInsert(3, QStringLiteral("01/04/2024"), QStringLiteral("Abril"),
+                                        QStringLiteral("1")));
+        Recordset rs = query(*manejo, listing(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")));
+        QCOMPARE(rs.RecordCount(), 2L);
+        const QString zero = QStringLiteral("00") + sep + QStringLiteral("00");
+        QCOMPARE(rs.GetString(QStringLiteral("\t"), QStringLiteral("\r"), QString()),
+                 QStringLiteral("05/03/2024\tDeposito\t150") + sep + QStringLiteral("50\t") + zero +
+                     u'\t' + zero + u'\t' + zero + QStringLiteral("\t1\r05/03/2024\tLuz 50%\t") +
+                     zero + u'\t' + zero + QStringLiteral("\t-03") + sep + QStringLiteral("20\t") +
+                     zero + QStringLiteral("\t2\r"));
+        QVERIFY(rs.Eof());
+
+        // like looks for the text as typed, on both sides, ignoring case.
+        const QString byText = QStringLiteral(" and CONSTNRO = '3 '  and MOVSTCPT like '%%1%' ");
+        QCOMPARE(query(*manejo, listing(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"),
+                                        byText.arg(QStringLiteral("50%"))))
+                     .RecordCount(),
+                 1L);
+        QCOMPARE(query(*manejo, listing(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"),
+                                        byText.arg(QStringLiteral("DEPO"))))
+                     .RecordCount(),
+                 1L);
+        QCOMPARE(query(*manejo, listing(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"),
+                                        byText.arg(QStringLiteral("_"))))
+                     .RecordCount(),
+                 0L);
+
+        // A date text assigned to a date column; a text that is no date is a type mismatch.
+        QCOMPARE(execute(*manejo, QStringLiteral("UPDATE BANCNT SET CNTDTALT = '29/02/2024' WHERE "
+                                                 "CNTSTNRO = '1'")),
+                 1L);
+        const long mismatch = StatementCatalog::typeMismatch().number();
+        QCOMPARE(errorNumberOf([&] {
+                     execute(*manejo, QStringLiteral("UPDATE BANCNT SET CNTDTALT = '31/02/2024' "
+                                                     "WHERE CNTSTNRO = '1'"));
+                 }),
+                 mismatch);
+        QCOMPARE(errorNumberOf([&] {
+                     execute(*manejo, movementInsert(4, QStringLiteral("01/04/2024"),
+                                                     QStringLiteral("x"), QStringLiteral("abc")));
+                 }),
+                 mismatch);
+        Recordset one = query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        QCOMPARE(one.Fields(QStringLiteral("CNTDTALT")), Variant(QDate(2024, 2, 29)));
+        QCOMPARE(one.Fields(QStringLiteral("TOMDLAAC")), Variant(Money()));
+    }
+
+    void aggregatesAndRecordsetOperations() {
+        TestDatabase db;
+        auto manejo = db.connect();
+        Recordset none = query(*manejo, totals(QStringLiteral("31/12/2024")));
+        QVERIFY(manejo->RsEstado());
+        QCOMPARE(none.RecordCount(), 1L);
+        QVERIFY(none.Fields(QStringLiteral("TOTAAC")).isNull());
+        QVERIFY(query(*manejo, QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where "
+                                              "CNTSTNRO = '001'"))
+                    .Fields(QStringLiteral("nro"))
+                    .isNull());
+        execute(*manejo, movementInsert(7, QStringLiteral("05/03/2024"), QStringLiteral("a"),
+                                        QStringLiteral("1")));
+        Recordset count = query(*manejo, QStringLiteral("select count(1) as tot from BANMOV where "
+                                                        "CNTSTNRO = '001'"));
+        QCOMPARE(count.Fields(QStringLiteral("TOT")), Variant(std::int64_t(1)));
+        QCOMPARE(errorNumberOf([&] { count.Fields(QStringLiteral("missing")); }), 3265L);
+        count.MoveNext();
+        QVERIFY(count.Eof());
+        QCOMPARE(errorNumberOf([&] { count.Fields(0); }), 3021L);
+        QCOMPARE(errorNumberOf([&] { count.MoveNext(); }), 3021L);
+        Recordset nulls = query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        QVERIFY(nulls.Eof());
+        QCOMPARE(nulls.GetString(QStringLiteral(";"), QStringLiteral("\n"), QStringLiteral("-")),
+                 QString());
+    }
+
+    void sumsOfAmountsAreExactToTheCent() {
+        LocaleScope scope(pointLocale());
+        TestDatabase db;
+        auto manejo = db.connect();
+        // A million movements of amounts that binary floating point cannot hold exactly.
+        constexpr int count = 1000000;
+        std::int64_t expectedCents = 0;
+        {
+            WriteBatch batch(*manejo);
+            for (int k = 1; k <= count; ++k) {
+                const int cents = 1 + (k * 37) % 99999;
+                expectedCents += cents;
+                execute(*manejo, movementInsert(k, QStringLiteral("01/01/2024"), QStringLiteral("m"),
+                                                QString::number(cents / 100) + u'.' +
+                                                    QString::number(cents % 100).rightJustified(2, u'0')));
+            }
+            batch.commit();
+        }
+        Recordset rs = query(*manejo, totals(QStringLiteral("31/12/2024")));
+        QCOMPARE(rs.Fields(QStringLiteral("TOTAAC")), Variant(Money::fromUnits(expectedCents * 100)));
+    }
+
+    void commandsAreDurableWhenTheyReturn() {
+        TestDatabase db;
+        db.connect();
+        const pid_t child = fork();
+        if (child == 0) {
+            auto manejo = db.connect();
+            const long changed = execute(*manejo, accountInsert(QStringLiteral("009"), QStringLiteral("Z")));
+            _exit(changed == 1 ? 0 : 1); // no clean shutdown: the process just ends
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        QCOMPARE(WEXITSTATUS(status), 0);
+        auto manejo = db.connect();
+        QCOMPARE(query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"))
+                     .RecordCount(),
+                 1L);
+
+        // A batch left without commit writes nothing.
+        try {
+            WriteBatch batch(*manejo);
+            execute(*manejo, accountInsert(QStringLiteral("010"), QStringLiteral("Y")));
+            throw RuntimeError(1, QStringLiteral("interrumpido"));
+        } catch (const RuntimeError&) {
+        }
+        QCOMPARE(query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"))
+                     .RecordCount(),
+                 1L);
+        // A duplicate key is the database's refusal, reported as a run-time error.
+        QVERIFY(errorNumberOf([&] { execute(*manejo, accountInsert(QStringLiteral("009"), QStringLiteral("Z"))); }) != 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstData)
+#include "tst_data.moc"

@@ -1,0 +1,135 @@
+#include "TestDatabase.h"
+#include "TestSupport.h"
+#include "controls/FlexGrid.h"
+#include "controls/PanelStatusBar.h"
+#include "entry/ComponentClasses.h"
+#include "entry/clMain.h"
+#include "ledger/ModuleUtilities.h"
+#include "platform/ClassRegistry.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <QtTest>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+const QString kNoAccount = QStringLiteral("No hay seleccionada ninguna cuenta.");
+
+void storeInterval(const QString& from, const QString& to) {
+    SettingsStore::SaveSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
+                               QStringLiteral("FACDESDE"), from);
+    SettingsStore::SaveSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
+                               QStringLiteral("FACHASTA"), to);
+}
+
+} // namespace
+
+// The component from Show to the closing of the main screen: the start-up's steps and
+// messages, and what outlives a use.
+class TstStartup : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir settings_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        SettingsStore::setFolder(settings_.path());
+        registerComponentClasses();
+    }
+    void init() {
+        QFile::remove(settings_.filePath(QStringLiteral("VENTALIA.ini")));
+        gCuenta = {};
+        gFiltro = {};
+    }
+
+    void anEmptyPathShowsNothing() {
+        MessageRecorder messages;
+        gDBPath = QStringLiteral("before");
+        clMain().Show(QString());
+        QVERIFY(gDBPath.isEmpty());
+        QVERIFY(messages.boxes.empty());
+        QVERIFY(!gManejo);
+    }
+
+    void firstUseWithoutAccountClosesAfterTheActivationMessage() {
+        TestDatabase db;
+        MessageRecorder messages;
+        clMain().Show(db.path());
+        QCOMPARE(messages.prompts(), QStringList{kNoAccount});
+        QCOMPARE(messages.boxes[0].icon, MsgIcon::Exclamation);
+        QVERIFY(!gManejo);
+        QVERIFY(QFile::exists(db.path())); // the new database was created and connected
+        // No stored interval: the current month.
+        const IntervaloRecord month = GP_INTERVALOMES(QDate::currentDate());
+        QCOMPARE(gFechaDesde, month.desde);
+        QCOMPARE(gFechaHasta, month.hasta);
+    }
+
+    void aStoredIntervalThatIsNoDateStopsTheStartUp() {
+        TestDatabase db;
+        storeInterval(QStringLiteral("ayer"), QStringLiteral("31/12/2026"));
+        MessageRecorder messages;
+        clMain().Show(db.path());
+        QCOMPARE(messages.boxes.size(), std::size_t(2));
+        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("Inicio de Sistema 13 - ")));
+        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
+        QVERIFY(messages.boxes[0].systemModal);
+        QCOMPARE(messages.boxes[1].prompt, kNoAccount);
+        QVERIFY(!QFile::exists(db.path())); // no connection was made
+    }
+
+    void aFileThatCannotBeOpenedIsReported() {
+        TestDatabase db;
+        QFile garbage(db.path());
+        garbage.open(QIODevice::WriteOnly);
+        garbage.write(QByteArray(2048, 'z'));
+        garbage.close();
+        MessageRecorder messages;
+        clMain().Show(db.path());
+        QCOMPARE(messages.prompts(),
+                 QStringList({QStringLiteral("Error en Acceder a Base de datos"), kNoAccount}));
+        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
+    }
+
+    void aMissingDataComponentIsAStartUpError() {
+        TestDatabase db;
+        ClassRegistry::unregisterClass(QStringLiteral("Datorix.clManejo"));
+        MessageRecorder messages;
+        clMain().Show(db.path());
+        registerComponentClasses();
+        QCOMPARE(messages.boxes.size(), std::size_t(2));
+        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("Inicio de Sistema 429 - ")));
+    }
+
+    void aHeldAccountOutlivesTheScreenAndLoadsOnTheNextUse() {
+        TestDatabase db;
+        storeInterval(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
+        gCuenta.CNTSTNRO = QStringLiteral("001");
+        gCuenta.CNTSTNOM = QStringLiteral("Caja");
+        MessageRecorder messages;
+        QString statusAccount;
+        QString statusInterval;
+        QTimer::singleShot(0, [&] {
+            auto* screen = qobject_cast<FrmBNKMain*>(QApplication::activeModalWidget());
+            QVERIFY(screen);
+            statusAccount = screen->StBar().panelText(1);
+            statusInterval = screen->StBar().panelText(2);
+            QVERIFY(gManejo && gManejo->EstadoConexion());
+            QTest::keyClick(screen, Qt::Key_Escape);
+        });
+        clMain().Show(db.path());
+        QVERIFY(messages.boxes.empty());
+        QCOMPARE(statusAccount, QStringLiteral("Cuenta:  001 - (Caja)"));
+        QCOMPARE(statusInterval, QStringLiteral("Desde (01/03/2024) - Hasta (31/03/2024)"));
+        QVERIFY(!gManejo);
+        QCOMPARE(gCuenta.CNTSTNRO, QStringLiteral("001"));
+        QCOMPARE(gFechaDesde, QDate(2024, 3, 1));
+    }
+};
+
+QTEST_MAIN(TstStartup)
+#include "tst_startup.moc"
