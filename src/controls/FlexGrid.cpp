@@ -33,10 +33,14 @@ int shiftBits(Qt::KeyboardModifiers modifiers) {
 
 int buttonCode(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
@@ -85,7 +89,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
 
 FlexGrid::~FlexGrid() = default;
 
-int FlexGrid::rows() const { return model_->gridRows(); }
+int FlexGrid::rows() const {
+    return model_->gridRows();
+}
 
 void FlexGrid::setRows(int count) {
     model_->setGridRows(count);
@@ -95,7 +101,9 @@ void FlexGrid::setRows(int count) {
     blockChanged();
 }
 
-int FlexGrid::cols() const { return model_->gridCols(); }
+int FlexGrid::cols() const {
+    return model_->gridCols();
+}
 
 void FlexGrid::setCols(int count) {
     model_->setGridCols(count);
@@ -132,7 +140,9 @@ void FlexGrid::setColSel(int col) {
     blockChanged();
 }
 
-void FlexGrid::setClip(const QString& text) { model_->paste(selectedBlock(), text); }
+void FlexGrid::setClip(const QString& text) {
+    model_->paste(selectedBlock(), text);
+}
 
 QString FlexGrid::textMatrix(int row, int col) const {
     checkRow(row);
@@ -146,9 +156,13 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     model_->setText(row, col, text);
 }
 
-QString FlexGrid::text() const { return model_->text(row_, col_); }
+QString FlexGrid::text() const {
+    return model_->text(row_, col_);
+}
 
-void FlexGrid::setText(const QString& text) { model_->setText(row_, col_, text); }
+void FlexGrid::setText(const QString& text) {
+    model_->setText(row_, col_, text);
+}
 
 void FlexGrid::setCellAlignment(int code) {
     if (!FlexGridModel::isAlignment(code))
@@ -172,7 +186,9 @@ void FlexGrid::setColAlignment(int col, int code) {
     model_->setColAlignment(col, code);
 }
 
-void FlexGrid::addItem(const QString& tabSeparatedText) { model_->appendRow(tabSeparatedText); }
+void FlexGrid::addItem(const QString& tabSeparatedText) {
+    model_->appendRow(tabSeparatedText);
+}
 
 void FlexGrid::removeItem(int row) {
     // The header row is not an item.
@@ -237,9 +253,13 @@ void FlexGrid::setTopRow(int row) {
     verticalScrollBar()->setValue(std::max(row, 1) - 1);
 }
 
-void FlexGrid::setKeyDownHandler(KeyDownHandler handler) { keyDown_ = std::move(handler); }
+void FlexGrid::setKeyDownHandler(KeyDownHandler handler) {
+    keyDown_ = std::move(handler);
+}
 
-void FlexGrid::setMouseUpHandler(MouseUpHandler handler) { mouseUp_ = std::move(handler); }
+void FlexGrid::setMouseUpHandler(MouseUpHandler handler) {
+    mouseUp_ = std::move(handler);
+}
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
     const KeyInfo info = keyInfoOf(*event);
@@ -345,13 +365,26 @@ bool FlexGrid::moveByKey(int key) {
     const int from = std::max(row_, 0);
     int target = 0;
     switch (key) {
-    case Qt::Key_Up: target = from - 1; break;
-    case Qt::Key_Down: target = from + 1; break;
-    case Qt::Key_PageUp: target = from - rowsPerPage(); break;
-    case Qt::Key_PageDown: target = from + rowsPerPage(); break;
-    case Qt::Key_Home: target = 1; break;
-    case Qt::Key_End: target = last; break;
-    default: return false;
+    case Qt::Key_Up:
+        target = from - 1;
+        break;
+    case Qt::Key_Down:
+        target = from + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = from - rowsPerPage();
+        break;
+    case Qt::Key_PageDown:
+        target = from + rowsPerPage();
+        break;
+    case Qt::Key_Home:
+        target = 1;
+        break;
+    case Qt::Key_End:
+        target = last;
+        break;
+    default:
+        return false;
     }
     if (last < 1)
         return true; // only the header: nothing to move to

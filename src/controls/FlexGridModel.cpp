@@ -33,15 +33,24 @@ constexpr std::uint32_t kNoColor = 0;
 
 Qt::Alignment FlexGridModel::alignmentFlags(int code, QStringView text) {
     switch (code) {
-    case 0: return Qt::AlignLeft | Qt::AlignTop;
-    case 1: return Qt::AlignLeft | Qt::AlignVCenter;
-    case 2: return Qt::AlignLeft | Qt::AlignBottom;
-    case 3: return Qt::AlignHCenter | Qt::AlignTop;
-    case 4: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case 5: return Qt::AlignHCenter | Qt::AlignBottom;
-    case 6: return Qt::AlignRight | Qt::AlignTop;
-    case 7: return Qt::AlignRight | Qt::AlignVCenter;
-    case 8: return Qt::AlignRight | Qt::AlignBottom;
+    case 0:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case 1:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case 2:
+        return Qt::AlignLeft | Qt::AlignBottom;
+    case 3:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case 4:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case 5:
+        return Qt::AlignHCenter | Qt::AlignBottom;
+    case 6:
+        return Qt::AlignRight | Qt::AlignTop;
+    case 7:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 8:
+        return Qt::AlignRight | Qt::AlignBottom;
     default:
         return (looksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     }
@@ -166,14 +175,16 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
 
 QVariant FlexGridModel::cellData(int row, int col, int role) const {
     switch (role) {
-    case Qt::DisplayRole: return text_.cell(row, col).toString();
+    case Qt::DisplayRole:
+        return text_.cell(row, col).toString();
     case Qt::TextAlignmentRole:
         return int(alignmentFlags(alignmentAt(row, col), text_.cell(row, col)));
     case Qt::BackgroundRole: {
         const QColor color = backColorAt(row, col);
         return color.isValid() ? QVariant(QBrush(color)) : QVariant();
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 

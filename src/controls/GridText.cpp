@@ -11,7 +11,9 @@ namespace {
 
 constexpr qsizetype kMaxOffset = std::numeric_limits<std::int32_t>::max();
 
-bool isLineEnd(char16_t ch) { return ch == u'\r' || ch == u'\n'; }
+bool isLineEnd(char16_t ch) {
+    return ch == u'\r' || ch == u'\n';
+}
 
 // Where the line after the one ending at pos starts; CR-LF counts as one line end.
 qsizetype skipLineEnd(const char16_t* text, qsizetype size, qsizetype pos) {
@@ -31,9 +33,9 @@ int countLines(const char16_t* text, qsizetype size, int limit) {
     while (lines < limit) {
         while (pos < size && !isLineEnd(text[pos]))
             ++pos;
-        pos = skipLineEnd(text, size, pos);
         if (pos >= size)
             break;
+        pos = skipLineEnd(text, size, pos);
         ++lines;
     }
     return lines;
@@ -201,11 +203,10 @@ void GridText::adopt(int row, int buffer, int bufferRow) {
     }
     if (slot.written) {
         auto& cells = *slot.written;
-        cells.erase(std::remove_if(cells.begin(), cells.end(),
-                                   [&](const Written& w) {
-                                       return gives(incoming, bufferRow, w.col);
-                                   }),
-                    cells.end());
+        cells.erase(
+            std::remove_if(cells.begin(), cells.end(),
+                           [&](const Written& w) { return gives(incoming, bufferRow, w.col); }),
+            cells.end());
         if (cells.empty())
             slot.written.reset();
     }

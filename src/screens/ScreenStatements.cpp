@@ -5,6 +5,23 @@
 namespace ledgora {
 
 void registerScreenStatements() {
+    auto add = [](const char* name, const char* text) {
+        StatementCatalog::add(QString::fromLatin1(name), QString::fromUtf8(text));
+    };
+    // The bank-account screen.
+    add("accounts.highest", "select max(val(CNTSTNRO)) as tot from BANCNT");
+    add("accounts.list", "select * from BANCNT order by VAL(CNTSTNRO)");
+    add("accounts.insert",
+        "insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC , "
+        "TOMDLADE, TOMDLACR, TOMDLDEB) values ('{text}',datevalue('{date}'),'{text}','{text}',"
+        "'{text}','{text}',0,0,0,0)");
+    add("accounts.readOne", "select * from BANCNT where CNTSTNRO = '{text}'");
+    add("accounts.update",
+        "UPDATE BANCNT SET CNTDTALT = '{date}',CNTSTNOM = '{text}',CNTSTBNK = '{text}',"
+        "CNTSTTEL = '{text}',CNTSTBKC = '{text}' WHERE CNTSTNRO = '{text}'");
+    add("accounts.countMovements", "select count(1) as tot from BANMOV where CNTSTNRO = '{text}'");
+    add("accounts.delete", "delete from BANCNT where CNTSTNRO = '{text}'");
+
     // Movement entry: the amounts are number text in the user's locale, the number quoted.
     StatementCatalog::add(
         QStringLiteral("entry.insertMovement"),

@@ -1,0 +1,156 @@
+// Times the main screen's listing load (CARGAR_CUENTAS into the grid, offscreen) against the
+// sqlite3 shell running the same listing in SQLite's own SQL on the same file.
+//   bench_listing N FOLDER
+// prints: N=... load_ms=... sqlite3_ms=... ratio=... peak_mib=... paint_ms=...
+#include "controls/FlexGrid.h"
+#include "data/WriteBatch.h"
+#include "entry/ComponentClasses.h"
+#include "ledger/MovementListing.h"
+#include "ledger/SharedState.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBoxes.h"
+#include "screens/main/FrmBNKMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+using namespace ledgora;
+
+namespace {
+
+constexpr int kRuns = 3;
+const QDate kFirstDay(2019, 1, 1);
+const QDate kLastDay(2026, 12, 31);
+
+QString connectionString(const QString& path) {
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
+           path;
+}
+
+// N movements of account 001 spread evenly over eight years, written through the module's
+// own statements.
+void buildDatabase(const QString& path, long count) {
+    clManejo manejo;
+    manejo.CadenaConexion(connectionString(path));
+    manejo.Conectar();
+    WriteBatch batch(manejo);
+    manejo.Sql(QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
+                              "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values ('001',"
+                              "datevalue('01/01/2019'),'Cuenta corriente','Banco Nación','','',0,0,0,0)"));
+    manejo.Ejecutar();
+    const qint64 days = kFirstDay.daysTo(kLastDay) + 1;
+    const QString sep = QString(rt::decimalSeparator());
+    for (long k = 1; k <= count; ++k) {
+        const QDate date = kFirstDay.addDays(qint64(k - 1) * days / count);
+        const long cents = 100 + (k * 7919) % 250000;
+        const QString amount = QString::number(cents / 100) + sep +
+                               QString::number(cents % 100).rightJustified(2, u'0');
+        const bool credit = k % 3 != 0;
+        const bool realised = k % 2 == 0;
+        const QString zero = QStringLiteral("0");
+        manejo.Sql(QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
+                                  "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('001','") +
+                   QString::number(k) + QStringLiteral("',datevalue('") + rt::dateText(date) +
+                   QStringLiteral("'),'") + (credit ? QStringLiteral("1 ") : QStringLiteral("2 ")) +
+                   QStringLiteral("','") +
+                   (credit ? QStringLiteral("Depósito cliente ") : QStringLiteral("Pago proveedor ")) +
+                   QString::number(k) + QStringLiteral("','") +
+                   (credit && !realised ? amount : zero) + QStringLiteral("','") +
+                   (!credit && !realised ? amount : zero) + QStringLiteral("','") +
+                   (credit && realised ? amount : zero) + QStringLiteral("','") +
+                   (!credit && realised ? amount : zero) + QStringLiteral("')"));
+        manejo.Ejecutar();
+    }
+    batch.commit();
+}
+
+double peakMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+void resetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double timeSqliteShell(const QString& path) {
+    const QString sql = QStringLiteral(
+        "select strftime('%d/%m/%Y',MOVDTALT),trim(MOVSTCPT),printf('%05.2f',MOVDLAAC/10000.0),"
+        "printf('%05.2f',MOVDLADE/10000.0),printf('%05.2f',MOVDLACR/10000.0),"
+        "printf('%05.2f',MOVDLDEB/10000.0),MOVINNRO from BANMOV where CNTSTNRO='001' and "
+        "MOVDTALT between '2019-01-01' and '2026-12-31' order by MOVDTALT,MOVINNRO;");
+    QProcess shell;
+    shell.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    shell.start(QStringLiteral("sqlite3"), {path, sql});
+    shell.waitForFinished(-1);
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_listing N FOLDER\n");
+        return 2;
+    }
+    const long count = std::atol(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const QString path = QDir(folder).filePath(QStringLiteral("bench_%1.db").arg(count));
+    registerComponentClasses();
+    MessageBoxes::setHandler([](const MessageBoxRequest& box) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(box.prompt));
+        return MsgAnswer::Ok;
+    });
+    if (!QFile::exists(path))
+        buildDatabase(path, count);
+
+    FrmBNKMain screen;
+    screen.FormatGRD();
+    screen.show();
+    MainScreenPort::setCurrent(&screen);
+    gManejo = std::make_unique<clManejo>();
+    gManejo->CadenaConexion(connectionString(path));
+    gManejo->Conectar();
+    gCuenta.CNTSTNRO = QStringLiteral("001");
+    gFechaDesde = kFirstDay;
+    gFechaHasta = kLastDay;
+
+    double load = 1e18, paint = 1e18, shell = 1e18, peak = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        screen.LstBNK().setRows(1);
+        QCoreApplication::processEvents();
+        resetPeak();
+        QElapsedTimer timer;
+        timer.start();
+        CARGAR_CUENTAS(screen.LstBNK());
+        load = std::min(load, double(timer.nsecsElapsed()) / 1e6);
+        screen.grab(); // the first paint of the loaded grid
+        paint = std::min(paint, double(timer.nsecsElapsed()) / 1e6);
+        peak = std::max(peak, peakMiB());
+        shell = std::min(shell, timeSqliteShell(path));
+    }
+    if (screen.LstBNK().rows() != count + 1) {
+        std::fprintf(stderr, "grid holds %d rows, expected %ld\n", screen.LstBNK().rows() - 1, count);
+        return 1;
+    }
+    std::printf("N=%ld load_ms=%.0f sqlite3_ms=%.0f ratio=%.2f peak_mib=%.0f paint_ms=%.0f\n", count,
+                load, shell, load / shell, peak, paint);
+    MainScreenPort::setCurrent(nullptr);
+    gManejo.reset();
+    return 0;
+}
