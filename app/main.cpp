@@ -42,8 +42,9 @@ int main(int argc, char* argv[]) {
             qputenv("QT_QPA_PLATFORM", "offscreen"); // answering needs no window
     }
     if (!displayAvailable()) {
-        std::fprintf(stderr, "ledgora: no display found; run it on a desktop, or headless with: "
-                             "xvfb-run -a %s [DBPATH]\n",
+        std::fprintf(stderr,
+                     "ledgora: no display found; run it on a desktop, or headless with: "
+                     "xvfb-run -a %s [DBPATH]\n",
                      argv[0]);
         return 2;
     }

@@ -31,7 +31,8 @@ const QDate kFirstDay(2019, 1, 1);
 const QDate kLastDay(2026, 12, 31);
 
 QString connectionString(const QString& path) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
+    return QStringLiteral(
+               "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
            path;
 }
 
@@ -42,9 +43,10 @@ void buildDatabase(const QString& path, long count) {
     manejo.CadenaConexion(connectionString(path));
     manejo.Conectar();
     WriteBatch batch(manejo);
-    manejo.Sql(QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
-                              "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values ('001',"
-                              "datevalue('01/01/2019'),'Cuenta corriente','Banco Nación','','',0,0,0,0)"));
+    manejo.Sql(
+        QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
+                       "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values ('001',"
+                       "datevalue('01/01/2019'),'Cuenta corriente','Banco Nación','','',0,0,0,0)"));
     manejo.Ejecutar();
     const qint64 days = kFirstDay.daysTo(kLastDay) + 1;
     const QString sep = QString(rt::decimalSeparator());
@@ -56,17 +58,17 @@ void buildDatabase(const QString& path, long count) {
         const bool credit = k % 3 != 0;
         const bool realised = k % 2 == 0;
         const QString zero = QStringLiteral("0");
-        manejo.Sql(QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
-                                  "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('001','") +
-                   QString::number(k) + QStringLiteral("',datevalue('") + rt::dateText(date) +
-                   QStringLiteral("'),'") + (credit ? QStringLiteral("1 ") : QStringLiteral("2 ")) +
-                   QStringLiteral("','") +
-                   (credit ? QStringLiteral("Depósito cliente ") : QStringLiteral("Pago proveedor ")) +
-                   QString::number(k) + QStringLiteral("','") +
-                   (credit && !realised ? amount : zero) + QStringLiteral("','") +
-                   (!credit && !realised ? amount : zero) + QStringLiteral("','") +
-                   (credit && realised ? amount : zero) + QStringLiteral("','") +
-                   (!credit && realised ? amount : zero) + QStringLiteral("')"));
+        manejo.Sql(
+            QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
+                           "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('001','") +
+            QString::number(k) + QStringLiteral("',datevalue('") + rt::dateText(date) +
+            QStringLiteral("'),'") + (credit ? QStringLiteral("1 ") : QStringLiteral("2 ")) +
+            QStringLiteral("','") +
+            (credit ? QStringLiteral("Depósito cliente ") : QStringLiteral("Pago proveedor ")) +
+            QString::number(k) + QStringLiteral("','") + (credit && !realised ? amount : zero) +
+            QStringLiteral("','") + (!credit && !realised ? amount : zero) + QStringLiteral("','") +
+            (credit && realised ? amount : zero) + QStringLiteral("','") +
+            (!credit && realised ? amount : zero) + QStringLiteral("')"));
         manejo.Ejecutar();
     }
     batch.commit();
@@ -145,11 +147,12 @@ int main(int argc, char* argv[]) {
         shell = std::min(shell, timeSqliteShell(path));
     }
     if (screen.LstBNK().rows() != count + 1) {
-        std::fprintf(stderr, "grid holds %d rows, expected %ld\n", screen.LstBNK().rows() - 1, count);
+        std::fprintf(stderr, "grid holds %d rows, expected %ld\n", screen.LstBNK().rows() - 1,
+                     count);
         return 1;
     }
-    std::printf("N=%ld load_ms=%.0f sqlite3_ms=%.0f ratio=%.2f peak_mib=%.0f paint_ms=%.0f\n", count,
-                load, shell, load / shell, peak, paint);
+    std::printf("N=%ld load_ms=%.0f sqlite3_ms=%.0f ratio=%.2f peak_mib=%.0f paint_ms=%.0f\n",
+                count, load, shell, load / shell, peak, paint);
     MainScreenPort::setCurrent(nullptr);
     gManejo.reset();
     return 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/clManejo.h"
 #include "data/Recordset.h"
+#include "data/clManejo.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -21,7 +21,8 @@ public:
         auto manejo = std::make_unique<clManejo>();
         manejo->CadenaConexion(
             QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;"
-                           "Data Source=") + path_);
+                           "Data Source=") +
+            path_);
         manejo->Conectar();
         return manejo;
     }

@@ -32,8 +32,8 @@ QString accountInsert(const QString& number, const QString& name) {
            QStringLiteral("','Banco','','',0,0,0,0)");
 }
 
-QString movementInsert(int number, const QString& date, const QString& text,
-                       const QString& aac, const QString& acr = QStringLiteral("0")) {
+QString movementInsert(int number, const QString& date, const QString& text, const QString& aac,
+                       const QString& acr = QStringLiteral("0")) {
     return QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
                           "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('001','") +
            QString::number(number) + QStringLiteral("',datevalue('") + date +
@@ -102,7 +102,8 @@ private Q_SLOTS:
             sqlite3* raw = nullptr;
             auto manejo = std::make_unique<clManejo>();
             manejo->CadenaConexion(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist "
-                                                  "Security Info=False;Data Source=") + path);
+                                                  "Security Info=False;Data Source=") +
+                                   path);
             manejo->Conectar();
             QVERIFY(manejo->EstadoConexion());
             QCOMPARE(sqlite3_open(path.toUtf8().constData(), &raw), SQLITE_OK);
@@ -127,8 +128,8 @@ private Q_SLOTS:
         file.write(QByteArray(4096, 'x'));
         file.close();
         const QByteArray before = contentsOf(garbage);
-        for (const QString& source : {garbage, db.folder(), QStringLiteral("/no/such/dir/x.db"),
-                                      QString()}) {
+        for (const QString& source :
+             {garbage, db.folder(), QStringLiteral("/no/such/dir/x.db"), QString()}) {
             clManejo manejo;
             manejo.CadenaConexion(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
                                   source);
@@ -138,7 +139,8 @@ private Q_SLOTS:
             manejo.Sql(totals(QStringLiteral("01/01/2024")));
             QVERIFY(!manejo.CrearRs(rs));
             QVERIFY(!manejo.RsEstado());
-            QCOMPARE(execute(manejo, accountInsert(QStringLiteral("001"), QStringLiteral("A"))), 0L);
+            QCOMPARE(execute(manejo, accountInsert(QStringLiteral("001"), QStringLiteral("A"))),
+                     0L);
         }
         QCOMPARE(contentsOf(garbage), before);
         QVERIFY(!QFile::exists(garbage + QStringLiteral("-wal")));
@@ -147,7 +149,8 @@ private Q_SLOTS:
     void onlyTheModulesStatementFormsRun() {
         TestDatabase db;
         auto manejo = db.connect();
-        QCOMPARE(execute(*manejo, accountInsert(QStringLiteral("001"), QStringLiteral("Caja"))), 1L);
+        QCOMPARE(execute(*manejo, accountInsert(QStringLiteral("001"), QStringLiteral("Caja"))),
+                 1L);
         const long syntax = StatementCatalog::syntaxError().number();
         // Anything else, or a known form with text added, is refused before it reaches the engine.
         QCOMPARE(errorNumberOf([&] { execute(*manejo, QStringLiteral("DROP TABLE BANCNT")); }),
@@ -159,19 +162,22 @@ private Q_SLOTS:
                  syntax);
         // A typed quote breaks its statement's form and reaches the caller as an error.
         QCOMPARE(errorNumberOf([&] {
-                     execute(*manejo, accountInsert(QStringLiteral("002"),
-                                                    QStringLiteral("x',0,0,0,0);DELETE FROM BANCNT;--")));
+                     execute(*manejo,
+                             accountInsert(QStringLiteral("002"),
+                                           QStringLiteral("x',0,0,0,0);DELETE FROM BANCNT;--")));
                  }),
                  syntax);
         QCOMPARE(errorNumberOf([&] {
-                     query(*manejo, listing(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"),
-                                            QStringLiteral(" and CONSTNRO = '3' or '1'='1' ")));
+                     query(*manejo,
+                           listing(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"),
+                                   QStringLiteral(" and CONSTNRO = '3' or '1'='1' ")));
                  }),
                  syntax);
         // A query form given to Ejecutar, or a command to CrearRs, is refused too.
         QCOMPARE(errorNumberOf([&] { execute(*manejo, totals(QStringLiteral("01/01/2024"))); }),
                  syntax);
-        Recordset rs = query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        Recordset rs =
+            query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
         QCOMPARE(rs.RecordCount(), 1L);
         QCOMPARE(rs.Fields(QStringLiteral("cntstnom")), Variant(QStringLiteral("Caja")));
     }
@@ -188,7 +194,8 @@ private Q_SLOTS:
         TestDatabase db;
         auto manejo = db.connect();
         for (const char* number : {"10", "2", "1"})
-            execute(*manejo, accountInsert(QString::fromLatin1(number), QStringLiteral("  Cuenta ")));
+            execute(*manejo,
+                    accountInsert(QString::fromLatin1(number), QStringLiteral("  Cuenta ")));
         // Numeric order of numbers kept as text, and the highest of them.
         Recordset accounts =
             query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
@@ -201,13 +208,16 @@ private Q_SLOTS:
                  Variant(10.0));
 
         // Locale number text into amount columns; display formats come back in the locale.
-        execute(*manejo, movementInsert(1, QStringLiteral("05/03/2024"), QStringLiteral("  Deposito "),
-                                        QStringLiteral("150") + sep + QStringLiteral("5")));
+        execute(*manejo,
+                movementInsert(1, QStringLiteral("05/03/2024"), QStringLiteral("  Deposito "),
+                               QStringLiteral("150") + sep + QStringLiteral("5")));
         execute(*manejo, movementInsert(2, QStringLiteral("5/3/2024"), QStringLiteral("Luz 50%"),
-                                        QStringLiteral("0"), QStringLiteral("-3") + sep + QStringLiteral("2")));
+                                        QStringLiteral("0"),
+                                        QStringLiteral("-3") + sep + QStringLiteral("2")));
         execute(*manejo, movementInsert(3, QStringLiteral("01/04/2024"), QStringLiteral("Abril"),
                                         QStringLiteral("1")));
-        Recordset rs = query(*manejo, listing(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")));
+        Recordset rs =
+            query(*manejo, listing(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")));
         QCOMPARE(rs.RecordCount(), 2L);
         const QString zero = QStringLiteral("00") + sep + QStringLiteral("00");
         QCOMPARE(rs.GetString(QStringLiteral("\t"), QStringLiteral("\r"), QString()),
@@ -247,7 +257,8 @@ private Q_SLOTS:
                                                      QStringLiteral("x"), QStringLiteral("abc")));
                  }),
                  mismatch);
-        Recordset one = query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        Recordset one =
+            query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
         QCOMPARE(one.Fields(QStringLiteral("CNTDTALT")), Variant(QDate(2024, 2, 29)));
         QCOMPARE(one.Fields(QStringLiteral("TOMDLAAC")), Variant(Money()));
     }
@@ -273,7 +284,8 @@ private Q_SLOTS:
         QVERIFY(count.Eof());
         QCOMPARE(errorNumberOf([&] { count.Fields(0); }), 3021L);
         QCOMPARE(errorNumberOf([&] { count.MoveNext(); }), 3021L);
-        Recordset nulls = query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        Recordset nulls =
+            query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
         QVERIFY(nulls.Eof());
         QCOMPARE(nulls.GetString(QStringLiteral(";"), QStringLiteral("\n"), QStringLiteral("-")),
                  QString());
@@ -291,14 +303,16 @@ private Q_SLOTS:
             for (int k = 1; k <= count; ++k) {
                 const int cents = 1 + (k * 37) % 99999;
                 expectedCents += cents;
-                execute(*manejo, movementInsert(k, QStringLiteral("01/01/2024"), QStringLiteral("m"),
-                                                QString::number(cents / 100) + u'.' +
-                                                    QString::number(cents % 100).rightJustified(2, u'0')));
+                execute(*manejo,
+                        movementInsert(k, QStringLiteral("01/01/2024"), QStringLiteral("m"),
+                                       QString::number(cents / 100) + u'.' +
+                                           QString::number(cents % 100).rightJustified(2, u'0')));
             }
             batch.commit();
         }
         Recordset rs = query(*manejo, totals(QStringLiteral("31/12/2024")));
-        QCOMPARE(rs.Fields(QStringLiteral("TOTAAC")), Variant(Money::fromUnits(expectedCents * 100)));
+        QCOMPARE(rs.Fields(QStringLiteral("TOTAAC")),
+                 Variant(Money::fromUnits(expectedCents * 100)));
     }
 
     void commandsAreDurableWhenTheyReturn() {
@@ -307,7 +321,8 @@ private Q_SLOTS:
         const pid_t child = fork();
         if (child == 0) {
             auto manejo = db.connect();
-            const long changed = execute(*manejo, accountInsert(QStringLiteral("009"), QStringLiteral("Z")));
+            const long changed =
+                execute(*manejo, accountInsert(QStringLiteral("009"), QStringLiteral("Z")));
             _exit(changed == 1 ? 0 : 1); // no clean shutdown: the process just ends
         }
         int status = 0;
@@ -329,7 +344,9 @@ private Q_SLOTS:
                      .RecordCount(),
                  1L);
         // A duplicate key is the database's refusal, reported as a run-time error.
-        QVERIFY(errorNumberOf([&] { execute(*manejo, accountInsert(QStringLiteral("009"), QStringLiteral("Z"))); }) != 0);
+        QVERIFY(errorNumberOf([&] {
+                    execute(*manejo, accountInsert(QStringLiteral("009"), QStringLiteral("Z")));
+                }) != 0);
     }
 };
 

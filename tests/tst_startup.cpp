@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "TestDatabase.h"
 #include "TestSupport.h"
 #include "controls/FlexGrid.h"
@@ -58,7 +59,9 @@ private Q_SLOTS:
     void firstUseWithoutAccountClosesAfterTheActivationMessage() {
         TestDatabase db;
         MessageRecorder messages;
+        ModalDriver person; // leaves the account screen with ESC
         clMain().Show(db.path());
+        QCOMPARE(person.handled() >= 1, true);
         QCOMPARE(messages.prompts(), QStringList{kNoAccount});
         QCOMPARE(messages.boxes[0].icon, MsgIcon::Exclamation);
         QVERIFY(!gManejo);
@@ -113,15 +116,19 @@ private Q_SLOTS:
         MessageRecorder messages;
         QString statusAccount;
         QString statusInterval;
-        QTimer::singleShot(0, [&] {
-            auto* screen = qobject_cast<FrmBNKMain*>(QApplication::activeModalWidget());
+        bool connected = false;
+        ModalDriver person;
+        person.then([](QWidget* accounts) { ModalDriver::press(accounts, Qt::Key_Escape); });
+        person.then([&](QWidget* modal) {
+            auto* screen = qobject_cast<FrmBNKMain*>(modal);
             QVERIFY(screen);
             statusAccount = screen->StBar().panelText(1);
             statusInterval = screen->StBar().panelText(2);
-            QVERIFY(gManejo && gManejo->EstadoConexion());
-            QTest::keyClick(screen, Qt::Key_Escape);
+            connected = gManejo && gManejo->EstadoConexion();
+            ModalDriver::press(screen, Qt::Key_Escape);
         });
         clMain().Show(db.path());
+        QVERIFY(connected);
         QVERIFY(messages.boxes.empty());
         QCOMPARE(statusAccount, QStringLiteral("Cuenta:  001 - (Caja)"));
         QCOMPARE(statusInterval, QStringLiteral("Desde (01/03/2024) - Hasta (31/03/2024)"));

@@ -246,11 +246,10 @@ int FlexGrid::topRow() const {
 }
 
 void FlexGrid::setTopRow(int row) {
-    checkRow(row);
     // The scroll range follows the row count only once the view lays itself out again;
     // routines set TopRow right after filling the grid.
     updateGeometries();
-    verticalScrollBar()->setValue(std::max(row, 1) - 1);
+    verticalScrollBar()->setValue(std::clamp(row, 1, std::max(rows() - 1, 1)) - 1);
 }
 
 void FlexGrid::setKeyDownHandler(KeyDownHandler handler) {

@@ -94,7 +94,7 @@ public:
     // Whether the row shows, if only in part. The header row always does.
     bool rowIsVisible(int row) const;
     // The first data row shown; setting it scrolls that row to the top as far as the rows
-    // below allow.
+    // below allow (a row beyond the grid scrolls as far as it goes, without an error).
     int topRow() const;
     void setTopRow(int row);
 

@@ -33,9 +33,9 @@ int countLines(const char16_t* text, qsizetype size, int limit) {
     while (lines < limit) {
         while (pos < size && !isLineEnd(text[pos]))
             ++pos;
+        pos = skipLineEnd(text, size, pos);
         if (pos >= size)
             break;
-        pos = skipLineEnd(text, size, pos);
         ++lines;
     }
     return lines;

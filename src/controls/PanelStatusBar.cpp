@@ -28,7 +28,12 @@ QString PanelStatusBar::panelText(int panel) const {
 }
 
 void PanelStatusBar::setPanelText(int panel, const QString& text) {
-    this->panel(panel)->setText(text);
+    QLabel* label = this->panel(panel);
+    label->setText(text);
+    // A panel is never narrower than its text; the room left over is shared.
+    const QMargins margins = label->contentsMargins();
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) + margins.left() +
+                           margins.right() + 2 * label->frameWidth() + 4);
 }
 
 void PanelStatusBar::setPanelToolTip(int panel, const QString& tip) {

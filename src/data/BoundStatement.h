@@ -13,10 +13,10 @@ namespace ledgora {
 // A value taken out of a statement and read as its placeholder says.
 struct BoundValue {
     ValueKind kind = ValueKind::Text;
-    QString text;            // Text and Contains
+    QString text;             // Text and Contains
     std::int64_t integer = 0; // Integer
-    Money amount;            // Amount
-    QDate date;              // Date
+    Money amount;             // Amount
+    QDate date;               // Date
 };
 
 // A statement recognised as one of the module's forms, with its values ready to bind.

@@ -19,7 +19,10 @@ public:
     explicit Recordset(std::shared_ptr<const RecordsetData> data) : data_(std::move(data)) {}
 
     bool isOpen() const { return data_ != nullptr; }
-    void Close() { data_.reset(); position_ = 0; }
+    void Close() {
+        data_.reset();
+        position_ = 0;
+    }
 
     // The current record's field; raises an error for an unknown name or past the last record.
     Variant Fields(const QString& name) const;

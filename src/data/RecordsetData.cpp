@@ -70,23 +70,27 @@ void RecordsetData::appendFormattedDate(const char* iso, std::size_t size) {
 Variant RecordsetData::value(long row, int column) const {
     const Cell& cell = cells_[std::size_t(row) * names_.size() + std::size_t(column)];
     switch (cell.type) {
-    case CellType::Null: return {};
-    case CellType::Integer: return Variant(cell.value);
+    case CellType::Null:
+        return {};
+    case CellType::Integer:
+        return Variant(cell.value);
     case CellType::Double: {
         double v;
         std::memcpy(&v, &cell.value, sizeof v);
         return Variant(v);
     }
-    case CellType::Text: return Variant(QString::fromUtf8(text_.data() + cell.value, cell.size));
-    case CellType::Amount: return Variant(Money::fromUnits(cell.value));
-    case CellType::Date: return Variant(QDate::fromJulianDay(cell.value));
+    case CellType::Text:
+        return Variant(QString::fromUtf8(text_.data() + cell.value, cell.size));
+    case CellType::Amount:
+        return Variant(Money::fromUnits(cell.value));
+    case CellType::Date:
+        return Variant(QDate::fromJulianDay(cell.value));
     }
     return {};
 }
 
 QString RecordsetData::toDelimitedText(long fromRow, const QString& columnSeparator,
-                                       const QString& rowSeparator,
-                                       const QString& nullText) const {
+                                       const QString& rowSeparator, const QString& nullText) const {
     const std::string colSep = columnSeparator.toStdString();
     const std::string rowSep = rowSeparator.toStdString();
     const std::string null = nullText.toStdString();
@@ -101,10 +105,18 @@ QString RecordsetData::toDelimitedText(long fromRow, const QString& columnSepara
             if (c)
                 out += colSep;
             switch (cell->type) {
-            case CellType::Null: out += null; break;
-            case CellType::Text: out.append(text_.data() + cell->value, cell->size); break;
-            case CellType::Integer: out += std::to_string(cell->value); break;
-            default: out += rt::toText(value(r, int(c))).toStdString(); break;
+            case CellType::Null:
+                out += null;
+                break;
+            case CellType::Text:
+                out.append(text_.data() + cell->value, cell->size);
+                break;
+            case CellType::Integer:
+                out += std::to_string(cell->value);
+                break;
+            default:
+                out += rt::toText(value(r, int(c))).toStdString();
+                break;
             }
         }
         out += rowSep;

@@ -35,15 +35,22 @@ QString schemaDefinition() {
         QStringList parts;
         for (const ColumnDef& column : table.columns) {
             switch (column.kind) {
-            case ColumnKind::Text: parts << column.name + QStringLiteral(" TEXT"); break;
-            case ColumnKind::Date: parts << column.name + QStringLiteral(" TEXT"); break;
-            case ColumnKind::Integer: parts << column.name + QStringLiteral(" INTEGER"); break;
+            case ColumnKind::Text:
+                parts << column.name + QStringLiteral(" TEXT");
+                break;
+            case ColumnKind::Date:
+                parts << column.name + QStringLiteral(" TEXT");
+                break;
+            case ColumnKind::Integer:
+                parts << column.name + QStringLiteral(" INTEGER");
+                break;
             case ColumnKind::Amount:
                 parts << column.name + QStringLiteral(" INTEGER NOT NULL DEFAULT 0");
                 break;
             }
         }
-        parts << QStringLiteral("PRIMARY KEY (") + QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
+        parts << QStringLiteral("PRIMARY KEY (") +
+                     QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
         ddl += QStringLiteral("CREATE TABLE IF NOT EXISTS ") + table.name + u'(' +
                parts.join(u',') + QStringLiteral(");");
     }
@@ -83,9 +90,13 @@ void resultText(sqlite3_context* context, const QString& text) {
 // The module's functions, for the places where the engine itself must evaluate them.
 void valFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     switch (sqlite3_value_type(argv[0])) {
-    case SQLITE_NULL: sqlite3_result_null(context); return;
+    case SQLITE_NULL:
+        sqlite3_result_null(context);
+        return;
     case SQLITE_INTEGER:
-    case SQLITE_FLOAT: sqlite3_result_double(context, sqlite3_value_double(argv[0])); return;
+    case SQLITE_FLOAT:
+        sqlite3_result_double(context, sqlite3_value_double(argv[0]));
+        return;
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
         sqlite3_result_double(context, rt::leadingNumber(QString::fromUtf8(text)));
@@ -160,8 +171,8 @@ bool SqliteEngine::open(const QString& dataSource) {
                                formatAmountFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(raw, "ldg_format_date", 1, flags, nullptr, formatDateFunction,
                                nullptr, nullptr, nullptr);
-    sqlite3_create_function_v2(raw, "ldg_cdbl", 1, flags, nullptr, cdblFunction, nullptr,
-                               nullptr, nullptr);
+    sqlite3_create_function_v2(raw, "ldg_cdbl", 1, flags, nullptr, cdblFunction, nullptr, nullptr,
+                               nullptr);
     db_ = std::move(db);
     return true;
 }
@@ -215,10 +226,18 @@ void SqliteEngine::bindValues(sqlite3_stmt* stmt, const BoundStatement& statemen
         ++index;
         QByteArray text;
         switch (value.kind) {
-        case ValueKind::Integer: sqlite3_bind_int64(stmt, index, value.integer); continue;
-        case ValueKind::Amount: sqlite3_bind_int64(stmt, index, value.amount.units()); continue;
-        case ValueKind::Text: text = value.text.toUtf8(); break;
-        case ValueKind::Date: text = isoDate(value.date).toUtf8(); break;
+        case ValueKind::Integer:
+            sqlite3_bind_int64(stmt, index, value.integer);
+            continue;
+        case ValueKind::Amount:
+            sqlite3_bind_int64(stmt, index, value.amount.units());
+            continue;
+        case ValueKind::Text:
+            text = value.text.toUtf8();
+            break;
+        case ValueKind::Date:
+            text = isoDate(value.date).toUtf8();
+            break;
         case ValueKind::Contains: {
             // The text is looked for as typed: the pattern's own characters lose their meaning.
             QString literal = value.text;
@@ -262,10 +281,18 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
         for (const ColumnDef& c : table->columns) {
             names.push_back(c.name);
             switch (c.kind) {
-            case ColumnKind::Text: kinds.push_back(ResultKind::Text); break;
-            case ColumnKind::Integer: kinds.push_back(ResultKind::Integer); break;
-            case ColumnKind::Amount: kinds.push_back(ResultKind::Amount); break;
-            case ColumnKind::Date: kinds.push_back(ResultKind::Date); break;
+            case ColumnKind::Text:
+                kinds.push_back(ResultKind::Text);
+                break;
+            case ColumnKind::Integer:
+                kinds.push_back(ResultKind::Integer);
+                break;
+            case ColumnKind::Amount:
+                kinds.push_back(ResultKind::Amount);
+                break;
+            case ColumnKind::Date:
+                kinds.push_back(ResultKind::Date);
+                break;
             }
         }
     }
@@ -282,9 +309,15 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
                 continue;
             }
             switch (kinds[std::size_t(c)]) {
-            case ResultKind::Integer: data->appendInteger(sqlite3_column_int64(stmt, c)); break;
-            case ResultKind::Amount: data->appendAmount(amountUnits(stmt, c)); break;
-            case ResultKind::Double: data->appendDouble(sqlite3_column_double(stmt, c)); break;
+            case ResultKind::Integer:
+                data->appendInteger(sqlite3_column_int64(stmt, c));
+                break;
+            case ResultKind::Amount:
+                data->appendAmount(amountUnits(stmt, c));
+                break;
+            case ResultKind::Double:
+                data->appendDouble(sqlite3_column_double(stmt, c));
+                break;
             case ResultKind::AmountAsDouble:
                 data->appendDouble(double(amountUnits(stmt, c)) / Money::kScale);
                 break;

@@ -58,7 +58,8 @@ private:
             }
             return range(open + 1, end);
         }
-        default: return range(column.begin, column.end);
+        default:
+            return range(column.begin, column.end);
         }
     }
 

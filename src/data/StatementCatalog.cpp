@@ -19,7 +19,9 @@ BoundValue readValue(ValueKind kind, const QString& text) {
     value.kind = kind;
     switch (kind) {
     case ValueKind::Text:
-    case ValueKind::Contains: value.text = text; break;
+    case ValueKind::Contains:
+        value.text = text;
+        break;
     case ValueKind::Integer: {
         bool ok = false;
         value.integer = text.toLongLong(&ok);

@@ -37,12 +37,16 @@ StatementForm::StatementForm(QString name, QString templateText)
             continue;
         }
         switch (parameters_[t.param]) {
-        case ValueKind::Contains: pattern += QStringLiteral("'%([^']*)%'"); break;
+        case ValueKind::Contains:
+            pattern += QStringLiteral("'%([^']*)%'");
+            break;
         case ValueKind::Integer:
             pattern += t.text.startsWith(u'\'') ? QStringLiteral("'(-?[0-9]+)'")
-                                                 : QStringLiteral("(-?[0-9]+)");
+                                                : QStringLiteral("(-?[0-9]+)");
             break;
-        default: pattern += QStringLiteral("'([^']*)'"); break;
+        default:
+            pattern += QStringLiteral("'([^']*)'");
+            break;
         }
     }
     pattern += u'$';
@@ -198,10 +202,14 @@ void StatementForm::analyseResults() {
 ResultKind StatementForm::kindOf(int begin, int end) const {
     if (end - begin == 1 && tokens_[begin].type == FormToken::Type::Word) {
         switch (Schema::columnKind(tokens_[begin].text).value_or(ColumnKind::Text)) {
-        case ColumnKind::Text: return ResultKind::Text;
-        case ColumnKind::Integer: return ResultKind::Integer;
-        case ColumnKind::Amount: return ResultKind::Amount;
-        case ColumnKind::Date: return ResultKind::Date;
+        case ColumnKind::Text:
+            return ResultKind::Text;
+        case ColumnKind::Integer:
+            return ResultKind::Integer;
+        case ColumnKind::Amount:
+            return ResultKind::Amount;
+        case ColumnKind::Date:
+            return ResultKind::Date;
         }
     }
     if (tokens_[begin].type != FormToken::Type::Word)

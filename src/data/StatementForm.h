@@ -18,22 +18,22 @@ enum class ValueKind {
 
 // How a column of a query's result comes back to the caller.
 enum class ResultKind {
-    Dynamic,          // whatever the engine gives
+    Dynamic, // whatever the engine gives
     Text,
     Integer,
-    Amount,           // an exact amount
+    Amount, // an exact amount
     Date,
-    Double,           // a number with a fraction
-    FormattedAmount,  // format(x,'00.00'): display text
-    FormattedDate,    // format(x,'dd/mm/yyyy'): display text
-    TrimmedText,      // trim(x)
-    AmountAsDouble,   // cdbl(x)
+    Double,          // a number with a fraction
+    FormattedAmount, // format(x,'00.00'): display text
+    FormattedDate,   // format(x,'dd/mm/yyyy'): display text
+    TrimmedText,     // trim(x)
+    AmountAsDouble,  // cdbl(x)
 };
 
 struct FormToken {
     enum class Type { Space, Word, Number, Literal, Param, Symbol };
     Type type;
-    QString text;  // as written in the template
+    QString text;   // as written in the template
     int param = -1; // for Param: the index of the value it stands for
 };
 

@@ -16,8 +16,8 @@ namespace {
 
 // The stored text of an interval date, which must read as a date.
 QDate storedDate(const QString& key, QDate fallback) {
-    const QString text = SettingsStore::GetSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
-                                                   key, rt::dateText(fallback));
+    const QString text = SettingsStore::GetSetting(
+        QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"), key, rt::dateText(fallback));
     const auto date = rt::readDate(text);
     if (!date)
         throw RuntimeError::typeMismatch();
@@ -40,7 +40,8 @@ void Startup::load(FrmBNKMain& screen) {
         if (!gManejo)
             throw RuntimeError::cannotCreateObject();
         gManejo->CadenaConexion(
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
+            QStringLiteral(
+                "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
             gDBPath);
         gManejo->Conectar();
         if (!gManejo->EstadoConexion()) {

@@ -30,9 +30,12 @@ void GP_ACTUALIZARCUENTA() {
             (gCuenta.TOMDLAAC + gCuenta.TOMDLACR) - (gCuenta.TOMDLADE + gCuenta.TOMDLDEB);
 
         gsSQL = QStringLiteral("UPDATE BANCNT SET ");
-        gsSQL += QStringLiteral("   TOMDLAAC = '") + number(gCuenta.TOMDLAAC) + QStringLiteral("',");
-        gsSQL += QStringLiteral("   TOMDLADE = '") + number(gCuenta.TOMDLADE) + QStringLiteral("',");
-        gsSQL += QStringLiteral("   TOMDLACR = '") + number(gCuenta.TOMDLACR) + QStringLiteral("',");
+        gsSQL +=
+            QStringLiteral("   TOMDLAAC = '") + number(gCuenta.TOMDLAAC) + QStringLiteral("',");
+        gsSQL +=
+            QStringLiteral("   TOMDLADE = '") + number(gCuenta.TOMDLADE) + QStringLiteral("',");
+        gsSQL +=
+            QStringLiteral("   TOMDLACR = '") + number(gCuenta.TOMDLACR) + QStringLiteral("',");
         gsSQL += QStringLiteral("   TOMDLDEB = '") + number(gCuenta.TOMDLDEB) + QStringLiteral("'");
         gsSQL += QStringLiteral("   WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("'");
         manejo().Sql(gsSQL);
@@ -51,7 +54,8 @@ void GP_ACTUALIZARCUENTA() {
         }
         Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
-        reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion GLOBAL.GP_ACTUALIZARCUENTA"));
+        reportError(error, QStringLiteral(" / "),
+                    QStringLiteral("Seccion GLOBAL.GP_ACTUALIZARCUENTA"));
         Pointer::set(PointerShape::Normal);
     }
 }

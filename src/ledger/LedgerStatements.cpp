@@ -5,8 +5,8 @@
 namespace ledgora {
 
 namespace {
-const QString listingTail = QStringLiteral(
-    "' and MOVDTALT between DATEVALUE('{date}') AND DATEVALUE ('{date}') ");
+const QString listingTail =
+    QStringLiteral("' and MOVDTALT between DATEVALUE('{date}') AND DATEVALUE ('{date}') ");
 }
 
 void registerLedgerStatements() {
@@ -37,8 +37,8 @@ void registerLedgerStatements() {
     const QString order = QStringLiteral("order by MOVDTALT,MOVINNRO");
     const QString byConcept = QStringLiteral(" and CONSTNRO = '{text}' ");
     const QString byText = QStringLiteral(" and MOVSTCPT like '%{text}%' ");
-    for (const auto& [prefix, base] : {std::pair{"ledger.listing", gridBase},
-                                       std::pair{"ledger.report", reportBase}}) {
+    for (const auto& [prefix, base] :
+         {std::pair{"ledger.listing", gridBase}, std::pair{"ledger.report", reportBase}}) {
         const QString name = QString::fromLatin1(prefix);
         StatementCatalog::add(name, base + listingTail + order);
         StatementCatalog::add(name + QStringLiteral(".concept"),

@@ -104,7 +104,8 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         Pointer::set(PointerShape::Normal);
         LstBNK.show();
     } catch (const RuntimeError& error) {
-        reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion [BANCOS.CARGAR_CUENTAS]"));
+        reportError(error, QStringLiteral(" / "),
+                    QStringLiteral("Seccion [BANCOS.CARGAR_CUENTAS]"));
         rs.Close();
         LstBNK.show();
         Pointer::set(PointerShape::Normal);

@@ -20,3 +20,17 @@ inline void reportError(const RuntimeError& error, const QString& separator,
 }
 
 } // namespace ledgora
+
+namespace ledgora {
+
+// Runs what an event handler does. The routines trap their own errors; one that escapes
+// anyway is reported here instead of tearing down the event loop.
+template <typename Handler> void guardEvent(Handler&& handler) {
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" - "));
+    }
+}
+
+} // namespace ledgora

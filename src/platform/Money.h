@@ -37,8 +37,14 @@ public:
     friend constexpr Money operator+(Money a, Money b) { return Money(a.units_ + b.units_); }
     friend constexpr Money operator-(Money a, Money b) { return Money(a.units_ - b.units_); }
     friend constexpr Money operator-(Money a) { return Money(-a.units_); }
-    Money& operator+=(Money o) { units_ += o.units_; return *this; }
-    Money& operator-=(Money o) { units_ -= o.units_; return *this; }
+    Money& operator+=(Money o) {
+        units_ += o.units_;
+        return *this;
+    }
+    Money& operator-=(Money o) {
+        units_ -= o.units_;
+        return *this;
+    }
     friend constexpr bool operator==(Money a, Money b) { return a.units_ == b.units_; }
     friend constexpr bool operator!=(Money a, Money b) { return a.units_ != b.units_; }
     friend constexpr bool operator<(Money a, Money b) { return a.units_ < b.units_; }

@@ -1,5 +1,6 @@
 #include "Screen.h"
 
+#include "ErrorReport.h"
 #include "VirtualKeys.h"
 
 #include <QApplication>
@@ -18,25 +19,40 @@ public:
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(watched);
-        if (event == lastEvent_ && lastReceiver_ && widget->isAncestorOf(lastReceiver_))
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isPropagation(key, widget))
             return false;
-        lastEvent_ = event;
+        lastEvent_ = key;
+        lastKey_ = key->key();
+        lastTimestamp_ = key->timestamp();
         lastReceiver_ = widget;
         auto* screen = qobject_cast<Screen*>(widget->window());
         if (!screen || !screen->keyPreview() || !screen->isLoaded())
             return false;
-        const KeyInfo info = keyInfoOf(*static_cast<QKeyEvent*>(event));
+        const KeyInfo info = keyInfoOf(*key);
         if (info.keyCode == 0)
             return false;
         int keyCode = info.keyCode;
-        screen->previewKeyDown(keyCode, info.shift);
+        guardEvent([&] { screen->previewKeyDown(keyCode, info.shift); });
         return keyCode == 0;
     }
 
 private:
-    const QEvent* lastEvent_ = nullptr;
+    // The same key event travelling from the control that ignored it to one of its parents.
+    bool isPropagation(const QKeyEvent* key, QWidget* widget) const {
+        return key == lastEvent_ && key->key() == lastKey_ && key->timestamp() == lastTimestamp_ &&
+               lastReceiver_ && widget != lastReceiver_ && widget->isAncestorOf(lastReceiver_);
+    }
+
+    const QKeyEvent* lastEvent_ = nullptr;
+    int lastKey_ = 0;
+    quint64 lastTimestamp_ = 0;
     QPointer<QWidget> lastReceiver_;
 };
+
+// The screen that was last the active window: returning from a message box is no new
+// activation of a screen, returning from another screen is.
+Screen* lastActiveScreen = nullptr;
 
 void ensureKeyPreview() {
     static KeyPreviewFilter* filter = nullptr;
@@ -54,7 +70,10 @@ Screen::Screen(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QApplication::applicationDisplayName());
 }
 
-Screen::~Screen() = default;
+Screen::~Screen() {
+    if (lastActiveScreen == this)
+        lastActiveScreen = nullptr;
+}
 
 void Screen::runModal(Screen* screen) {
     QPointer<Screen> guard(screen);
@@ -74,14 +93,15 @@ void Screen::load() {
     if (loaded_)
         return;
     loaded_ = true;
-    Form_Load();
+    activatedSinceLoad_ = false;
+    guardEvent([this] { Form_Load(); });
 }
 
 void Screen::unload() {
     if (!loaded_)
         return;
     loaded_ = false;
-    Form_Unload();
+    guardEvent([this] { Form_Unload(); });
     if (inModal_)
         done(QDialog::Rejected);
     else
@@ -103,7 +123,11 @@ void Screen::Form_KeyDown(int&, int) {}
 bool Screen::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && loaded_) {
         const bool handled = QDialog::event(event);
-        Form_Activate();
+        const bool fresh = !activatedSinceLoad_ || lastActiveScreen != this;
+        activatedSinceLoad_ = true;
+        lastActiveScreen = this;
+        if (fresh)
+            guardEvent([this] { Form_Activate(); });
         return handled;
     }
     return QDialog::event(event);
@@ -112,7 +136,7 @@ bool Screen::event(QEvent* event) {
 void Screen::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (loaded_)
-        Form_Resize();
+        guardEvent([this] { Form_Resize(); });
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

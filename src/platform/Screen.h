@@ -55,6 +55,7 @@ private:
     bool loaded_ = false;
     bool keyPreview_ = false;
     bool inModal_ = false;
+    bool activatedSinceLoad_ = false;
     bool deleteAfterModal_ = false;
     std::function<void()> releaseHook_;
 };

@@ -11,8 +11,8 @@ class SettingsStore {
 public:
     static QString GetSetting(const QString& application, const QString& section,
                               const QString& key, const QString& defaultValue);
-    static void SaveSetting(const QString& application, const QString& section,
-                            const QString& key, const QString& value);
+    static void SaveSetting(const QString& application, const QString& section, const QString& key,
+                            const QString& value);
     static void setFolder(const QString& folder);
     static QString folder();
 };

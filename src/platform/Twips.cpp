@@ -15,11 +15,23 @@ double dpi(bool horizontal) {
 }
 } // namespace
 
-double Twips::perPixelX() { return 1440.0 / dpi(true); }
-double Twips::perPixelY() { return 1440.0 / dpi(false); }
-int Twips::toPixelsX(double twips) { return int(std::lround(twips / perPixelX())); }
-int Twips::toPixelsY(double twips) { return int(std::lround(twips / perPixelY())); }
-int Twips::fromPixelsX(int pixels) { return int(std::lround(pixels * perPixelX())); }
-int Twips::fromPixelsY(int pixels) { return int(std::lround(pixels * perPixelY())); }
+double Twips::perPixelX() {
+    return 1440.0 / dpi(true);
+}
+double Twips::perPixelY() {
+    return 1440.0 / dpi(false);
+}
+int Twips::toPixelsX(double twips) {
+    return int(std::lround(twips / perPixelX()));
+}
+int Twips::toPixelsY(double twips) {
+    return int(std::lround(twips / perPixelY()));
+}
+int Twips::fromPixelsX(int pixels) {
+    return int(std::lround(pixels * perPixelX()));
+}
+int Twips::fromPixelsY(int pixels) {
+    return int(std::lround(pixels * perPixelY()));
+}
 
 } // namespace ledgora

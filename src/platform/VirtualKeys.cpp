@@ -25,29 +25,65 @@ KeyInfo keyInfoOf(const QKeyEvent& event) {
     else {
         switch (key) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: info.keyCode = vk::Return; break;
-        case Qt::Key_Escape: info.keyCode = vk::Escape; break;
+        case Qt::Key_Enter:
+            info.keyCode = vk::Return;
+            break;
+        case Qt::Key_Escape:
+            info.keyCode = vk::Escape;
+            break;
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: info.keyCode = vk::Tab; break;
-        case Qt::Key_Backspace: info.keyCode = vk::Back; break;
-        case Qt::Key_Space: info.keyCode = vk::Space; break;
-        case Qt::Key_PageUp: info.keyCode = vk::PageUp; break;
-        case Qt::Key_PageDown: info.keyCode = vk::PageDown; break;
-        case Qt::Key_End: info.keyCode = vk::End; break;
-        case Qt::Key_Home: info.keyCode = vk::Home; break;
-        case Qt::Key_Left: info.keyCode = vk::Left; break;
-        case Qt::Key_Up: info.keyCode = vk::Up; break;
-        case Qt::Key_Right: info.keyCode = vk::Right; break;
-        case Qt::Key_Down: info.keyCode = vk::Down; break;
-        case Qt::Key_Insert: info.keyCode = vk::Insert; break;
-        case Qt::Key_Delete: info.keyCode = vk::Delete; break;
+        case Qt::Key_Backtab:
+            info.keyCode = vk::Tab;
+            break;
+        case Qt::Key_Backspace:
+            info.keyCode = vk::Back;
+            break;
+        case Qt::Key_Space:
+            info.keyCode = vk::Space;
+            break;
+        case Qt::Key_PageUp:
+            info.keyCode = vk::PageUp;
+            break;
+        case Qt::Key_PageDown:
+            info.keyCode = vk::PageDown;
+            break;
+        case Qt::Key_End:
+            info.keyCode = vk::End;
+            break;
+        case Qt::Key_Home:
+            info.keyCode = vk::Home;
+            break;
+        case Qt::Key_Left:
+            info.keyCode = vk::Left;
+            break;
+        case Qt::Key_Up:
+            info.keyCode = vk::Up;
+            break;
+        case Qt::Key_Right:
+            info.keyCode = vk::Right;
+            break;
+        case Qt::Key_Down:
+            info.keyCode = vk::Down;
+            break;
+        case Qt::Key_Insert:
+            info.keyCode = vk::Insert;
+            break;
+        case Qt::Key_Delete:
+            info.keyCode = vk::Delete;
+            break;
         case Qt::Key_Period:
         case Qt::Key_Comma:
             info.keyCode = keypad ? vk::Decimal : (key == Qt::Key_Period ? 190 : 188);
             break;
-        case Qt::Key_Minus: info.keyCode = keypad ? 109 : 189; break;
-        case Qt::Key_Plus: info.keyCode = keypad ? 107 : 187; break;
-        default: info.keyCode = 0; break;
+        case Qt::Key_Minus:
+            info.keyCode = keypad ? 109 : 189;
+            break;
+        case Qt::Key_Plus:
+            info.keyCode = keypad ? 107 : 187;
+            break;
+        default:
+            info.keyCode = 0;
+            break;
         }
     }
     return info;

@@ -7,9 +7,9 @@ namespace ledgora {
 // Key codes and shift states as the screens' key handlers receive them: the platform's
 // virtual-key codes, and the shift state as bits (1 Shift, 2 Ctrl, 4 Alt).
 namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33,
-              PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40,
-              Insert = 45, Delete = 46, P = 80, Decimal = 110, F1 = 112, F6 = 117, F12 = 123;
+constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33, PageDown = 34,
+              End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45,
+              Delete = 46, P = 80, Decimal = 110, F1 = 112, F6 = 117, F12 = 123;
 }
 namespace shiftstate {
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;

@@ -138,8 +138,8 @@ void FrmBNKMain::FormatGRD() {
     LstBNK_->setCols(7);
     LstBNK_->setRow(0);
     LstBNK_->setCol(0);
-    const char* headers[] = {"FECHA", "CONCEPTO", "A ACREDITAR", "A DEBITAR", "ACREDITADO",
-                             "DEBITADO"};
+    const char* headers[] = {"FECHA",     "CONCEPTO",   "A ACREDITAR",
+                             "A DEBITAR", "ACREDITADO", "DEBITADO"};
     for (int c = 0; c < 6; ++c)
         LstBNK_->setTextMatrix(0, c, QString::fromLatin1(headers[c]));
     for (int c = 2; c <= 5; ++c)
@@ -151,11 +151,12 @@ void FrmBNKMain::FormatGRD() {
 }
 
 void FrmBNKMain::PP_SELCUENTA() {
+    frmABMCuentas_.showModal();
     const QString number = GP_TEXTO(Variant(gCuenta.CNTSTNRO));
     if (number.isEmpty())
         return;
-    StBar_->setPanelText(1, QStringLiteral("Cuenta:  ") + gCuenta.CNTSTNRO + QStringLiteral(" - (") +
-                                gCuenta.CNTSTNOM + u')');
+    StBar_->setPanelText(1, QStringLiteral("Cuenta:  ") + gCuenta.CNTSTNRO +
+                                QStringLiteral(" - (") + gCuenta.CNTSTNOM + u')');
     lbTOTRBCO_->setText(rt::formatAmount(gCuenta.TOMDLACR - gCuenta.TOMDLDEB));
     lbTOTRCNT_->setText(rt::formatAmount((gCuenta.TOMDLAAC + gCuenta.TOMDLACR) -
                                          (gCuenta.TOMDLADE + gCuenta.TOMDLDEB)));

@@ -2,6 +2,8 @@
 
 #include "ledger/MainScreenPort.h"
 #include "platform/Screen.h"
+#include "platform/ScreenRef.h"
+#include "screens/FrmABMCuentas.h"
 
 class QAction;
 class QFrame;
@@ -27,6 +29,8 @@ public:
 
     void FormatGRD();
     void PP_SELCUENTA();
+    // The bank-account screen while it exists, for tests that drive it.
+    FrmABMCuentas* accountScreen() const { return frmABMCuentas_.peek(); }
 
     // What the ledger routines write here.
     FlexGrid& LstBNK() override { return *LstBNK_; }
@@ -65,6 +69,7 @@ private:
     QLabel* lbTOTRBCO_ = nullptr;
     PanelStatusBar* StBar_ = nullptr;
     QMenu* MnuMain_ = nullptr;
+    ScreenRef<FrmABMCuentas> frmABMCuentas_;
 };
 
 } // namespace ledgora

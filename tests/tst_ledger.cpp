@@ -1,0 +1,266 @@
+#include "LedgerFixture.h"
+#include "TestSupport.h"
+#include "controls/FlexGrid.h"
+#include "controls/PanelStatusBar.h"
+#include "ledger/AccountTotals.h"
+#include "ledger/ModuleUtilities.h"
+#include "ledger/MovementListing.h"
+#include "platform/RuntimeError.h"
+#include "screens/main/FrmBNKMain.h"
+
+#include <QLabel>
+#include <QtTest>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+QStringList rowTexts(const FlexGrid& grid, int row) {
+    QStringList cells;
+    for (int c = 0; c < grid.cols(); ++c)
+        cells << grid.textMatrix(row, c);
+    return cells;
+}
+
+QColor textColor(const QLabel& label) {
+    return label.palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+// The listing loader and the account totals on a main screen: totals up to the interval's
+// end, the listing within it, the filter, the balances and what the user sees of them.
+class TstLedger : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<LedgerFixture> data_;
+    std::unique_ptr<FrmBNKMain> screen_;
+
+    FlexGrid& grid() { return screen_->LstBNK(); }
+    void load(QDate from, QDate to) {
+        gFechaDesde = from;
+        gFechaHasta = to;
+        CARGAR_CUENTAS(grid());
+    }
+
+private Q_SLOTS:
+    void init() {
+        data_ = std::make_unique<LedgerFixture>();
+        screen_ = std::make_unique<FrmBNKMain>();
+        screen_->FormatGRD();
+        MainScreenPort::setCurrent(screen_.get());
+        data_->addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
+        gCuenta.CNTSTNRO = QStringLiteral("001");
+        gCuenta.CNTSTNOM = QStringLiteral("Caja");
+    }
+    void cleanup() {
+        MainScreenPort::setCurrent(nullptr);
+        screen_.reset();
+        data_.reset();
+    }
+
+    void anAccountWithoutMovementsLoadsEmptyAndSilently() {
+        MessageRecorder messages;
+        PointerRecorder pointer;
+        gCuenta.UltimoMovimiento = 41;
+        gCuenta.TOMDLACR = money(5);
+        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
+        QVERIFY(messages.boxes.empty());
+        QCOMPARE(grid().rows(), 1);
+        QCOMPARE(gCuenta.UltimoMovimiento, 0);
+        QCOMPARE(gCuenta.TOMDLACR, Money());
+        QCOMPARE(data_->storedTotals(QStringLiteral("001")), std::vector<Money>(4));
+        QCOMPARE(screen_->StBar().panelText(2),
+                 QStringLiteral("Desde (01/03/2024) - Hasta (31/03/2024)"));
+        QVERIFY(grid().isVisible() == screen_->isVisible());
+        QCOMPARE(pointer.shapes.front(), PointerShape::Busy);
+        QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
+    }
+
+    void totalsRunToTheIntervalsEndWhileTheListingKeepsWithinIt() {
+        LocaleScope scope(pointLocale());
+        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 2, 10), QStringLiteral("Antes"),
+                           money(100));
+        data_->addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 5),
+                           QStringLiteral("  Deposito  "), money(5.5), {}, {}, {},
+                           QStringLiteral("2"));
+        data_->addMovement(QStringLiteral("001"), 3, QDate(2024, 3, 5), QStringLiteral("Cheque"),
+                           {}, {}, {}, money(20.25));
+        data_->addMovement(QStringLiteral("001"), 4, QDate(2024, 4, 2), QStringLiteral("Despues"),
+                           {}, {}, money(1000));
+        data_->addMovement(QStringLiteral("002"), 1, QDate(2024, 3, 6), QStringLiteral("Otra"),
+                           money(7));
+        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
+
+        QCOMPARE(gCuenta.TOMDLAAC, money(105.5));
+        QCOMPARE(gCuenta.TOMDLDEB, money(20.25));
+        QCOMPARE(gCuenta.TOMDLACR, Money());
+        QCOMPARE(gCuenta.UltimoMovimiento, 4); // the highest number, whatever its date
+        QCOMPARE(data_->storedTotals(QStringLiteral("001")),
+                 (std::vector<Money>{money(105.5), Money(), Money(), money(20.25)}));
+        QCOMPARE(grid().rows(), 3);
+        QCOMPARE(rowTexts(grid(), 1),
+                 QStringList({"05/03/2024", "Deposito", "05.50", "00.00", "00.00", "00.00", "2"}));
+        QCOMPARE(rowTexts(grid(), 2),
+                 QStringList({"05/03/2024", "Cheque", "00.00", "00.00", "00.00", "20.25", "3"}));
+        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRBCO), QStringLiteral("-20.25"));
+        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRCNT), QStringLiteral("85.25"));
+    }
+
+    void theFilterNarrowsTheListingButNotTheTotals() {
+        for (int k = 1; k <= 4; ++k)
+            data_->addMovement(QStringLiteral("001"), k, QDate(2024, 3, k),
+                               k % 2 ? QStringLiteral("Luz %1").arg(k) : QStringLiteral("Agua"),
+                               money(k), {}, {}, {},
+                               k <= 3 ? QStringLiteral("7") : QStringLiteral("8"));
+        gFiltro = {true, QStringLiteral("7"), QString()};
+        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
+        QCOMPARE(grid().rows(), 4);
+        QCOMPARE(gCuenta.TOMDLAAC, money(10));
+
+        gFiltro.Valor = QStringLiteral("luz");
+        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
+        QCOMPARE(grid().rows(), 3);
+        QCOMPARE(grid().textMatrix(2, 1), QStringLiteral("Luz 3"));
+        QCOMPARE(gCuenta.TOMDLAAC, money(10));
+
+        gFiltro = {true, QStringLiteral("9"), QString()};
+        MessageRecorder messages;
+        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
+        QCOMPARE(grid().rows(), 1);
+        QVERIFY(messages.boxes.empty());
+    }
+
+    void aOneDayIntervalListsThatDay() {
+        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 4), QStringLiteral("a"),
+                           money(1));
+        data_->addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 5), QStringLiteral("b"),
+                           money(2));
+        data_->addMovement(QStringLiteral("001"), 3, QDate(2024, 3, 6), QStringLiteral("c"),
+                           money(3));
+        load(QDate(2024, 3, 5), QDate(2024, 3, 5));
+        QCOMPARE(grid().rows(), 2);
+        QCOMPARE(grid().textMatrix(1, 1), QStringLiteral("b"));
+    }
+
+    void theLastMovementIsSelectedAndInView() {
+        screen_->resize(800, 400);
+        screen_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen_.get()));
+        {
+            for (int k = 1; k <= 300; ++k)
+                data_->addMovement(QStringLiteral("001"), k, QDate(2024, 1, 1).addDays(k % 60),
+                                   QStringLiteral("m%1").arg(k), money(k));
+        }
+        load(QDate(2024, 1, 1), QDate(2024, 12, 31));
+        QCOMPARE(grid().rows(), 301);
+        QCOMPARE(grid().row(), 300);
+        QCOMPARE(grid().col(), 0);
+        QCOMPARE(grid().rowSel(), 300);
+        QCOMPARE(grid().colSel(), 6);
+        QVERIFY(grid().rowIsVisible(300));
+        QVERIFY(!grid().rowIsVisible(1));
+        QVERIFY(grid().isVisible());
+        // Amount columns right-aligned; the pending and realised credits on pale green.
+        const QModelIndex aac = grid().model()->index(0, 2);
+        QCOMPARE(grid().model()->data(aac, Qt::BackgroundRole).value<QBrush>().color(),
+                 QColor(236, 249, 232));
+        QVERIFY(!grid().model()->data(grid().model()->index(0, 3), Qt::BackgroundRole).isValid() ||
+                grid().model()
+                        ->data(grid().model()->index(0, 3), Qt::BackgroundRole)
+                        .value<QBrush>()
+                        .color() != QColor(236, 249, 232));
+        QCOMPARE(Qt::Alignment(grid().model()->data(aac, Qt::TextAlignmentRole).toInt()),
+                 Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(grid().colWidth(6), 0);
+    }
+
+    void aQuoteInTheFilterIsReportedAndLeavesTheScreenUsable() {
+        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 4), QStringLiteral("a"),
+                           money(1));
+        gFiltro = {true, QStringLiteral("7' or '1'='1"), QString()};
+        MessageRecorder messages;
+        PointerRecorder pointer;
+        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
+        QCOMPARE(messages.boxes.size(), std::size_t(1));
+        QVERIFY(messages.boxes[0].prompt.endsWith(
+            QStringLiteral("\r\n\r\nSeccion [BANCOS.CARGAR_CUENTAS]")));
+        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("-2147217900 / ")));
+        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
+        QCOMPARE(grid().rows(), 1);
+        QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
+        // What came before the listing stays done.
+        QCOMPARE(gCuenta.TOMDLAAC, money(1));
+        QCOMPARE(gCuenta.UltimoMovimiento, 1);
+    }
+
+    void balancesShowInTheLocaleAndRedBelowZero_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << pointLocale();
+        QTest::newRow("comma") << commaLocale();
+    }
+    void balancesShowInTheLocaleAndRedBelowZero() {
+        QFETCH(QLocale, locale);
+        LocaleScope scope(locale);
+        const QString sep = QLocale().decimalPoint();
+        QLabel& banco = screen_->label(BalanceLabel::lbTOTRBCO);
+        QLabel& total = screen_->label(BalanceLabel::lbTOTRCNT);
+
+        gCuenta.TOMDLAAC = money(100);
+        gCuenta.TOMDLADE = money(40);
+        gCuenta.TOMDLACR = money(250.5);
+        gCuenta.TOMDLDEB = money(90);
+        GP_ACTUALIZARCUENTA();
+        QCOMPARE(banco.text(), QStringLiteral("160") + sep + QStringLiteral("50"));
+        QCOMPARE(total.text(), QStringLiteral("220") + sep + QStringLiteral("50"));
+        QCOMPARE(textColor(banco), QColor(Qt::black));
+        QVERIFY(gsSQL.contains(QStringLiteral("   TOMDLACR = '250") + sep + QStringLiteral("5',")));
+        QCOMPARE(data_->storedTotals(QStringLiteral("001"))[2], money(250.5));
+
+        gCuenta = cuenta(QStringLiteral("001"), {}, {}, {}, money(10), money(25));
+        GP_ACTUALIZARCUENTA();
+        QCOMPARE(banco.text(), QStringLiteral("-15") + sep + QStringLiteral("00"));
+        QCOMPARE(textColor(banco), QColor(Qt::red));
+        QCOMPARE(textColor(total), QColor(Qt::red));
+
+        // Below zero by less than half a cent shows as zero, and so stays black.
+        gCuenta = cuenta(QStringLiteral("001"), {}, {}, {}, {}, Money::fromUnits(40));
+        GP_ACTUALIZARCUENTA();
+        QCOMPARE(banco.text(), QStringLiteral("00") + sep + QStringLiteral("00"));
+        QCOMPARE(textColor(banco), QColor(Qt::black));
+
+        // An account without a row changes nothing on screen.
+        gCuenta = cuenta(QStringLiteral("999"), {}, money(1), {}, money(1));
+        GP_ACTUALIZARCUENTA();
+        QCOMPARE(banco.text(), QStringLiteral("00") + sep + QStringLiteral("00"));
+    }
+
+    void aTotalsFailureIsReportedWithItsSection() {
+        MessageRecorder messages;
+        PointerRecorder pointer;
+        gManejo.reset();
+        GP_ACTUALIZARCUENTA();
+        const QString expected = QStringLiteral("91 / ") +
+                                 RuntimeError::objectNotSet().description() +
+                                 QStringLiteral("\r\n\r\nSeccion GLOBAL.GP_ACTUALIZARCUENTA");
+        QCOMPARE(messages.prompts(), QStringList{expected});
+        QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
+    }
+
+    void moduleUtilities() {
+        QCOMPARE(GP_INTERVALOMES(QDate(2024, 2, 15)).hasta, QDate(2024, 2, 29));
+        QCOMPARE(GP_INTERVALOMES(QDate(2024, 2, 15)).desde, QDate(2024, 2, 1));
+        QCOMPARE(GP_INTERVALOMES(QDate(2026, 12, 10)).hasta, QDate(2026, 12, 31));
+        QCOMPARE(GP_TEXTO(Variant()), QString());
+        QCOMPARE(GP_TEXTO(Variant(QStringLiteral("  dos palabras "))),
+                 QStringLiteral("dos palabras"));
+        QCOMPARE(GP_NUMERO(Variant()), Money());
+        QCOMPARE(GP_NUMERO(Variant(QString())), Money());
+        QCOMPARE(GP_NUMERO(Variant(QStringLiteral("cero"))), Money());
+        QCOMPARE(GP_NUMERO(Variant(Money::fromUnits(12345))), Money::fromUnits(12345));
+    }
+};
+
+QTEST_MAIN(TstLedger)
+#include "tst_ledger.moc"

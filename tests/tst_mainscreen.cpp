@@ -1,0 +1,218 @@
+#include "LedgerFixture.h"
+#include "ModalDriver.h"
+#include "TestSupport.h"
+#include "controls/FlexGrid.h"
+#include "controls/PanelStatusBar.h"
+#include "ledger/MovementListing.h"
+#include "platform/Twips.h"
+#include "screens/main/FrmBNKMain.h"
+#include "screens/main/MainScreenLifecycle.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+// Counts the screen's loads and unloads instead of running the component's start-up.
+class CountingLifecycle final : public MainScreenLifecycle {
+public:
+    void load(FrmBNKMain& screen) override {
+        ++loads;
+        screen.FormatGRD();
+    }
+    void unload() override { ++unloads; }
+    int loads = 0;
+    int unloads = 0;
+};
+
+QAction* menuEntry(QMenu& menu, const QString& caption) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == caption)
+            return action;
+        if (action->menu())
+            if (QAction* inner = menuEntry(*action->menu(), caption))
+                return inner;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// The main ledger screen as a person uses it: keys, mouse, menu, status bar, toolbar, and
+// the way its controls follow the window's size.
+class TstMainScreen : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<LedgerFixture> data_;
+    std::unique_ptr<FrmBNKMain> screen_;
+    CountingLifecycle lifecycle_;
+    // Leaves every bank-account screen the account choice opens with ESC, keeping the account.
+    std::unique_ptr<ModalDriver> person_;
+
+    FlexGrid& grid() { return screen_->LstBNK(); }
+    // Empties the grid and the account panel, so that a reload by the account choice shows.
+    void forget() {
+        grid().setRows(1);
+        screen_->setStatusPanel(1, QStringLiteral("Cuenta: <Desconocido>"));
+    }
+    bool reloaded() { return grid().rows() == 3; }
+
+private Q_SLOTS:
+    void init() {
+        data_ = std::make_unique<LedgerFixture>();
+        person_ = std::make_unique<ModalDriver>();
+        data_->addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
+        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 4), QStringLiteral("Alquiler"),
+                           {}, {}, {}, money(350));
+        data_->addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 9),
+                           QStringLiteral("Cobro factura 118"), money(1234.5));
+        gCuenta = cuenta(QStringLiteral("001"), QStringLiteral("Caja"));
+        gFechaDesde = QDate(2024, 3, 1);
+        gFechaHasta = QDate(2024, 3, 31);
+        screen_ = std::make_unique<FrmBNKMain>();
+        screen_->setLifecycle(&lifecycle_);
+        screen_->load();
+        screen_->show();
+        QVERIFY(QTest::qWaitForWindowActive(screen_.get()));
+        screen_->PP_SELCUENTA();
+        grid().setFocus();
+    }
+    void cleanup() {
+        screen_.reset();
+        person_.reset();
+        data_.reset();
+    }
+
+    void startsAsDesignedAndRendersTheLoadedAccount() {
+        QCOMPARE(screen_->windowTitle(), QStringLiteral("Bancos"));
+        QCOMPARE(screen_->StBar().panelText(1), QStringLiteral("Cuenta:  001 - (Caja)"));
+        QCOMPARE(screen_->StBar().panelText(3),
+                 QStringLiteral("ALTP+P [Imprimir] - F12 [Acreditar o Desacreditar]"));
+        QCOMPARE(screen_->StBar().panel(2)->toolTip(),
+                 QStringLiteral("CLICK AQUI!!! - PARA MODIFICAR EL INTERVALO"));
+        QCOMPARE(grid().cols(), 7);
+        QCOMPARE(grid().textMatrix(0, 2), QStringLiteral("A ACREDITAR"));
+        QCOMPARE(grid().colWidth(1), 5055);
+        QCOMPARE(grid().colAlignment(3), int(FlexGrid::CenterCenter));
+        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRCNT), QStringLiteral("884.50"));
+        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRBCO), QStringLiteral("-350.00"));
+        screen_->grab().save(QCoreApplication::applicationDirPath() +
+                             QStringLiteral("/mainscreen.png"));
+    }
+
+    void gridKeysAndScreenKeys() {
+        forget();
+        QTest::keyClick(&grid(), Qt::Key_F6);
+        QVERIFY(reloaded());
+        // P alone, Ctrl+Alt+P and the row keys of later screens leave everything as it is.
+        MessageRecorder messages;
+        for (Qt::KeyboardModifiers mods :
+             {Qt::KeyboardModifiers(), Qt::ControlModifier | Qt::AltModifier,
+              Qt::KeyboardModifiers(Qt::AltModifier)})
+            QTest::keyClick(&grid(), Qt::Key_P, mods);
+        QVERIFY(messages.boxes.empty());
+        QVERIFY(screen_->isLoaded());
+        QTest::keyClick(&grid(), Qt::Key_Escape);
+        QVERIFY(!screen_->isLoaded());
+        QCOMPARE(lifecycle_.unloads, 1);
+    }
+
+    void escapeWorksWhereverTheFocusIs() {
+        // A key that reaches any control of the screen is seen by the screen first.
+        QTest::keyClick(&screen_->SHTOT(), Qt::Key_Escape);
+        QVERIFY(!screen_->isLoaded());
+    }
+
+    void onlyAPlainRightButtonReleaseOpensTheMenu() {
+        const QPoint cell = grid().visualRect(grid().model()->index(0, 1)).center();
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, cell);
+        QVERIFY(!screen_->MnuMain().isVisible());
+        QTest::mouseClick(grid().viewport(), Qt::RightButton, Qt::ShiftModifier, cell);
+        QVERIFY(!screen_->MnuMain().isVisible());
+        QTest::mouseClick(grid().viewport(), Qt::RightButton, Qt::ControlModifier, cell);
+        QVERIFY(!screen_->MnuMain().isVisible());
+        QTest::mouseClick(grid().viewport(), Qt::RightButton, {}, cell);
+        QTRY_VERIFY(screen_->MnuMain().isVisible());
+        screen_->MnuMain().close();
+    }
+
+    void menuEntries() {
+        QMenu& menu = screen_->MnuMain();
+        QCOMPARE(menu.title(), QStringLiteral("Menu"));
+        QStringList captions;
+        for (QAction* action : menu.actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(captions, QStringList({"Cambiar Estado", "Ingresar", "Modificar", "Eliminar",
+                                        "Movimientos", "-", "Imprimir", "-", "Cuentas"}));
+        forget();
+        for (const char* inert : {"Imprimir", "Anteriores", "Futuros"})
+            menuEntry(menu, QString::fromLatin1(inert))->trigger();
+        QVERIFY(!reloaded());
+        menuEntry(menu, QStringLiteral("Cuentas"))->trigger();
+        QVERIFY(reloaded());
+        QCOMPARE(screen_->StBar().panelText(1), QStringLiteral("Cuenta:  001 - (Caja)"));
+    }
+
+    void statusPanelsAndToolbar() {
+        auto click = [this](int panel) {
+            QTest::mouseClick(screen_->StBar().panel(panel), Qt::LeftButton);
+        };
+        forget();
+        click(3);
+        click(2);
+        QVERIFY(!reloaded());
+        click(1);
+        QVERIFY(reloaded());
+        forget();
+        auto* button = qobject_cast<QToolButton*>(
+            screen_->TbMenu().widgetForAction(screen_->TbMenu().actions().at(0)));
+        QCOMPARE(button->text(), QStringLiteral("Seleccionar Cuenta [F6]"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(reloaded());
+    }
+
+    void leavingTheAccountChoiceWithoutAnAccountChangesNothing() {
+        gCuenta.CNTSTNRO = QStringLiteral("   ");
+        forget();
+        screen_->PP_SELCUENTA();
+        QVERIFY(!reloaded());
+        QCOMPARE(screen_->StBar().panelText(1), QStringLiteral("Cuenta: <Desconocido>"));
+    }
+
+    void controlsFollowTheWindowsSize() {
+        screen_->resize(900, 600);
+        QApplication::processEvents();
+        const int toolbar = Twips::toPixelsY(480);
+        const int status = Twips::toPixelsY(345);
+        const QFrame& totals = screen_->SHTOT();
+        QCOMPARE(grid().geometry().topLeft(), QPoint(0, toolbar));
+        QCOMPARE(grid().width(), 900);
+        const int gridTwips =
+            Twips::fromPixelsY(600) - 480 - 345 - Twips::fromPixelsY(totals.height()) - 50;
+        QCOMPARE(grid().height(), Twips::toPixelsY(gridTwips));
+        QCOMPARE(totals.y(), Twips::toPixelsY(Twips::fromPixelsY(grid().height()) +
+                                              Twips::fromPixelsY(totals.height()) - 140));
+        QCOMPARE(totals.x(), Twips::toPixelsX(Twips::fromPixelsX(900) -
+                                              Twips::fromPixelsX(totals.width()) - 80));
+        QCOMPARE(screen_->StBar().geometry().bottom(), 599);
+        QVERIFY(totals.geometry().bottom() < 600 - status);
+
+        // Too small for the grid: its height stays, the frame still follows.
+        const int before = grid().height();
+        screen_->resize(300, 60);
+        QApplication::processEvents();
+        QCOMPARE(grid().height(), before);
+        QCOMPARE(grid().width(), 300);
+    }
+};
+
+QTEST_MAIN(TstMainScreen)
+#include "tst_mainscreen.moc"
