@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QMessageBox>
 #include <QMetaObject>
 #include <QStandardPaths>
 #include <cstdio>
@@ -27,10 +28,24 @@ QStringList componentCandidates() {
             QStringLiteral(LEDGORA_COMPONENT_PATH)};
 }
 
-QString defaultDatabase() {
+QString dataFile(const QString& name) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(folder);
-    return QDir(folder).filePath(QStringLiteral("ledgora.db"));
+    return QDir(folder).filePath(name);
+}
+
+bool isNew(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || info.size() == 0;
+}
+
+// Creates one of the component's classes by its identifier; the caller owns it.
+std::unique_ptr<QObject> createObject(QLibrary& component, const char* classId) {
+    auto getClassObject = reinterpret_cast<GetClassObject>(component.resolve("DllGetClassObject"));
+    QObject* raw = nullptr;
+    if (!getClassObject || getClassObject(classId, &raw) != 0)
+        return nullptr;
+    return std::unique_ptr<QObject>(raw);
 }
 
 } // namespace
@@ -58,16 +73,36 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(
         QStringLiteral("Ledgora: the bank-account ledger. Opens DBPATH, or your own database "
                        "(%1) when none is given.")
-            .arg(QDir::toNativeSeparators(defaultDatabase())));
+            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption demoOption(
+        QStringLiteral("demo"),
+        QStringLiteral("Fill DBPATH (by default %1) with an example ledger when it has no "
+                       "accounts, then open it.")
+            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db")))));
+    parser.addOption(demoOption);
     parser.addPositionalArgument(QStringLiteral("DBPATH"),
-                                 QStringLiteral("The database file (created when it is new)."));
+                                 QStringLiteral("The database file (created when it is new)."),
+                                 QStringLiteral("[DBPATH]"));
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
-    const QString database =
-        positional.isEmpty() ? defaultDatabase() : QFileInfo(positional.first()).absoluteFilePath();
+    bool demo = parser.isSet(demoOption);
+    QString database = positional.isEmpty() ? dataFile(demo ? QStringLiteral("demo.db")
+                                                            : QStringLiteral("ledgora.db"))
+                                            : QFileInfo(positional.first()).absoluteFilePath();
+    if (!demo && positional.isEmpty() && isNew(database)) {
+        // A first start: offer the example ledger before an empty one.
+        const auto answer = QMessageBox::question(
+            nullptr, QStringLiteral("Ledgora"),
+            QStringLiteral("Su base de datos todavía está vacía.\n¿Desea ver primero un libro de "
+                           "ejemplo, con cuentas y un año de movimientos?"));
+        if (answer == QMessageBox::Yes) {
+            demo = true;
+            database = dataFile(QStringLiteral("demo.db"));
+        }
+    }
 
     QLibrary component;
     for (const QString& candidate : componentCandidates()) {
@@ -80,13 +115,22 @@ int main(int argc, char* argv[]) {
                      qPrintable(component.errorString()));
         return 1;
     }
-    auto getClassObject = reinterpret_cast<GetClassObject>(component.resolve("DllGetClassObject"));
-    QObject* raw = nullptr;
-    if (!getClassObject || getClassObject("Ledgora.clMain", &raw) != 0 || !raw) {
+    if (demo) {
+        std::unique_ptr<QObject> example = createObject(component, "Ledgora.clDemo");
+        bool filled = false;
+        if (example)
+            QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
+                                      Q_RETURN_ARG(bool, filled), Q_ARG(QString, database));
+        std::fprintf(stderr,
+                     filled ? "ledgora: example ledger written to %s\n"
+                            : "ledgora: %s already has accounts; opening it as it is\n",
+                     qPrintable(QDir::toNativeSeparators(database)));
+    }
+    std::unique_ptr<QObject> ledger = createObject(component, "Ledgora.clMain");
+    if (!ledger) {
         std::fprintf(stderr, "ledgora: the component does not offer Ledgora.clMain\n");
         return 1;
     }
-    std::unique_ptr<QObject> ledger(raw);
     if (!QMetaObject::invokeMethod(ledger.get(), "Show", Qt::DirectConnection,
                                    Q_ARG(QString, database))) {
         std::fprintf(stderr, "ledgora: Ledgora.clMain has no Show\n");

@@ -4,12 +4,15 @@
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "entry/ComponentClasses.h"
+#include "entry/clDemo.h"
 #include "entry/clMain.h"
 #include "ledger/ModuleUtilities.h"
 #include "platform/ClassRegistry.h"
+#include "platform/Conversions.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 
@@ -106,6 +109,44 @@ private Q_SLOTS:
         registerComponentClasses();
         QCOMPARE(messages.boxes.size(), std::size_t(2));
         QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("Inicio de Sistema 429 - ")));
+    }
+
+    void theExampleLedgerFillsOnlyANewDatabase() {
+        TestDatabase db;
+        QVERIFY(clDemo().Crear(db.path()));
+        QVERIFY(!clDemo().Crear(db.path())); // it never writes over a ledger in use
+        auto manejo = db.connect();
+        QCOMPARE(query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"))
+                     .RecordCount(),
+                 3L);
+        Recordset types = query(*manejo, QStringLiteral("select * from BANCON order by CONSTDSC"));
+        QSet<QString> kinds;
+        for (; !types.Eof(); types.MoveNext())
+            kinds << *types.Fields(QStringLiteral("CONSTTIP")).get<QString>();
+        QCOMPARE(kinds, (QSet<QString>{QStringLiteral("C"), QStringLiteral("D")}));
+        // A year up to today, pending lately and realised before; the stored totals agree.
+        const QDate today = QDate::currentDate();
+        gCuenta.CNTSTNRO = QStringLiteral("001");
+        Recordset year = query(
+            *manejo, QStringLiteral(
+                         "SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
+                         "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE MOVDTALT<=datevalue('") +
+                         rt::dateText(today) + QStringLiteral("') AND CNTSTNRO = '001'"));
+        Recordset stored =
+            query(*manejo, QStringLiteral("select * from BANCNT where CNTSTNRO = '001'"));
+        QVERIFY(*year.Fields(QStringLiteral("TOTACR")).get<Money>() > Money());
+        QVERIFY(*year.Fields(QStringLiteral("TOTAAC")).get<Money>() +
+                    *year.Fields(QStringLiteral("TOTADE")).get<Money>() >
+                Money());
+        QCOMPARE(stored.Fields(QStringLiteral("TOMDLACR")), year.Fields(QStringLiteral("TOTACR")));
+        QCOMPARE(stored.Fields(QStringLiteral("TOMDLADE")), year.Fields(QStringLiteral("TOTADE")));
+        Recordset old = query(
+            *manejo, QStringLiteral(
+                         "SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
+                         "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE MOVDTALT<=datevalue('") +
+                         rt::dateText(today.addMonths(-11)) +
+                         QStringLiteral("') AND CNTSTNRO = '001'"));
+        QVERIFY(!old.Fields(QStringLiteral("TOTACR")).isNull());
     }
 
     void aHeldAccountOutlivesTheScreenAndLoadsOnTheNextUse() {

@@ -1,5 +1,6 @@
 #include "ComponentClasses.h"
 
+#include "clDemo.h"
 #include "clMain.h"
 #include "data/DataClasses.h"
 #include "ledger/LedgerStatements.h"
@@ -14,10 +15,13 @@ void registerComponentClasses() {
     registerDataClasses();
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clMain"),
                                  [] { return std::make_unique<clMain>(); });
+    ClassRegistry::registerClass(QStringLiteral("Ledgora.clDemo"),
+                                 [] { return std::make_unique<clDemo>(); });
 }
 
 void unregisterComponentClasses() {
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clMain"));
+    ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clDemo"));
 }
 
 } // namespace ledgora

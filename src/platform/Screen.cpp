@@ -68,6 +68,10 @@ void ensureKeyPreview() {
 Screen::Screen(QWidget* parent) : QDialog(parent) {
     ensureKeyPreview();
     setWindowTitle(QApplication::applicationDisplayName());
+    // The screens were laid out in twips for an 8-point face; a larger one would not fit.
+    QFont face = font();
+    face.setPointSizeF(8.25);
+    setFont(face);
 }
 
 Screen::~Screen() {

@@ -22,6 +22,11 @@ void registerScreenStatements() {
     add("accounts.countMovements", "select count(1) as tot from BANMOV where CNTSTNRO = '{text}'");
     add("accounts.delete", "delete from BANCNT where CNTSTNRO = '{text}'");
 
+    // The concept screen.
+    add("concepts.list", "select * from BANCON order by CONSTDSC");
+    add("concepts.insert",
+        "insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values ('{text}','{text}','{text}')");
+
     // Movement entry: the amounts are number text in the user's locale, the number quoted.
     StatementCatalog::add(
         QStringLiteral("entry.insertMovement"),

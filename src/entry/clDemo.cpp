@@ -1,0 +1,139 @@
+#include "clDemo.h"
+
+#include "data/WriteBatch.h"
+#include "data/clManejo.h"
+#include "platform/Conversions.h"
+
+#include <QDate>
+#include <QRandomGenerator>
+
+namespace ledgora {
+
+namespace {
+
+struct Concept {
+    const char* number;
+    const char* description;
+    char type; // 'C' credit, 'D' debit
+    int typicalCents;
+};
+
+const Concept kConcepts[] = {
+    {"1", "Depósito", 'C', 150000},       {"2", "Cobro de facturas", 'C', 380000},
+    {"3", "Intereses", 'C', 2500},        {"4", "Pago a proveedores", 'D', 160000},
+    {"5", "Sueldos", 'D', 420000},        {"6", "Impuestos", 'D', 60000},
+    {"7", "Gastos bancarios", 'D', 1800},
+};
+// How often each concept comes up: mostly collections, now and then the salaries.
+const int kDraws[] = {1, 1, 2, 2, 2, 2, 3, 4, 4, 4, 5, 6, 7, 7};
+
+QString quoted(const QString& text) {
+    return u'\'' + text + u'\'';
+}
+
+long run(clManejo& manejo, const QString& sql) {
+    manejo.Sql(sql);
+    return manejo.Ejecutar();
+}
+
+void addAccount(clManejo& manejo, const char* number, const char* name, const char* bank,
+                const char* phone, const char* contact, QDate since) {
+    run(manejo, QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
+                               "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values (") +
+                    quoted(QString::fromUtf8(number)) + QStringLiteral(",datevalue('") +
+                    rt::dateText(since) + QStringLiteral("'),") + quoted(QString::fromUtf8(name)) +
+                    u',' + quoted(QString::fromUtf8(bank)) + u',' +
+                    quoted(QString::fromUtf8(phone)) + u',' + quoted(QString::fromUtf8(contact)) +
+                    QStringLiteral(",0,0,0,0)"));
+}
+
+// A year of movements for one account: a few a week, the last three weeks still pending.
+void addMovements(clManejo& manejo, const QString& account, QDate today, quint32 seed) {
+    QRandomGenerator random(seed);
+    const QString zero = QStringLiteral("0");
+    int number = 0;
+    for (QDate day = today.addYears(-1).addDays(1); day <= today; day = day.addDays(1)) {
+        if (day.dayOfWeek() > 5 || random.bounded(100) > 45)
+            continue;
+        const Concept& concept = kConcepts[kDraws[random.bounded(int(std::size(kDraws)))] - 1];
+        const int cents = concept.typicalCents / 2 + int(random.bounded(concept.typicalCents));
+        const QString amount = rt::generalNumberText(Money::fromUnits(std::int64_t(cents) * 100));
+        const bool pending = day.daysTo(today) < 21;
+        const bool credit = concept.type == 'C';
+        const QString description =
+            QString::fromUtf8(concept.description) + u' ' + rt::formatDateDashed(day);
+        run(manejo,
+            QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
+                           "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES (") +
+                quoted(account) + u',' + quoted(QString::number(++number)) +
+                QStringLiteral(",datevalue('") + rt::dateText(day) + QStringLiteral("'),") +
+                quoted(QString::fromUtf8(concept.number).leftJustified(2, u' ')) + u',' +
+                quoted(description) + u',' + quoted(credit && pending ? amount : zero) + u',' +
+                quoted(!credit && pending ? amount : zero) + u',' +
+                quoted(credit && !pending ? amount : zero) + u',' +
+                quoted(!credit && !pending ? amount : zero) + u')');
+    }
+}
+
+// The account's running totals, as the listing loader keeps them.
+void storeTotals(clManejo& manejo, const QString& account, QDate today) {
+    Recordset rs;
+    manejo.Sql(
+        QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) "
+                       "as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
+                       "MOVDTALT<=datevalue('") +
+        rt::dateText(today) + QStringLiteral("') AND CNTSTNRO = '") + account + u'\'');
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs);
+    auto total = [&rs](const char* field) {
+        return rt::generalNumberText(
+            rt::toAmount(rs.Fields(QString::fromLatin1(field))).value_or(Money()));
+    };
+    run(manejo, QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '") + total("TOTAAC") +
+                    QStringLiteral("',   TOMDLADE = '") + total("TOTADE") +
+                    QStringLiteral("',   TOMDLACR = '") + total("TOTACR") +
+                    QStringLiteral("',   TOMDLDEB = '") + total("TOTDEB") +
+                    QStringLiteral("'   WHERE CNTSTNRO = '") + account + u'\'');
+}
+
+} // namespace
+
+clDemo::clDemo() = default;
+
+bool clDemo::Crear(const QString& path) {
+    clManejo manejo;
+    manejo.CadenaConexion(
+        QStringLiteral(
+            "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
+        path);
+    manejo.Conectar();
+    if (!manejo.EstadoConexion())
+        return false;
+    Recordset existing;
+    manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(existing);
+    if (existing.RecordCount() > 0)
+        return false;
+
+    const QDate today = QDate::currentDate();
+    WriteBatch batch(manejo);
+    addAccount(manejo, "001", "Cuenta corriente", "Banco Nación", "011 4345-1000", "Lucía Pérez",
+               today.addYears(-2));
+    addAccount(manejo, "002", "Caja de ahorro", "Banco Galicia", "011 6329-0000", "Martín Gómez",
+               today.addYears(-1));
+    addAccount(manejo, "003", "Caja chica", "", "", "", today.addMonths(-3));
+    for (const Concept& concept : kConcepts)
+        run(manejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values (") +
+                        quoted(QString::fromUtf8(concept.number)) + u',' +
+                        quoted(QString::fromUtf8(concept.description)) + u',' +
+                        quoted(QString(QChar::fromLatin1(concept.type))) + u')');
+    addMovements(manejo, QStringLiteral("001"), today, 2026);
+    addMovements(manejo, QStringLiteral("002"), today, 1969);
+    for (const char* account : {"001", "002"})
+        storeTotals(manejo, QString::fromLatin1(account), today);
+    batch.commit();
+    return true;
+}
+
+} // namespace ledgora
