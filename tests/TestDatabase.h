@@ -47,4 +47,12 @@ inline Recordset query(clManejo& manejo, const QString& sql) {
     return rs;
 }
 
+// The totals of an account's movements up to a date, as the listing loader asks for them.
+inline QString totals(const QString& until, const QString& account = QStringLiteral("001")) {
+    return QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) "
+                          "as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
+                          "MOVDTALT<=datevalue('") +
+           until + QStringLiteral("') AND CNTSTNRO = '") + account + u'\'';
+}
+
 } // namespace ledgora::test

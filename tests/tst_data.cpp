@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "data/StatementCatalog.h"
 #include "data/WriteBatch.h"
-#include "ledger/LedgerStatements.h"
+#include "entry/ComponentClasses.h"
 #include "platform/RuntimeError.h"
 
 #include <QFile>
@@ -15,15 +15,6 @@ using namespace ledgora;
 using namespace ledgora::test;
 
 namespace {
-
-const QString kAccountInsert = QStringLiteral(
-    "insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC , "
-    "TOMDLADE, TOMDLACR, TOMDLDEB) values ('{text}',datevalue('{date}'),'{text}','{text}',"
-    "'{text}','{text}',0,0,0,0)");
-const QString kMovementInsert = QStringLiteral(
-    "INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, MOVDLAAC , MOVDLADE, "
-    "MOVDLACR, MOVDLDEB) VALUES ('{text}','{int}',datevalue('{date}'),'{text}','{text}',"
-    "'{amount}','{amount}','{amount}','{amount}')");
 
 QString accountInsert(const QString& number, const QString& name) {
     return QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
@@ -39,13 +30,6 @@ QString movementInsert(int number, const QString& date, const QString& text, con
            QString::number(number) + QStringLiteral("',datevalue('") + date +
            QStringLiteral("'),'3 ','") + text + QStringLiteral("','") + aac +
            QStringLiteral("','0','") + acr + QStringLiteral("','0')");
-}
-
-QString totals(const QString& until, const QString& account = QStringLiteral("001")) {
-    return QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) "
-                          "as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
-                          "MOVDTALT<=datevalue('") +
-           until + QStringLiteral("') AND CNTSTNRO = '") + account + u'\'';
 }
 
 QString listing(const QString& from, const QString& to, const QString& filter = {}) {
@@ -79,21 +63,7 @@ QByteArray contentsOf(const QString& path) {
 class TstData : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() {
-        registerLedgerStatements();
-        StatementCatalog::add(QStringLiteral("test.accountInsert"), kAccountInsert);
-        StatementCatalog::add(QStringLiteral("test.movementInsert"), kMovementInsert);
-        StatementCatalog::add(QStringLiteral("test.accounts"),
-                              QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
-        StatementCatalog::add(QStringLiteral("test.maxAccount"),
-                              QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"));
-        StatementCatalog::add(QStringLiteral("test.countMovements"),
-                              QStringLiteral("select count(1) as tot from BANMOV where "
-                                             "CNTSTNRO = '{text}'"));
-        StatementCatalog::add(QStringLiteral("test.accountDate"),
-                              QStringLiteral("UPDATE BANCNT SET CNTDTALT = '{date}' WHERE "
-                                             "CNTSTNRO = '{text}'"));
-    }
+    void initTestCase() { registerComponentClasses(); }
 
     void newAndEmptyFilesGetTheThreeTables() {
         TestDatabase db;
@@ -243,15 +213,15 @@ private Q_SLOTS:
                  0L);
 
         // A date text assigned to a date column; a text that is no date is a type mismatch.
-        QCOMPARE(execute(*manejo, QStringLiteral("UPDATE BANCNT SET CNTDTALT = '29/02/2024' WHERE "
-                                                 "CNTSTNRO = '1'")),
-                 1L);
+        const QString dateUpdate =
+            QStringLiteral("UPDATE BANCNT SET CNTDTALT = '%1',CNTSTNOM = 'n',"
+                           "CNTSTBNK = '',CNTSTTEL = '',CNTSTBKC = '' WHERE "
+                           "CNTSTNRO = '1'");
+        QCOMPARE(execute(*manejo, dateUpdate.arg(QStringLiteral("29/02/2024"))), 1L);
         const long mismatch = StatementCatalog::typeMismatch().number();
-        QCOMPARE(errorNumberOf([&] {
-                     execute(*manejo, QStringLiteral("UPDATE BANCNT SET CNTDTALT = '31/02/2024' "
-                                                     "WHERE CNTSTNRO = '1'"));
-                 }),
-                 mismatch);
+        QCOMPARE(
+            errorNumberOf([&] { execute(*manejo, dateUpdate.arg(QStringLiteral("31/02/2024"))); }),
+            mismatch);
         QCOMPARE(errorNumberOf([&] {
                      execute(*manejo, movementInsert(4, QStringLiteral("01/04/2024"),
                                                      QStringLiteral("x"), QStringLiteral("abc")));

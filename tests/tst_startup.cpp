@@ -126,7 +126,6 @@ private Q_SLOTS:
         QCOMPARE(kinds, (QSet<QString>{QStringLiteral("C"), QStringLiteral("D")}));
         // A year up to today, pending lately and realised before; the stored totals agree.
         const QDate today = QDate::currentDate();
-        gCuenta.CNTSTNRO = QStringLiteral("001");
         Recordset year = query(
             *manejo, QStringLiteral(
                          "SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "

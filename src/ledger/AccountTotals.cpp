@@ -10,12 +10,6 @@ namespace ledgora {
 
 namespace {
 
-clManejo& manejo() {
-    if (!gManejo)
-        throw RuntimeError::objectNotSet();
-    return *gManejo;
-}
-
 QString number(Money amount) {
     return rt::generalNumberText(amount);
 }
@@ -38,9 +32,9 @@ void GP_ACTUALIZARCUENTA() {
             QStringLiteral("   TOMDLACR = '") + number(gCuenta.TOMDLACR) + QStringLiteral("',");
         gsSQL += QStringLiteral("   TOMDLDEB = '") + number(gCuenta.TOMDLDEB) + QStringLiteral("'");
         gsSQL += QStringLiteral("   WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("'");
-        manejo().Sql(gsSQL);
+        requireManejo().Sql(gsSQL);
 
-        if (manejo().Ejecutar() > 0) {
+        if (requireManejo().Ejecutar() > 0) {
             if (MainScreenPort* screen = MainScreenPort::current()) {
                 screen->setBalanceText(BalanceLabel::lbTOTRBCO, rt::formatAmount(banco));
                 screen->setBalanceText(BalanceLabel::lbTOTRCNT, rt::formatAmount(cuenta));

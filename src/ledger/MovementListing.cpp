@@ -13,12 +13,6 @@ namespace ledgora {
 
 namespace {
 
-clManejo& manejo() {
-    if (!gManejo)
-        throw RuntimeError::objectNotSet();
-    return *gManejo;
-}
-
 // Selects rows 1 to the last of the given columns, for formatting them as one block.
 void selectColumns(FlexGrid& grid, int firstColumn, int lastColumn) {
     grid.setRow(1);
@@ -36,17 +30,17 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
     try {
         // 1. Busy, and an empty grid kept hidden while it fills.
         Pointer::set(PointerShape::Busy);
-        manejo().RsDesconectado(true);
+        requireManejo().RsDesconectado(true);
         LstBNK.hide();
         LstBNK.setRows(1);
 
         // 2. The totals of every movement up to the interval's end.
-        manejo().Sql(QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
+        requireManejo().Sql(QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
                                     "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
                                     "WHERE MOVDTALT<=datevalue('") +
                      rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") +
                      gCuenta.CNTSTNRO + QStringLiteral("'"));
-        manejo().CrearRs(rs);
+        requireManejo().CrearRs(rs);
         gCuenta.TOMDLAAC = GP_NUMERO(rs.Fields(QStringLiteral("TOTAAC")));
         gCuenta.TOMDLADE = GP_NUMERO(rs.Fields(QStringLiteral("TOTADE")));
         gCuenta.TOMDLACR = GP_NUMERO(rs.Fields(QStringLiteral("TOTACR")));
@@ -60,18 +54,18 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
             screen->setStatusPanel(2, intervalStatusText());
 
         // 5. The highest movement number, for numbering the next one.
-        manejo().Sql(QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
+        requireManejo().Sql(QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
                      gCuenta.CNTSTNRO + QStringLiteral("'"));
-        manejo().RsDesconectado(true);
-        manejo().CrearRs(rs);
-        if (manejo().RsEstado())
+        requireManejo().RsDesconectado(true);
+        requireManejo().CrearRs(rs);
+        if (requireManejo().RsEstado())
             gCuenta.UltimoMovimiento =
                 rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
 
         // 6 and 7. The listing itself.
-        manejo().Sql(listingStatement(ListingFor::Grid));
-        manejo().RsDesconectado(false);
-        if (manejo().CrearRs(rs) && rs.RecordCount() > 0) {
+        requireManejo().Sql(listingStatement(ListingFor::Grid));
+        requireManejo().RsDesconectado(false);
+        if (requireManejo().CrearRs(rs) && rs.RecordCount() > 0) {
             // 8. One paste of the whole record set, then formatting by column blocks.
             LstBNK.setRows(int(rs.RecordCount()) + 1);
             LstBNK.setCol(0);

@@ -2,6 +2,7 @@
 
 #include "data/clManejo.h"
 #include "platform/Money.h"
+#include "platform/RuntimeError.h"
 
 #include <QDate>
 #include <QString>
@@ -56,5 +57,13 @@ inline QDate gFechaHasta;
 inline CuentaRecord gCuenta;
 inline MovimientoRecord gMovimiento;
 inline FiltroRecord gFiltro;
+
+// The data-access object for a routine about to use it; without one the routine fails as the
+// original did, with "object not set", into its own error trap.
+inline clManejo& requireManejo() {
+    if (!gManejo)
+        throw RuntimeError::objectNotSet();
+    return *gManejo;
+}
 
 } // namespace ledgora

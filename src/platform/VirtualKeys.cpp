@@ -4,15 +4,32 @@
 
 namespace ledgora {
 
+int shiftStateOf(Qt::KeyboardModifiers modifiers) {
+    int bits = 0;
+    if (modifiers & Qt::ShiftModifier)
+        bits |= shiftstate::Shift;
+    if (modifiers & Qt::ControlModifier)
+        bits |= shiftstate::Ctrl;
+    if (modifiers & Qt::AltModifier)
+        bits |= shiftstate::Alt;
+    return bits;
+}
+
+int mouseButtonsOf(Qt::MouseButtons buttons) {
+    int bits = 0;
+    if (buttons & Qt::LeftButton)
+        bits |= 1;
+    if (buttons & Qt::RightButton)
+        bits |= 2;
+    if (buttons & Qt::MiddleButton)
+        bits |= 4;
+    return bits;
+}
+
 KeyInfo keyInfoOf(const QKeyEvent& event) {
     KeyInfo info;
     const auto mods = event.modifiers();
-    if (mods & Qt::ShiftModifier)
-        info.shift |= shiftstate::Shift;
-    if (mods & Qt::ControlModifier)
-        info.shift |= shiftstate::Ctrl;
-    if (mods & Qt::AltModifier)
-        info.shift |= shiftstate::Alt;
+    info.shift = shiftStateOf(mods);
 
     const int key = event.key();
     const bool keypad = mods & Qt::KeypadModifier;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 class QKeyEvent;
 
 namespace ledgora {
@@ -21,6 +23,10 @@ struct KeyInfo {
 };
 
 KeyInfo keyInfoOf(const QKeyEvent& event);
+// The shift state bits of keyboard modifiers, as key and mouse handlers receive them.
+int shiftStateOf(Qt::KeyboardModifiers modifiers);
+// The button bits of mouse buttons (1 left, 2 right, 4 middle).
+int mouseButtonsOf(Qt::MouseButtons buttons);
 // The character a key press types, 0 when it types none (ENTER types 13).
 int keyAsciiOf(const QKeyEvent& event);
 

@@ -35,12 +35,6 @@ QRect twipsRect(int left, int top, int width, int height) {
             Twips::toPixelsY(height)};
 }
 
-clManejo& manejo() {
-    if (!gManejo)
-        throw RuntimeError::objectNotSet();
-    return *gManejo;
-}
-
 // An amount read from a field that must hold one; a null total cannot be shown.
 Money amountOf(const Variant& field) {
     if (field.isNull())
@@ -239,19 +233,19 @@ void FrmABMCuentas::CargarLista() {
         Pointer::set(PointerShape::Busy);
         QApplication::processEvents(); // the emptied grid and the pointer show at once
 
-        manejo().Sql(QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"));
-        manejo().RsDesconectado(true);
-        manejo().CrearRs(rs);
+        requireManejo().Sql(QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"));
+        requireManejo().RsDesconectado(true);
+        requireManejo().CrearRs(rs);
         MaxCuenta_ = 0;
-        if (manejo().RsEstado() && !GP_TEXTO(rs.Fields(QStringLiteral("tot"))).isEmpty())
+        if (requireManejo().RsEstado() && !GP_TEXTO(rs.Fields(QStringLiteral("tot"))).isEmpty())
             MaxCuenta_ = rt::toInt32(rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0));
 
-        manejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
-        manejo().RsDesconectado(true);
+        requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        requireManejo().RsDesconectado(true);
         rs = Recordset();
         rs.setCursorLocation(CursorLocation::Client);
-        manejo().CrearRs(rs);
-        if (!manejo().RsEstado()) {
+        requireManejo().CrearRs(rs);
+        if (!requireManejo().RsEstado()) {
             Pointer::set(PointerShape::Normal);
             rs.Close();
             return;
@@ -337,6 +331,17 @@ bool FrmABMCuentas::validEntries() {
     return true;
 }
 
+void FrmABMCuentas::saveAccount() {
+    requireManejo().Sql(gsSQL);
+    if (requireManejo().Ejecutar() > 0) {
+        CargarLista();
+        PP_CANCELAR();
+    } else {
+        MsgBox(QStringLiteral("No se agrego cuenta"), MsgIcon::Critical);
+    }
+    Pointer::set(PointerShape::Normal);
+}
+
 void FrmABMCuentas::PP_GuardarN() {
     if (tag_ != u"N")
         return;
@@ -353,14 +358,7 @@ void FrmABMCuentas::PP_GuardarN() {
         gsSQL += u'\'' + typed(txtCNTSTBNK_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTBKC_) + QStringLiteral("',0,0,0,0)");
-        manejo().Sql(gsSQL);
-        if (manejo().Ejecutar() > 0) {
-            CargarLista();
-            PP_CANCELAR();
-        } else {
-            MsgBox(QStringLiteral("No se agrego cuenta"), MsgIcon::Critical);
-        }
-        Pointer::set(PointerShape::Normal);
+        saveAccount();
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Sección: Cuentas.PF_Guardar"));
         Pointer::set(PointerShape::Normal);
@@ -375,10 +373,10 @@ void FrmABMCuentas::PP_MODIFICAR() {
         Pointer::set(PointerShape::Busy);
         const QString number = grdList_->textMatrix(grdList_->row(), 0);
         gsSQL = QStringLiteral("select * from BANCNT where CNTSTNRO = '") + number + u'\'';
-        manejo().Sql(gsSQL);
-        manejo().RsDesconectado(true);
-        manejo().CrearRs(rs);
-        if (!manejo().RsEstado()) {
+        requireManejo().Sql(gsSQL);
+        requireManejo().RsDesconectado(true);
+        requireManejo().CrearRs(rs);
+        if (!requireManejo().RsEstado()) {
             tag_.clear();
             rs.Close();
             Pointer::set(PointerShape::Normal);
@@ -421,14 +419,7 @@ void FrmABMCuentas::PP_GuardarM() {
         gsSQL += QStringLiteral("CNTSTTEL = '") + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += QStringLiteral("CNTSTBKC = '") + typed(txtCNTSTBKC_) + QStringLiteral("' ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + typed(txtCNTSTNRO_) + u'\'';
-        manejo().Sql(gsSQL);
-        if (manejo().Ejecutar() > 0) {
-            CargarLista();
-            PP_CANCELAR();
-        } else {
-            MsgBox(QStringLiteral("No se agrego cuenta"), MsgIcon::Critical);
-        }
-        Pointer::set(PointerShape::Normal);
+        saveAccount();
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Sección: Cuentas.PF_Guardar"));
         Pointer::set(PointerShape::Normal);
@@ -445,10 +436,10 @@ void FrmABMCuentas::PP_ELIMINAR() {
                    MsgButtons::YesNo, true) == MsgAnswer::No)
             return;
         Pointer::set(PointerShape::Busy);
-        manejo().Sql(QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '") +
+        requireManejo().Sql(QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '") +
                      number + u'\'');
-        manejo().RsDesconectado(true);
-        manejo().CrearRs(rs);
+        requireManejo().RsDesconectado(true);
+        requireManejo().CrearRs(rs);
         if (rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0) > 0) {
             MsgBox(QStringLiteral("No se puede eliminar esta cuenta, porque tiene movimientos."),
                    MsgIcon::Critical);
@@ -457,8 +448,8 @@ void FrmABMCuentas::PP_ELIMINAR() {
             return;
         }
         rs.Close();
-        manejo().Sql(QStringLiteral("delete from BANCNT where CNTSTNRO = '") + number + u'\'');
-        if (manejo().Ejecutar() > 0) {
+        requireManejo().Sql(QStringLiteral("delete from BANCNT where CNTSTNRO = '") + number + u'\'');
+        if (requireManejo().Ejecutar() > 0) {
             if (grdList_->rows() > 2) {
                 CargarLista();
                 PP_CANCELAR();

@@ -68,6 +68,9 @@ private:
     void selectCurrentRow();
     // Checks number and name; shows the refusal and gives false when they do not do.
     bool validEntries();
+    // Runs the insert or update built in gsSQL; a saved account reloads the list and closes
+    // the frame, a statement that changed nothing is reported.
+    void saveAccount();
 
     QString tag_;
     std::int32_t MaxCuenta_ = 0;
