@@ -8,6 +8,7 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <cstdio>
 #include <memory>
@@ -94,11 +95,14 @@ int main(int argc, char* argv[]) {
                                             : QFileInfo(positional.first()).absoluteFilePath();
     if (!demo && positional.isEmpty() && isNew(database)) {
         // A first start: offer the example ledger before an empty one.
-        const auto answer = QMessageBox::question(
-            nullptr, QStringLiteral("Ledgora"),
-            QStringLiteral("Su base de datos todavía está vacía.\n¿Desea ver primero un libro de "
-                           "ejemplo, con cuentas y un año de movimientos?"));
-        if (answer == QMessageBox::Yes) {
+        QMessageBox offer(
+            QMessageBox::Question, QStringLiteral("Ledgora"),
+            QStringLiteral("Su base de datos todavía está vacía.\n¿Desea ver primero "
+                           "un libro de ejemplo, con cuentas y un año de movimientos?"));
+        QPushButton* yes = offer.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+        offer.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        offer.exec();
+        if (offer.clickedButton() == yes) {
             demo = true;
             database = dataFile(QStringLiteral("demo.db"));
         }

@@ -55,28 +55,6 @@ bool isPassingFocusChange(Qt::FocusReason reason) {
     return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
-int mouseButtonsOf(Qt::MouseButtons buttons) {
-    int bits = 0;
-    if (buttons & Qt::LeftButton)
-        bits |= 1;
-    if (buttons & Qt::RightButton)
-        bits |= 2;
-    if (buttons & Qt::MiddleButton)
-        bits |= 4;
-    return bits;
-}
-
-int shiftOf(Qt::KeyboardModifiers modifiers) {
-    int bits = 0;
-    if (modifiers & Qt::ShiftModifier)
-        bits |= shiftstate::Shift;
-    if (modifiers & Qt::ControlModifier)
-        bits |= shiftstate::Ctrl;
-    if (modifiers & Qt::AltModifier)
-        bits |= shiftstate::Alt;
-    return bits;
-}
-
 // The editors inside combo and spin boxes are line edits too, but belong to their control.
 bool isPartOfAnotherControl(const QLineEdit& box, const QWidget& screen) {
     for (const QWidget* w = box.parentWidget(); w && w != &screen; w = w->parentWidget())
@@ -227,7 +205,7 @@ bool ClCntrl::eventFilter(QObject* watched, QEvent* event) {
         if (list && list == vListBox && list->viewport() == watched) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPointF at = mouse->position();
-            vListBox_MouseMove(mouseButtonsOf(mouse->buttons()), shiftOf(mouse->modifiers()),
+            vListBox_MouseMove(mouseButtonsOf(mouse->buttons()), shiftStateOf(mouse->modifiers()),
                                float(at.x() * Twips::perPixelX()),
                                float(at.y() * Twips::perPixelY()));
         }

@@ -20,30 +20,6 @@ namespace {
 // About the width the routines' grids gave a column they never sized.
 constexpr int kDefaultColTwips = 960;
 
-int shiftBits(Qt::KeyboardModifiers modifiers) {
-    int bits = 0;
-    if (modifiers & Qt::ShiftModifier)
-        bits |= shiftstate::Shift;
-    if (modifiers & Qt::ControlModifier)
-        bits |= shiftstate::Ctrl;
-    if (modifiers & Qt::AltModifier)
-        bits |= shiftstate::Alt;
-    return bits;
-}
-
-int buttonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridModel(this)) {
@@ -300,10 +276,10 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
-    const int button = buttonCode(event->button());
+    const int button = mouseButtonsOf(event->button());
     if (mouseUp_ && button != 0) {
         const QPoint at = viewport()->mapTo(this, event->position().toPoint());
-        mouseUp_(button, shiftBits(event->modifiers()), at.x() * Twips::perPixelX(),
+        mouseUp_(button, shiftStateOf(event->modifiers()), at.x() * Twips::perPixelX(),
                  at.y() * Twips::perPixelY());
     }
     event->accept();
