@@ -331,25 +331,34 @@ bool FrmABMCuentas::validEntries() {
     return true;
 }
 
-void FrmABMCuentas::saveAccount() {
-    requireManejo().Sql(gsSQL);
-    if (requireManejo().Ejecutar() > 0) {
-        CargarLista();
-        PP_CANCELAR();
-    } else {
-        MsgBox(QStringLiteral("No se agrego cuenta"), MsgIcon::Critical);
+void FrmABMCuentas::saveAccount(const std::function<void()>& buildStatement) {
+    try {
+        Pointer::set(PointerShape::Busy);
+        if (!validEntries())
+            return;
+        buildStatement();
+        requireManejo().Sql(gsSQL);
+        if (requireManejo().Ejecutar() > 0) {
+            CargarLista();
+            PP_CANCELAR();
+        } else {
+            MsgBox(QStringLiteral("No se agrego cuenta"), MsgIcon::Critical);
+        }
+        Pointer::set(PointerShape::Normal);
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Sección: Cuentas.PF_Guardar"));
+        Pointer::set(PointerShape::Normal);
     }
-    Pointer::set(PointerShape::Normal);
+}
+
+QString FrmABMCuentas::typed(const QLineEdit* box) {
+    return rt::trimBlanks(box->text());
 }
 
 void FrmABMCuentas::PP_GuardarN() {
     if (tag_ != u"N")
         return;
-    try {
-        Pointer::set(PointerShape::Busy);
-        if (!validEntries())
-            return;
-        auto typed = [](const QLineEdit* box) { return rt::trimBlanks(box->text()); };
+    saveAccount([this] {
         gsSQL = QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
                                "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values (");
         gsSQL += u'\'' + typed(txtCNTSTNRO_) + QStringLiteral("',");
@@ -358,11 +367,7 @@ void FrmABMCuentas::PP_GuardarN() {
         gsSQL += u'\'' + typed(txtCNTSTBNK_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTBKC_) + QStringLiteral("',0,0,0,0)");
-        saveAccount();
-    } catch (const RuntimeError& error) {
-        reportError(error, QStringLiteral(" - "), QStringLiteral("Sección: Cuentas.PF_Guardar"));
-        Pointer::set(PointerShape::Normal);
-    }
+    });
 }
 
 void FrmABMCuentas::PP_MODIFICAR() {
@@ -407,11 +412,8 @@ void FrmABMCuentas::PP_MODIFICAR() {
 void FrmABMCuentas::PP_GuardarM() {
     if (tag_ != u"M")
         return;
-    try {
-        Pointer::set(PointerShape::Busy);
-        if (!validEntries())
-            return;
-        auto typed = [](const QLineEdit* box) { return rt::trimBlanks(box->text()); };
+    saveAccount([this] {
+        // The date goes in as quoted text; the number comes from the disabled box.
         gsSQL = QStringLiteral("UPDATE BANCNT SET ");
         gsSQL += QStringLiteral("CNTDTALT = '") + typed(txtCNTDTALT_) + QStringLiteral("',");
         gsSQL += QStringLiteral("CNTSTNOM = '") + typed(txtCNTSTNOM_) + QStringLiteral("',");
@@ -419,11 +421,7 @@ void FrmABMCuentas::PP_GuardarM() {
         gsSQL += QStringLiteral("CNTSTTEL = '") + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += QStringLiteral("CNTSTBKC = '") + typed(txtCNTSTBKC_) + QStringLiteral("' ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + typed(txtCNTSTNRO_) + u'\'';
-        saveAccount();
-    } catch (const RuntimeError& error) {
-        reportError(error, QStringLiteral(" - "), QStringLiteral("Sección: Cuentas.PF_Guardar"));
-        Pointer::set(PointerShape::Normal);
-    }
+    });
 }
 
 void FrmABMCuentas::PP_ELIMINAR() {
@@ -436,8 +434,9 @@ void FrmABMCuentas::PP_ELIMINAR() {
                    MsgButtons::YesNo, true) == MsgAnswer::No)
             return;
         Pointer::set(PointerShape::Busy);
-        requireManejo().Sql(QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '") +
-                     number + u'\'');
+        requireManejo().Sql(
+            QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '") + number +
+            u'\'');
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0) > 0) {
@@ -448,7 +447,8 @@ void FrmABMCuentas::PP_ELIMINAR() {
             return;
         }
         rs.Close();
-        requireManejo().Sql(QStringLiteral("delete from BANCNT where CNTSTNRO = '") + number + u'\'');
+        requireManejo().Sql(QStringLiteral("delete from BANCNT where CNTSTNRO = '") + number +
+                            u'\'');
         if (requireManejo().Ejecutar() > 0) {
             if (grdList_->rows() > 2) {
                 CargarLista();

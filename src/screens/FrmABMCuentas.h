@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QFrame;
@@ -68,9 +69,11 @@ private:
     void selectCurrentRow();
     // Checks number and name; shows the refusal and gives false when they do not do.
     bool validEntries();
-    // Runs the insert or update built in gsSQL; a saved account reloads the list and closes
-    // the frame, a statement that changed nothing is reported.
-    void saveAccount();
+    // Checks the entries, builds the insert or update in gsSQL and runs it: a saved account
+    // reloads the list and closes the frame, a statement that changed nothing is reported.
+    void saveAccount(const std::function<void()>& buildStatement);
+    // A box's text without the blanks around it, as it is saved.
+    static QString typed(const QLineEdit* box);
 
     QString tag_;
     std::int32_t MaxCuenta_ = 0;
