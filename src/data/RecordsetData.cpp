@@ -2,6 +2,7 @@
 
 #include "platform/Conversions.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace ledgora {
@@ -15,15 +16,29 @@ int RecordsetData::columnIndex(const QString& name) const {
     return -1;
 }
 
+void RecordsetData::push(const Cell& cell) {
+    if (cellCount_ % kCellsPerBlock == 0)
+        cellBlocks_.push_back(std::make_unique<Cell[]>(kCellsPerBlock));
+    cellBlocks_.back()[cellCount_ % kCellsPerBlock] = cell;
+    ++cellCount_;
+}
+
 void RecordsetData::appendDouble(double v) {
     std::int64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
-    cells_.push_back({bits, 0, CellType::Double});
+    push({bits, 0, CellType::Double});
 }
 
 void RecordsetData::appendText(const char* utf8, std::size_t size) {
-    cells_.push_back({std::int64_t(text_.size()), std::uint32_t(size), CellType::Text});
-    text_.append(utf8, size);
+    if (textBlocks_.empty() || textBlocks_.back().size() + size > textBlocks_.back().capacity()) {
+        textBlocks_.emplace_back();
+        textBlocks_.back().reserve(std::max(kTextBlockBytes, size));
+    }
+    std::string& block = textBlocks_.back();
+    const auto where = std::int64_t(textBlocks_.size() - 1) << 32 | std::int64_t(block.size());
+    push({where, std::uint32_t(size), CellType::Text});
+    block.append(utf8, size);
+    textBytes_ += size;
 }
 
 void RecordsetData::appendFormattedAmount(std::int64_t units, const std::string& separator) {
@@ -68,7 +83,7 @@ void RecordsetData::appendFormattedDate(const char* iso, std::size_t size) {
 }
 
 Variant RecordsetData::value(long row, int column) const {
-    const Cell& cell = cells_[std::size_t(row) * names_.size() + std::size_t(column)];
+    const Cell& cell = cellAt(std::size_t(row) * names_.size() + std::size_t(column));
     switch (cell.type) {
     case CellType::Null:
         return {};
@@ -80,7 +95,7 @@ Variant RecordsetData::value(long row, int column) const {
         return Variant(v);
     }
     case CellType::Text:
-        return Variant(QString::fromUtf8(text_.data() + cell.value, cell.size));
+        return Variant(QString::fromUtf8(textOf(cell), cell.size));
     case CellType::Amount:
         return Variant(Money::fromUnits(cell.value));
     case CellType::Date:
@@ -95,13 +110,17 @@ QString RecordsetData::toDelimitedText(long fromRow, const QString& columnSepara
     const std::string rowSep = rowSeparator.toStdString();
     const std::string null = nullText.toStdString();
     const std::size_t columns = names_.size();
+    // Converted a slice of rows at a time, so that the whole text is never held twice.
+    constexpr std::size_t kSlice = 1 << 20;
+    QString result;
     std::string out;
+    out.reserve(kSlice + 4096);
     const long rows = rowCount();
     if (fromRow < rows)
-        out.reserve(text_.size() + std::size_t(rows - fromRow) * columns * 2);
+        result.reserve(qsizetype(textBytes_ + std::size_t(rows - fromRow) * columns));
     for (long r = fromRow; r < rows; ++r) {
-        const Cell* cell = &cells_[std::size_t(r) * columns];
-        for (std::size_t c = 0; c < columns; ++c, ++cell) {
+        for (std::size_t c = 0; c < columns; ++c) {
+            const Cell* cell = &cellAt(std::size_t(r) * columns + c);
             if (c)
                 out += colSep;
             switch (cell->type) {
@@ -109,7 +128,7 @@ QString RecordsetData::toDelimitedText(long fromRow, const QString& columnSepara
                 out += null;
                 break;
             case CellType::Text:
-                out.append(text_.data() + cell->value, cell->size);
+                out.append(textOf(*cell), cell->size);
                 break;
             case CellType::Integer:
                 out += std::to_string(cell->value);
@@ -120,8 +139,12 @@ QString RecordsetData::toDelimitedText(long fromRow, const QString& columnSepara
             }
         }
         out += rowSep;
+        if (out.size() >= kSlice || r + 1 == rows) {
+            result += QString::fromUtf8(out.data(), qsizetype(out.size()));
+            out.clear();
+        }
     }
-    return QString::fromUtf8(out.data(), qsizetype(out.size()));
+    return result;
 }
 
 } // namespace ledgora

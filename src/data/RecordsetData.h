@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,17 +20,16 @@ public:
     explicit RecordsetData(std::vector<QString> columnNames);
 
     int columnCount() const { return int(names_.size()); }
-    long rowCount() const { return columnCount() ? long(cells_.size() / columnCount()) : 0; }
+    long rowCount() const { return columnCount() ? long(cellCount_ / names_.size()) : 0; }
     const QString& columnName(int column) const { return names_[column]; }
     // The column of a name, ignoring case; -1 when there is none.
     int columnIndex(const QString& name) const;
 
-    void reserveRows(long rows) { cells_.reserve(std::size_t(rows) * names_.size()); }
-    void appendNull() { cells_.push_back({0, 0, CellType::Null}); }
-    void appendInteger(std::int64_t v) { cells_.push_back({v, 0, CellType::Integer}); }
+    void appendNull() { push({0, 0, CellType::Null}); }
+    void appendInteger(std::int64_t v) { push({v, 0, CellType::Integer}); }
     void appendDouble(double v);
-    void appendAmount(std::int64_t units) { cells_.push_back({units, 0, CellType::Amount}); }
-    void appendDate(std::int64_t julianDay) { cells_.push_back({julianDay, 0, CellType::Date}); }
+    void appendAmount(std::int64_t units) { push({units, 0, CellType::Amount}); }
+    void appendDate(std::int64_t julianDay) { push({julianDay, 0, CellType::Date}); }
     void appendText(const char* utf8, std::size_t size);
     // An amount's "00.00" text with the given separator, written straight into the buffer.
     void appendFormattedAmount(std::int64_t units, const std::string& separator);
@@ -44,13 +44,27 @@ public:
 
 private:
     struct Cell {
-        std::int64_t value; // the number, or the text's offset in the buffer
+        std::int64_t value; // the number, or where the text is: block << 32 | offset
         std::uint32_t size; // the text's length in bytes
         CellType type;
     };
+    // Cells and texts are kept in blocks of a fixed size: growing never copies what is
+    // there, and at most one block is partly spare.
+    static constexpr std::size_t kCellsPerBlock = std::size_t(1) << 16;
+    static constexpr std::size_t kTextBlockBytes = std::size_t(1) << 22;
+
+    void push(const Cell& cell);
+    const Cell& cellAt(std::size_t index) const {
+        return cellBlocks_[index / kCellsPerBlock][index % kCellsPerBlock];
+    }
+    const char* textOf(const Cell& cell) const {
+        return textBlocks_[std::size_t(cell.value >> 32)].data() + (cell.value & 0xffffffff);
+    }
     std::vector<QString> names_;
-    std::vector<Cell> cells_;
-    std::string text_;
+    std::vector<std::unique_ptr<Cell[]>> cellBlocks_;
+    std::size_t cellCount_ = 0;
+    std::vector<std::string> textBlocks_;
+    std::size_t textBytes_ = 0;
 };
 
 } // namespace ledgora

@@ -35,11 +35,12 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         LstBNK.setRows(1);
 
         // 2. The totals of every movement up to the interval's end.
-        requireManejo().Sql(QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
-                                    "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
-                                    "WHERE MOVDTALT<=datevalue('") +
-                     rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") +
-                     gCuenta.CNTSTNRO + QStringLiteral("'"));
+        requireManejo().Sql(
+            QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
+                           "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
+                           "WHERE MOVDTALT<=datevalue('") +
+            rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") + gCuenta.CNTSTNRO +
+            QStringLiteral("'"));
         requireManejo().CrearRs(rs);
         gCuenta.TOMDLAAC = GP_NUMERO(rs.Fields(QStringLiteral("TOTAAC")));
         gCuenta.TOMDLADE = GP_NUMERO(rs.Fields(QStringLiteral("TOTADE")));
@@ -54,8 +55,9 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
             screen->setStatusPanel(2, intervalStatusText());
 
         // 5. The highest movement number, for numbering the next one.
-        requireManejo().Sql(QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
-                     gCuenta.CNTSTNRO + QStringLiteral("'"));
+        requireManejo().Sql(
+            QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
+            gCuenta.CNTSTNRO + QStringLiteral("'"));
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (requireManejo().RsEstado())
@@ -72,7 +74,10 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
             LstBNK.setRow(1);
             LstBNK.setColSel(LstBNK.cols() - 1);
             LstBNK.setRowSel(LstBNK.rows() - 1);
-            LstBNK.setClip(rs.GetString(QStringLiteral("\t"), QStringLiteral("\r"), QString()));
+            const QString block =
+                rs.GetString(QStringLiteral("\t"), QStringLiteral("\r"), QString());
+            rs.Close(); // all of it is in the text now; a long listing need not be held twice
+            LstBNK.setClip(block);
 
             selectColumns(LstBNK, 1, 1);
             LstBNK.setCellAlignment(FlexGrid::LeftCenter);
