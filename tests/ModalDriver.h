@@ -35,7 +35,9 @@ public:
 private:
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_ || !modal->isVisible())
+        // A person acts on a window once it is there and has the focus.
+        if (!modal || modal == last_ || !modal->isVisible() ||
+            QApplication::activeWindow() != modal)
             return;
         last_ = modal;
         ++handled_;
