@@ -7,121 +7,115 @@
 namespace ledgora {
 
 namespace {
-
 using T = FormToken::Type;
-
-class Writer {
-public:
-    explicit Writer(const StatementForm& form) : form_(form), tokens_(form.tokens()) {}
-
-    QString run() {
-        if (!form_.isQuery())
-            return range(0, int(tokens_.size()));
-        const auto& columns = form_.resultColumns();
-        QString sql = QStringLiteral("SELECT ");
-        for (std::size_t k = 0; k < columns.size(); ++k) {
-            if (k)
-                sql += u',';
-            sql += selectItem(columns[k]);
-        }
-        // What follows the last column's expression (its alias, then FROM ...) is kept.
-        return sql + u' ' + range(columns.back().end, int(tokens_.size()));
-    }
-
-private:
-    QString selectItem(const ResultColumn& column) const {
-        if (column.star) {
-            QStringList names;
-            if (const TableDef* table = Schema::table(form_.fromTable()))
-                for (const auto& c : table->columns)
-                    names << c.name;
-            return names.isEmpty() ? QStringLiteral("*") : names.join(u',');
-        }
-        switch (column.kind) {
-        case ResultKind::FormattedAmount:
-        case ResultKind::FormattedDate:
-        case ResultKind::TrimmedText:
-        case ResultKind::AmountAsDouble: {
-            // The display conversion happens as the rows are read; select the argument.
-            const int open = form_.nextNonSpace(column.begin + 1);
-            int end = open + 1;
-            int depth = 0;
-            while (end < column.end - 1) {
-                const auto& t = tokens_[end];
-                if (t.type == T::Symbol && t.text == u"(")
-                    ++depth;
-                else if (t.type == T::Symbol && t.text == u")")
-                    --depth;
-                else if (depth == 0 && t.type == T::Symbol && t.text == u",")
-                    break;
-                ++end;
-            }
-            return range(open + 1, end);
-        }
-        default:
-            return range(column.begin, column.end);
-        }
-    }
-
-    static bool isWord(const FormToken& t, const char* word) {
-        return t.type == T::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
-    }
-
-    QString parameter(const FormToken& t) const { return u'?' + QString::number(t.param + 1); }
-
-    QString range(int begin, int end) const {
-        QString sql;
-        for (int k = begin; k < end; ++k) {
-            const FormToken& t = tokens_[k];
-            const int open = form_.nextNonSpace(k + 1);
-            const bool call = t.type == T::Word && open < end && tokens_[open].text == u"(";
-            if (call && isWord(t, "datevalue")) {
-                const int close = form_.closingParen(open);
-                const int arg = form_.nextNonSpace(open + 1);
-                if (tokens_[arg].type == T::Param)
-                    sql += parameter(tokens_[arg]);
-                else
-                    throw std::logic_error("datevalue needs a date placeholder");
-                k = close;
-            } else if (call && isWord(t, "format")) {
-                const int close = form_.closingParen(open);
-                QString pattern;
-                int comma = close;
-                for (int j = close - 1; j > open; --j)
-                    if (tokens_[j].type == T::Symbol && tokens_[j].text == u",") {
-                        comma = j;
-                        break;
-                    }
-                for (int j = comma; j < close; ++j)
-                    if (tokens_[j].type == T::Literal)
-                        pattern = tokens_[j].text;
-                sql += pattern == u"'00.00'" ? QStringLiteral("ldg_format_amount(")
-                                             : QStringLiteral("ldg_format_date(");
-                sql += range(open + 1, comma) + u')';
-                k = close;
-            } else if (call && isWord(t, "cdbl")) {
-                sql += QStringLiteral("ldg_cdbl");
-            } else if (call && isWord(t, "val")) {
-                sql += QStringLiteral("ldg_val");
-            } else if (t.type == T::Param) {
-                sql += parameter(t);
-                if (form_.parameters()[t.param] == ValueKind::Contains)
-                    sql += QStringLiteral(" ESCAPE '\\'");
-            } else {
-                sql += t.text;
-            }
-        }
-        return sql;
-    }
-
-    const StatementForm& form_;
-    const std::vector<FormToken>& tokens_;
-};
-
 } // namespace
 
+SqliteTranslator::SqliteTranslator(const StatementForm& form)
+    : form_(form), tokens_(form.tokens()) {}
+
 QString SqliteTranslator::translate(const StatementForm& form) {
-    return Writer(form).run();
+    return SqliteTranslator(form).statement();
+}
+
+QString SqliteTranslator::statement() const {
+    if (!form_.isQuery())
+        return range(0, int(tokens_.size()));
+    const auto& columns = form_.resultColumns();
+    QString sql = QStringLiteral("SELECT ");
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        if (k)
+            sql += u',';
+        sql += selectItem(columns[k]);
+    }
+    // What follows the last column's expression (its alias, then FROM ...) is kept.
+    return sql + u' ' + range(columns.back().end, int(tokens_.size()));
+}
+
+QString SqliteTranslator::selectItem(const ResultColumn& column) const {
+    if (column.star) {
+        QStringList names;
+        if (const TableDef* table = Schema::table(form_.fromTable()))
+            for (const auto& c : table->columns)
+                names << c.name;
+        return names.isEmpty() ? QStringLiteral("*") : names.join(u',');
+    }
+    switch (column.kind) {
+    case ResultKind::FormattedAmount:
+    case ResultKind::FormattedDate:
+    case ResultKind::TrimmedText:
+    case ResultKind::AmountAsDouble: {
+        // The display conversion happens as the rows are read; select the argument.
+        const int open = form_.nextNonSpace(column.begin + 1);
+        int end = open + 1;
+        int depth = 0;
+        while (end < column.end - 1) {
+            const auto& t = tokens_[end];
+            if (t.type == T::Symbol && t.text == u"(")
+                ++depth;
+            else if (t.type == T::Symbol && t.text == u")")
+                --depth;
+            else if (depth == 0 && t.type == T::Symbol && t.text == u",")
+                break;
+            ++end;
+        }
+        return range(open + 1, end);
+    }
+    default:
+        return range(column.begin, column.end);
+    }
+}
+
+bool SqliteTranslator::isWord(const FormToken& t, const char* word) {
+    return t.type == T::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+QString SqliteTranslator::parameter(const FormToken& t) {
+    return u'?' + QString::number(t.param + 1);
+}
+
+QString SqliteTranslator::range(int begin, int end) const {
+    QString sql;
+    for (int k = begin; k < end; ++k) {
+        const FormToken& t = tokens_[k];
+        const int open = form_.nextNonSpace(k + 1);
+        const bool call = t.type == T::Word && open < end && tokens_[open].text == u"(";
+        if (call && isWord(t, "datevalue")) {
+            const int close = form_.closingParen(open);
+            const int arg = form_.nextNonSpace(open + 1);
+            if (tokens_[arg].type == T::Param)
+                sql += parameter(tokens_[arg]);
+            else
+                throw std::logic_error("datevalue needs a date placeholder");
+            k = close;
+        } else if (call && isWord(t, "format")) {
+            const int close = form_.closingParen(open);
+            QString pattern;
+            int comma = close;
+            for (int j = close - 1; j > open; --j)
+                if (tokens_[j].type == T::Symbol && tokens_[j].text == u",") {
+                    comma = j;
+                    break;
+                }
+            for (int j = comma; j < close; ++j)
+                if (tokens_[j].type == T::Literal)
+                    pattern = tokens_[j].text;
+            sql += pattern == u"'00.00'" ? QStringLiteral("ldg_format_amount(")
+                                         : QStringLiteral("ldg_format_date(");
+            sql += range(open + 1, comma) + u')';
+            k = close;
+        } else if (call && isWord(t, "cdbl")) {
+            sql += QStringLiteral("ldg_cdbl");
+        } else if (call && isWord(t, "val")) {
+            sql += QStringLiteral("ldg_val");
+        } else if (t.type == T::Param) {
+            sql += parameter(t);
+            if (form_.parameters()[t.param] == ValueKind::Contains)
+                sql += QStringLiteral(" ESCAPE '\\'");
+        } else {
+            sql += t.text;
+        }
+    }
+    return sql;
 }
 
 } // namespace ledgora

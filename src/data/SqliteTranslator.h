@@ -12,6 +12,18 @@ namespace ledgora {
 class SqliteTranslator {
 public:
     static QString translate(const StatementForm& form);
+
+private:
+    explicit SqliteTranslator(const StatementForm& form);
+    QString statement() const;
+    QString selectItem(const ResultColumn& column) const;
+    // The tokens from begin to end, written for SQLite.
+    QString range(int begin, int end) const;
+    static bool isWord(const FormToken& t, const char* word);
+    static QString parameter(const FormToken& t);
+
+    const StatementForm& form_;
+    const std::vector<FormToken>& tokens_;
 };
 
 } // namespace ledgora

@@ -1,7 +1,7 @@
 #include "Screen.h"
 
 #include "ErrorReport.h"
-#include "VirtualKeys.h"
+#include "KeyPreviewFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,62 +11,14 @@ namespace ledgora {
 
 namespace {
 
-// Hands every key press to the screen of the window it happens in before the focused control
-// sees it. A key that a control ignores travels up to its parents; the screen sees it once.
-class KeyPreviewFilter final : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        auto* widget = static_cast<QWidget*>(watched);
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (isPropagation(key, widget))
-            return false;
-        lastEvent_ = key;
-        lastKey_ = key->key();
-        lastTimestamp_ = key->timestamp();
-        lastReceiver_ = widget;
-        auto* screen = qobject_cast<Screen*>(widget->window());
-        if (!screen || !screen->keyPreview() || !screen->isLoaded())
-            return false;
-        const KeyInfo info = keyInfoOf(*key);
-        if (info.keyCode == 0)
-            return false;
-        int keyCode = info.keyCode;
-        guardEvent([&] { screen->previewKeyDown(keyCode, info.shift); });
-        return keyCode == 0;
-    }
-
-private:
-    // The same key event travelling from the control that ignored it to one of its parents.
-    bool isPropagation(const QKeyEvent* key, QWidget* widget) const {
-        return key == lastEvent_ && key->key() == lastKey_ && key->timestamp() == lastTimestamp_ &&
-               lastReceiver_ && widget != lastReceiver_ && widget->isAncestorOf(lastReceiver_);
-    }
-
-    const QKeyEvent* lastEvent_ = nullptr;
-    int lastKey_ = 0;
-    quint64 lastTimestamp_ = 0;
-    QPointer<QWidget> lastReceiver_;
-};
-
 // The screen that was last the active window: returning from a message box is no new
 // activation of a screen, returning from another screen is.
 Screen* lastActiveScreen = nullptr;
 
-void ensureKeyPreview() {
-    static KeyPreviewFilter* filter = nullptr;
-    if (!filter && qApp) {
-        filter = new KeyPreviewFilter;
-        filter->setParent(qApp);
-        qApp->installEventFilter(filter);
-    }
-}
-
 } // namespace
 
 Screen::Screen(QWidget* parent) : QDialog(parent) {
-    ensureKeyPreview();
+    KeyPreviewFilter::install();
     setWindowTitle(QApplication::applicationDisplayName());
     // The screens were laid out in twips for an 8-point face; a larger one would not fit.
     QFont face = font();
