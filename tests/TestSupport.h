@@ -4,8 +4,10 @@
 #include "platform/Pointer.h"
 #include "platform/SettingsStore.h"
 
+#include <QBrush>
 #include <QLocale>
 #include <QStringList>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <deque>
 #include <vector>
@@ -68,6 +70,14 @@ public:
 private:
     QLocale previous_;
 };
+
+// What a grid cell shows, by grid row (row 0 is the header): its background, invalid when it
+// has none of its own.
+inline QColor cellBackground(const QTableView& grid, int row, int col) {
+    const QVariant brush =
+        grid.model()->data(grid.model()->index(row - 1, col), Qt::BackgroundRole);
+    return brush.isValid() ? brush.value<QBrush>().color() : QColor();
+}
 
 inline QLocale pointLocale() {
     return QLocale(QLocale::English, QLocale::UnitedStates);
