@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <sqlite3.h>
 
@@ -34,20 +35,25 @@ QString schemaDefinition() {
     for (const TableDef& table : Schema::tables()) {
         QStringList parts;
         for (const ColumnDef& column : table.columns) {
+            QString definition = column.name;
             switch (column.kind) {
             case ColumnKind::Text:
-                parts << column.name + QStringLiteral(" TEXT");
-                break;
             case ColumnKind::Date:
-                parts << column.name + QStringLiteral(" TEXT");
+                definition += QStringLiteral(" TEXT");
                 break;
             case ColumnKind::Integer:
-                parts << column.name + QStringLiteral(" INTEGER");
+                definition += QStringLiteral(" INTEGER");
                 break;
             case ColumnKind::Amount:
-                parts << column.name + QStringLiteral(" INTEGER NOT NULL DEFAULT 0");
+                definition += QStringLiteral(" INTEGER DEFAULT 0");
                 break;
             }
+            // Keys and amounts always hold a value: sums and lookups rely on it.
+            const bool key =
+                std::find(table.key.begin(), table.key.end(), column.name) != table.key.end();
+            if (key || column.kind == ColumnKind::Amount)
+                definition += QStringLiteral(" NOT NULL");
+            parts << definition;
         }
         parts << QStringLiteral("PRIMARY KEY (") +
                      QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
