@@ -36,7 +36,6 @@ public:
     QString GetString(const QString& columnSeparator, const QString& rowSeparator,
                       const QString& nullText);
 
-    int FieldCount() const { return data_ ? data_->columnCount() : 0; }
     const RecordsetData* data() const { return data_.get(); }
 
 private:

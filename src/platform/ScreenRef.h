@@ -25,7 +25,6 @@ public:
     T* operator->() { return &get(); }
     T& operator*() { return get(); }
     bool exists() const { return screen_ != nullptr; }
-    T* peek() const { return screen_.get(); }
 
     // Shows the screen modally, creating it first if needed.
     void showModal() { Screen::runModal(&get()); }

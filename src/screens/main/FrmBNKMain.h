@@ -29,8 +29,6 @@ public:
 
     void FormatGRD();
     void PP_SELCUENTA();
-    // The bank-account screen while it exists, for tests that drive it.
-    FrmABMCuentas* accountScreen() const { return frmABMCuentas_.peek(); }
 
     // What the ledger routines write here.
     FlexGrid& LstBNK() override { return *LstBNK_; }
