@@ -67,7 +67,6 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ledgora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ledgora"));
     QApplication::setApplicationVersion(QStringLiteral(LEDGORA_VERSION));
 
     QCommandLineParser parser;

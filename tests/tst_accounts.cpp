@@ -99,6 +99,17 @@ private Q_SLOTS:
         QCOMPARE(screen_->txtCNTSTNRO().text(), QStringLiteral("011"));
     }
 
+    void aProposedFourDigitNumberIsShownWholeWhileTypingStopsAtThree() {
+        data_->addAccount(QStringLiteral("999"), QStringLiteral("Nueve"));
+        open();
+        QVERIFY(screen_->windowTitle().trimmed().isEmpty()); // no caption of its own
+        QTest::keyClick(&grid(), Qt::Key_Insert);
+        QCOMPARE(screen_->txtCNTSTNRO().text(), QStringLiteral("1000"));
+        screen_->txtCNTSTNRO().clear();
+        QTest::keyClicks(&screen_->txtCNTSTNRO(), QStringLiteral("12345"));
+        QCOMPARE(screen_->txtCNTSTNRO().text(), QStringLiteral("123"));
+    }
+
     void aNewAccountIsTypedAndSavedFromTheKeyboard() {
         PointerRecorder pointer;
         open();
@@ -122,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), &screen_->cmdGuardar());
         screen_->grab().save(QCoreApplication::applicationDirPath() +
                              QStringLiteral("/accounts-new.png"));
-        QTest::keyClick(&screen_->cmdGuardar(), Qt::Key_Space);
+        key(Qt::Key_Return); // ENTER on the focused "Guardar" saves
         QVERIFY(screen_->Tag().isEmpty());
         QVERIFY(!screen_->framDatos().isVisible());
         QVERIFY(laidOutAs(3350, 3060));

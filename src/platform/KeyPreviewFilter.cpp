@@ -4,7 +4,9 @@
 #include "Screen.h"
 #include "VirtualKeys.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 
 namespace ledgora {
@@ -35,14 +37,29 @@ bool KeyPreviewFilter::eventFilter(QObject* watched, QEvent* event) {
     lastTimestamp_ = key->timestamp();
     lastReceiver_ = widget;
     auto* screen = qobject_cast<Screen*>(widget->window());
-    if (!screen || !screen->keyPreview() || !screen->isLoaded())
+    if (!screen || !screen->isLoaded())
         return false;
     const KeyInfo info = keyInfoOf(*key);
     if (info.keyCode == 0)
         return false;
     int keyCode = info.keyCode;
-    guardEvent([&] { screen->previewKeyDown(keyCode, info.shift); });
-    return keyCode == 0;
+    if (screen->keyPreview()) {
+        guardEvent([&] { screen->previewKeyDown(keyCode, info.shift); });
+        if (keyCode == 0)
+            return true;
+    }
+    return pressFocusedButton(keyCode, widget);
+}
+
+bool KeyPreviewFilter::pressFocusedButton(int keyCode, QWidget* widget) {
+    // ENTER on a focused button presses it, as it did on the desktop these screens were
+    // designed for: a whole entry is typed with ENTER alone, up to and including "Guardar".
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (keyCode != vk::Return || !button || qobject_cast<QCheckBox*>(button) ||
+        !button->isEnabled() || !button->hasFocus())
+        return false;
+    button->click();
+    return true;
 }
 
 } // namespace ledgora

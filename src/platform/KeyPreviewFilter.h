@@ -22,6 +22,8 @@ public:
 private:
     // The same key event travelling from the control that ignored it to one of its parents.
     bool isPropagation(const QKeyEvent* key, QWidget* widget) const;
+    // ENTER that the screen left alone presses the button that has the focus.
+    static bool pressFocusedButton(int keyCode, QWidget* widget);
 
     const QKeyEvent* lastEvent_ = nullptr;
     int lastKey_ = 0;

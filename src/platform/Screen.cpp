@@ -19,7 +19,7 @@ Screen* lastActiveScreen = nullptr;
 
 Screen::Screen(QWidget* parent) : QDialog(parent) {
     KeyPreviewFilter::install();
-    setWindowTitle(QApplication::applicationDisplayName());
+    setCaption(QString());
     // The screens were laid out in twips for an 8-point face; a larger one would not fit.
     QFont face = font();
     face.setPointSizeF(8.25);
@@ -29,6 +29,12 @@ Screen::Screen(QWidget* parent) : QDialog(parent) {
 Screen::~Screen() {
     if (lastActiveScreen == this)
         lastActiveScreen = nullptr;
+}
+
+void Screen::setCaption(const QString& caption) {
+    // The window system puts the program's name in a title bar left empty; a screen designed
+    // without a caption keeps its bar blank.
+    setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
 }
 
 void Screen::runModal(Screen* screen) {

@@ -16,6 +16,9 @@ public:
     explicit Screen(QWidget* parent = nullptr);
     ~Screen() override;
 
+    // The caption in the title bar, exactly as given; empty leaves the bar blank.
+    void setCaption(const QString& caption);
+
     // Loads the screen if it is not loaded, then shows it modally until it closes.
     // The screen may delete itself on the way out when it was released while shown.
     static void runModal(Screen* screen);

@@ -2,6 +2,7 @@
 
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
+#include "controls/TypedLength.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "platform/Conversions.h"
@@ -48,7 +49,7 @@ Money amountOf(const Variant& field) {
 } // namespace
 
 FrmABMCuentas::FrmABMCuentas() {
-    setWindowTitle(QString()); // the window has no caption text
+    setCaption(QString()); // the window has no caption text
     setKeyPreview(true);
     buildControls();
 }
@@ -85,7 +86,7 @@ void FrmABMCuentas::buildControls() {
     };
     // Number, date, name and bank on the first line; telephone, contact and the button below.
     txtCNTSTNRO_ = field(QStringLiteral(" Cuentas"), 120, 120, 700);
-    txtCNTSTNRO_->setMaxLength(3);
+    TypedLength::apply(txtCNTSTNRO_, 3); // a proposed "1000" is shown whole
     txtCNTSTNRO_->setAlignment(Qt::AlignCenter);
     txtCNTDTALT_ = field(QStringLiteral(" Fecha Alta"), 900, 120, 1300);
     txtCNTSTNOM_ = field(QStringLiteral(" Nombre"), 2280, 120, 2700);

@@ -42,7 +42,7 @@ QLabel* boldLabel(const QString& text, QWidget* parent) {
 } // namespace
 
 FrmBNKMain::FrmBNKMain() {
-    setWindowTitle(QStringLiteral("Bancos"));
+    setCaption(QStringLiteral("Bancos"));
     setKeyPreview(true);
     buildControls();
     buildMenu();
