@@ -3,6 +3,7 @@
 #include "data/StatementCatalog.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
+#include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
 
 #include <QFile>
@@ -88,6 +89,63 @@ private Q_SLOTS:
             sqlite3_finalize(stmt);
             sqlite3_close(raw);
         }
+    }
+
+    void anEarlierLayoutIsUpgradedWithItsRowsAndKeysCompareWithoutTrailingBlanks() {
+        TestDatabase db;
+        {
+            // A file as an earlier build wrote it: no version, keys compared as exact text.
+            sqlite3* raw = nullptr;
+            QCOMPARE(sqlite3_open(db.path().toUtf8().constData(), &raw), SQLITE_OK);
+            const char* old =
+                "CREATE TABLE BANCNT(CNTSTNRO TEXT NOT NULL,CNTDTALT TEXT,CNTSTNOM TEXT,"
+                "CNTSTBNK TEXT,CNTSTTEL TEXT,CNTSTBKC TEXT,TOMDLAAC INTEGER NOT NULL,"
+                "TOMDLADE INTEGER NOT NULL,TOMDLACR INTEGER NOT NULL,TOMDLDEB INTEGER NOT NULL,"
+                "PRIMARY KEY(CNTSTNRO));"
+                "CREATE TABLE BANMOV(CNTSTNRO TEXT NOT NULL,MOVINNRO INTEGER NOT NULL,MOVDTALT "
+                "TEXT,CONSTNRO TEXT,MOVSTCPT TEXT,MOVDLAAC INTEGER NOT NULL,MOVDLADE INTEGER NOT "
+                "NULL,MOVDLACR INTEGER NOT NULL,MOVDLDEB INTEGER NOT NULL,"
+                "PRIMARY KEY(CNTSTNRO,MOVINNRO));"
+                "CREATE TABLE BANCON(CONSTNRO TEXT NOT NULL,CONSTDSC TEXT,CONSTTIP TEXT,"
+                "PRIMARY KEY(CONSTNRO));"
+                "INSERT INTO BANCNT VALUES('7','2024-01-01','Siete','B','','',0,0,0,0);"
+                "INSERT INTO BANMOV VALUES('7  ',1,'2024-03-05','3 ','Deposito',1505000,0,0,0);"
+                "INSERT INTO BANMOV VALUES('7  ',2,'2024-03-06','4 ','Cheque',0,0,0,250000);"
+                "INSERT INTO BANCON VALUES('3','Deposito','C');";
+            QCOMPARE(sqlite3_exec(raw, old, nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(raw);
+        }
+        auto manejo = db.connect();
+        QVERIFY(manejo->EstadoConexion());
+        // Every row is still there, and "7" finds the movements written as "7  ".
+        Recordset sums = query(*manejo, totals(QStringLiteral("31/12/2024"), QStringLiteral("7")));
+        QCOMPARE(*sums.Fields(QStringLiteral("TOTAAC")).get<Money>(), Money::fromUnits(1505000));
+        QCOMPARE(*sums.Fields(QStringLiteral("TOTDEB")).get<Money>(), Money::fromUnits(250000));
+        Recordset count = query(
+            *manejo, QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '7'"));
+        QCOMPARE(rt::toText(count.Fields(QStringLiteral("tot"))), QStringLiteral("2"));
+        Recordset filtered = query(
+            *manejo,
+            QStringLiteral("select format(MOVDTALT,'dd/mm/yyyy'),trim(MOVSTCPT),"
+                           "format(MOVDLAAC,'00.00'),format(MOVDLADE,'00.00'),"
+                           "format(MOVDLACR,'00.00'),format(MOVDLDEB,'00.00'), MOVINNRO from "
+                           "BANMOV where CNTSTNRO = '7' and MOVDTALT between "
+                           "DATEVALUE('01/01/2024') AND DATEVALUE ('31/12/2024')  and CONSTNRO = "
+                           "'3' order by MOVDTALT,MOVINNRO"));
+        QCOMPARE(filtered.RecordCount(), 1L);
+        // The key now holds "7" and "7 " as one account.
+        QVERIFY(errorNumberOf([&] {
+                    execute(*manejo, accountInsert(QStringLiteral("7 "), QStringLiteral("Otra")));
+                }) != 0);
+        manejo.reset();
+        sqlite3* raw = nullptr;
+        sqlite3_open(db.path().toUtf8().constData(), &raw);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(raw, "PRAGMA user_version", -1, &stmt, nullptr);
+        sqlite3_step(stmt);
+        QCOMPARE(sqlite3_column_int(stmt, 0), 2);
+        sqlite3_finalize(stmt);
+        sqlite3_close(raw);
     }
 
     void unusableFilesLeaveNoConnectionAndNoChange() {

@@ -13,6 +13,10 @@ enum class ColumnKind { Text, Integer, Amount, Date };
 struct ColumnDef {
     QString name;
     ColumnKind kind;
+    // Numbers kept as text are written padded with blanks by some statements ("3 " for
+    // concept 3) and without by others; they compare as the SQL standard compares padded
+    // text, with trailing blanks ignored.
+    bool blankPadded = false;
 };
 
 struct TableDef {
@@ -24,6 +28,10 @@ struct TableDef {
 // The module's three tables: bank accounts, movements and concepts.
 class Schema {
 public:
+    // The layout version stamped in a database; files of an older layout are upgraded when
+    // they are opened. 1: the first layout; 2: key numbers compare without trailing blanks.
+    static constexpr int kVersion = 2;
+
     static const std::vector<TableDef>& tables();
     static const TableDef* table(const QString& name);
     static std::optional<ColumnKind> columnKind(const QString& columnName);

@@ -1,5 +1,6 @@
 #include "SqliteEngine.h"
 
+#include "DataLog.h"
 #include "Schema.h"
 #include "SqliteTranslator.h"
 #include "platform/Conversions.h"
@@ -30,40 +31,145 @@ private:
     sqlite3_stmt* stmt_;
 };
 
-QString schemaDefinition() {
-    QString ddl = QStringLiteral("BEGIN;");
-    for (const TableDef& table : Schema::tables()) {
-        QStringList parts;
-        for (const ColumnDef& column : table.columns) {
-            QString definition = column.name;
-            switch (column.kind) {
-            case ColumnKind::Text:
-            case ColumnKind::Date:
-                definition += QStringLiteral(" TEXT");
-                break;
-            case ColumnKind::Integer:
-                definition += QStringLiteral(" INTEGER");
-                break;
-            case ColumnKind::Amount:
-                definition += QStringLiteral(" INTEGER DEFAULT 0");
-                break;
-            }
-            // Keys and amounts always hold a value: sums and lookups rely on it.
-            const bool key =
-                std::find(table.key.begin(), table.key.end(), column.name) != table.key.end();
-            if (key || column.kind == ColumnKind::Amount)
-                definition += QStringLiteral(" NOT NULL");
-            parts << definition;
+const char* const kDateIndex =
+    "CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON BANMOV(CNTSTNRO,MOVDTALT,MOVINNRO)";
+
+// The table as this build lays it out, under the given name.
+QString tableDefinition(const TableDef& table, const QString& name) {
+    QStringList parts;
+    for (const ColumnDef& column : table.columns) {
+        QString definition = column.name;
+        switch (column.kind) {
+        case ColumnKind::Text:
+        case ColumnKind::Date:
+            definition += QStringLiteral(" TEXT");
+            break;
+        case ColumnKind::Integer:
+            definition += QStringLiteral(" INTEGER");
+            break;
+        case ColumnKind::Amount:
+            definition += QStringLiteral(" INTEGER DEFAULT 0");
+            break;
         }
-        parts << QStringLiteral("PRIMARY KEY (") +
-                     QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
-        ddl += QStringLiteral("CREATE TABLE IF NOT EXISTS ") + table.name + u'(' +
-               parts.join(u',') + QStringLiteral(");");
+        if (column.blankPadded)
+            definition += QStringLiteral(" COLLATE RTRIM");
+        // Keys and amounts always hold a value: sums and lookups rely on it.
+        const bool key =
+            std::find(table.key.begin(), table.key.end(), column.name) != table.key.end();
+        if (key || column.kind == ColumnKind::Amount)
+            definition += QStringLiteral(" NOT NULL");
+        parts << definition;
     }
-    // Listings and totals read one account's movements by date.
-    ddl += QStringLiteral("CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON "
-                          "BANMOV(CNTSTNRO,MOVDTALT,MOVINNRO);COMMIT;");
-    return ddl;
+    parts << QStringLiteral("PRIMARY KEY (") +
+                 QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
+    return QStringLiteral("CREATE TABLE ") + name + u'(' + parts.join(u',') + u')';
+}
+
+bool exec(sqlite3* db, const QString& sql) {
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        qCWarning(lcData) << "set-up statement failed:" << sql << "-" << sqlite3_errmsg(db);
+    return rc == SQLITE_OK;
+}
+
+int intOf(sqlite3* db, const char* sql) {
+    sqlite3_stmt* raw = nullptr;
+    int value = -1;
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) == SQLITE_OK &&
+        sqlite3_step(raw) == SQLITE_ROW)
+        value = sqlite3_column_int(raw, 0);
+    sqlite3_finalize(raw);
+    return value;
+}
+
+bool tableExists(sqlite3* db, const QString& name) {
+    const QByteArray sql =
+        QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='%1'")
+            .arg(name)
+            .toUtf8();
+    return intOf(db, sql.constData()) > 0;
+}
+
+// A table of ours must have our columns; one that has not belongs to another program.
+bool hasColumns(sqlite3* db, const TableDef& table) {
+    QStringList names;
+    for (const ColumnDef& column : table.columns)
+        names << column.name;
+    const QByteArray sql = (QStringLiteral("SELECT ") + names.join(u',') +
+                            QStringLiteral(" FROM ") + table.name + QStringLiteral(" LIMIT 0"))
+                               .toUtf8();
+    sqlite3_stmt* raw = nullptr;
+    const bool ok = sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) == SQLITE_OK;
+    sqlite3_finalize(raw);
+    return ok;
+}
+
+// Runs the statements as one transaction; on any failure nothing of them stays.
+bool inTransaction(sqlite3* db, const QStringList& statements) {
+    if (!exec(db, QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    for (const QString& sql : statements) {
+        if (!exec(db, sql)) {
+            exec(db, QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    return exec(db, QStringLiteral("COMMIT"));
+}
+
+QString stampVersion() {
+    return QStringLiteral("PRAGMA user_version=") + QString::number(Schema::kVersion);
+}
+
+// A new database gets the three tables; one of an earlier layout is rebuilt table by table
+// with its rows copied as they are; one of this layout only gets a table it lacks.
+bool prepareSchema(sqlite3* db) {
+    const int version = intOf(db, "PRAGMA user_version");
+    bool any = false;
+    for (const TableDef& table : Schema::tables()) {
+        if (!tableExists(db, table.name))
+            continue;
+        if (!hasColumns(db, table)) {
+            qCWarning(lcData) << "table" << table.name << "is not laid out as this module's";
+            return false;
+        }
+        any = true;
+    }
+
+    QStringList statements;
+    if (!any || version >= Schema::kVersion) {
+        for (const TableDef& table : Schema::tables())
+            if (!tableExists(db, table.name))
+                statements << tableDefinition(table, table.name);
+        statements << QString::fromLatin1(kDateIndex);
+        if (!any)
+            statements << stampVersion();
+        return inTransaction(db, statements);
+    }
+    for (const TableDef& table : Schema::tables()) {
+        if (!tableExists(db, table.name)) {
+            statements << tableDefinition(table, table.name);
+            continue;
+        }
+        QStringList names;
+        for (const ColumnDef& column : table.columns)
+            names << column.name;
+        const QString columns = names.join(u',');
+        const QString old = table.name + QStringLiteral("_ANTERIOR");
+        statements << QStringLiteral("ALTER TABLE ") + table.name + QStringLiteral(" RENAME TO ") +
+                          old
+                   << tableDefinition(table, table.name)
+                   << QStringLiteral("INSERT INTO ") + table.name + u'(' + columns +
+                          QStringLiteral(") SELECT ") + columns + QStringLiteral(" FROM ") + old
+                   << QStringLiteral("DROP TABLE ") + old;
+    }
+    statements << QString::fromLatin1(kDateIndex) << stampVersion();
+    if (inTransaction(db, statements))
+        return true;
+    // Rows that only differ by trailing blanks cannot share the new keys: the file keeps its
+    // old layout, whole, and still opens.
+    qCWarning(lcData) << "the database keeps its earlier layout (version" << version << ")";
+    return true;
 }
 
 std::int64_t amountUnits(sqlite3_stmt* stmt, int column) {
@@ -165,11 +271,8 @@ bool SqliteEngine::open(const QString& dataSource) {
         return false;
     sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
-    if (sqlite3_exec(raw, schemaDefinition().toUtf8().constData(), nullptr, nullptr, nullptr) !=
-        SQLITE_OK) {
-        sqlite3_exec(raw, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!prepareSchema(raw))
         return false;
-    }
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function_v2(raw, "ldg_val", 1, flags, nullptr, valFunction, nullptr, nullptr,
                                nullptr);
