@@ -54,4 +54,16 @@ void GP_ACTUALIZARCUENTA() {
     }
 }
 
+void adjustTotalsByCents(const MovementAmounts& removed, const MovementAmounts& added) {
+    auto step = [](Money& total, Money amount) { total = (total + amount).roundedToCents(); };
+    step(gCuenta.TOMDLAAC, -removed.MOVDLAAC);
+    step(gCuenta.TOMDLACR, -removed.MOVDLACR);
+    step(gCuenta.TOMDLADE, -removed.MOVDLADE);
+    step(gCuenta.TOMDLDEB, -removed.MOVDLDEB);
+    step(gCuenta.TOMDLAAC, added.MOVDLAAC);
+    step(gCuenta.TOMDLACR, added.MOVDLACR);
+    step(gCuenta.TOMDLADE, added.MOVDLADE);
+    step(gCuenta.TOMDLDEB, added.MOVDLDEB);
+}
+
 } // namespace ledgora

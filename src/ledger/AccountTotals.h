@@ -1,9 +1,16 @@
 #pragma once
 
+#include "MovementAmounts.h"
+
 namespace ledgora {
 
 // Stores the current account's four running totals in its row and shows its two balances
 // on the main screen: realised bank balance and account balance with pending amounts.
 void GP_ACTUALIZARCUENTA();
+
+// Takes one movement's amounts out of the current account's running totals and puts another's
+// in, each step rounded to cents, as the routines that change one movement do. The totals are
+// only adjusted in memory; GP_ACTUALIZARCUENTA stores them.
+void adjustTotalsByCents(const MovementAmounts& removed, const MovementAmounts& added);
 
 } // namespace ledgora

@@ -34,4 +34,8 @@ int Twips::fromPixelsY(int pixels) {
     return int(std::lround(pixels * perPixelY()));
 }
 
+QRect Twips::toPixels(int left, int top, int width, int height) {
+    return {toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height)};
+}
+
 } // namespace ledgora

@@ -2,6 +2,7 @@
 
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
+#include "controls/TitleBanner.h"
 #include "controls/TypedLength.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
@@ -32,8 +33,7 @@ constexpr int kNewHeight = 4845, kNewLegend = 4560;
 constexpr int kChangeHeight = 5455, kChangeLegend = 5170;
 
 QRect twipsRect(int left, int top, int width, int height) {
-    return {Twips::toPixelsX(left), Twips::toPixelsY(top), Twips::toPixelsX(width),
-            Twips::toPixelsY(height)};
+    return Twips::toPixels(left, top, width, height);
 }
 
 // An amount read from a field that must hold one; a null total cannot be shown.
@@ -57,17 +57,8 @@ FrmABMCuentas::FrmABMCuentas() {
 FrmABMCuentas::~FrmABMCuentas() = default;
 
 void FrmABMCuentas::buildControls() {
-    Label1_ = new QLabel(QStringLiteral(" Cuentas"), this);
+    Label1_ = new TitleBanner(QStringLiteral(" Cuentas"), this);
     Label1_->setGeometry(twipsRect(0, 0, kWidth, 340));
-    Label1_->setAutoFillBackground(true);
-    QPalette banner = Label1_->palette();
-    banner.setColor(QPalette::Window, QColor(0, 0, 128));
-    banner.setColor(QPalette::WindowText, Qt::white);
-    Label1_->setPalette(banner);
-    QFont bannerFont = Label1_->font();
-    bannerFont.setBold(true);
-    bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.2);
-    Label1_->setFont(bannerFont);
 
     grdList_ = new FlexGrid(this);
     grdList_->setGeometry(twipsRect(60, kGridTop, kWidth - 120, kGridHeight));

@@ -27,7 +27,19 @@ void registerScreenStatements() {
     add("concepts.insert",
         "insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values ('{text}','{text}','{text}')");
 
-    // Movement entry: the amounts are number text in the user's locale, the number quoted.
+    // The main screen's status change and deletion of one movement.
+    add("movements.status",
+        "UPDATE BANMOV SET MOVDLAAC = '{amount}',MOVDLADE = '{amount}',MOVDLACR = '{amount}',"
+        "MOVDLDEB = '{amount}' WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int}");
+    add("movements.delete", "DELETE FROM BANMOV WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int}");
+    // The movement edit screen.
+    add("movements.edit",
+        "UPDATE BANMOV SET  MOVDTALT = datevalue('{date}'), MOVSTCPT = '{text}', MOVDLAAC = "
+        "'{amount}', MOVDLADE = '{amount}', MOVDLACR = '{amount}', MOVDLDEB = '{amount}'  WHERE "
+        "CNTSTNRO = '{text}'  AND MOVINNRO = {int}");
+    // Movement entry: the concept list, then the insert, whose amounts are number text in the
+    // user's locale and whose number is quoted.
+    add("entry.concepts", "select * from BANCON ORDER BY CONSTDSC");
     StatementCatalog::add(
         QStringLiteral("entry.insertMovement"),
         QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "

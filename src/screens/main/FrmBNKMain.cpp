@@ -1,12 +1,14 @@
 #include "FrmBNKMain.h"
 
 #include "MainScreenLifecycle.h"
+#include "MovementRoutines.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
 #include "platform/Conversions.h"
+#include "platform/ErrorReport.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
@@ -99,9 +101,17 @@ void FrmBNKMain::buildControls() {
 
 void FrmBNKMain::buildMenu() {
     MnuMain_ = new QMenu(QStringLiteral("Menu"), this);
-    // The movement operations arrive with their screens; until then their entries are off.
-    for (const char* caption : {"Cambiar Estado", "Ingresar", "Modificar", "Eliminar"})
-        MnuMain_->addAction(QString::fromUtf8(caption))->setEnabled(false);
+    // The menu's movement entries leave the test for data rows to the routines themselves.
+    auto entry = [this](const char* name, const char* caption, void (FrmBNKMain::*routine)()) {
+        QAction* action = MnuMain_->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this,
+                [this, routine] { guardEvent([this, routine] { (this->*routine)(); }); });
+    };
+    entry("MnuACroDesAcr", "Cambiar Estado", &FrmBNKMain::PP_ACRODCR);
+    entry("MnuIngresar", "Ingresar", &FrmBNKMain::showEntryScreen);
+    entry("Mnumodificar", "Modificar", &FrmBNKMain::PP_MODIFICARCUENTA);
+    entry("MnuEliminar", "Eliminar", &FrmBNKMain::PP_ELIMINARCUENTA);
     QMenu* movements = MnuMain_->addMenu(QStringLiteral("Movimientos"));
     movements->addAction(QStringLiteral("Anteriores"));
     movements->addAction(QStringLiteral("Futuros"));
@@ -189,10 +199,34 @@ void FrmBNKMain::Form_KeyDown(int& keyCode, int) {
     // Alt+P prints the account listing once the report is part of the build.
 }
 
+void FrmBNKMain::PP_ACRODCR() {
+    ledgora::PP_ACRODCR(*LstBNK_);
+}
+
+void FrmBNKMain::PP_MODIFICARCUENTA() {
+    ledgora::PP_MODIFICARCUENTA(*LstBNK_, frmModConcepto_);
+}
+
+void FrmBNKMain::PP_ELIMINARCUENTA() {
+    ledgora::PP_ELIMINARCUENTA(*LstBNK_);
+}
+
+void FrmBNKMain::showEntryScreen() {
+    frmConceptos_.showModal();
+}
+
 void FrmBNKMain::LstBNK_KeyDown(int& keyCode, int) {
-    if (keyCode == vk::F6)
+    const bool hasData = LstBNK_->rows() >= 2;
+    if (keyCode == vk::Insert)
+        showEntryScreen();
+    else if (keyCode == vk::F6)
         PP_SELCUENTA();
-    // INSERT, DELETE, ENTER and F12 reach their routines as those arrive.
+    else if (keyCode == vk::Delete && hasData)
+        PP_ELIMINARCUENTA();
+    else if (keyCode == vk::Return && hasData)
+        PP_MODIFICARCUENTA();
+    else if (keyCode == vk::F12 && hasData)
+        PP_ACRODCR();
 }
 
 void FrmBNKMain::LstBNK_MouseUp(int button, int shift) {

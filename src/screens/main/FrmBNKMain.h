@@ -4,6 +4,8 @@
 #include "platform/Screen.h"
 #include "platform/ScreenRef.h"
 #include "screens/FrmABMCuentas.h"
+#include "screens/FrmConceptos.h"
+#include "screens/FrmModConcepto.h"
 
 class QAction;
 class QFrame;
@@ -29,6 +31,9 @@ public:
 
     void FormatGRD();
     void PP_SELCUENTA();
+    void PP_ACRODCR();
+    void PP_MODIFICARCUENTA();
+    void PP_ELIMINARCUENTA();
 
     // What the ledger routines write here.
     FlexGrid& LstBNK() override { return *LstBNK_; }
@@ -54,6 +59,7 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void showEntryScreen();
     void LstBNK_KeyDown(int& keyCode, int shift);
     void LstBNK_MouseUp(int button, int shift);
     void StBar_PanelClick(int panel);
@@ -68,6 +74,8 @@ private:
     PanelStatusBar* StBar_ = nullptr;
     QMenu* MnuMain_ = nullptr;
     ScreenRef<FrmABMCuentas> frmABMCuentas_;
+    ScreenRef<FrmConceptos> frmConceptos_;
+    ScreenRef<FrmModConcepto> frmModConcepto_;
 };
 
 } // namespace ledgora

@@ -1,0 +1,17 @@
+#include "TitleBanner.h"
+
+namespace ledgora {
+
+TitleBanner::TitleBanner(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAutoFillBackground(true);
+    QPalette banner = palette();
+    banner.setColor(QPalette::Window, QColor(0, 0, 128));
+    banner.setColor(QPalette::WindowText, Qt::white);
+    setPalette(banner);
+    QFont bannerFont = font();
+    bannerFont.setBold(true);
+    bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.2);
+    setFont(bannerFont);
+}
+
+} // namespace ledgora

@@ -1,0 +1,322 @@
+#include "FrmConceptos.h"
+
+#include "controls/ClCntrl.h"
+#include "controls/FlexGrid.h"
+#include "controls/TitleBanner.h"
+#include "ledger/AccountTotals.h"
+#include "ledger/MainScreenPort.h"
+#include "ledger/ModuleUtilities.h"
+#include "ledger/MovementListing.h"
+#include "ledger/SharedState.h"
+#include "platform/Conversions.h"
+#include "platform/ErrorReport.h"
+#include "platform/Keystrokes.h"
+#include "platform/Pointer.h"
+#include "platform/Twips.h"
+#include "platform/VirtualKeys.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <limits>
+
+namespace ledgora {
+
+namespace {
+
+constexpr int kWidth = 6000;
+constexpr int kHeight = 2640;
+const QColor kPaleGreen(236, 249, 232);
+
+} // namespace
+
+FrmConceptos::FrmConceptos() {
+    setCaption(QString());
+    setKeyPreview(true);
+    buildControls();
+}
+
+FrmConceptos::~FrmConceptos() = default;
+
+void FrmConceptos::buildControls() {
+    setFixedSize(Twips::toPixelsX(kWidth), Twips::toPixelsY(kHeight));
+    auto* banner = new TitleBanner(QStringLiteral(" Agregar Concepto"), this);
+    banner->setObjectName(QStringLiteral("Label1"));
+    banner->setGeometry(Twips::toPixels(0, 0, kWidth, 340));
+    auto caption = [this](const QString& text, int left, int top, int width) {
+        auto* label = new QLabel(text, this);
+        label->setGeometry(Twips::toPixels(left, top, width, 240));
+    };
+    auto box = [this](const char* name, int left, int top, int width) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setGeometry(Twips::toPixels(left, top, width, 315));
+        return edit;
+    };
+    auto list = [this](const char* name, int left, int top, int width) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->setGeometry(Twips::toPixels(left, top, width, 315));
+        return combo;
+    };
+    caption(QStringLiteral(" Fecha:"), 120, 460, 1400);
+    txtMOVDTALT_ = box("txtMOVDTALT", 120, 700, 1400);
+    txtMOVDTALT_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral(" Concepto:"), 1640, 460, 4240);
+    cboCONDSC_ = list("cboCONDSC", 1640, 700, 4240);
+    cboCONNRO_ = list("cboCONNRO", 1640, 700, 4240);
+    cboCONNRO_->hide();
+    cboCONNRO_->setFocusPolicy(Qt::NoFocus);
+    caption(QStringLiteral(" Descripción:"), 120, 1080, kWidth - 240);
+    txtMOVSTCPT_ = box("txtMOVSTCPT", 120, 1320, kWidth - 240);
+    caption(QStringLiteral(" Valor:"), 120, 1700, 1700);
+    txtVALOR_ = box("txtVALOR", 120, 1940, 1700);
+    txtVALOR_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral(" Estado:"), 1940, 1700, 2100);
+    cboCONTIP_ = list("cboCONTIP", 1940, 1940, 2100);
+    cmdAgregar_ = new QPushButton(QStringLiteral("Agregar"), this);
+    cmdAgregar_->setObjectName(QStringLiteral("cmdAgregar"));
+    cmdAgregar_->setGeometry(Twips::toPixels(kWidth - 1800, 1910, 1680, 375));
+    cmdAgregar_->setAutoDefault(false);
+    connect(cmdAgregar_, &QPushButton::clicked, this,
+            [this] { guardEvent([this] { Agregar(); }); });
+    QWidget::setTabOrder(txtMOVDTALT_, cboCONDSC_);
+    QWidget::setTabOrder(cboCONDSC_, txtMOVSTCPT_);
+    QWidget::setTabOrder(txtMOVSTCPT_, txtVALOR_);
+    QWidget::setTabOrder(txtVALOR_, cboCONTIP_);
+    QWidget::setTabOrder(cboCONTIP_, cmdAgregar_);
+}
+
+void FrmConceptos::Form_Load() {
+    Recordset rs;
+    try {
+        Pointer::set(PointerShape::Busy);
+        QLineEdit* boxes[] = {txtMOVDTALT_, txtMOVSTCPT_, txtVALOR_};
+        for (std::size_t k = 0; k < links_.size(); ++k) {
+            links_[k] = std::make_unique<ClCntrl>();
+            links_[k]->sLinkText(boxes[k]);
+        }
+        // Watched after the links, so the proposal is in the box before it is selected whole.
+        for (QWidget* w : {static_cast<QWidget*>(cboCONDSC_), static_cast<QWidget*>(cboCONTIP_),
+                           static_cast<QWidget*>(txtMOVSTCPT_)})
+            w->installEventFilter(this);
+        txtMOVDTALT_->setText(rt::formatDateSlashed(QDate::currentDate()));
+
+        requireManejo().Sql(QStringLiteral("select * from BANCON ORDER BY CONSTDSC"));
+        requireManejo().RsDesconectado(true);
+        requireManejo().CrearRs(rs);
+        if (!requireManejo().RsEstado()) {
+            rs.Close();
+            Pointer::set(PointerShape::Normal);
+            return;
+        }
+        for (; !rs.Eof(); rs.MoveNext()) {
+            cboCONDSC_->addItem(GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))));
+            cboCONNRO_->addItem(GP_TEXTO(rs.Fields(QStringLiteral("CONSTTIP"))).left(1) +
+                                GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))));
+        }
+        if (cboCONDSC_->count() > 0) {
+            cboCONDSC_->setCurrentIndex(0);
+            cboCONNRO_->setCurrentIndex(0);
+        }
+        rs.Close();
+        Pointer::set(PointerShape::Normal);
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Carga_Conceptos"));
+        Pointer::set(PointerShape::Normal);
+    }
+}
+
+void FrmConceptos::Form_KeyDown(int& keyCode, int) {
+    if (keyCode == vk::Escape)
+        GP_DESCARGAR(*this);
+}
+
+bool FrmConceptos::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == cboCONTIP_)
+            cboCONTIP_GotFocus();
+        else if (watched == txtMOVSTCPT_)
+            txtMOVSTCPT_GotFocus();
+    } else if (event->type() == QEvent::KeyPress &&
+               (watched == cboCONDSC_ || watched == cboCONTIP_)) {
+        // ENTER in the two lists moves on, as TAB does.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Keystrokes::send(Keystroke::Tab, true);
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+QString FrmConceptos::typeLetter() const {
+    const int at = cboCONDSC_->currentIndex();
+    return at < 0 ? QString() : cboCONNRO_->itemText(at).left(1);
+}
+
+QString FrmConceptos::conceptNumber() const {
+    const int at = cboCONDSC_->currentIndex();
+    return at < 0 ? QString() : cboCONNRO_->itemText(at).mid(1);
+}
+
+void FrmConceptos::cboCONTIP_GotFocus() {
+    if (cboCONDSC_->count() == 0)
+        return;
+    const QString letter = typeLetter();
+    // A status already chosen survives while the concept's type stays the same.
+    if (letter == u"C" && cboCONTIPTag_ != u"C") {
+        cboCONTIP_->clear();
+        cboCONTIP_->addItems({QStringLiteral("(A) ACREDITAR"), QStringLiteral("(B) ACREDITADO")});
+        cboCONTIPTag_ = letter;
+        cboCONTIP_->setCurrentIndex(0);
+    } else if (letter == u"D" && cboCONTIPTag_ != u"D") {
+        cboCONTIP_->clear();
+        cboCONTIP_->addItems({QStringLiteral("(A) A DEBITAR"), QStringLiteral("(B) DEBITADO")});
+        cboCONTIPTag_ = letter;
+        cboCONTIP_->setCurrentIndex(0);
+    }
+}
+
+QString FrmConceptos::proposedDescription() const {
+    return cboCONDSC_->currentText() + u' ' + rt::formatDateDashed(QDate::currentDate());
+}
+
+void FrmConceptos::txtMOVSTCPT_GotFocus() {
+    if (rt::trimBlanks(txtMOVSTCPT_->text()).isEmpty() && cboCONDSC_->count() > 0)
+        txtMOVSTCPT_->setText(proposedDescription());
+}
+
+MovementAmounts FrmConceptos::amountsFor(Money value) const {
+    const QString letter = typeLetter();
+    const QString status = cboCONTIP_->currentText().left(3);
+    MovementAmounts amounts;
+    if (letter == u"C")
+        (status == u"(A)" ? amounts.MOVDLAAC : amounts.MOVDLACR) = value;
+    else if (letter == u"D")
+        (status == u"(A)" ? amounts.MOVDLADE : amounts.MOVDLDEB) = value;
+    return amounts;
+}
+
+void FrmConceptos::Agregar() {
+    try {
+        if (rt::trimBlanks(txtMOVSTCPT_->text()).isEmpty())
+            txtMOVSTCPT_->setText(proposedDescription());
+        if (rt::trimBlanks(gCuenta.CNTSTNOM).isEmpty()) {
+            MsgBox(QStringLiteral("NO HAY CUENTA SELECCIONADA"), MsgIcon::Critical);
+            return;
+        }
+        if (cboCONDSC_->currentIndex() < 0) {
+            MsgBox(QStringLiteral("Debe seleccionar un CONCEPTO"), MsgIcon::Exclamation);
+            return;
+        }
+        if (cboCONTIP_->currentIndex() < 0) {
+            MsgBox(QStringLiteral("Debe seleccionar un ESTADO de Concepto."), MsgIcon::Exclamation);
+            return;
+        }
+        if (!rt::readsAsNumber(txtVALOR_->text())) {
+            MsgBox(QStringLiteral("Debe Ingresar NÚMEROS en el campo VALOR."),
+                   MsgIcon::Exclamation);
+            return;
+        }
+        // A number beyond what an amount holds is an overflow, never a wrapped value.
+        const auto typed = rt::readAmount(txtVALOR_->text());
+        if (!typed)
+            throw RuntimeError::overflow();
+        const Money value = typed->roundedToCents();
+        const auto date = rt::readDate(txtMOVDTALT_->text());
+        if (!date) {
+            MsgBox(QStringLiteral("Debe ingresar una FECHA valida."), MsgIcon::Exclamation);
+            return;
+        }
+
+        // Account and concept are written at their widths, padded with blanks; a longer
+        // number is written whole rather than cut into another one.
+        const QString account = gCuenta.CNTSTNRO.leftJustified(3, u' ');
+        if (gCuenta.UltimoMovimiento == std::numeric_limits<std::int32_t>::max())
+            throw RuntimeError::overflow();
+        const std::int32_t number = gCuenta.UltimoMovimiento + 1;
+        const QString dateText = rt::formatDateSlashed(*date);
+        const QString concept = conceptNumber().leftJustified(2, u' ');
+        const QString description = rt::trimBlanks(txtMOVSTCPT_->text()).left(100);
+        const MovementAmounts amounts = amountsFor(value);
+        auto amount = [](Money m) { return rt::generalNumberText(m); };
+
+        gsSQL = QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
+                               "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES (");
+        gsSQL += u'\'' + account + QStringLiteral("',");
+        gsSQL += u'\'' + QString::number(number) + QStringLiteral("',");
+        gsSQL += QStringLiteral("datevalue('") + dateText + QStringLiteral("'),");
+        gsSQL += u'\'' + concept + QStringLiteral("',");
+        gsSQL += u'\'' + description + QStringLiteral("',");
+        gsSQL += u'\'' + amount(amounts.MOVDLAAC) + QStringLiteral("',");
+        gsSQL += u'\'' + amount(amounts.MOVDLADE) + QStringLiteral("',");
+        gsSQL += u'\'' + amount(amounts.MOVDLACR) + QStringLiteral("',");
+        gsSQL += u'\'' + amount(amounts.MOVDLDEB) + QStringLiteral("')");
+        requireManejo().Sql(gsSQL);
+        const long inserted = requireManejo().Ejecutar();
+        if (inserted <= 0) {
+            MsgBox(QStringLiteral("No se agrego el Concepto."), MsgIcon::Exclamation);
+            return;
+        }
+
+        gCuenta.UltimoMovimiento += std::int32_t(inserted);
+        gCuenta.TOMDLAAC += amounts.MOVDLAAC;
+        gCuenta.TOMDLACR += amounts.MOVDLACR;
+        gCuenta.TOMDLADE += amounts.MOVDLADE;
+        gCuenta.TOMDLDEB += amounts.MOVDLDEB;
+        GP_ACTUALIZARCUENTA();
+
+        if (MainScreenPort* main = MainScreenPort::current()) {
+            if (*date == QDate::currentDate()) {
+                const QStringList cells = {dateText,
+                                           description,
+                                           rt::formatAmount(amounts.MOVDLAAC),
+                                           rt::formatAmount(amounts.MOVDLADE),
+                                           rt::formatAmount(amounts.MOVDLACR),
+                                           rt::formatAmount(amounts.MOVDLDEB),
+                                           QString::number(gCuenta.UltimoMovimiento)};
+                appendToMainGrid(cells.join(u'\t'));
+            } else {
+                CARGAR_CUENTAS(main->LstBNK());
+            }
+        }
+
+        // Ready for the next movement of the same day.
+        txtMOVSTCPT_->clear();
+        txtVALOR_->clear();
+        if (cboCONDSC_->count() > 0) {
+            cboCONDSC_->setCurrentIndex(0);
+            cboCONNRO_->setCurrentIndex(0);
+        }
+        if (cboCONTIP_->count() > 0)
+            cboCONTIP_->setCurrentIndex(0);
+        cboCONDSC_->setFocus();
+    } catch (const RuntimeError& error) {
+        // A failure of the store itself: the typed values stay for another try.
+        reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion Conceptos.Agregar"));
+        Pointer::set(PointerShape::Normal);
+    }
+}
+
+void FrmConceptos::appendToMainGrid(const QString& row) {
+    FlexGrid& grid = MainScreenPort::current()->LstBNK();
+    grid.addItem(row);
+    // The credit columns keep their shading over every data row.
+    for (int col : {2, 4}) {
+        grid.setCol(col);
+        grid.setRow(1);
+        grid.setRowSel(grid.rows() - 1);
+        grid.setCellBackColor(kPaleGreen);
+    }
+    grid.setRow(grid.rows() - 1);
+    grid.setCol(2);
+    grid.setColSel(grid.cols() - 1);
+    grid.setCellAlignment(FlexGrid::RightCenter);
+    grid.setCol(0);
+    grid.setColSel(grid.cols() - 1);
+}
+
+} // namespace ledgora

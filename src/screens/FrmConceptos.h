@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ledger/MovementAmounts.h"
+#include "platform/Screen.h"
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ledgora {
+
+class ClCntrl;
+
+// Enters new movements of the current account, one after another: a concept (credit or
+// debit) and a status (pending or realised) choose which of the four amounts takes the value.
+// Each accepted entry is stored, added to the account's totals and shown on the main screen;
+// the fields are then cleared for the next one. ESC leaves.
+class FrmConceptos final : public Screen {
+    Q_OBJECT
+public:
+    FrmConceptos();
+    ~FrmConceptos() override;
+
+    void Agregar();
+
+protected:
+    void Form_Load() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void cboCONTIP_GotFocus();
+    void txtMOVSTCPT_GotFocus();
+    // "<concept> dd-mm-yyyy": the description proposed for a movement of today.
+    QString proposedDescription() const;
+    // The type letter of the concept chosen in the list, and its number.
+    QString typeLetter() const;
+    QString conceptNumber() const;
+    // The amounts of a new movement of the chosen type and status.
+    MovementAmounts amountsFor(Money value) const;
+    // The new movement as the last row of the main screen's grid, shaded and selected.
+    static void appendToMainGrid(const QString& row);
+
+    QLineEdit* txtMOVDTALT_ = nullptr;
+    QComboBox* cboCONDSC_ = nullptr;
+    QComboBox* cboCONNRO_ = nullptr;
+    QLineEdit* txtMOVSTCPT_ = nullptr;
+    QLineEdit* txtVALOR_ = nullptr;
+    QComboBox* cboCONTIP_ = nullptr;
+    QPushButton* cmdAgregar_ = nullptr;
+    QString cboCONTIPTag_; // the type letter the status list was last filled for
+    std::array<std::unique_ptr<ClCntrl>, 3> links_;
+};
+
+} // namespace ledgora
