@@ -58,6 +58,7 @@ FrmBNKMain::~FrmBNKMain() {
 
 void FrmBNKMain::buildControls() {
     TbMenu_ = new QToolBar(this);
+    TbMenu_->setObjectName(QStringLiteral("TbMenu"));
     TbMenu_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     TbMenu_->setMovable(false);
     QAction* chooseAccount =
@@ -70,17 +71,21 @@ void FrmBNKMain::buildControls() {
     concepts->setEnabled(false); // the concept screen is not part of this build yet
 
     LstBNK_ = new FlexGrid(this);
+    LstBNK_->setObjectName(QStringLiteral("LstBNK"));
     LstBNK_->setKeyDownHandler([this](int& keyCode, int shift) { LstBNK_KeyDown(keyCode, shift); });
     LstBNK_->setMouseUpHandler(
         [this](int button, int shift, double, double) { LstBNK_MouseUp(button, shift); });
 
     SHTOT_ = new QFrame(this);
+    SHTOT_->setObjectName(QStringLiteral("SHTOT"));
     SHTOT_->setFrameShape(QFrame::StyledPanel);
     auto* totals = new QGridLayout(SHTOT_);
     totals->setContentsMargins(8, 2, 8, 2);
     totals->setVerticalSpacing(0);
     lbTOTRCNT_ = boldLabel(QStringLiteral("00.00"), SHTOT_);
     lbTOTRBCO_ = boldLabel(QStringLiteral("00.00"), SHTOT_);
+    lbTOTRCNT_->setObjectName(QStringLiteral("lbTOTRCNT"));
+    lbTOTRBCO_->setObjectName(QStringLiteral("lbTOTRBCO"));
     lbTOTRCNT_->setText(rt::formatAmount(Money()));
     lbTOTRBCO_->setText(rt::formatAmount(Money()));
     for (QLabel* value : {lbTOTRCNT_, lbTOTRBCO_})
@@ -92,6 +97,7 @@ void FrmBNKMain::buildControls() {
     SHTOT_->resize(Twips::toPixelsX(kTotalsWidth), Twips::toPixelsY(kTotalsHeight));
 
     StBar_ = new PanelStatusBar(3, this);
+    StBar_->setObjectName(QStringLiteral("StBar"));
     StBar_->setPanelText(1, QStringLiteral("Cuenta: <Desconocido>"));
     StBar_->setPanelText(2, QStringLiteral("Fecha:"));
     StBar_->setPanelText(3, QStringLiteral("ALTP+P [Imprimir] - F12 [Acreditar o Desacreditar]"));
