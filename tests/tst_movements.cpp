@@ -323,7 +323,9 @@ private Q_SLOTS:
         // Hostile descriptions: a quote is refused by the statement gateway, a control
         // character likewise; nothing is written and the fields stay for correction.
         value->setText(QStringLiteral("10"));
-        for (const QString& hostile : {QStringLiteral("O'Brien"), QStringLiteral("a'; DELETE")}) {
+        for (const QString& hostile :
+             {QStringLiteral("O'Brien"), QStringLiteral("a'; DELETE"), QStringLiteral("a\tb"),
+              QStringLiteral("a\nb"), QString(QChar(0)) + u'x'}) {
             description->setText(hostile);
             QVERIFY(agregar().startsWith(QStringLiteral("-2147217900 / ")));
             QCOMPARE(description->text(), hostile);

@@ -20,6 +20,11 @@ BoundValue readValue(ValueKind kind, const QString& text) {
     switch (kind) {
     case ValueKind::Text:
     case ValueKind::Contains:
+        // Grids and listings are filled from tab- and line-separated text: a value holding a
+        // control character would split its row, so it is refused as a quote is.
+        for (const QChar c : text)
+            if (c.unicode() < 0x20)
+                throw StatementCatalog::syntaxError();
         value.text = text;
         break;
     case ValueKind::Integer: {
