@@ -120,14 +120,16 @@ int main(int argc, char* argv[]) {
     }
     if (demo) {
         std::unique_ptr<QObject> example = createObject(component, "Ledgora.clDemo");
-        bool filled = false;
+        QString refusal = QStringLiteral("the component does not offer Ledgora.clDemo");
         if (example)
             QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
-                                      Q_RETURN_ARG(bool, filled), Q_ARG(QString, database));
-        std::fprintf(stderr,
-                     filled ? "ledgora: example ledger written to %s\n"
-                            : "ledgora: %s already has accounts; opening it as it is\n",
-                     qPrintable(QDir::toNativeSeparators(database)));
+                                      Q_RETURN_ARG(QString, refusal), Q_ARG(QString, database));
+        if (refusal.isEmpty())
+            std::fprintf(stderr, "ledgora: example ledger written to %s\n",
+                         qPrintable(QDir::toNativeSeparators(database)));
+        else
+            std::fprintf(stderr, "ledgora: %s: %s\n",
+                         qPrintable(QDir::toNativeSeparators(database)), qPrintable(refusal));
     }
     std::unique_ptr<QObject> ledger = createObject(component, "Ledgora.clMain");
     if (!ledger) {

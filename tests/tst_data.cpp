@@ -167,8 +167,10 @@ private Q_SLOTS:
             manejo.Sql(totals(QStringLiteral("01/01/2024")));
             QVERIFY(!manejo.CrearRs(rs));
             QVERIFY(!manejo.RsEstado());
-            QCOMPARE(execute(manejo, accountInsert(QStringLiteral("001"), QStringLiteral("A"))),
-                     0L);
+            QCOMPARE(errorNumberOf([&] {
+                         execute(manejo, accountInsert(QStringLiteral("001"), QStringLiteral("A")));
+                     }),
+                     clManejo::notConnected().number());
         }
         QCOMPARE(contentsOf(garbage), before);
         QVERIFY(!QFile::exists(garbage + QStringLiteral("-wal")));

@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QTimer>
 #include <QtTest>
+#include <sqlite3.h>
 
 using namespace ledgora;
 using namespace ledgora::test;
@@ -113,8 +114,26 @@ private Q_SLOTS:
 
     void theExampleLedgerFillsOnlyANewDatabase() {
         TestDatabase db;
-        QVERIFY(clDemo().Crear(db.path()));
-        QVERIFY(!clDemo().Crear(db.path())); // it never writes over a ledger in use
+        {
+            // Concepts without accounts: the example keeps them and fills the rest.
+            auto manejo = db.connect();
+            execute(*manejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) "
+                                            "values ('1','Propio','C')"));
+        }
+        QCOMPARE(clDemo().Crear(db.path()), QString());
+        QVERIFY(!clDemo().Crear(db.path()).isEmpty()); // it never writes over a ledger in use
+        // Nor into a database another program is writing: it says so, and nothing escapes.
+        {
+            TestDatabase locked;
+            locked.connect();
+            sqlite3* raw = nullptr;
+            sqlite3_open(locked.path().toUtf8().constData(), &raw);
+            sqlite3_busy_timeout(raw, 0);
+            sqlite3_exec(raw, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+            QVERIFY(!clDemo().Crear(locked.path()).isEmpty());
+            sqlite3_exec(raw, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(raw);
+        }
         auto manejo = db.connect();
         QCOMPARE(query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"))
                      .RecordCount(),

@@ -9,16 +9,23 @@ namespace ledgora {
 class WriteBatch {
 public:
     explicit WriteBatch(clManejo& manejo) : manejo_(manejo) { manejo_.beginBatch(); }
+    // Rolls back a batch left without commit. The engine may have rolled it back itself
+    // already (a full disk, an I/O error); that is no reason to fail here.
     ~WriteBatch() {
-        if (open_)
+        if (!open_)
+            return;
+        try {
             manejo_.endBatch(false);
+        } catch (...) {
+        }
     }
     WriteBatch(const WriteBatch&) = delete;
     WriteBatch& operator=(const WriteBatch&) = delete;
 
+    // A commit that fails leaves the batch open, to be rolled back.
     void commit() {
-        open_ = false;
         manejo_.endBatch(true);
+        open_ = false;
     }
 
 private:

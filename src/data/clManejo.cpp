@@ -36,8 +36,9 @@ bool clManejo::CrearRs(Recordset& rs) {
 }
 
 long clManejo::Ejecutar() {
+    // A command that cannot run must not pass for one that changed nothing.
     if (!connected_)
-        return 0;
+        throw notConnected();
     const BoundStatement statement = StatementCatalog::bind(sql_);
     if (statement.form->isQuery())
         throw StatementCatalog::syntaxError();
@@ -45,13 +46,19 @@ long clManejo::Ejecutar() {
 }
 
 void clManejo::beginBatch() {
-    if (connected_)
-        engine_->beginBatch();
+    if (!connected_)
+        throw notConnected();
+    engine_->beginBatch();
 }
 
 void clManejo::endBatch(bool commit) {
     if (connected_)
         engine_->endBatch(commit);
+}
+
+RuntimeError clManejo::notConnected() {
+    return {3704, QStringLiteral("No se permite realizar esta operación si el objeto está "
+                                 "cerrado (no hay conexión con la base de datos).")};
 }
 
 } // namespace ledgora

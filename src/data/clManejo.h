@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Recordset.h"
+#include "platform/RuntimeError.h"
 
 #include <QObject>
 #include <QString>
@@ -29,12 +30,15 @@ public:
     // Runs Sql as a query into the caller's record set. False when there is no connection.
     bool CrearRs(Recordset& rs);
     bool RsEstado() const { return rsOpen_; }
-    // Runs Sql as a command; the number of rows it changed (0 without a connection).
+    // Runs Sql as a command; the number of rows it changed. Without a connection it raises
+    // the not-connected error.
     long Ejecutar();
 
     // Groups the commands between the two calls into one durable write (bulk loading).
     void beginBatch();
     void endBatch(bool commit);
+
+    static RuntimeError notConnected();
 
 private:
     std::unique_ptr<Engine> engine_;

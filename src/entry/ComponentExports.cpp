@@ -22,7 +22,7 @@ Q_DECL_EXPORT int DllGetClassObject(const char* classId, QObject** object) {
     ledgora::registerComponentClasses();
     try {
         *object = ledgora::ClassRegistry::create(QString::fromUtf8(classId)).release();
-    } catch (const ledgora::RuntimeError&) {
+    } catch (...) {
         return kClassNotAvailable;
     }
     return kOk;

@@ -100,7 +100,19 @@ void storeTotals(clManejo& manejo, const QString& account, QDate today) {
 
 clDemo::clDemo() = default;
 
-bool clDemo::Crear(const QString& path) {
+QString clDemo::Crear(const QString& path) {
+    try {
+        return fill(path);
+    } catch (const RuntimeError& error) {
+        // The batch is rolled back: the file is as it was.
+        return QStringLiteral("no se pudo escribir el ejemplo: ") + error.description();
+    } catch (const std::exception& error) {
+        return QStringLiteral("no se pudo escribir el ejemplo: ") +
+               QString::fromLocal8Bit(error.what());
+    }
+}
+
+QString clDemo::fill(const QString& path) {
     clManejo manejo;
     manejo.CadenaConexion(
         QStringLiteral(
@@ -108,13 +120,13 @@ bool clDemo::Crear(const QString& path) {
         path);
     manejo.Conectar();
     if (!manejo.EstadoConexion())
-        return false;
+        return QStringLiteral("no se puede abrir la base de datos");
     Recordset existing;
     manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
     manejo.RsDesconectado(true);
     manejo.CrearRs(existing);
     if (existing.RecordCount() > 0)
-        return false;
+        return QStringLiteral("la base de datos ya tiene cuentas; se abre tal como está");
 
     const QDate today = QDate::currentDate();
     WriteBatch batch(manejo);
@@ -123,17 +135,22 @@ bool clDemo::Crear(const QString& path) {
     addAccount(manejo, "002", "Caja de ahorro", "Banco Galicia", "011 6329-0000", "Martín Gómez",
                today.addYears(-1));
     addAccount(manejo, "003", "Caja chica", "", "", "", today.addMonths(-3));
-    for (const Concept& concept : kConcepts)
-        run(manejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values (") +
-                        quoted(QString::fromUtf8(concept.number)) + u',' +
-                        quoted(QString::fromUtf8(concept.description)) + u',' +
-                        quoted(QString(QChar::fromLatin1(concept.type))) + u')');
+    // A concept the file already keeps under a number stays as it is.
+    for (const Concept& concept : kConcepts) {
+        try {
+            run(manejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values (") +
+                            quoted(QString::fromUtf8(concept.number)) + u',' +
+                            quoted(QString::fromUtf8(concept.description)) + u',' +
+                            quoted(QString(QChar::fromLatin1(concept.type))) + u')');
+        } catch (const RuntimeError&) {
+        }
+    }
     addMovements(manejo, QStringLiteral("001"), today, 2026);
     addMovements(manejo, QStringLiteral("002"), today, 1969);
     for (const char* account : {"001", "002"})
         storeTotals(manejo, QString::fromLatin1(account), today);
     batch.commit();
-    return true;
+    return {};
 }
 
 } // namespace ledgora

@@ -13,9 +13,12 @@ class clDemo final : public QObject {
 public:
     Q_INVOKABLE clDemo();
 
-    // Fills the database at the path; gives false, and writes nothing, when the database
-    // already holds accounts or cannot be opened.
-    Q_INVOKABLE bool Crear(const QString& path);
+    // Fills the database at the path. Gives empty text when it did, otherwise why not (the
+    // database holds accounts already, cannot be opened or written); nothing is then written.
+    Q_INVOKABLE QString Crear(const QString& path);
+
+private:
+    QString fill(const QString& path);
 };
 
 } // namespace ledgora

@@ -1,6 +1,7 @@
 #include "clMain.h"
 
 #include "ledger/SharedState.h"
+#include "platform/ErrorReport.h"
 
 #include <atomic>
 
@@ -26,8 +27,11 @@ void clMain::Show(const QString& sDBPATH) {
     gDBPath = sDBPATH;
     if (sDBPATH.isEmpty())
         return;
-    frmBNKMain_->setLifecycle(&startup_);
-    frmBNKMain_.showModal();
+    // Nothing may escape into the host: whatever the screens did not trap is told here.
+    guardEvent([this] {
+        frmBNKMain_->setLifecycle(&startup_);
+        frmBNKMain_.showModal();
+    });
 }
 
 } // namespace ledgora

@@ -30,6 +30,12 @@ template <typename Handler> void guardEvent(Handler&& handler) {
         handler();
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "));
+    } catch (const std::exception& error) {
+        reportError(RuntimeError(51, QStringLiteral("Error interno: ") +
+                                         QString::fromLocal8Bit(error.what())),
+                    QStringLiteral(" - "));
+    } catch (...) {
+        reportError(RuntimeError(51, QStringLiteral("Error interno")), QStringLiteral(" - "));
     }
 }
 

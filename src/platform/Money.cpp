@@ -128,4 +128,18 @@ QString Money::toPlainText(QChar decimalSeparator) const {
     return text;
 }
 
+std::int64_t Money::checkedAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        throw RuntimeError::overflow();
+    return sum;
+}
+
+std::int64_t Money::checkedSub(std::int64_t a, std::int64_t b) {
+    std::int64_t difference = 0;
+    if (__builtin_sub_overflow(a, b, &difference))
+        throw RuntimeError::overflow();
+    return difference;
+}
+
 } // namespace ledgora

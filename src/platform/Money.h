@@ -34,17 +34,13 @@ public:
     // The shortest exact text: no trailing zeros, no thousands separator.
     QString toPlainText(QChar decimalSeparator) const;
 
-    friend constexpr Money operator+(Money a, Money b) { return Money(a.units_ + b.units_); }
-    friend constexpr Money operator-(Money a, Money b) { return Money(a.units_ - b.units_); }
-    friend constexpr Money operator-(Money a) { return Money(-a.units_); }
-    Money& operator+=(Money o) {
-        units_ += o.units_;
-        return *this;
-    }
-    Money& operator-=(Money o) {
-        units_ -= o.units_;
-        return *this;
-    }
+    // Sums and differences beyond what an amount holds raise the overflow error instead of
+    // wrapping round.
+    friend Money operator+(Money a, Money b) { return Money(checkedAdd(a.units_, b.units_)); }
+    friend Money operator-(Money a, Money b) { return Money(checkedSub(a.units_, b.units_)); }
+    friend Money operator-(Money a) { return Money(checkedSub(0, a.units_)); }
+    Money& operator+=(Money o) { return *this = *this + o; }
+    Money& operator-=(Money o) { return *this = *this - o; }
     friend constexpr bool operator==(Money a, Money b) { return a.units_ == b.units_; }
     friend constexpr bool operator!=(Money a, Money b) { return a.units_ != b.units_; }
     friend constexpr bool operator<(Money a, Money b) { return a.units_ < b.units_; }
@@ -54,6 +50,8 @@ public:
 
 private:
     constexpr explicit Money(std::int64_t units) : units_(units) {}
+    static std::int64_t checkedAdd(std::int64_t a, std::int64_t b);
+    static std::int64_t checkedSub(std::int64_t a, std::int64_t b);
     std::int64_t units_ = 0;
 };
 
