@@ -3,7 +3,9 @@
 #include "ledger/MainScreenPort.h"
 #include "platform/Screen.h"
 #include "platform/ScreenRef.h"
+#include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
+#include "screens/FrmIntervalo.h"
 
 class QAction;
 class QFrame;
@@ -29,6 +31,7 @@ public:
 
     void FormatGRD();
     void PP_SELCUENTA();
+    void PP_INTERVALO();
 
     // What the ledger routines write here.
     FlexGrid& LstBNK() override { return *LstBNK_; }
@@ -68,6 +71,8 @@ private:
     PanelStatusBar* StBar_ = nullptr;
     QMenu* MnuMain_ = nullptr;
     ScreenRef<FrmABMCuentas> frmABMCuentas_;
+    ScreenRef<FrmIntervalo> frmIntervalo_;
+    ScreenRef<FrmABMConceptos> frmABMConceptos_;
 };
 
 } // namespace ledgora
