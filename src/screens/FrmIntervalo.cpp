@@ -68,10 +68,8 @@ void FrmIntervalo::buildControls() {
     txtDesde_->setGeometry(twipsRect(240, 560, 1300, 315));
     txtHasta_ = named(new QLineEdit(this), "txtHasta");
     txtHasta_->setGeometry(twipsRect(1680, 560, 1300, 315));
-    for (QLineEdit* box : {txtDesde_, txtHasta_}) {
-        box->setAlignment(Qt::AlignCenter);
-        box->setMaxLength(10);
-    }
+    txtDesde_->setAlignment(Qt::AlignCenter);
+    txtHasta_->setAlignment(Qt::AlignCenter);
     cmdAceptar_ = named(new QPushButton(QStringLiteral("Aceptar"), this), "cmdAceptar");
     cmdAceptar_->setGeometry(twipsRect(3260, 530, 1360, 375));
     cmdAceptar_->setAutoDefault(false);
