@@ -1,6 +1,7 @@
 #include "SqliteEngine.h"
 
 #include "DataLog.h"
+#include "FoldedText.h"
 #include "Schema.h"
 #include "SqliteTranslator.h"
 #include "platform/Conversions.h"
@@ -10,6 +11,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <sqlite3.h>
 
 namespace ledgora {
@@ -235,6 +237,25 @@ void cdblFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     sqlite3_result_double(context, double(sqlite3_value_int64(argv[0])) / Money::kScale);
 }
 
+// ldg_contains(description, text): whether the description holds the text, ignoring case
+// for every letter. The text is a bound value, the same on every row: it is folded once and
+// kept with the statement for the rows that follow.
+void containsFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    const auto* description = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const std::string_view utf8(description, std::size_t(sqlite3_value_bytes(argv[0])));
+    if (const auto* kept = static_cast<const FoldedText*>(sqlite3_get_auxdata(context, 1)))
+        return sqlite3_result_int(context, kept->foundIn(utf8));
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    auto folded =
+        std::make_unique<FoldedText>(QString::fromUtf8(text, sqlite3_value_bytes(argv[1])));
+    sqlite3_result_int(context, folded->foundIn(utf8));
+    // SQLite owns it from here, and deletes it at once when it cannot keep it.
+    sqlite3_set_auxdata(context, 1, folded.release(),
+                        [](void* kept) { delete static_cast<FoldedText*>(kept); });
+}
+
 } // namespace
 
 void SqliteEngine::DatabaseCloser::operator()(sqlite3* db) const {
@@ -282,6 +303,8 @@ bool SqliteEngine::open(const QString& dataSource) {
                                nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(raw, "ldg_cdbl", 1, flags, nullptr, cdblFunction, nullptr, nullptr,
                                nullptr);
+    sqlite3_create_function_v2(raw, "ldg_contains", 2, flags, nullptr, containsFunction, nullptr,
+                               nullptr, nullptr);
     db_ = std::move(db);
     return true;
 }
@@ -347,15 +370,10 @@ void SqliteEngine::bindValues(sqlite3_stmt* stmt, const BoundStatement& statemen
         case ValueKind::Date:
             text = isoDate(value.date).toUtf8();
             break;
-        case ValueKind::Contains: {
-            // The text is looked for as typed: the pattern's own characters lose their meaning.
-            QString literal = value.text;
-            literal.replace(u'\\', QStringLiteral("\\\\"))
-                .replace(u'%', QStringLiteral("\\%"))
-                .replace(u'_', QStringLiteral("\\_"));
-            text = (u'%' + literal + u'%').toUtf8();
+        case ValueKind::Contains:
+            // The text is looked for as typed (ldg_contains): '%' and '_' are no wildcards.
+            text = value.text.toUtf8();
             break;
-        }
         }
         sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
     }

@@ -73,13 +73,31 @@ QString SqliteTranslator::parameter(const FormToken& t) {
     return u'?' + QString::number(t.param + 1);
 }
 
+int SqliteTranslator::containsPattern(int at, int end) const {
+    if (tokens_[at].type != T::Word)
+        return -1;
+    const int like = form_.nextNonSpace(at + 1);
+    if (like >= end || !isWord(tokens_[like], "like"))
+        return -1;
+    const int value = form_.nextNonSpace(like + 1);
+    if (value >= end || tokens_[value].type != T::Param ||
+        form_.parameters()[tokens_[value].param] != ValueKind::Contains)
+        return -1;
+    return value;
+}
+
 QString SqliteTranslator::range(int begin, int end) const {
     QString sql;
     for (int k = begin; k < end; ++k) {
         const FormToken& t = tokens_[k];
         const int open = form_.nextNonSpace(k + 1);
         const bool call = t.type == T::Word && open < end && tokens_[open].text == u"(";
-        if (call && isWord(t, "datevalue")) {
+        if (const int pattern = containsPattern(k, end); pattern >= 0) {
+            // "column like '%text%'": the text as typed, in any case (see FoldedText).
+            sql += QStringLiteral("ldg_contains(") + t.text + u',' + parameter(tokens_[pattern]) +
+                   u')';
+            k = pattern;
+        } else if (call && isWord(t, "datevalue")) {
             const int close = form_.closingParen(open);
             const int arg = form_.nextNonSpace(open + 1);
             if (tokens_[arg].type == T::Param)
@@ -108,9 +126,9 @@ QString SqliteTranslator::range(int begin, int end) const {
         } else if (call && isWord(t, "val")) {
             sql += QStringLiteral("ldg_val");
         } else if (t.type == T::Param) {
-            sql += parameter(t);
             if (form_.parameters()[t.param] == ValueKind::Contains)
-                sql += QStringLiteral(" ESCAPE '\\'");
+                throw std::logic_error("a '%{text}%' placeholder must follow a column and like");
+            sql += parameter(t);
         } else {
             sql += t.text;
         }

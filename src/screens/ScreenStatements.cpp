@@ -23,9 +23,17 @@ void registerScreenStatements() {
     add("accounts.delete", "delete from BANCNT where CNTSTNRO = '{text}'");
 
     // The concept screen.
+    add("concepts.count", "select count(1) as tot from BANCON");
     add("concepts.list", "select * from BANCON order by CONSTDSC");
+    add("concepts.highest", "select max(val(constnro)) as LastID from BANCON");
     add("concepts.insert",
         "insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values ('{text}','{text}','{text}')");
+    add("concepts.update",
+        "update BANCON set CONSTDSC = '{text}',CONSTTIP = '{text}' WHERE CONSTNRO = '{text}'");
+    add("concepts.delete", "DELETE FROM BANCON WHERE CONSTNRO = '{text}'");
+
+    // The interval screen's concept lists.
+    add("interval.concepts", "select CONSTNRO,CONSTDSC from BANCON order by CONSTDSC");
 
     // The main screen's status change and deletion of one movement.
     add("movements.status",

@@ -68,7 +68,6 @@ void FrmBNKMain::buildControls() {
                                            QStringLiteral("Conceptos"));
     connect(chooseAccount, &QAction::triggered, this, [this] { TbMenu_ButtonClick(1); });
     connect(concepts, &QAction::triggered, this, [this] { TbMenu_ButtonClick(2); });
-    concepts->setEnabled(false); // the concept screen is not part of this build yet
 
     LstBNK_ = new FlexGrid(this);
     LstBNK_->setObjectName(QStringLiteral("LstBNK"));
@@ -179,6 +178,13 @@ void FrmBNKMain::PP_SELCUENTA() {
     CARGAR_CUENTAS(*LstBNK_);
 }
 
+void FrmBNKMain::PP_INTERVALO() {
+    // However the interval screen was left, the listing is reloaded.
+    frmIntervalo_.showModal();
+    StBar_->setPanelText(2, intervalStatusText());
+    CARGAR_CUENTAS(*LstBNK_);
+}
+
 void FrmBNKMain::Form_Load() {
     MainScreenPort::setCurrent(this);
     if (lifecycle_)
@@ -243,11 +249,15 @@ void FrmBNKMain::LstBNK_MouseUp(int button, int shift) {
 void FrmBNKMain::StBar_PanelClick(int panel) {
     if (panel == 1)
         PP_SELCUENTA();
+    else if (panel == 2)
+        PP_INTERVALO();
 }
 
 void FrmBNKMain::TbMenu_ButtonClick(int button) {
     if (button == 1)
         PP_SELCUENTA();
+    else if (button == 2)
+        frmABMConceptos_.showModal();
 }
 
 void FrmBNKMain::Form_Resize() {

@@ -3,9 +3,11 @@
 #include "ledger/MainScreenPort.h"
 #include "platform/Screen.h"
 #include "platform/ScreenRef.h"
+#include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
 #include "screens/FrmModConcepto.h"
+#include "screens/FrmIntervalo.h"
 
 class QAction;
 class QFrame;
@@ -34,6 +36,7 @@ public:
     void PP_ACRODCR();
     void PP_MODIFICARCUENTA();
     void PP_ELIMINARCUENTA();
+    void PP_INTERVALO();
 
     // What the ledger routines write here.
     FlexGrid& LstBNK() override { return *LstBNK_; }
@@ -76,6 +79,8 @@ private:
     ScreenRef<FrmABMCuentas> frmABMCuentas_;
     ScreenRef<FrmConceptos> frmConceptos_;
     ScreenRef<FrmModConcepto> frmModConcepto_;
+    ScreenRef<FrmIntervalo> frmIntervalo_;
+    ScreenRef<FrmABMConceptos> frmABMConceptos_;
 };
 
 } // namespace ledgora
