@@ -2,9 +2,16 @@
 // sqlite3 shell running the same listing in SQLite's own SQL on the same file.
 //   bench_listing N FOLDER
 // prints: N=... load_ms=... sqlite3_ms=... ratio=... peak_mib=... paint_ms=...
+// With --report it times the printed listing of the same movements written to PDF
+// (CARGAR_LISTADO) against reading its record set alone, the baseline of time and memory:
+//   bench_listing --report N FOLDER
+// prints: report N=... ms=... pages=... peak_mib=... rs_ms=... rs_peak_mib=... ratio=...
+#include "controls/BandedReport.h"
 #include "controls/FlexGrid.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
+#include "ledger/ListingReport.h"
+#include "ledger/ListingStatement.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
 #include "platform/Conversions.h"
@@ -102,12 +109,60 @@ double timeSqliteShell(const QString& path) {
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
+// The printed listing to PDF, each run from the database, against the record set alone.
+int benchReport(long count, const QString& folder) {
+    const QString pdf = QDir(folder).filePath(QStringLiteral("bench_%1.pdf").arg(count));
+    double report = 1e18, alone = 1e18, peak = 0, alonePeak = 0;
+    int pages = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        resetPeak();
+        QElapsedTimer timer;
+        timer.start();
+        Recordset rs;
+        gManejo->Sql(listingStatement(ListingFor::Report));
+        gManejo->RsDesconectado(false);
+        gManejo->CrearRs(rs);
+        long rows = 0;
+        for (; !rs.Eof(); rs.MoveNext())
+            ++rows;
+        alone = std::min(alone, double(timer.nsecsElapsed()) / 1e6);
+        alonePeak = std::max(alonePeak, peakMiB());
+        rs.Close();
+        if (rows != count) {
+            std::fprintf(stderr, "the listing holds %ld rows, expected %ld\n", rows, count);
+            return 1;
+        }
+
+        resetPeak();
+        timer.restart();
+        CARGAR_LISTADO([&](const BandedReport& dr, ReportRecords& records) {
+            const QString failure = dr.writePdf(pdf, records, &pages);
+            if (!failure.isEmpty())
+                std::fprintf(stderr, "%s\n", qPrintable(failure));
+        });
+        report = std::min(report, double(timer.nsecsElapsed()) / 1e6);
+        peak = std::max(peak, peakMiB());
+    }
+    if (!QFile::exists(pdf) || pages == 0)
+        return 1;
+    std::printf("report N=%ld ms=%.0f pages=%d peak_mib=%.0f rs_ms=%.0f rs_peak_mib=%.0f "
+                "ratio=%.2f\n",
+                count, report, pages, peak, alone, alonePeak, report / alone);
+    QFile::remove(pdf);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const bool reportMode = argc > 1 && QByteArray(argv[1]) == "--report";
+    if (reportMode) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_listing N FOLDER\n");
+        std::fprintf(stderr, "usage: bench_listing [--report] N FOLDER\n");
         return 2;
     }
     const long count = std::atol(argv[1]);
@@ -120,6 +175,18 @@ int main(int argc, char* argv[]) {
     });
     if (!QFile::exists(path))
         buildDatabase(path, count);
+    if (reportMode) {
+        gManejo = std::make_unique<clManejo>();
+        gManejo->CadenaConexion(connectionString(path));
+        gManejo->Conectar();
+        gCuenta.CNTSTNRO = QStringLiteral("001");
+        gCuenta.CNTSTNOM = QStringLiteral("Cuenta corriente");
+        gFechaDesde = kFirstDay;
+        gFechaHasta = kLastDay;
+        const int rc = benchReport(count, folder);
+        gManejo.reset();
+        return rc;
+    }
 
     FrmBNKMain screen;
     screen.FormatGRD();

@@ -155,7 +155,7 @@ void BandedReport::preview(ReportRecords& records, QWidget* parent) const {
     dialog.exec();
 }
 
-QString BandedReport::writePdf(const QString& path, ReportRecords& records) const {
+QString BandedReport::writePdf(const QString& path, ReportRecords& records, int* pages) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -164,10 +164,13 @@ QString BandedReport::writePdf(const QString& path, ReportRecords& records) cons
         writer.setPageLayout(pageLayout);
         writer.setTitle(previewCaption);
         writer.setCreator(QStringLiteral("Ledgora"));
-        if (print(writer, records) == 0) {
+        const int printed = print(writer, records);
+        if (printed == 0) {
             file.cancelWriting();
             return QStringLiteral("the PDF could not be started");
         }
+        if (pages)
+            *pages = printed;
     }
     if (!file.commit())
         return file.errorString();

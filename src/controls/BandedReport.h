@@ -62,8 +62,9 @@ public:
     void preview(ReportRecords& records, QWidget* parent = nullptr) const;
 
     // Writes the report to a PDF file: a temporary file beside it, renamed over it only when
-    // complete. Gives an empty text, or why it could not be written.
-    QString writePdf(const QString& path, ReportRecords& records) const;
+    // complete. Gives an empty text, or why it could not be written; the pages printed go to
+    // `pages` when it is given.
+    QString writePdf(const QString& path, ReportRecords& records, int* pages = nullptr) const;
 
     // The date "%D" prints; today unless set.
     void setPrintingDate(QDate date) { printingDate_ = date; }

@@ -22,36 +22,38 @@ QFont face(const char* family, bool bold) {
     return font;
 }
 
+ReportControl control(const char* name, Kind kind, const char* text, int left, int top, int width,
+                      int height) {
+    ReportControl c;
+    c.name = QString::fromUtf8(name);
+    c.kind = kind;
+    c.text = QString::fromUtf8(text);
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    return c;
+}
+
 ReportControl label(const char* name, const char* caption, int left, int top, int width, int height,
                     Qt::Alignment alignment = Qt::AlignLeft, bool bold = false) {
-    return {QString::fromUtf8(name),
-            Kind::Label,
-            QString::fromUtf8(caption),
-            left,
-            top,
-            width,
-            height,
-            alignment,
-            face("Arial", bold),
-            {}};
+    ReportControl c = control(name, Kind::Label, caption, left, top, width, height);
+    c.alignment = alignment;
+    c.font = face("Arial", bold);
+    return c;
 }
 
 ReportControl field(const char* name, const char* column, int left, int top, int width, int height,
                     Qt::Alignment alignment, std::function<QString(const Variant&)> format = {}) {
-    return {QString::fromUtf8(name),
-            Kind::Field,
-            QString::fromUtf8(column),
-            left,
-            top,
-            width,
-            height,
-            alignment,
-            face("Tahoma", false),
-            std::move(format)};
+    ReportControl c = control(name, Kind::Field, column, left, top, width, height);
+    c.alignment = alignment;
+    c.font = face("Tahoma", false);
+    c.format = std::move(format);
+    return c;
 }
 
 ReportControl line(const char* name, int left, int top, int width) {
-    return {QString::fromUtf8(name), Kind::Line, QString(), left, top, width, 0, {}, {}, {}};
+    return control(name, Kind::Line, "", left, top, width, 0);
 }
 
 // "00.00" in the user's locale; an empty field prints nothing.
