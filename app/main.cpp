@@ -49,13 +49,25 @@ std::unique_ptr<QObject> createObject(QLibrary& component, const char* classId) 
     return std::unique_ptr<QObject>(raw);
 }
 
+bool loadComponent(QLibrary& component) {
+    for (const QString& candidate : componentCandidates()) {
+        component.setFileName(candidate);
+        if (component.load())
+            return true;
+    }
+    std::fprintf(stderr, "ledgora: cannot load the Ledgora component: %s\n",
+                 qPrintable(component.errorString()));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     for (int k = 1; k < argc; ++k) {
         const QByteArray arg(argv[k]);
-        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v")
-            qputenv("QT_QPA_PLATFORM", "offscreen"); // answering needs no window
+        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v" ||
+            arg == "--listing")
+            qputenv("QT_QPA_PLATFORM", "offscreen"); // answering or writing a PDF needs no window
     }
     if (!displayAvailable()) {
         std::fprintf(stderr,
@@ -82,12 +94,45 @@ int main(int argc, char* argv[]) {
                        "accounts, then open it.")
             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db")))));
     parser.addOption(demoOption);
+    const QCommandLineOption listingOption(
+        QStringLiteral("listing"),
+        QStringLiteral("With DBPATH ACCOUNT FROM TO OUT.pdf [CONCEPT [TEXT]]: write the account "
+                       "listing of ACCOUNT from FROM to TO (dd/mm/yyyy), narrowed to the concept "
+                       "number CONCEPT and to descriptions containing TEXT when given, to the "
+                       "PDF file OUT.pdf without opening a window, as Alt+P prints it (the "
+                       "account's running totals up to TO are stored on the way). Exits 0 when "
+                       "written; otherwise says why on one line and leaves no file."));
+    parser.addOption(listingOption);
     parser.addPositionalArgument(QStringLiteral("DBPATH"),
                                  QStringLiteral("The database file (created when it is new)."),
                                  QStringLiteral("[DBPATH]"));
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(listingOption)) {
+        if (positional.size() < 5 || positional.size() > 7) {
+            std::fprintf(stderr, "ledgora: --listing takes DBPATH ACCOUNT FROM TO OUT.pdf "
+                                 "[CONCEPT [TEXT]]\n");
+            return 2;
+        }
+        QLibrary component;
+        if (!loadComponent(component))
+            return 1;
+        std::unique_ptr<QObject> listing = createObject(component, "Ledgora.clListado");
+        QString failure = QStringLiteral("the component does not offer Ledgora.clListado");
+        if (listing)
+            QMetaObject::invokeMethod(listing.get(), "GuardarPdf", Qt::DirectConnection,
+                                      Q_RETURN_ARG(QString, failure), Q_ARG(QString, positional[0]),
+                                      Q_ARG(QString, positional[1]), Q_ARG(QString, positional[2]),
+                                      Q_ARG(QString, positional[3]), Q_ARG(QString, positional[4]),
+                                      Q_ARG(QString, positional.value(5)),
+                                      Q_ARG(QString, positional.value(6)));
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "ledgora: %s\n", qPrintable(failure));
+            return 1;
+        }
+        return 0;
+    }
     bool demo = parser.isSet(demoOption);
     QString database = positional.isEmpty() ? dataFile(demo ? QStringLiteral("demo.db")
                                                             : QStringLiteral("ledgora.db"))
@@ -108,16 +153,8 @@ int main(int argc, char* argv[]) {
     }
 
     QLibrary component;
-    for (const QString& candidate : componentCandidates()) {
-        component.setFileName(candidate);
-        if (component.load())
-            break;
-    }
-    if (!component.isLoaded()) {
-        std::fprintf(stderr, "ledgora: cannot load the Ledgora component: %s\n",
-                     qPrintable(component.errorString()));
+    if (!loadComponent(component))
         return 1;
-    }
     if (demo) {
         std::unique_ptr<QObject> example = createObject(component, "Ledgora.clDemo");
         QString refusal = QStringLiteral("the component does not offer Ledgora.clDemo");

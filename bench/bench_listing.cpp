@@ -4,9 +4,17 @@
 // prints: N=... load_ms=... sqlite3_ms=... ratio=... peak_mib=... paint_ms=...
 // With "filter" the listing is narrowed to the deposits' concept and the text "depósito",
 // which the shell looks for with its own like (its case folding covers the "D" here).
+// With --report it times the printed listing of the same movements written to PDF
+// (CARGAR_LISTADO) against reading its record set alone, the baseline of time and memory:
+//   bench_listing --report N FOLDER
+// prints: report N=... ms=... pages=... peak_mib=... rs_ms=... rs_peak_mib=... ratio=...
+// start_mib=... (resident before the first run)
+#include "controls/BandedReport.h"
 #include "controls/FlexGrid.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
+#include "ledger/ListingReport.h"
+#include "ledger/ListingStatement.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
 #include "platform/Conversions.h"
@@ -86,6 +94,15 @@ double peakMiB() {
     std::string line;
     while (std::getline(status, line))
         if (line.rfind("VmHWM:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+double residentMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
             return std::stod(line.substr(6)) / 1024.0;
     return 0;
 }
@@ -170,12 +187,61 @@ double timeAppend(FrmBNKMain& screen) {
     return ms;
 }
 
+// The printed listing to PDF, each run from the database, against the record set alone.
+int benchReport(long count, const QString& folder) {
+    const QString pdf = QDir(folder).filePath(QStringLiteral("bench_%1.pdf").arg(count));
+    double report = 1e18, alone = 1e18, peak = 0, alonePeak = 0;
+    const double before = residentMiB();
+    int pages = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        resetPeak();
+        QElapsedTimer timer;
+        timer.start();
+        CARGAR_LISTADO([&](const BandedReport& dr, ReportRecords& records) {
+            const QString failure = dr.writePdf(pdf, records, &pages);
+            if (!failure.isEmpty())
+                std::fprintf(stderr, "%s\n", qPrintable(failure));
+        });
+        report = std::min(report, double(timer.nsecsElapsed()) / 1e6);
+        peak = std::max(peak, peakMiB());
+
+        resetPeak();
+        timer.restart();
+        Recordset rs;
+        gManejo->Sql(listingStatement(ListingFor::Report));
+        gManejo->RsDesconectado(false);
+        gManejo->CrearRs(rs);
+        long rows = 0;
+        for (; !rs.Eof(); rs.MoveNext())
+            ++rows;
+        alone = std::min(alone, double(timer.nsecsElapsed()) / 1e6);
+        alonePeak = std::max(alonePeak, peakMiB());
+        rs.Close();
+        if (rows != count) {
+            std::fprintf(stderr, "the listing holds %ld rows, expected %ld\n", rows, count);
+            return 1;
+        }
+    }
+    if (!QFile::exists(pdf) || pages == 0)
+        return 1;
+    std::printf("report N=%ld ms=%.0f pages=%d peak_mib=%.0f rs_ms=%.0f rs_peak_mib=%.0f "
+                "ratio=%.2f start_mib=%.0f\n",
+                count, report, pages, peak, alone, alonePeak, report / alone, before);
+    QFile::remove(pdf);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const bool reportMode = argc > 1 && QByteArray(argv[1]) == "--report";
+    if (reportMode) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_listing N FOLDER [filter]\n");
+        std::fprintf(stderr, "usage: bench_listing [--report] N FOLDER [filter]\n");
         return 2;
     }
     const long count = std::atol(argv[1]);
@@ -189,6 +255,18 @@ int main(int argc, char* argv[]) {
     });
     if (!QFile::exists(path))
         buildDatabase(path, count);
+    if (reportMode) {
+        gManejo = std::make_unique<clManejo>();
+        gManejo->CadenaConexion(connectionString(path));
+        gManejo->Conectar();
+        gCuenta.CNTSTNRO = QStringLiteral("001");
+        gCuenta.CNTSTNOM = QStringLiteral("Cuenta corriente");
+        gFechaDesde = kFirstDay;
+        gFechaHasta = kLastDay;
+        const int rc = benchReport(count, folder);
+        gManejo.reset();
+        return rc;
+    }
 
     FrmBNKMain screen;
     screen.FormatGRD();

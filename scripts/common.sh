@@ -3,7 +3,7 @@
 
 LEDGORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 LEDGORA_PACKAGES=(build-essential cmake qt6-base-dev libgl1-mesa-dev libsqlite3-dev sqlite3
-                  fonts-dejavu-core)
+                  fonts-dejavu-core fonts-urw-base35 poppler-utils)
 
 # Installs, from Debian's packages, those of the given packages that are not installed yet.
 ledgora_ensure_packages() {

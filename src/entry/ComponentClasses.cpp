@@ -1,6 +1,7 @@
 #include "ComponentClasses.h"
 
 #include "clDemo.h"
+#include "clListado.h"
 #include "clMain.h"
 #include "data/DataClasses.h"
 #include "ledger/LedgerStatements.h"
@@ -17,11 +18,14 @@ void registerComponentClasses() {
                                  [] { return std::make_unique<clMain>(); });
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clDemo"),
                                  [] { return std::make_unique<clDemo>(); });
+    ClassRegistry::registerClass(QStringLiteral("Ledgora.clListado"),
+                                 [] { return std::make_unique<clListado>(); });
 }
 
 void unregisterComponentClasses() {
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clMain"));
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clDemo"));
+    ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clListado"));
 }
 
 } // namespace ledgora

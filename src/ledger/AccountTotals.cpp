@@ -16,12 +16,19 @@ QString number(Money amount) {
 
 } // namespace
 
+Money realisedBankBalance(const CuentaRecord& account) {
+    return account.TOMDLACR - account.TOMDLDEB;
+}
+
+Money accountBalance(const CuentaRecord& account) {
+    return (account.TOMDLAAC + account.TOMDLACR) - (account.TOMDLADE + account.TOMDLDEB);
+}
+
 void GP_ACTUALIZARCUENTA() {
     try {
         Pointer::set(PointerShape::Busy);
-        const Money banco = gCuenta.TOMDLACR - gCuenta.TOMDLDEB;
-        const Money cuenta =
-            (gCuenta.TOMDLAAC + gCuenta.TOMDLACR) - (gCuenta.TOMDLADE + gCuenta.TOMDLDEB);
+        const Money banco = realisedBankBalance(gCuenta);
+        const Money cuenta = accountBalance(gCuenta);
 
         gsSQL = QStringLiteral("UPDATE BANCNT SET ");
         gsSQL +=

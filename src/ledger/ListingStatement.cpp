@@ -26,4 +26,8 @@ QString listingStatement(ListingFor target) {
     return sql + QStringLiteral("order by MOVDTALT,MOVINNRO");
 }
 
+QString accountStatement(const QString& number) {
+    return QStringLiteral("select * from BANCNT where CNTSTNRO = '") + number + u'\'';
+}
+
 } // namespace ledgora

@@ -11,4 +11,7 @@ enum class ListingFor { Grid, Report };
 // Concept and text are spliced as they stand.
 QString listingStatement(ListingFor target);
 
+// One bank account's row, by its number spliced as it stands.
+QString accountStatement(const QString& number);
+
 } // namespace ledgora

@@ -25,6 +25,38 @@ const QColor kPaleGreen(236, 249, 232);
 
 } // namespace
 
+void refreshAccountTotals(Recordset& rs) {
+    // 2. The totals of every movement up to the interval's end.
+    requireManejo().Sql(
+        QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
+                       "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
+                       "WHERE MOVDTALT<=datevalue('") +
+        rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") + gCuenta.CNTSTNRO +
+        QStringLiteral("'"));
+    requireManejo().CrearRs(rs);
+    gCuenta.TOMDLAAC = GP_NUMERO(rs.Fields(QStringLiteral("TOTAAC")));
+    gCuenta.TOMDLADE = GP_NUMERO(rs.Fields(QStringLiteral("TOTADE")));
+    gCuenta.TOMDLACR = GP_NUMERO(rs.Fields(QStringLiteral("TOTACR")));
+    gCuenta.TOMDLDEB = GP_NUMERO(rs.Fields(QStringLiteral("TOTDEB")));
+
+    // 3. Stored and shown.
+    GP_ACTUALIZARCUENTA();
+
+    // 4. The interval in the status bar.
+    if (MainScreenPort* screen = MainScreenPort::current())
+        screen->setStatusPanel(2, intervalStatusText());
+
+    // 5. The highest movement number, for numbering the next one.
+    requireManejo().Sql(
+        QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
+        gCuenta.CNTSTNRO + QStringLiteral("'"));
+    requireManejo().RsDesconectado(true);
+    requireManejo().CrearRs(rs);
+    if (requireManejo().RsEstado())
+        gCuenta.UltimoMovimiento =
+            rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
+}
+
 void CARGAR_CUENTAS(FlexGrid& LstBNK) {
     Recordset rs;
     try {
@@ -34,35 +66,8 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         LstBNK.hide();
         LstBNK.setRows(1);
 
-        // 2. The totals of every movement up to the interval's end.
-        requireManejo().Sql(
-            QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
-                           "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
-                           "WHERE MOVDTALT<=datevalue('") +
-            rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") + gCuenta.CNTSTNRO +
-            QStringLiteral("'"));
-        requireManejo().CrearRs(rs);
-        gCuenta.TOMDLAAC = GP_NUMERO(rs.Fields(QStringLiteral("TOTAAC")));
-        gCuenta.TOMDLADE = GP_NUMERO(rs.Fields(QStringLiteral("TOTADE")));
-        gCuenta.TOMDLACR = GP_NUMERO(rs.Fields(QStringLiteral("TOTACR")));
-        gCuenta.TOMDLDEB = GP_NUMERO(rs.Fields(QStringLiteral("TOTDEB")));
-
-        // 3. Stored and shown.
-        GP_ACTUALIZARCUENTA();
-
-        // 4. The interval in the status bar.
-        if (MainScreenPort* screen = MainScreenPort::current())
-            screen->setStatusPanel(2, intervalStatusText());
-
-        // 5. The highest movement number, for numbering the next one.
-        requireManejo().Sql(
-            QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
-            gCuenta.CNTSTNRO + QStringLiteral("'"));
-        requireManejo().RsDesconectado(true);
-        requireManejo().CrearRs(rs);
-        if (requireManejo().RsEstado())
-            gCuenta.UltimoMovimiento =
-                rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
+        // 2 to 5. The account's totals, the interval shown, the highest movement number.
+        refreshAccountTotals(rs);
 
         // 6 and 7. The listing itself.
         requireManejo().Sql(listingStatement(ListingFor::Grid));

@@ -3,6 +3,13 @@
 namespace ledgora {
 
 class FlexGrid;
+class Recordset;
+
+// The loader's account steps, shared with the printed listing: the four running totals of
+// the current account's movements up to the interval's end (stored and shown), the interval
+// in the status bar and the highest movement number. Uses the caller's record set; raises
+// the run-time errors of the statements to the caller's trap.
+void refreshAccountTotals(Recordset& rs);
 
 // Brings the main screen up to date for the current account and interval: recomputes and
 // stores the account's totals from its movements up to the interval's end, shows the

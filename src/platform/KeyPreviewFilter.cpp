@@ -45,6 +45,12 @@ bool KeyPreviewFilter::eventFilter(QObject* watched, QEvent* event) {
     int keyCode = info.keyCode;
     if (screen->keyPreview()) {
         guardEvent([&] { screen->previewKeyDown(keyCode, info.shift); });
+        // A modal window the handler opened saw keys of its own; this key, going on to the
+        // control's parents, must still be known as the one already previewed.
+        lastEvent_ = key;
+        lastKey_ = key->key();
+        lastTimestamp_ = key->timestamp();
+        lastReceiver_ = widget;
         if (keyCode == 0)
             return true;
     }

@@ -4,6 +4,7 @@
 #include "controls/FlexGrid.h"
 #include "controls/TitleBanner.h"
 #include "controls/TypedLength.h"
+#include "ledger/ListingStatement.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "platform/Conversions.h"
@@ -369,7 +370,7 @@ void FrmABMCuentas::PP_MODIFICAR() {
     try {
         Pointer::set(PointerShape::Busy);
         const QString number = grdList_->textMatrix(grdList_->row(), 0);
-        gsSQL = QStringLiteral("select * from BANCNT where CNTSTNRO = '") + number + u'\'';
+        gsSQL = accountStatement(number);
         requireManejo().Sql(gsSQL);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);

@@ -4,6 +4,8 @@
 #include "MovementRoutines.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
+#include "ledger/AccountTotals.h"
+#include "ledger/ListingReport.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
@@ -172,9 +174,8 @@ void FrmBNKMain::PP_SELCUENTA() {
         return;
     StBar_->setPanelText(1, QStringLiteral("Cuenta:  ") + gCuenta.CNTSTNRO +
                                 QStringLiteral(" - (") + gCuenta.CNTSTNOM + u')');
-    lbTOTRBCO_->setText(rt::formatAmount(gCuenta.TOMDLACR - gCuenta.TOMDLDEB));
-    lbTOTRCNT_->setText(rt::formatAmount((gCuenta.TOMDLAAC + gCuenta.TOMDLACR) -
-                                         (gCuenta.TOMDLADE + gCuenta.TOMDLDEB)));
+    lbTOTRBCO_->setText(rt::formatAmount(realisedBankBalance(gCuenta)));
+    lbTOTRCNT_->setText(rt::formatAmount(accountBalance(gCuenta)));
     CARGAR_CUENTAS(*LstBNK_);
 }
 
@@ -205,10 +206,11 @@ void FrmBNKMain::Form_Unload() {
         MainScreenPort::setCurrent(nullptr);
 }
 
-void FrmBNKMain::Form_KeyDown(int& keyCode, int) {
+void FrmBNKMain::Form_KeyDown(int& keyCode, int shift) {
     if (keyCode == vk::Escape)
         GP_DESCARGAR(*this);
-    // Alt+P prints the account listing once the report is part of the build.
+    else if (keyCode == vk::P && shift == shiftstate::Alt)
+        CARGAR_LISTADO();
 }
 
 void FrmBNKMain::PP_ACRODCR() {

@@ -1,0 +1,180 @@
+#include "BandedReport.h"
+
+#include "ReportRecords.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBoxes.h"
+
+#include <QFileDialog>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QToolBar>
+#include <algorithm>
+
+namespace ledgora {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kRuleTwips = 15; // a rule one screen pixel thick
+
+// Paints sections onto one device, in twips from the printable area's top left.
+class SectionPainter {
+public:
+    SectionPainter(QPainter& painter, const QPaintDevice& device, QDate printed)
+        : painter_(painter), toX_(device.logicalDpiX() / kTwipsPerInch),
+          toY_(device.logicalDpiY() / kTwipsPerInch), pageHeight_(int(device.height() / toY_)),
+          printed_(QLocale().toString(printed, QLocale::LongFormat)) {
+        painter_.setPen(QPen(Qt::black, kRuleTwips * toY_));
+    }
+
+    int pageHeight() const { return pageHeight_; }
+
+    void paint(const ReportSection& section, int top, int page, const ReportRecords* record) {
+        for (const ReportControl& control : section.controls) {
+            if (control.kind == ReportControl::Kind::Line) {
+                const double y = (top + control.top) * toY_;
+                painter_.drawLine(QPointF(control.left * toX_, y),
+                                  QPointF((control.left + control.width) * toX_, y));
+                continue;
+            }
+            QString text;
+            if (control.kind == ReportControl::Kind::Field) {
+                const Variant value = record ? record->field(control.text) : Variant();
+                text = control.format ? control.format(value) : rt::toText(value);
+            } else {
+                text = control.text;
+                if (text.contains(u'%')) {
+                    text.replace(QStringLiteral("%D"), printed_);
+                    text.replace(QStringLiteral("%p"), QString::number(page));
+                }
+            }
+            if (text.isEmpty())
+                continue;
+            if (&control.font != font_) {
+                font_ = &control.font;
+                painter_.setFont(control.font);
+            }
+            const QRectF box(control.left * toX_, (top + control.top) * toY_, control.width * toX_,
+                             control.height * toY_);
+            painter_.drawText(box, int(control.alignment | Qt::AlignVCenter | Qt::TextSingleLine),
+                              text);
+        }
+    }
+
+private:
+    QPainter& painter_;
+    const double toX_;
+    const double toY_;
+    const int pageHeight_;
+    const QString printed_;
+    const QFont* font_ = nullptr;
+};
+
+} // namespace
+
+ReportControl* BandedReport::control(const QString& name) {
+    for (ReportSection* section : {&reportHeader, &pageHeader, &detail, &pageFooter, &reportFooter})
+        for (ReportControl& control : section->controls)
+            if (control.name == name)
+                return &control;
+    return nullptr;
+}
+
+int BandedReport::print(QPagedPaintDevice& device, ReportRecords& records) const {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    SectionPainter sections(painter, device,
+                            printingDate_.isValid() ? printingDate_ : QDate::currentDate());
+    // Bands stop where the page footer starts; a page takes at least one detail band.
+    const int footerTop =
+        std::max(sections.pageHeight() - pageFooter.height, pageHeader.height + detail.height);
+    int page = 1;
+    int y = 0;
+    auto startPage = [&] {
+        sections.paint(pageHeader, y, page, nullptr);
+        y += pageHeader.height;
+    };
+    auto makeRoomFor = [&](int height) {
+        if (y + height <= footerTop)
+            return;
+        sections.paint(pageFooter, footerTop, page, nullptr);
+        device.newPage();
+        ++page;
+        y = 0;
+        startPage();
+    };
+
+    sections.paint(reportHeader, y, page, nullptr);
+    y += reportHeader.height;
+    startPage();
+    for (records.moveFirst(); !records.eof(); records.moveNext()) {
+        makeRoomFor(detail.height);
+        sections.paint(detail, y, page, &records);
+        y += detail.height;
+    }
+    makeRoomFor(reportFooter.height);
+    sections.paint(reportFooter, y, page, nullptr);
+    sections.paint(pageFooter, footerTop, page, nullptr);
+    painter.end();
+    return page;
+}
+
+void BandedReport::preview(ReportRecords& records, QWidget* parent) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(pageLayout);
+    printer.setDocName(previewCaption);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(previewCaption);
+    dialog.resize(1000, 760);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [this, &records](QPrinter* target) { print(*target, records); });
+
+    // Printing is on the preview's own toolbar; saving as PDF sits beside it.
+    if (auto* toolbar = dialog.findChild<QToolBar*>()) {
+        toolbar->addSeparator();
+        QAction* save = toolbar->addAction(QStringLiteral("Guardar como PDF..."));
+        save->setObjectName(QStringLiteral("actGuardarPdf"));
+        QObject::connect(save, &QAction::triggered, &dialog, [this, &records, &dialog] {
+            const QString path =
+                QFileDialog::getSaveFileName(&dialog, QStringLiteral("Guardar como PDF"), QString(),
+                                             QStringLiteral("PDF (*.pdf)"));
+            if (path.isEmpty())
+                return;
+            const QString failure = writePdf(path, records);
+            if (!failure.isEmpty())
+                MsgBox(QStringLiteral("No se pudo guardar ") + path + QStringLiteral(": ") +
+                           failure,
+                       MsgIcon::Critical);
+        });
+    }
+    dialog.exec();
+}
+
+QString BandedReport::writePdf(const QString& path, ReportRecords& records, int* pages) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(pageLayout);
+        writer.setTitle(previewCaption);
+        writer.setCreator(QStringLiteral("Ledgora"));
+        const int printed = print(writer, records);
+        if (printed == 0) {
+            file.cancelWriting();
+            return QStringLiteral("the PDF could not be started");
+        }
+        if (pages)
+            *pages = printed;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace ledgora
