@@ -3,6 +3,8 @@
 #include "data/StatementCatalog.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
+#include "ledger/ListingStatement.h"
+#include "ledger/SharedState.h"
 #include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
 
@@ -174,6 +176,47 @@ private Q_SLOTS:
         }
         QCOMPARE(contentsOf(garbage), before);
         QVERIFY(!QFile::exists(garbage + QStringLiteral("-wal")));
+    }
+
+    void aStatementRunsOnlyAsTheFormItsRoutineNames() {
+        // One statement of each form, with plain values at its placeholders.
+        auto instance = [](const StatementForm& form) {
+            QString text;
+            for (const FormToken& token : form.tokens()) {
+                QString piece = token.text;
+                if (token.type == FormToken::Type::Param)
+                    piece.replace(QStringLiteral("{text}"), QStringLiteral("x"))
+                        .replace(QStringLiteral("{date}"), QStringLiteral("05/03/2024"))
+                        .replace(QStringLiteral("{amount}"), QStringLiteral("1"))
+                        .replace(QStringLiteral("{int}"), QStringLiteral("1"));
+                text += piece;
+            }
+            return text;
+        };
+        const auto forms = StatementCatalog::all();
+        QVERIFY(forms.size() > 20);
+        for (const StatementForm* named : forms) {
+            for (const StatementForm* other : forms) {
+                const QString statement = instance(*other);
+                const bool accepted =
+                    errorNumberOf([&] { StatementCatalog::bind(statement, named->name()); }) == 0;
+                QVERIFY2(accepted == (named == other),
+                         qPrintable(named->name() + QStringLiteral(" / ") + other->name()));
+            }
+        }
+        // A concept value with a quote that would make the concept listing the listing with
+        // concept and text: as its own form it is refused.
+        gCuenta.CNTSTNRO = QStringLiteral("001");
+        gFechaDesde = QDate(2024, 1, 1);
+        gFechaHasta = QDate(2024, 12, 31);
+        gFiltro = {true, QStringLiteral("1'  and MOVSTCPT like '%zz%"), QString()};
+        const QString forged = listingStatement(ListingFor::Grid);
+        QCOMPARE(StatementCatalog::bind(forged).form->name(),
+                 QStringLiteral("ledger.listing.conceptText"));
+        QCOMPARE(
+            errorNumberOf([&] { StatementCatalog::bind(forged, listingForm(ListingFor::Grid)); }),
+            StatementCatalog::syntaxError().number());
+        gFiltro = {};
     }
 
     void onlyTheModulesStatementFormsRun() {

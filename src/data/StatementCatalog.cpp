@@ -1,5 +1,6 @@
 #include "StatementCatalog.h"
 
+#include "DataLog.h"
 #include "platform/Conversions.h"
 
 #include <memory>
@@ -67,19 +68,46 @@ bool StatementCatalog::contains(const QString& name) {
     return false;
 }
 
+std::vector<const StatementForm*> StatementCatalog::all() {
+    std::vector<const StatementForm*> list;
+    for (const auto& form : forms())
+        list.push_back(form.get());
+    return list;
+}
+
 BoundStatement StatementCatalog::bind(const QString& statement) {
     for (const auto& form : forms()) {
-        auto texts = form->match(statement);
-        if (!texts)
-            continue;
-        BoundStatement bound;
-        bound.form = form.get();
-        bound.values.reserve(texts->size());
-        for (std::size_t k = 0; k < texts->size(); ++k)
-            bound.values.push_back(readValue(form->parameters()[k], (*texts)[k]));
-        return bound;
+        if (auto bound = bindTo(*form, statement))
+            return std::move(*bound);
     }
+    qCWarning(lcData) << "statement of no known form refused:" << statement.left(200);
     throw syntaxError();
+}
+
+BoundStatement StatementCatalog::bind(const QString& statement, const QString& formName) {
+    for (const auto& form : forms()) {
+        if (form->name() != formName)
+            continue;
+        if (auto bound = bindTo(*form, statement))
+            return std::move(*bound);
+        break;
+    }
+    qCWarning(lcData) << "statement refused as not of the form" << formName << ":"
+                      << statement.left(200);
+    throw syntaxError();
+}
+
+std::optional<BoundStatement> StatementCatalog::bindTo(const StatementForm& form,
+                                                       const QString& statement) {
+    auto texts = form.match(statement);
+    if (!texts)
+        return std::nullopt;
+    BoundStatement bound;
+    bound.form = &form;
+    bound.values.reserve(texts->size());
+    for (std::size_t k = 0; k < texts->size(); ++k)
+        bound.values.push_back(readValue(form.parameters()[k], (*texts)[k]));
+    return bound;
 }
 
 RuntimeError StatementCatalog::syntaxError() {

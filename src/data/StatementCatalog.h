@@ -4,6 +4,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QString>
+#include <optional>
 
 namespace ledgora {
 
@@ -15,13 +16,22 @@ public:
     // Registers a form under a name; registering the same name again changes nothing.
     static void add(const QString& name, const QString& templateText);
     static bool contains(const QString& name);
+    // Every registered form, in the order of registration.
+    static std::vector<const StatementForm*> all();
     // Recognises the statement and reads its values. Raises the database's syntax error when
     // the statement is of no registered form, and its type-mismatch error when a value does
     // not read as its placeholder asks (a date that is not a date, an amount that is no number).
     static BoundStatement bind(const QString& statement);
+    // The same, when the statement must be of the named form and of no other: a value that
+    // turned the statement into another registered form is refused like any other.
+    static BoundStatement bind(const QString& statement, const QString& formName);
 
     static RuntimeError syntaxError();
     static RuntimeError typeMismatch();
+
+private:
+    static std::optional<BoundStatement> bindTo(const StatementForm& form,
+                                                const QString& statement);
 };
 
 } // namespace ledgora

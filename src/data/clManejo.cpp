@@ -21,12 +21,16 @@ void clManejo::Conectar() {
     }
 }
 
+BoundStatement clManejo::bound() const {
+    return form_.isEmpty() ? StatementCatalog::bind(sql_) : StatementCatalog::bind(sql_, form_);
+}
+
 bool clManejo::CrearRs(Recordset& rs) {
     rsOpen_ = false;
     rs = Recordset();
     if (!connected_)
         return false;
-    const BoundStatement statement = StatementCatalog::bind(sql_);
+    const BoundStatement statement = bound();
     if (!statement.form->isQuery())
         throw StatementCatalog::syntaxError();
     rs = Recordset(engine_->query(statement));
@@ -39,7 +43,7 @@ long clManejo::Ejecutar() {
     // A command that cannot run must not pass for one that changed nothing.
     if (!connected_)
         throw notConnected();
-    const BoundStatement statement = StatementCatalog::bind(sql_);
+    const BoundStatement statement = bound();
     if (statement.form->isQuery())
         throw StatementCatalog::syntaxError();
     return engine_->execute(statement);

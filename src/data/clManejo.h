@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoundStatement.h"
 #include "Recordset.h"
 #include "platform/RuntimeError.h"
 
@@ -25,7 +26,17 @@ public:
     void CadenaConexion(const QString& connectionString) { connectionString_ = connectionString; }
     void Conectar();
     bool EstadoConexion() const { return connected_; }
-    void Sql(const QString& statement) { sql_ = statement; }
+    // The statement the next CrearRs or Ejecutar runs, as one of the registered forms.
+    void Sql(const QString& statement) {
+        sql_ = statement;
+        form_.clear();
+    }
+    // The same, naming the one form the statement must have: the module's routines always
+    // say which statement they mean, so that no typed value can make it another.
+    void Sql(const QString& statement, const char* form) {
+        sql_ = statement;
+        form_ = QString::fromLatin1(form);
+    }
     void RsDesconectado(bool detached) { detached_ = detached; }
     // Runs Sql as a query into the caller's record set. False when there is no connection.
     bool CrearRs(Recordset& rs);
@@ -41,9 +52,12 @@ public:
     static RuntimeError notConnected();
 
 private:
+    BoundStatement bound() const;
+
     std::unique_ptr<Engine> engine_;
     QString connectionString_;
     QString sql_;
+    QString form_;
     bool connected_ = false;
     bool detached_ = true;
     bool rsOpen_ = false;

@@ -31,20 +31,21 @@ QString quoted(const QString& text) {
     return u'\'' + text + u'\'';
 }
 
-long run(clManejo& manejo, const QString& sql) {
-    manejo.Sql(sql);
+long run(clManejo& manejo, const QString& sql, const char* form) {
+    manejo.Sql(sql, form);
     return manejo.Ejecutar();
 }
 
 void addAccount(clManejo& manejo, const char* number, const char* name, const char* bank,
                 const char* phone, const char* contact, QDate since) {
-    run(manejo, QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
-                               "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values (") +
-                    quoted(QString::fromUtf8(number)) + QStringLiteral(",datevalue('") +
-                    rt::dateText(since) + QStringLiteral("'),") + quoted(QString::fromUtf8(name)) +
-                    u',' + quoted(QString::fromUtf8(bank)) + u',' +
-                    quoted(QString::fromUtf8(phone)) + u',' + quoted(QString::fromUtf8(contact)) +
-                    QStringLiteral(",0,0,0,0)"));
+    run(manejo,
+        QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
+                       "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values (") +
+            quoted(QString::fromUtf8(number)) + QStringLiteral(",datevalue('") +
+            rt::dateText(since) + QStringLiteral("'),") + quoted(QString::fromUtf8(name)) + u',' +
+            quoted(QString::fromUtf8(bank)) + u',' + quoted(QString::fromUtf8(phone)) + u',' +
+            quoted(QString::fromUtf8(contact)) + QStringLiteral(",0,0,0,0)"),
+        "accounts.insert");
 }
 
 // A year of movements for one account: a few a week, the last three weeks still pending.
@@ -71,7 +72,8 @@ void addMovements(clManejo& manejo, const QString& account, QDate today, quint32
                 quoted(description) + u',' + quoted(credit && pending ? amount : zero) + u',' +
                 quoted(!credit && pending ? amount : zero) + u',' +
                 quoted(credit && !pending ? amount : zero) + u',' +
-                quoted(!credit && !pending ? amount : zero) + u')');
+                quoted(!credit && !pending ? amount : zero) + u')',
+            "entry.insertMovement");
     }
 }
 
@@ -82,18 +84,21 @@ void storeTotals(clManejo& manejo, const QString& account, QDate today) {
         QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) "
                        "as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
                        "MOVDTALT<=datevalue('") +
-        rt::dateText(today) + QStringLiteral("') AND CNTSTNRO = '") + account + u'\'');
+            rt::dateText(today) + QStringLiteral("') AND CNTSTNRO = '") + account + u'\'',
+        "ledger.totals");
     manejo.RsDesconectado(true);
     manejo.CrearRs(rs);
     auto total = [&rs](const char* field) {
         return rt::generalNumberText(
             rt::toAmount(rs.Fields(QString::fromLatin1(field))).value_or(Money()));
     };
-    run(manejo, QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '") + total("TOTAAC") +
-                    QStringLiteral("',   TOMDLADE = '") + total("TOTADE") +
-                    QStringLiteral("',   TOMDLACR = '") + total("TOTACR") +
-                    QStringLiteral("',   TOMDLDEB = '") + total("TOTDEB") +
-                    QStringLiteral("'   WHERE CNTSTNRO = '") + account + u'\'');
+    run(manejo,
+        QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '") + total("TOTAAC") +
+            QStringLiteral("',   TOMDLADE = '") + total("TOTADE") +
+            QStringLiteral("',   TOMDLACR = '") + total("TOTACR") +
+            QStringLiteral("',   TOMDLDEB = '") + total("TOTDEB") +
+            QStringLiteral("'   WHERE CNTSTNRO = '") + account + u'\'',
+        "ledger.accountTotals");
 }
 
 } // namespace
@@ -122,7 +127,7 @@ QString clDemo::fill(const QString& path) {
     if (!manejo.EstadoConexion())
         return QStringLiteral("no se puede abrir la base de datos");
     Recordset existing;
-    manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+    manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"), "accounts.list");
     manejo.RsDesconectado(true);
     manejo.CrearRs(existing);
     if (existing.RecordCount() > 0)
@@ -138,10 +143,12 @@ QString clDemo::fill(const QString& path) {
     // A concept the file already keeps under a number stays as it is.
     for (const Concept& concept : kConcepts) {
         try {
-            run(manejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values (") +
-                            quoted(QString::fromUtf8(concept.number)) + u',' +
-                            quoted(QString::fromUtf8(concept.description)) + u',' +
-                            quoted(QString(QChar::fromLatin1(concept.type))) + u')');
+            run(manejo,
+                QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values (") +
+                    quoted(QString::fromUtf8(concept.number)) + u',' +
+                    quoted(QString::fromUtf8(concept.description)) + u',' +
+                    quoted(QString(QChar::fromLatin1(concept.type))) + u')',
+                "concepts.insert");
         } catch (const RuntimeError&) {
         }
     }

@@ -100,7 +100,7 @@ QString clListado::GuardarPdf(const QString& dbPath, const QString& account, con
     // The account as the account screen hands it over: number, name and stored totals.
     Recordset rs;
     try {
-        gManejo->Sql(accountStatement(account));
+        gManejo->Sql(accountStatement(account), "accounts.readOne");
         gManejo->RsDesconectado(true);
         gManejo->CrearRs(rs);
     } catch (const RuntimeError&) {

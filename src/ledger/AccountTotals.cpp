@@ -39,7 +39,7 @@ void GP_ACTUALIZARCUENTA() {
             QStringLiteral("   TOMDLACR = '") + number(gCuenta.TOMDLACR) + QStringLiteral("',");
         gsSQL += QStringLiteral("   TOMDLDEB = '") + number(gCuenta.TOMDLDEB) + QStringLiteral("'");
         gsSQL += QStringLiteral("   WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("'");
-        requireManejo().Sql(gsSQL);
+        requireManejo().Sql(gsSQL, "ledger.accountTotals");
 
         if (requireManejo().Ejecutar() > 0) {
             if (MainScreenPort* screen = MainScreenPort::current()) {

@@ -50,7 +50,7 @@ void CARGAR_LISTADO(const ListingOutput& output) {
         refreshAccountTotals(rs);
 
         // 3 and 4. The listing, with numbers for the report to format.
-        requireManejo().Sql(listingStatement(ListingFor::Report));
+        requireManejo().Sql(listingStatement(ListingFor::Report), listingForm(ListingFor::Report));
         requireManejo().RsDesconectado(false);
         if (!requireManejo().CrearRs(rs)) {
             Pointer::set(PointerShape::Normal);

@@ -26,6 +26,15 @@ QString listingStatement(ListingFor target) {
     return sql + QStringLiteral("order by MOVDTALT,MOVINNRO");
 }
 
+const char* listingForm(ListingFor target) {
+    const bool grid = target == ListingFor::Grid;
+    if (!gFiltro.Activo)
+        return grid ? "ledger.listing" : "ledger.report";
+    if (gFiltro.Valor.isEmpty())
+        return grid ? "ledger.listing.concept" : "ledger.report.concept";
+    return grid ? "ledger.listing.conceptText" : "ledger.report.conceptText";
+}
+
 QString accountStatement(const QString& number) {
     return QStringLiteral("select * from BANCNT where CNTSTNRO = '") + number + u'\'';
 }

@@ -31,8 +31,9 @@ void refreshAccountTotals(Recordset& rs) {
         QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
                        "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
                        "WHERE MOVDTALT<=datevalue('") +
-        rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") + gCuenta.CNTSTNRO +
-        QStringLiteral("'"));
+            rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") + gCuenta.CNTSTNRO +
+            QStringLiteral("'"),
+        "ledger.totals");
     requireManejo().CrearRs(rs);
     gCuenta.TOMDLAAC = GP_NUMERO(rs.Fields(QStringLiteral("TOTAAC")));
     gCuenta.TOMDLADE = GP_NUMERO(rs.Fields(QStringLiteral("TOTADE")));
@@ -49,7 +50,8 @@ void refreshAccountTotals(Recordset& rs) {
     // 5. The highest movement number, for numbering the next one.
     requireManejo().Sql(
         QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
-        gCuenta.CNTSTNRO + QStringLiteral("'"));
+            gCuenta.CNTSTNRO + QStringLiteral("'"),
+        "ledger.lastMovement");
     requireManejo().RsDesconectado(true);
     requireManejo().CrearRs(rs);
     if (requireManejo().RsEstado())
@@ -70,7 +72,7 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         refreshAccountTotals(rs);
 
         // 6 and 7. The listing itself.
-        requireManejo().Sql(listingStatement(ListingFor::Grid));
+        requireManejo().Sql(listingStatement(ListingFor::Grid), listingForm(ListingFor::Grid));
         requireManejo().RsDesconectado(false);
         if (requireManejo().CrearRs(rs) && rs.RecordCount() > 0) {
             // 8. One paste of the whole record set, then formatting by column blocks.

@@ -173,14 +173,15 @@ void FrmABMConceptos::PP_CARGARLST() {
     Recordset rs;
     try {
         Pointer::set(PointerShape::Busy);
-        requireManejo().Sql(QStringLiteral("select count(1) as tot from BANCON"));
+        requireManejo().Sql(QStringLiteral("select count(1) as tot from BANCON"), "concepts.count");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         const int count =
             rt::toInt32(rt::leadingNumber(rt::toText(rs.Fields(QStringLiteral("tot")))));
         rs.Close();
 
-        requireManejo().Sql(QStringLiteral("select * from BANCON order by CONSTDSC"));
+        requireManejo().Sql(QStringLiteral("select * from BANCON order by CONSTDSC"),
+                            "concepts.list");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado()) {
@@ -201,7 +202,8 @@ void FrmABMConceptos::PP_CARGARLST() {
         }
         rs.Close();
 
-        requireManejo().Sql(QStringLiteral("select max(val(constnro)) as LastID from BANCON"));
+        requireManejo().Sql(QStringLiteral("select max(val(constnro)) as LastID from BANCON"),
+                            "concepts.highest");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         txtCONTSTNRO_->setText(nextNumber(rs.Fields(QStringLiteral("LastID"))));
@@ -311,8 +313,8 @@ bool FrmABMConceptos::takeFields() {
     return true;
 }
 
-void FrmABMConceptos::save(const QString& statement, const QString& notSaved) {
-    requireManejo().Sql(statement);
+void FrmABMConceptos::save(const QString& statement, const char* form, const QString& notSaved) {
+    requireManejo().Sql(statement, form);
     if (requireManejo().Ejecutar() > 0) {
         PP_CARGARLST();
         TAMB();
@@ -331,7 +333,7 @@ void FrmABMConceptos::PP_AGREGARf() {
             statement_ += u'\'' + number_ + QStringLiteral("',");
             statement_ += u'\'' + description_ + QStringLiteral("',");
             statement_ += u'\'' + type_ + QStringLiteral("')");
-            save(statement_, QStringLiteral("No se agregó ningún concepto."));
+            save(statement_, "concepts.insert", QStringLiteral("No se agregó ningún concepto."));
         }
         Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
@@ -351,7 +353,7 @@ void FrmABMConceptos::PP_MODIFICARf() {
             statement_ += QStringLiteral("CONSTDSC = '") + description_ + QStringLiteral("',");
             statement_ += QStringLiteral("CONSTTIP = '") + type_ + QStringLiteral("' ");
             statement_ += QStringLiteral("WHERE CONSTNRO = '") + number_ + u'\'';
-            save(statement_, QStringLiteral("No se modificó ningún concepto."));
+            save(statement_, "concepts.update", QStringLiteral("No se modificó ningún concepto."));
         }
         Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
@@ -371,7 +373,8 @@ void FrmABMConceptos::PP_ELIMINAR() {
         const int row = lstCON_->row();
         number_ = lstCON_->textMatrix(row, 0);
         requireManejo().Sql(QStringLiteral("DELETE FROM BANCON WHERE CONSTNRO = '") + number_ +
-                            u'\'');
+                                u'\'',
+                            "concepts.delete");
         if (requireManejo().Ejecutar() > 0) {
             // The row goes without reloading the list; the proposed number stays.
             lstCON_->removeItem(row);

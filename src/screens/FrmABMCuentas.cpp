@@ -226,14 +226,16 @@ void FrmABMCuentas::CargarLista() {
         Pointer::set(PointerShape::Busy);
         QApplication::processEvents(); // the emptied grid and the pointer show at once
 
-        requireManejo().Sql(QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"));
+        requireManejo().Sql(QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"),
+                            "accounts.highest");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         MaxCuenta_ = 0;
         if (requireManejo().RsEstado() && !GP_TEXTO(rs.Fields(QStringLiteral("tot"))).isEmpty())
             MaxCuenta_ = rt::toInt32(rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0));
 
-        requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+        requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
+                            "accounts.list");
         requireManejo().RsDesconectado(true);
         rs = Recordset();
         rs.setCursorLocation(CursorLocation::Client);
@@ -324,13 +326,13 @@ bool FrmABMCuentas::validEntries() {
     return true;
 }
 
-void FrmABMCuentas::saveAccount(const std::function<void()>& buildStatement) {
+void FrmABMCuentas::saveAccount(const std::function<const char*()>& buildStatement) {
     try {
         Pointer::set(PointerShape::Busy);
         if (!validEntries())
             return;
-        buildStatement();
-        requireManejo().Sql(gsSQL);
+        const char* form = buildStatement();
+        requireManejo().Sql(gsSQL, form);
         if (requireManejo().Ejecutar() > 0) {
             CargarLista();
             PP_CANCELAR();
@@ -360,6 +362,7 @@ void FrmABMCuentas::PP_GuardarN() {
         gsSQL += u'\'' + typed(txtCNTSTBNK_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTBKC_) + QStringLiteral("',0,0,0,0)");
+        return "accounts.insert";
     });
 }
 
@@ -371,7 +374,7 @@ void FrmABMCuentas::PP_MODIFICAR() {
         Pointer::set(PointerShape::Busy);
         const QString number = grdList_->textMatrix(grdList_->row(), 0);
         gsSQL = accountStatement(number);
-        requireManejo().Sql(gsSQL);
+        requireManejo().Sql(gsSQL, "accounts.readOne");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado()) {
@@ -414,6 +417,7 @@ void FrmABMCuentas::PP_GuardarM() {
         gsSQL += QStringLiteral("CNTSTTEL = '") + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += QStringLiteral("CNTSTBKC = '") + typed(txtCNTSTBKC_) + QStringLiteral("' ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + typed(txtCNTSTNRO_) + u'\'';
+        return "accounts.update";
     });
 }
 
@@ -429,7 +433,8 @@ void FrmABMCuentas::PP_ELIMINAR() {
         Pointer::set(PointerShape::Busy);
         requireManejo().Sql(
             QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '") + number +
-            u'\'');
+                u'\'',
+            "accounts.countMovements");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0) > 0) {
@@ -441,7 +446,8 @@ void FrmABMCuentas::PP_ELIMINAR() {
         }
         rs.Close();
         requireManejo().Sql(QStringLiteral("delete from BANCNT where CNTSTNRO = '") + number +
-                            u'\'');
+                                u'\'',
+                            "accounts.delete");
         if (requireManejo().Ejecutar() > 0) {
             if (grdList_->rows() > 2) {
                 CargarLista();

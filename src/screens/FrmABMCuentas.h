@@ -69,9 +69,10 @@ private:
     void selectCurrentRow();
     // Checks number and name; shows the refusal and gives false when they do not do.
     bool validEntries();
-    // Checks the entries, builds the insert or update in gsSQL and runs it: a saved account
-    // reloads the list and closes the frame, a statement that changed nothing is reported.
-    void saveAccount(const std::function<void()>& buildStatement);
+    // Checks the entries, builds the insert or update in gsSQL (the builder names its form)
+    // and runs it: a saved account reloads the list and closes the frame, a statement that
+    // changed nothing is reported.
+    void saveAccount(const std::function<const char*()>& buildStatement);
     // A box's text without the blanks around it, as it is saved.
     static QString typed(const QLineEdit* box);
 

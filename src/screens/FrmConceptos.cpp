@@ -104,7 +104,8 @@ void FrmConceptos::Form_Load() {
             w->installEventFilter(this);
         txtMOVDTALT_->setText(rt::formatDateSlashed(QDate::currentDate()));
 
-        requireManejo().Sql(QStringLiteral("select * from BANCON ORDER BY CONSTDSC"));
+        requireManejo().Sql(QStringLiteral("select * from BANCON ORDER BY CONSTDSC"),
+                            "entry.concepts");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado()) {
@@ -255,7 +256,7 @@ void FrmConceptos::Agregar() {
         gsSQL += u'\'' + amount(amounts.MOVDLADE) + QStringLiteral("',");
         gsSQL += u'\'' + amount(amounts.MOVDLACR) + QStringLiteral("',");
         gsSQL += u'\'' + amount(amounts.MOVDLDEB) + QStringLiteral("')");
-        requireManejo().Sql(gsSQL);
+        requireManejo().Sql(gsSQL, "entry.insertMovement");
         const long inserted = requireManejo().Ejecutar();
         if (inserted <= 0) {
             MsgBox(QStringLiteral("No se agrego el Concepto."), MsgIcon::Exclamation);

@@ -125,7 +125,8 @@ void FrmIntervalo::loadConcepts() {
     bool listed = false;
     try {
         requireManejo().Sql(
-            QStringLiteral("select CONSTNRO,CONSTDSC from BANCON order by CONSTDSC"));
+            QStringLiteral("select CONSTNRO,CONSTDSC from BANCON order by CONSTDSC"),
+            "interval.concepts");
         listed = requireManejo().CrearRs(rs);
         for (; listed && !rs.Eof(); rs.MoveNext()) {
             cboConcepto_->addItem(rt::toText(rs.Fields(QStringLiteral("CONSTDSC"))));

@@ -137,7 +137,7 @@ void FrmModConcepto::PP_GUARDAR() {
             QStringLiteral(" MOVDLDEB = '") + number(gMovimiento.MOVDLDEB) + QStringLiteral("' ");
         sql += QStringLiteral(" WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' ");
         sql += QStringLiteral(" AND MOVINNRO = ") + gMovimiento.MOVINNRO;
-        requireManejo().Sql(sql);
+        requireManejo().Sql(sql, "movements.edit");
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(atLoad_, {gMovimiento.MOVDLAAC, gMovimiento.MOVDLADE,
                                           gMovimiento.MOVDLACR, gMovimiento.MOVDLDEB});

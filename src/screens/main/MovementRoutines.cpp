@@ -85,7 +85,7 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
         gsSQL += QStringLiteral("MOVDLDEB = '") + numberText(after.MOVDLDEB) + QStringLiteral("' ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
         gsSQL += QStringLiteral("MOVINNRO = ") + nro;
-        requireManejo().Sql(gsSQL);
+        requireManejo().Sql(gsSQL, "movements.status");
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(before, after);
             GP_ACTUALIZARCUENTA();
@@ -114,7 +114,7 @@ void PP_ELIMINARCUENTA(FlexGrid& LstBNK) {
         gsSQL = QStringLiteral("DELETE FROM BANMOV ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
         gsSQL += QStringLiteral("MOVINNRO = ") + nro;
-        requireManejo().Sql(gsSQL);
+        requireManejo().Sql(gsSQL, "movements.delete");
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(amounts, {});
             GP_ACTUALIZARCUENTA();
