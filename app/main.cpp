@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
@@ -33,6 +34,25 @@ QString dataFile(const QString& name) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(folder);
     return QDir(folder).filePath(name);
+}
+
+// Why a database file cannot serve, in a line for the terminal; empty when it looks usable.
+// The ledger itself then says "Error en Acceder a Base de datos".
+QString databaseProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("the file does not exist and cannot be created there");
+    if (!info.isFile())
+        return QStringLiteral("this is not a file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("the file cannot be read: ") + file.errorString();
+    const QByteArray head = file.read(16);
+    if (!head.isEmpty() && head != QByteArray("SQLite format 3", 16))
+        return QStringLiteral("the file is not a database");
+    if (!info.isWritable())
+        return QStringLiteral("the file is read-only: it can be listed, not changed");
+    return {};
 }
 
 bool isNew(const QString& path) {
@@ -151,6 +171,17 @@ int main(int argc, char* argv[]) {
             database = dataFile(QStringLiteral("demo.db"));
         }
     }
+
+    // A new ledger starts as an empty file, which the component lays out on first use.
+    if (!QFileInfo::exists(database)) {
+        QFile fresh(database);
+        if (fresh.open(QIODevice::WriteOnly))
+            fresh.close();
+    }
+    const QString problem = databaseProblem(database);
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "ledgora: %s: %s\n", qPrintable(QDir::toNativeSeparators(database)),
+                     qPrintable(problem));
 
     QLibrary component;
     if (!loadComponent(component))

@@ -54,6 +54,7 @@ QString connectionString(const QString& path) {
 // N movements of account 001 spread evenly over eight years, written through the module's
 // own statements.
 void buildDatabase(const QString& path, long count) {
+    QFile(path).open(QIODevice::WriteOnly);
     clManejo manejo;
     manejo.CadenaConexion(connectionString(path));
     manejo.Conectar();

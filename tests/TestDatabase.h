@@ -3,6 +3,7 @@
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -12,7 +13,10 @@ namespace ledgora::test {
 // A fresh database file in a temporary folder, and a connected data-access object on it.
 class TestDatabase {
 public:
-    TestDatabase() : path_(dir_.filePath(QStringLiteral("ledgora.db"))) {}
+    // The file exists, empty, as the host creates a new ledger's file.
+    TestDatabase() : path_(dir_.filePath(QStringLiteral("ledgora.db"))) {
+        QFile(path_).open(QIODevice::WriteOnly);
+    }
 
     QString path() const { return path_; }
     QString folder() const { return dir_.path(); }

@@ -8,6 +8,7 @@
 #include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
 #include <sqlite3.h>
@@ -148,6 +149,79 @@ private Q_SLOTS:
         QCOMPARE(sqlite3_column_int(stmt, 0), 2);
         sqlite3_finalize(stmt);
         sqlite3_close(raw);
+    }
+
+    void foreignMissingReadOnlyAndBusyFiles() {
+        TestDatabase db;
+        // Another program's tables under our names: refused, and the file is not touched.
+        const QString foreign = db.folder() + QStringLiteral("/foreign.db");
+        {
+            sqlite3* raw = nullptr;
+            sqlite3_open(foreign.toUtf8().constData(), &raw);
+            sqlite3_exec(raw, "CREATE TABLE BANCNT(x TEXT); INSERT INTO BANCNT VALUES('a');",
+                         nullptr, nullptr, nullptr);
+            sqlite3_close(raw);
+        }
+        const QByteArray before = contentsOf(foreign);
+        const QString missing = db.folder() + QStringLiteral("/missing.db");
+        for (const QString& path : {foreign, missing}) {
+            clManejo manejo;
+            manejo.CadenaConexion(QStringLiteral("Data Source=") + path);
+            manejo.Conectar();
+            QVERIFY(!manejo.EstadoConexion());
+        }
+        QCOMPARE(contentsOf(foreign), before);
+        QVERIFY(!QFile::exists(foreign + QStringLiteral("-wal")));
+        QVERIFY(!QFile::exists(missing)); // the component never makes a file
+
+        // A read-only file lists; its writes are refused with the engine's reason.
+        {
+            auto manejo = db.connect();
+            execute(*manejo, accountInsert(QStringLiteral("001"), QStringLiteral("Caja")));
+            execute(*manejo, movementInsert(1, QStringLiteral("05/03/2024"), QStringLiteral("A"),
+                                            QStringLiteral("10")));
+        }
+        QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup);
+        {
+            auto manejo = db.connect();
+            QVERIFY(manejo->EstadoConexion());
+            QCOMPARE(
+                query(*manejo, listing(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")))
+                    .RecordCount(),
+                1L);
+            QVERIFY(errorNumberOf([&] {
+                        execute(*manejo, movementInsert(2, QStringLiteral("05/03/2024"),
+                                                        QStringLiteral("B"), QStringLiteral("1")));
+                    }) != 0);
+        }
+        QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
+
+        // An account with movements cannot be deleted, whoever asks.
+        auto manejo = db.connect();
+        QVERIFY(errorNumberOf([&] {
+                    execute(*manejo, QStringLiteral("delete from BANCNT where CNTSTNRO = '001'"));
+                }) != 0);
+        QCOMPARE(query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"))
+                     .RecordCount(),
+                 1L);
+
+        // Another program's long write makes a statement wait, then fail clearly.
+        sqlite3* other = nullptr;
+        sqlite3_open(db.path().toUtf8().constData(), &other);
+        sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        QElapsedTimer waited;
+        waited.start();
+        QString reason;
+        try {
+            execute(*manejo, movementInsert(3, QStringLiteral("05/03/2024"), QStringLiteral("C"),
+                                            QStringLiteral("1")));
+        } catch (const RuntimeError& error) {
+            reason = error.description();
+        }
+        QVERIFY(waited.elapsed() >= 4000);
+        QVERIFY2(reason.contains(QStringLiteral("bloqueada")), qPrintable(reason));
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
     }
 
     void unusableFilesLeaveNoConnectionAndNoChange() {

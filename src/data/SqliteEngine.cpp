@@ -123,11 +123,18 @@ QString stampVersion() {
     return QStringLiteral("PRAGMA user_version=") + QString::number(Schema::kVersion);
 }
 
-// A new database gets the three tables; one of an earlier layout is rebuilt table by table
-// with its rows copied as they are; one of this layout only gets a table it lacks.
-bool prepareSchema(sqlite3* db) {
-    const int version = intOf(db, "PRAGMA user_version");
-    bool any = false;
+bool objectExists(sqlite3* db, const char* type, const char* name) {
+    const QByteArray sql =
+        QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='%1' AND name='%2'")
+            .arg(QString::fromLatin1(type), QString::fromLatin1(name))
+            .toUtf8();
+    return intOf(db, sql.constData()) > 0;
+}
+
+// Whether the file holds none, or all the right columns, of the module's tables. A file whose
+// tables of those names are laid out otherwise belongs to another program and is not touched.
+bool schemaFits(sqlite3* db, bool& any) {
+    any = false;
     for (const TableDef& table : Schema::tables()) {
         if (!tableExists(db, table.name))
             continue;
@@ -137,22 +144,31 @@ bool prepareSchema(sqlite3* db) {
         }
         any = true;
     }
+    return true;
+}
 
+// An account keeps its row while it has movements: the delete itself is refused, whatever
+// any screen checked before.
+const char* const kAccountGuard =
+    "CREATE TRIGGER BANCNT_CON_MOVIMIENTOS BEFORE DELETE ON BANCNT "
+    "WHEN EXISTS (SELECT 1 FROM BANMOV WHERE CNTSTNRO = OLD.CNTSTNRO) "
+    "BEGIN SELECT RAISE(ABORT, 'No se puede eliminar esta cuenta, porque tiene movimientos.'); "
+    "END";
+
+// A new database gets the three tables; one of an earlier layout is rebuilt table by table
+// with its rows copied as they are; one of this layout only gets what it lacks. Nothing is
+// written when nothing is missing, so a read-only file opens as well.
+bool prepareSchema(sqlite3* db, bool any) {
+    const int version = intOf(db, "PRAGMA user_version");
     QStringList statements;
-    if (!any || version >= Schema::kVersion) {
-        for (const TableDef& table : Schema::tables())
-            if (!tableExists(db, table.name))
-                statements << tableDefinition(table, table.name);
-        statements << QString::fromLatin1(kDateIndex);
-        if (!any)
-            statements << stampVersion();
-        return inTransaction(db, statements);
-    }
+    const bool upgrade = any && version < Schema::kVersion;
     for (const TableDef& table : Schema::tables()) {
         if (!tableExists(db, table.name)) {
             statements << tableDefinition(table, table.name);
             continue;
         }
+        if (!upgrade)
+            continue;
         QStringList names;
         for (const ColumnDef& column : table.columns)
             names << column.name;
@@ -165,9 +181,16 @@ bool prepareSchema(sqlite3* db) {
                           QStringLiteral(") SELECT ") + columns + QStringLiteral(" FROM ") + old
                    << QStringLiteral("DROP TABLE ") + old;
     }
-    statements << QString::fromLatin1(kDateIndex) << stampVersion();
-    if (inTransaction(db, statements))
+    if (upgrade || !objectExists(db, "index", "BANMOV_FECHA"))
+        statements << QString::fromLatin1(kDateIndex);
+    if (upgrade || !objectExists(db, "trigger", "BANCNT_CON_MOVIMIENTOS"))
+        statements << QString::fromLatin1(kAccountGuard);
+    if (!any || upgrade)
+        statements << stampVersion();
+    if (statements.isEmpty() || inTransaction(db, statements))
         return true;
+    if (!upgrade)
+        return false;
     // Rows that only differ by trailing blanks cannot share the new keys: the file keeps its
     // old layout, whole, and still opens.
     qCWarning(lcData) << "the database keeps its earlier layout (version" << version << ")";
@@ -275,42 +298,74 @@ SqliteEngine::~SqliteEngine() {
 bool SqliteEngine::open(const QString& dataSource) {
     cache_.clear();
     db_.reset();
+    // The component opens a database; it never makes one. A new ledger's file is created by
+    // whoever asks for it (an empty file will do: the tables are laid out here).
     const QFileInfo info(dataSource);
-    if (dataSource.isEmpty() || (info.exists() && !info.isFile()))
+    if (dataSource.isEmpty() || !info.isFile()) {
+        qCWarning(lcData) << "no database file at" << dataSource;
         return false;
+    }
+    // A file without write permission is opened for reading only, whoever runs the program.
+    const bool writable = info.isWritable() && (info.permissions() & QFile::WriteOwner);
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(dataSource.toUtf8().constData(), &raw,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc =
+        sqlite3_open_v2(dataSource.toUtf8().constData(), &raw,
+                        writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
     std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
+        qCWarning(lcData) << "cannot open" << dataSource << "-" << sqlite3_errstr(rc);
         return false;
-    sqlite3_extended_result_codes(raw, 1);
-    sqlite3_busy_timeout(raw, 5000);
-    // Reading the catalogue first: a file that is not a database stops here, unwritten.
-    if (sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
-        SQLITE_OK)
+    }
+    auto setUp = [raw](int result, const char* what) {
+        if (result != SQLITE_OK)
+            qCWarning(lcData) << what << "failed:" << sqlite3_errmsg(raw);
+        return result == SQLITE_OK;
+    };
+    setUp(sqlite3_extended_result_codes(raw, 1), "extended result codes");
+    // Another program's write makes a statement wait a few seconds, then fail; never hang.
+    setUp(sqlite3_busy_timeout(raw, 5000), "busy timeout");
+    // The catalogue and our tables' columns are read before anything is written: a file
+    // that is not a database, or whose tables are another program's, is left untouched.
+    bool any = false;
+    if (!setUp(sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr),
+               "reading the catalogue") ||
+        !schemaFits(raw, any))
         return false;
-    sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
-    sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
-    if (!prepareSchema(raw))
+    if (!sqlite3_db_readonly(raw, "main")) {
+        if (intOf(raw, "SELECT count(*) FROM pragma_journal_mode WHERE journal_mode='wal'") != 1)
+            setUp(sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr),
+                  "write-ahead log");
+        setUp(sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr), "full sync");
+    }
+    if (!prepareSchema(raw, any))
         return false;
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function_v2(raw, "ldg_val", 1, flags, nullptr, valFunction, nullptr, nullptr,
-                               nullptr);
-    sqlite3_create_function_v2(raw, "ldg_format_amount", 1, SQLITE_UTF8, nullptr,
-                               formatAmountFunction, nullptr, nullptr, nullptr);
-    sqlite3_create_function_v2(raw, "ldg_format_date", 1, flags, nullptr, formatDateFunction,
-                               nullptr, nullptr, nullptr);
-    sqlite3_create_function_v2(raw, "ldg_cdbl", 1, flags, nullptr, cdblFunction, nullptr, nullptr,
-                               nullptr);
-    sqlite3_create_function_v2(raw, "ldg_contains", 2, flags, nullptr, containsFunction, nullptr,
-                               nullptr, nullptr);
+    const bool functions =
+        setUp(sqlite3_create_function_v2(raw, "ldg_val", 1, flags, nullptr, valFunction, nullptr,
+                                         nullptr, nullptr),
+              "ldg_val") &&
+        setUp(sqlite3_create_function_v2(raw, "ldg_format_amount", 1, SQLITE_UTF8, nullptr,
+                                         formatAmountFunction, nullptr, nullptr, nullptr),
+              "ldg_format_amount") &&
+        setUp(sqlite3_create_function_v2(raw, "ldg_format_date", 1, flags, nullptr,
+                                         formatDateFunction, nullptr, nullptr, nullptr),
+              "ldg_format_date") &&
+        setUp(sqlite3_create_function_v2(raw, "ldg_cdbl", 1, flags, nullptr, cdblFunction, nullptr,
+                                         nullptr, nullptr),
+              "ldg_cdbl") &&
+        setUp(sqlite3_create_function_v2(raw, "ldg_contains", 2, flags, nullptr, containsFunction,
+                                         nullptr, nullptr, nullptr),
+              "ldg_contains");
+    if (!functions)
+        return false;
     db_ = std::move(db);
     return true;
 }
 
 [[noreturn]] void SqliteEngine::fail(int code) const {
     constexpr long number = -2147467259;
+    if (code == SQLITE_CONSTRAINT_TRIGGER)
+        throw RuntimeError(number, QString::fromUtf8(sqlite3_errmsg(db_.get())));
     switch (code & 0xff) {
     case SQLITE_CONSTRAINT:
         throw RuntimeError(number,
@@ -493,7 +548,8 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
 }
 
 void SqliteEngine::beginBatch() {
-    run("BEGIN IMMEDIATE");
+    // A read-only file still lists: its batch reads, and any write in it is refused.
+    run(sqlite3_db_readonly(db_.get(), "main") == 1 ? "BEGIN" : "BEGIN IMMEDIATE");
 }
 
 void SqliteEngine::endBatch(bool commit) {

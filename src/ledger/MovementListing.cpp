@@ -5,6 +5,7 @@
 #include "MainScreenPort.h"
 #include "ModuleUtilities.h"
 #include "controls/FlexGrid.h"
+#include "data/WriteBatch.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 #include "platform/Pointer.h"
@@ -26,6 +27,9 @@ const QColor kPaleGreen(236, 249, 232);
 } // namespace
 
 void refreshAccountTotals(Recordset& rs) {
+    // The sums and the stored totals are one write: no other writer comes in between, and a
+    // program killed there leaves the old totals or the new ones, never half of them.
+    WriteBatch batch(requireManejo());
     // 2. The totals of every movement up to the interval's end.
     requireManejo().Sql(
         QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
@@ -42,6 +46,7 @@ void refreshAccountTotals(Recordset& rs) {
 
     // 3. Stored and shown.
     GP_ACTUALIZARCUENTA();
+    batch.commit();
 
     // 4. The interval in the status bar.
     if (MainScreenPort* screen = MainScreenPort::current())
