@@ -362,7 +362,8 @@ bool SqliteEngine::open(const QString& dataSource) {
     return true;
 }
 
-[[noreturn]] void SqliteEngine::fail(int code) const {
+[[noreturn]] void SqliteEngine::fail(int code, const QString& what) const {
+    qCWarning(lcData) << what << "failed:" << sqlite3_errmsg(db_.get());
     constexpr long number = -2147467259;
     if (code == SQLITE_CONSTRAINT_TRIGGER)
         throw RuntimeError(number, QString::fromUtf8(sqlite3_errmsg(db_.get())));
@@ -389,7 +390,7 @@ void SqliteEngine::run(const char* sql) {
         throw RuntimeError::objectNotSet();
     const int rc = sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
-        fail(rc);
+        fail(rc, QString::fromLatin1(sql));
 }
 
 sqlite3_stmt* SqliteEngine::prepared(const StatementForm& form) {
@@ -402,7 +403,7 @@ sqlite3_stmt* SqliteEngine::prepared(const StatementForm& form) {
     const int rc = sqlite3_prepare_v3(db_.get(), sql.constData(), int(sql.size()),
                                       SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
     if (rc != SQLITE_OK)
-        fail(rc);
+        fail(rc, form.name());
     cache_.emplace(&form, StatementHandle(stmt));
     return stmt;
 }
@@ -442,7 +443,7 @@ long SqliteEngine::execute(const BoundStatement& statement) {
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
-        fail(rc);
+        fail(rc, statement.form->name());
     return sqlite3_changes(db_.get());
 }
 
@@ -543,7 +544,7 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
         }
     }
     if (rc != SQLITE_DONE)
-        fail(rc);
+        fail(rc, statement.form->name());
     return data;
 }
 

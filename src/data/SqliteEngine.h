@@ -2,6 +2,7 @@
 
 #include "Engine.h"
 
+#include <QString>
 #include <memory>
 #include <unordered_map>
 
@@ -36,7 +37,9 @@ private:
     sqlite3_stmt* prepared(const StatementForm& form);
     void bindValues(sqlite3_stmt* stmt, const BoundStatement& statement);
     void run(const char* sql);
-    [[noreturn]] void fail(int code) const;
+    // Raises the run-time error for an engine's failure, having logged the statement form's
+    // name (or the command) and the engine's own words in the data layer's category.
+    [[noreturn]] void fail(int code, const QString& what) const;
 
     std::unique_ptr<sqlite3, DatabaseCloser> db_;
     std::unordered_map<const StatementForm*, StatementHandle> cache_;
