@@ -80,13 +80,42 @@ bool loadComponent(QLibrary& component) {
     return false;
 }
 
+// Loads the component, creates the class and calls the method with text arguments; the
+// method gives empty text on success or the reason it failed, said on one line. With
+// `result`, a second method's text is read back afterwards.
+int callComponent(const char* classId, const char* method, const QStringList& args,
+                  QString* result = nullptr, const char* resultMethod = nullptr) {
+    QLibrary component;
+    if (!loadComponent(component))
+        return 1;
+    std::unique_ptr<QObject> object = createObject(component, classId);
+    QString failure =
+        QStringLiteral("the component does not offer ") + QString::fromLatin1(classId);
+    if (object) {
+        QGenericArgument a[7];
+        for (int k = 0; k < args.size() && k < 7; ++k)
+            a[k] = Q_ARG(QString, args[k]);
+        QMetaObject::invokeMethod(object.get(), method, Qt::DirectConnection,
+                                  Q_RETURN_ARG(QString, failure), a[0], a[1], a[2], a[3], a[4],
+                                  a[5], a[6]);
+    }
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "ledgora: %s\n", qPrintable(failure));
+        return 1;
+    }
+    if (result && resultMethod)
+        QMetaObject::invokeMethod(object.get(), resultMethod, Qt::DirectConnection,
+                                  Q_RETURN_ARG(QString, *result));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     for (int k = 1; k < argc; ++k) {
         const QByteArray arg(argv[k]);
         if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v" ||
-            arg == "--listing")
+            arg == "--listing" || arg == "--csv" || arg == "--import" || arg == "--restore")
             qputenv("QT_QPA_PLATFORM", "offscreen"); // answering or writing a PDF needs no window
     }
     if (!displayAvailable()) {
@@ -123,35 +152,82 @@ int main(int argc, char* argv[]) {
                        "account's running totals up to TO are stored on the way). Exits 0 when "
                        "written; otherwise says why on one line and leaves no file."));
     parser.addOption(listingOption);
+    const QCommandLineOption csvOption(
+        QStringLiteral("csv"),
+        QStringLiteral("With DBPATH ACCOUNT FROM TO OUT.csv [CONCEPT [TEXT]]: write the same "
+                       "movements as --listing as CSV (RFC 4180, UTF-8, a header row; dates "
+                       "yyyy-mm-dd, amounts with a point and their exact decimals)."));
+    parser.addOption(csvOption);
+    const QCommandLineOption importOption(
+        QStringLiteral("import"),
+        QStringLiteral("With LEGACY DBPATH: bring the accounts, concepts and movements of the "
+                       "old system's Access file (read with mdb-export, package mdbtools) or of "
+                       "a folder holding BANCNT.csv, BANCON.csv and BANMOV.csv into DBPATH, "
+                       "which must have no accounts yet. Says what it imported."));
+    parser.addOption(importOption);
+    const QCommandLineOption restoreOption(
+        QStringLiteral("restore"),
+        QStringLiteral("With BACKUP DBPATH: after asking, put the backup's content into DBPATH. "
+                       "A backup of the database is taken on every start, in a \"backups\" "
+                       "folder beside it (the newest 10 are kept)."));
+    parser.addOption(restoreOption);
     parser.addPositionalArgument(QStringLiteral("DBPATH"),
                                  QStringLiteral("The database file (created when it is new)."),
                                  QStringLiteral("[DBPATH]"));
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(listingOption)) {
+    // The commands that write a file and open no window.
+    const bool listing = parser.isSet(listingOption);
+    if (listing || parser.isSet(csvOption)) {
         if (positional.size() < 5 || positional.size() > 7) {
-            std::fprintf(stderr, "ledgora: --listing takes DBPATH ACCOUNT FROM TO OUT.pdf "
-                                 "[CONCEPT [TEXT]]\n");
+            std::fprintf(stderr,
+                         "ledgora: --%s takes DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]\n",
+                         listing ? "listing" : "csv");
             return 2;
         }
-        QLibrary component;
-        if (!loadComponent(component))
-            return 1;
-        std::unique_ptr<QObject> listing = createObject(component, "Ledgora.clListado");
-        QString failure = QStringLiteral("the component does not offer Ledgora.clListado");
-        if (listing)
-            QMetaObject::invokeMethod(listing.get(), "GuardarPdf", Qt::DirectConnection,
-                                      Q_RETURN_ARG(QString, failure), Q_ARG(QString, positional[0]),
-                                      Q_ARG(QString, positional[1]), Q_ARG(QString, positional[2]),
-                                      Q_ARG(QString, positional[3]), Q_ARG(QString, positional[4]),
-                                      Q_ARG(QString, positional.value(5)),
-                                      Q_ARG(QString, positional.value(6)));
-        if (!failure.isEmpty()) {
-            std::fprintf(stderr, "ledgora: %s\n", qPrintable(failure));
+        return callComponent("Ledgora.clListado", listing ? "GuardarPdf" : "GuardarCsv",
+                             {positional[0], positional[1], positional[2], positional[3],
+                              positional[4], positional.value(5), positional.value(6)});
+    }
+    if (parser.isSet(importOption)) {
+        if (positional.size() != 2) {
+            std::fprintf(stderr, "ledgora: --import takes LEGACY DBPATH\n");
+            return 2;
+        }
+        const QString target = QFileInfo(positional[1]).absoluteFilePath();
+        if (!QFileInfo::exists(target)) {
+            QFile fresh(target);
+            if (fresh.open(QIODevice::WriteOnly))
+                fresh.close();
+        }
+        QString summary;
+        const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
+                                     &summary, "Resumen");
+        if (rc == 0)
+            std::printf("ledgora: %s into %s\n", qPrintable(summary),
+                        qPrintable(QDir::toNativeSeparators(target)));
+        return rc;
+    }
+    if (parser.isSet(restoreOption)) {
+        if (positional.size() != 2) {
+            std::fprintf(stderr, "ledgora: --restore takes BACKUP DBPATH\n");
+            return 2;
+        }
+        std::printf("Se reemplazará el contenido de %s por la copia %s.\n¿Continuar? (s/N) ",
+                    qPrintable(QDir::toNativeSeparators(positional[1])),
+                    qPrintable(QDir::toNativeSeparators(positional[0])));
+        std::fflush(stdout);
+        char answer[16] = {};
+        if (!std::fgets(answer, sizeof answer, stdin) || (answer[0] != 's' && answer[0] != 'S')) {
+            std::printf("No se restauró nada.\n");
             return 1;
         }
-        return 0;
+        const int rc =
+            callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
+        if (rc == 0)
+            std::printf("Copia restaurada.\n");
+        return rc;
     }
     bool demo = parser.isSet(demoOption);
     QString database = positional.isEmpty() ? dataFile(demo ? QStringLiteral("demo.db")
@@ -199,6 +275,11 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "ledgora: %s: %s\n",
                          qPrintable(QDir::toNativeSeparators(database)), qPrintable(refusal));
     }
+    // A backup on every start, written while the ledger opens.
+    std::unique_ptr<QObject> backups = createObject(component, "Ledgora.clRespaldo");
+    if (backups && problem.isEmpty())
+        QMetaObject::invokeMethod(backups.get(), "Respaldar", Qt::DirectConnection,
+                                  Q_ARG(QString, database));
     std::unique_ptr<QObject> ledger = createObject(component, "Ledgora.clMain");
     if (!ledger) {
         std::fprintf(stderr, "ledgora: the component does not offer Ledgora.clMain\n");

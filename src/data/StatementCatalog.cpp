@@ -97,6 +97,21 @@ BoundStatement StatementCatalog::bind(const QString& statement, const QString& f
     throw syntaxError();
 }
 
+BoundStatement StatementCatalog::bindValues(const QString& formName, const QStringList& values) {
+    for (const auto& form : forms()) {
+        if (form->name() != formName)
+            continue;
+        if (std::size_t(values.size()) != form->parameters().size())
+            break;
+        BoundStatement bound;
+        bound.form = form.get();
+        for (std::size_t k = 0; k < form->parameters().size(); ++k)
+            bound.values.push_back(readValue(form->parameters()[k], values[int(k)]));
+        return bound;
+    }
+    throw syntaxError();
+}
+
 std::optional<BoundStatement> StatementCatalog::bindTo(const StatementForm& form,
                                                        const QString& statement) {
     auto texts = form.match(statement);

@@ -4,6 +4,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace ledgora {
@@ -25,6 +26,11 @@ public:
     // The same, when the statement must be of the named form and of no other: a value that
     // turned the statement into another registered form is refused like any other.
     static BoundStatement bind(const QString& statement, const QString& formName);
+
+    // A statement of the named form with its values given one by one, each read as its
+    // placeholder asks, for data brought in from elsewhere: a value may hold a quote here, as
+    // it is bound and never spliced.
+    static BoundStatement bindValues(const QString& formName, const QStringList& values);
 
     static RuntimeError syntaxError();
     static RuntimeError typeMismatch();

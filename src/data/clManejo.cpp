@@ -49,6 +49,16 @@ long clManejo::Ejecutar() {
     return engine_->execute(statement);
 }
 
+long clManejo::Ejecutar(const char* form, const QStringList& values) {
+    if (!connected_)
+        throw notConnected();
+    const BoundStatement statement =
+        StatementCatalog::bindValues(QString::fromLatin1(form), values);
+    if (statement.form->isQuery())
+        throw StatementCatalog::syntaxError();
+    return engine_->execute(statement);
+}
+
 void clManejo::beginBatch() {
     if (!connected_)
         throw notConnected();

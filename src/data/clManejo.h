@@ -45,6 +45,9 @@ public:
     // the not-connected error.
     long Ejecutar();
 
+    // Runs a command of the named form with its values given apart, bound as they are.
+    long Ejecutar(const char* form, const QStringList& values);
+
     // Groups the commands between the two calls into one durable write (bulk loading).
     void beginBatch();
     void endBatch(bool commit);

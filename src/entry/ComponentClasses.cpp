@@ -1,8 +1,10 @@
 #include "ComponentClasses.h"
 
 #include "clDemo.h"
+#include "clImportar.h"
 #include "clListado.h"
 #include "clMain.h"
+#include "clRespaldo.h"
 #include "data/DataClasses.h"
 #include "ledger/LedgerStatements.h"
 #include "platform/ClassRegistry.h"
@@ -20,12 +22,18 @@ void registerComponentClasses() {
                                  [] { return std::make_unique<clDemo>(); });
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clListado"),
                                  [] { return std::make_unique<clListado>(); });
+    ClassRegistry::registerClass(QStringLiteral("Ledgora.clImportar"),
+                                 [] { return std::make_unique<clImportar>(); });
+    ClassRegistry::registerClass(QStringLiteral("Ledgora.clRespaldo"),
+                                 [] { return std::make_unique<clRespaldo>(); });
 }
 
 void unregisterComponentClasses() {
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clMain"));
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clDemo"));
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clListado"));
+    ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clImportar"));
+    ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clRespaldo"));
 }
 
 } // namespace ledgora

@@ -1,16 +1,19 @@
 #include "clListado.h"
 
 #include "controls/BandedReport.h"
+#include "data/CsvText.h"
 #include "data/clManejo.h"
 #include "ledger/ListingReport.h"
 #include "ledger/ListingStatement.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "platform/ClassRegistry.h"
+#include "platform/Conversions.h"
 #include "platform/MessageBoxes.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace ledgora {
 
@@ -60,13 +63,12 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-} // namespace
-
-clListado::clListado() = default;
-
-QString clListado::GuardarPdf(const QString& dbPath, const QString& account, const QString& from,
-                              const QString& to, const QString& pdfPath, const QString& concept,
-                              const QString& text) {
+// Checks what was asked, connects and reads the account into the shared state as the account
+// screen hands it over; the interval and the filter are set as the interval screen sets them.
+// Runs inside a ListingScope, which puts the shared state back. Gives why not, or empty text.
+QString prepareListing(const QString& dbPath, const QString& account, const QString& from,
+                       const QString& to, const QString& outPath, const QString& concept,
+                       const QString& text) {
     const auto desde = dayMonthYear(from);
     if (!desde)
         return QStringLiteral("FROM is not a date dd/mm/yyyy: ") + from;
@@ -78,14 +80,13 @@ QString clListado::GuardarPdf(const QString& dbPath, const QString& account, con
     const QFileInfo database(dbPath);
     if (!database.isFile())
         return QStringLiteral("no database at ") + native(dbPath);
-    const QFileInfo target(pdfPath);
+    const QFileInfo target(outPath);
     if (target.fileName().isEmpty() || target.isDir())
-        return QStringLiteral("not a file name for the PDF: ") + native(pdfPath);
+        return QStringLiteral("not a file name for the file: ") + native(outPath);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir() || !folder.isWritable())
         return QStringLiteral("cannot write in the folder ") + native(folder.filePath());
 
-    ListingScope scope;
     gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
     if (!gManejo)
         return QStringLiteral("the data-access component is not available");
@@ -120,6 +121,21 @@ QString clListado::GuardarPdf(const QString& dbPath, const QString& account, con
     gFechaHasta = *hasta;
     gFiltro = {!concept.isEmpty(), concept, text};
 
+    return {};
+}
+
+} // namespace
+
+clListado::clListado() = default;
+
+QString clListado::GuardarPdf(const QString& dbPath, const QString& account, const QString& from,
+                              const QString& to, const QString& pdfPath, const QString& concept,
+                              const QString& text) {
+    ListingScope scope;
+    if (const QString failure = prepareListing(dbPath, account, from, to, pdfPath, concept, text);
+        !failure.isEmpty())
+        return failure;
+
     bool written = false;
     CARGAR_LISTADO([&](const BandedReport& report, ReportRecords& records) {
         const QString failure = report.writePdf(pdfPath, records);
@@ -132,6 +148,56 @@ QString clListado::GuardarPdf(const QString& dbPath, const QString& account, con
         return scope.failure;
     if (!written)
         return QStringLiteral("the listing could not be read from ") + native(dbPath);
+    return {};
+}
+
+QString clListado::GuardarCsv(const QString& dbPath, const QString& account, const QString& from,
+                              const QString& to, const QString& csvPath, const QString& concept,
+                              const QString& text) {
+    ListingScope scope;
+    if (const QString failure = prepareListing(dbPath, account, from, to, csvPath, concept, text);
+        !failure.isEmpty())
+        return failure;
+
+    Recordset rs;
+    try {
+        gManejo->Sql(listingStatement(ListingFor::Export), listingForm(ListingFor::Export));
+        gManejo->RsDesconectado(false);
+        gManejo->CrearRs(rs);
+    } catch (const RuntimeError& error) {
+        return QStringLiteral("the listing could not be read: ") + error.description();
+    }
+    // Written beside the target and put in its place only when whole.
+    QSaveFile file(csvPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1: %2").arg(native(csvPath), file.errorString());
+    auto write = [&file](const QStringList& fields) { file.write(CsvText::line(fields).toUtf8()); };
+    write({QStringLiteral("fecha"), QStringLiteral("numero"), QStringLiteral("concepto"),
+           QStringLiteral("descripcion"), QStringLiteral("a_acreditar"),
+           QStringLiteral("a_debitar"), QStringLiteral("acreditado"), QStringLiteral("debitado")});
+    // Dates as ISO days and amounts with a point and every stored decimal (at least two), so
+    // that a spreadsheet reads the same values in any locale.
+    auto amount = [&rs](const char* column) {
+        const Variant value = rs.Fields(QString::fromLatin1(column));
+        const Money* money = value.get<Money>();
+        if (!money)
+            return QString();
+        const QString plain = money->toPlainText(u'.');
+        const int point = int(plain.indexOf(u'.'));
+        return point < 0 ? money->toFixed(1, 2, u'.')
+                         : (plain.size() - point - 1 < 2 ? money->toFixed(1, 2, u'.') : plain);
+    };
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const Variant day = rs.Fields(QStringLiteral("MOVDTALT"));
+        write({day.get<QDate>() ? day.get<QDate>()->toString(Qt::ISODate) : QString(),
+               rt::toText(rs.Fields(QStringLiteral("MOVINNRO"))),
+               GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))),
+               GP_TEXTO(rs.Fields(QStringLiteral("MOVSTCPT"))), amount("MOVDLAAC"),
+               amount("MOVDLADE"), amount("MOVDLACR"), amount("MOVDLDEB")});
+    }
+    rs.Close();
+    if (!file.commit())
+        return QStringLiteral("cannot write %1: %2").arg(native(csvPath), file.errorString());
     return {};
 }
 

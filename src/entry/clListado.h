@@ -19,6 +19,11 @@ public:
     Q_INVOKABLE QString GuardarPdf(const QString& dbPath, const QString& account,
                                    const QString& from, const QString& to, const QString& pdfPath,
                                    const QString& concept, const QString& text);
+    // The same movements as comma-separated text (RFC 4180, UTF-8, a header row), dates as
+    // yyyy-mm-dd and amounts with a point and their exact decimals, for any spreadsheet.
+    Q_INVOKABLE QString GuardarCsv(const QString& dbPath, const QString& account,
+                                   const QString& from, const QString& to, const QString& csvPath,
+                                   const QString& concept, const QString& text);
 };
 
 } // namespace ledgora

@@ -1,5 +1,6 @@
 #include "LedgerStatements.h"
 
+#include "ListingStatement.h"
 #include "data/StatementCatalog.h"
 
 namespace ledgora {
@@ -24,22 +25,16 @@ void registerLedgerStatements() {
                        "TOMDLACR = '{amount}',   TOMDLDEB = '{amount}'   WHERE CNTSTNRO = "
                        "'{text}'"));
 
-    // The listing, for the grid (display texts) and for the printed report (numbers), each
-    // without filter, filtered by concept, and filtered by concept and text.
-    const QString gridBase = QStringLiteral(
-        "select format(MOVDTALT,'dd/mm/yyyy'),trim(MOVSTCPT),format(MOVDLAAC,'00.00'),"
-        "format(MOVDLADE,'00.00'),format(MOVDLACR,'00.00'),format(MOVDLDEB,'00.00'), MOVINNRO "
-        "from BANMOV where CNTSTNRO = '{text}");
-    const QString reportBase = QStringLiteral(
-        "select format(MOVDTALT,'dd/mm/yyyy') as fecha,trim(MOVSTCPT) as concepto,cdbl(MOVDLAAC) "
-        "as a,cdbl(MOVDLADE) as b,cdbl(MOVDLACR) as c,cdbl(MOVDLDEB) as d, MOVINNRO from BANMOV "
-        "where CNTSTNRO = '{text}");
+    // The listing, for the grid (display texts), the printed report (numbers) and the
+    // exported file (stored values), each without filter, filtered by concept, and filtered
+    // by concept and text.
     const QString order = QStringLiteral("order by MOVDTALT,MOVINNRO");
     const QString byConcept = QStringLiteral(" and CONSTNRO = '{text}' ");
     const QString byText = QStringLiteral(" and MOVSTCPT like '%{text}%' ");
-    for (const auto& [prefix, base] :
-         {std::pair{"ledger.listing", gridBase}, std::pair{"ledger.report", reportBase}}) {
-        const QString name = QString::fromLatin1(prefix);
+    for (ListingFor target : {ListingFor::Grid, ListingFor::Report, ListingFor::Export}) {
+        const QString base = listingBase(target) + QStringLiteral("{text}");
+        static const char* const prefixes[] = {"ledger.listing", "ledger.report", "ledger.export"};
+        const QString name = QString::fromLatin1(prefixes[int(target)]);
         StatementCatalog::add(name, base + listingTail + order);
         StatementCatalog::add(name + QStringLiteral(".concept"),
                               base + listingTail + byConcept + order);

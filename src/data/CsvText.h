@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace ledgora {
+
+// Comma-separated text as RFC 4180 writes it: fields holding a comma, a quote or a line break
+// are quoted, quotes doubled, lines ended by CR LF. What spreadsheets and the legacy system's
+// export read and write.
+class CsvText {
+public:
+    // One line of fields, with its CR LF.
+    static QString line(const QStringList& fields);
+    // Every record of a text; quoted fields may hold commas, quotes and line breaks. Blank
+    // lines are skipped. A quote left open ends the text as part of its field.
+    static std::vector<QStringList> parse(const QString& text);
+};
+
+} // namespace ledgora

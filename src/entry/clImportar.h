@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace ledgora {
+
+// "Ledgora.clImportar": brings a ledger kept by the old system into a new database: its bank
+// accounts, concepts and movements, read from the old Access file with mdbtools' mdb-export
+// or from a folder holding the three tables as CSV files (BANCNT.csv, BANCON.csv,
+// BANMOV.csv, a header row each). Amounts are read exactly, dates and keys are kept as
+// stored, and each account's totals are computed from its movements. All of it is written in
+// one transaction, or nothing is.
+class clImportar final : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE clImportar();
+
+    // Gives empty text when the data was imported, otherwise why not. A database that
+    // already has accounts is refused.
+    Q_INVOKABLE QString Importar(const QString& legacy, const QString& dbPath);
+    // What the last import brought in, in a line.
+    Q_INVOKABLE QString Resumen() const { return summary_; }
+
+private:
+    QString summary_;
+};
+
+} // namespace ledgora

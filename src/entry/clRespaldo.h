@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <future>
+
+namespace ledgora {
+
+// "Ledgora.clRespaldo": the host's backups of a SQLite ledger. A backup is taken with the
+// engine's online backup while the program starts and runs, so the start never waits for a
+// large file; the newest ten are kept in a "backups" folder beside the database.
+class clRespaldo final : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE clRespaldo();
+    // Waits for a backup still being written.
+    ~clRespaldo() override;
+
+    static constexpr int kKept = 10;
+
+    // Starts a backup of the database and returns at once.
+    Q_INVOKABLE void Respaldar(const QString& dbPath);
+    // Waits for the backup started last; gives empty text when it was written, else why not.
+    Q_INVOKABLE QString Esperar();
+    // Puts a backup's content into the database; empty text on success, else why not.
+    Q_INVOKABLE QString Restaurar(const QString& backupPath, const QString& dbPath);
+
+private:
+    std::future<QString> pending_;
+};
+
+} // namespace ledgora

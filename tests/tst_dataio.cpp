@@ -1,0 +1,209 @@
+#include "LedgerFixture.h"
+#include "TestSupport.h"
+#include "data/CsvText.h"
+#include "data/DatabaseCopy.h"
+#include "entry/clImportar.h"
+#include "entry/clListado.h"
+#include "entry/clRespaldo.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+#include <atomic>
+#include <sqlite3.h>
+#include <thread>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+QStringList rowsOf(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    QStringList rows;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        QStringList values;
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+            values << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)));
+        rows << values.join(u'|');
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return rows;
+}
+
+} // namespace
+
+// The ledger's data in and out: CSV for spreadsheets, the legacy system's tables, and the
+// online backups taken on every start.
+class TstDataIo : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theCsvExportIsReadBackByAnyCsvReaderInAnyLocale() {
+        LocaleScope comma(commaLocale());
+        LedgerFixture data;
+        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
+        data.addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Deposito"),
+                         money(150.5));
+        data.addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 6), QStringLiteral("Cheque"), {},
+                         {}, {}, Money::fromUnits(12345678));
+        gManejo.reset();
+        // A description as another program may have stored it: quotes, a comma, a line break.
+        sqlite3* raw = nullptr;
+        sqlite3_open(data.db().path().toUtf8().constData(), &raw);
+        sqlite3_exec(raw,
+                     "UPDATE BANMOV SET MOVSTCPT='Dijo \"pago\", luego\nnada' WHERE MOVINNRO=2",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(raw);
+
+        const QString out = data.db().folder() + QStringLiteral("/listado.csv");
+        QCOMPARE(clListado().GuardarCsv(data.db().path(), QStringLiteral("001"),
+                                        QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"),
+                                        out, {}, {}),
+                 QString());
+        const QList<QStringList> expected = {
+            {"fecha", "numero", "concepto", "descripcion", "a_acreditar", "a_debitar", "acreditado",
+             "debitado"},
+            {"2024-03-05", "1", "1", "Deposito", "150.50", "0.00", "0.00", "0.00"},
+            {"2024-03-06", "2", "1", "Dijo \"pago\", luego\nnada", "0.00", "0.00", "0.00",
+             "1234.5678"}};
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const auto parsed = CsvText::parse(QString::fromUtf8(file.readAll()));
+        QCOMPARE(QList<QStringList>(parsed.begin(), parsed.end()), expected);
+
+        // Python's own reader agrees, where there is one.
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (!python.isEmpty()) {
+            QProcess reader;
+            reader.start(python, {QStringLiteral("-c"),
+                                  QStringLiteral("import csv,json,sys; print(json.dumps(list("
+                                                 "csv.reader(open(sys.argv[1], newline='', "
+                                                 "encoding='utf-8')))))"),
+                                  out});
+            QVERIFY(reader.waitForFinished(20000));
+            const QJsonArray rows = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+            QCOMPARE(rows.size(), expected.size());
+            for (int r = 0; r < rows.size(); ++r)
+                QCOMPARE(rows[r].toVariant().toStringList(), expected[r]);
+        }
+        // A date that is not one leaves no file.
+        QFile::remove(out);
+        QVERIFY(!clListado()
+                     .GuardarCsv(data.db().path(), QStringLiteral("001"), QStringLiteral("x"),
+                                 QStringLiteral("31/03/2024"), out, {}, {})
+                     .isEmpty());
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void theLegacyTablesComeInExactlyOrNotAtAll() {
+        registerComponentClasses();
+        QTemporaryDir legacy;
+        writeFile(legacy.filePath(QStringLiteral("BANCNT.csv")),
+                  "CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC,TOMDLADE,"
+                  "TOMDLACR,TOMDLDEB\r\n"
+                  "001,2020-01-15 00:00:00,\"O'Higgins, cuenta\",Banco,,,0,0,0,0\r\n"
+                  "7,15/02/2021,Siete,,,,9,9,9,9\r\n");
+        writeFile(
+            legacy.filePath(QStringLiteral("BANCON.csv")),
+            "CONSTNRO,CONSTDSC,CONSTTIP\r\n3,Depósito,C\r\n12,\"Cheque \"\"diferido\"\"\",D\r\n");
+        writeFile(
+            legacy.filePath(QStringLiteral("BANMOV.csv")),
+            "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB\r\n"
+            "001,1,2024-03-05,3 ,Depósito,150.5,0,0,0\r\n"
+            "001,2,2024-03-06,12,\"Tab\there\",0,0,0,\"1234,5678\"\r\n"
+            "7  ,1,06/03/2024,3 ,Otro,0.10,0,0.20,0\r\n");
+        TestDatabase db;
+        clImportar importer;
+        QCOMPARE(importer.Importar(legacy.path(), db.path()), QString());
+        QCOMPARE(importer.Resumen(),
+                 QStringLiteral("imported 2 accounts, 2 concepts and 3 movements"));
+        QCOMPARE(rowsOf(db.path(), "select CNTSTNRO,CNTDTALT,CNTSTNOM,TOMDLAAC,TOMDLACR,TOMDLDEB "
+                                   "from BANCNT order by 1"),
+                 QStringList({"001|2020-01-15|O'Higgins, cuenta|1505000|0|12345678",
+                              "7|2021-02-15|Siete|1000|2000|0"}));
+        QCOMPARE(rowsOf(db.path(),
+                        "select CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT from BANMOV "
+                        "order by MOVDTALT,CNTSTNRO,MOVINNRO"),
+                 QStringList({"001|1|2024-03-05|3 |Depósito", "001|2|2024-03-06|12|Tab here",
+                              "7  |1|2024-03-06|3 |Otro"}));
+        QCOMPARE(rowsOf(db.path(), "select CONSTDSC from BANCON where CONSTNRO='12'"),
+                 QStringList{"Cheque \"diferido\""});
+        // Never into a ledger in use; a bad amount brings in nothing at all.
+        QVERIFY(importer.Importar(legacy.path(), db.path()).contains(QStringLiteral("accounts")));
+        writeFile(
+            legacy.filePath(QStringLiteral("BANMOV.csv")),
+            "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB\r\n"
+            "001,1,2024-03-05,3,A,1,0,0,0\r\n001,2,2024-03-05,3,B,uno,0,0,0\r\n");
+        TestDatabase other;
+        const QString failure = importer.Importar(legacy.path(), other.path());
+        QVERIFY2(failure.startsWith(QStringLiteral("BANMOV, row 2")), qPrintable(failure));
+        QCOMPARE(rowsOf(other.path(), "select count(*) from BANCNT"), QStringList{"0"});
+    }
+
+    void aBackupTakenWhileAnotherConnectionWritesHoldsEveryCommittedMovement() {
+        LedgerFixture data;
+        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
+        gManejo.reset();
+        std::atomic<int> committed{0};
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            sqlite3* db = nullptr;
+            sqlite3_open(data.db().path().toUtf8().constData(), &db);
+            sqlite3_busy_timeout(db, 5000);
+            for (int k = 1; !stop && k < 100000; ++k) {
+                const QByteArray sql =
+                    QStringLiteral("INSERT INTO BANMOV VALUES('001',%1,'2024-03-05','3 ','M',100,"
+                                   "0,0,0)")
+                        .arg(k)
+                        .toUtf8();
+                if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
+                    committed = k;
+            }
+            sqlite3_close(db);
+        });
+        while (committed < 200)
+            std::this_thread::yield();
+        const int before = committed;
+        clRespaldo backups;
+        backups.Respaldar(data.db().path());
+        QCOMPARE(backups.Esperar(), QString());
+        stop = true;
+        writer.join();
+        const QStringList made = DatabaseCopy::backupsOf(data.db().path());
+        QCOMPARE(made.size(), 1);
+        QCOMPARE(rowsOf(made.first(), "PRAGMA integrity_check"), QStringList{"ok"});
+        const QStringList counts =
+            rowsOf(made.first(), "select count(*), coalesce(max(MOVINNRO),0) from BANMOV");
+        const QStringList held = counts.value(0).split(u'|');
+        QVERIFY2(held.value(0).toInt() >= before, qPrintable(counts.value(0)));
+        QCOMPARE(held.value(0), held.value(1)); // every movement up to the last it holds
+
+        // Only the newest ten are kept; one restores into a new file whole.
+        for (int k = 0; k < 11; ++k)
+            QCOMPARE(DatabaseCopy::backup(data.db().path(), clRespaldo::kKept), QString());
+        QCOMPARE(DatabaseCopy::backupsOf(data.db().path()).size(), clRespaldo::kKept);
+        const QString newest = DatabaseCopy::backupsOf(data.db().path()).last();
+        TestDatabase restored;
+        QCOMPARE(backups.Restaurar(newest, restored.path()), QString());
+        QCOMPARE(rowsOf(restored.path(), "select count(*) from BANMOV"),
+                 rowsOf(data.db().path(), "select count(*) from BANMOV"));
+        QVERIFY(!backups.Restaurar(data.db().folder(), restored.path()).isEmpty());
+    }
+};
+
+QTEST_MAIN(TstDataIo)
+#include "tst_dataio.moc"
