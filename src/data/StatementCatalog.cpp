@@ -67,6 +67,13 @@ bool StatementCatalog::contains(const QString& name) {
     return false;
 }
 
+std::vector<const StatementForm*> StatementCatalog::all() {
+    std::vector<const StatementForm*> list;
+    for (const auto& form : forms())
+        list.push_back(form.get());
+    return list;
+}
+
 BoundStatement StatementCatalog::bind(const QString& statement) {
     for (const auto& form : forms()) {
         auto texts = form->match(statement);

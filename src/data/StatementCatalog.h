@@ -4,6 +4,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QString>
+#include <vector>
 
 namespace ledgora {
 
@@ -15,6 +16,8 @@ public:
     // Registers a form under a name; registering the same name again changes nothing.
     static void add(const QString& name, const QString& templateText);
     static bool contains(const QString& name);
+    // Every registered form, in the order of registering.
+    static std::vector<const StatementForm*> all();
     // Recognises the statement and reads its values. Raises the database's syntax error when
     // the statement is of no registered form, and its type-mismatch error when a value does
     // not read as its placeholder asks (a date that is not a date, an amount that is no number).
