@@ -36,4 +36,14 @@ QString intervalStatusText() {
            QStringLiteral(") - Hasta (") + rt::formatDateSlashed(gFechaHasta) + u')';
 }
 
+bool isKeyNumber(QStringView text) {
+    const QString number = rt::trimBlanks(text);
+    if (number.isEmpty())
+        return false;
+    for (const QChar c : number)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
 } // namespace ledgora

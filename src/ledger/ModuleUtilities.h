@@ -28,4 +28,9 @@ namespace ledgora {
 // "Desde (dd/mm/yyyy) - Hasta (dd/mm/yyyy)": the interval as the status bar shows it.
 QString intervalStatusText();
 
+// An account or concept number as the person types it: digits only, blanks around allowed.
+// A text that merely reads as a number ("9e9", "1,5", "-3") is not one: the list's
+// highest-number step could not count on it.
+bool isKeyNumber(QStringView text);
+
 } // namespace ledgora

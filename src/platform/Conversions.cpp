@@ -88,8 +88,7 @@ std::optional<QString> numberShape(QStringView text) {
     if (trimmed.isEmpty())
         return std::nullopt;
     bool ok = false;
-    locale.toDouble(trimmed, &ok);
-    if (!ok)
+    if (!std::isfinite(locale.toDouble(trimmed, &ok)) || !ok)
         return std::nullopt;
     QString plain = trimmed;
     const QString group = locale.groupSeparator();
@@ -103,7 +102,8 @@ std::optional<QString> numberShape(QStringView text) {
 std::optional<double> readNumber(QStringView text) {
     bool ok = false;
     const double value = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok)
+    // "nan" and "inf" read as doubles but are no numbers to the runtime.
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -2,6 +2,7 @@
 
 #include "RuntimeError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -68,8 +69,9 @@ std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator) {
         if (i < n && (text[i] == u'-' || text[i] == u'+'))
             negExp = text[i++] == u'-';
         qsizetype start = i;
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128 && i - start < 4)
-            exponent = exponent * 10 + text[i++].digitValue();
+        // However long the exponent, it is read whole; beyond 99999 it only says "huge".
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128)
+            exponent = std::min(exponent * 10 + text[i++].digitValue(), 99999);
         if (i == start)
             return std::nullopt;
         if (negExp)
@@ -78,6 +80,9 @@ std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator) {
     skipBlanks();
     if (i != n)
         return std::nullopt;
+    // Zero stays zero whatever its exponent.
+    if (std::all_of(digits.begin(), digits.end(), [](QChar d) { return d == u'0'; }))
+        return Money();
 
     // Units are the digits scaled by four decimal places; anything beyond is rounded.
     const int unitsPoint = pointPosition + exponent + 4;

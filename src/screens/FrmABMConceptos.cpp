@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
+#include <optional>
 
 namespace ledgora {
 
@@ -42,12 +43,12 @@ template <typename T> T* named(T* control, const char* name) {
     return control;
 }
 
-// The next concept number after the highest one: a whole number, however large the highest
-// typed number was ("9e9" reads as a number too).
-QString nextNumber(const Variant& highest) {
-    const double next = std::nearbyint(rt::leadingNumber(rt::toText(highest)) + 1);
+// The next concept number after the highest one, as a whole number; nothing when the highest
+// is too large to count on.
+std::optional<QString> nextNumber(double highest) {
+    const double next = std::nearbyint(highest + 1);
     if (!(std::fabs(next) < 9.0e18))
-        throw RuntimeError::overflow();
+        return std::nullopt;
     return QString::number(static_cast<qint64>(next));
 }
 
@@ -206,7 +207,19 @@ void FrmABMConceptos::PP_CARGARLST() {
                             "concepts.highest");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
-        txtCONTSTNRO_->setText(nextNumber(rs.Fields(QStringLiteral("LastID"))));
+        auto proposal =
+            nextNumber(rt::leadingNumber(rt::toText(rs.Fields(QStringLiteral("LastID")))));
+        // An older file's number too large to count on ("9e99") is passed over; the proposal
+        // follows the highest listed number that is usable.
+        if (!proposal) {
+            double highest = 0;
+            for (int r = 1; r < lstCON_->rows(); ++r)
+                if (const double n = rt::leadingNumber(lstCON_->textMatrix(r, 0));
+                    n > highest && nextNumber(n))
+                    highest = n;
+            proposal = nextNumber(highest);
+        }
+        txtCONTSTNRO_->setText(proposal.value_or(QStringLiteral("1")));
         rs.Close();
         Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
@@ -281,7 +294,7 @@ void FrmABMConceptos::Command1_Click() {
 bool FrmABMConceptos::PP_VERIFICAR() {
     try {
         Pointer::set(PointerShape::Busy); // the caller shows the arrow again
-        if (!rt::readsAsNumber(txtCONTSTNRO_->text())) {
+        if (!isKeyNumber(txtCONTSTNRO_->text())) {
             MsgBox(QStringLiteral("Debe ingresar un valor Númerico"), MsgIcon::Exclamation);
             txtCONTSTNRO_->setFocus();
             return false;

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <optional>
 
 namespace ledgora {
 
@@ -45,6 +47,16 @@ Money amountOf(const Variant& field) {
     if (!amount)
         throw RuntimeError::typeMismatch();
     return *amount;
+}
+
+// The highest account number as the next proposal counts from it, when it is a 32-bit whole
+// number.
+std::optional<std::int32_t> asProposalBase(double highest) {
+    try {
+        return rt::toInt32(highest);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -86,6 +98,13 @@ void FrmABMCuentas::buildControls() {
     txtCNTSTTEL_ = field(QStringLiteral(" Telefono Banco"), 120, 760, 2300);
     txtCNTSTBKC_ = field(QStringLiteral(" Contacto Banco"), 2500, 760, 3300);
     cmdGuardar_ = new QPushButton(QStringLiteral("Guardar"), framDatos_);
+    // The controls answer to their design names, as on the other screens.
+    const std::pair<QWidget*, const char*> names[] = {
+        {grdList_, "grdList"},         {txtCNTSTNRO_, "txtCNTSTNRO"}, {txtCNTDTALT_, "txtCNTDTALT"},
+        {txtCNTSTNOM_, "txtCNTSTNOM"}, {txtCNTSTBNK_, "txtCNTSTBNK"}, {txtCNTSTTEL_, "txtCNTSTTEL"},
+        {txtCNTSTBKC_, "txtCNTSTBKC"}, {cmdGuardar_, "cmdGuardar"}};
+    for (const auto& [control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
     cmdGuardar_->setGeometry(twipsRect(5900, 960, 1660, 375));
     cmdGuardar_->setAutoDefault(false);
     connect(cmdGuardar_, &QPushButton::clicked, this,
@@ -231,8 +250,13 @@ void FrmABMCuentas::CargarLista() {
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         MaxCuenta_ = 0;
-        if (requireManejo().RsEstado() && !GP_TEXTO(rs.Fields(QStringLiteral("tot"))).isEmpty())
-            MaxCuenta_ = rt::toInt32(rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0));
+        bool highestFits = true;
+        if (requireManejo().RsEstado() && !GP_TEXTO(rs.Fields(QStringLiteral("tot"))).isEmpty()) {
+            const auto highest =
+                asProposalBase(rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0));
+            highestFits = highest.has_value();
+            MaxCuenta_ = highest.value_or(0);
+        }
 
         requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
                             "accounts.list");
@@ -252,6 +276,13 @@ void FrmABMCuentas::CargarLista() {
             const Money ade = amountOf(rs.Fields(QStringLiteral("TOMDLADE")));
             const Money acr = amountOf(rs.Fields(QStringLiteral("TOMDLACR")));
             const Money deb = amountOf(rs.Fields(QStringLiteral("TOMDLDEB")));
+            if (!highestFits) {
+                // An older file's number too large to count on ("9e9") is passed over; the
+                // proposal follows the highest one that is usable.
+                const auto number = asProposalBase(
+                    rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")))));
+                MaxCuenta_ = std::max(MaxCuenta_, number.value_or(0));
+            }
             const Money banco = acr - deb;
             const Money cuenta = (acr + aac) - (ade + deb);
             const QStringList cells = {GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO"))),
@@ -313,7 +344,7 @@ void FrmABMCuentas::PP_CANCELAR() {
 }
 
 bool FrmABMCuentas::validEntries() {
-    if (!rt::readsAsNumber(txtCNTSTNRO_->text())) {
+    if (!isKeyNumber(txtCNTSTNRO_->text())) {
         MsgBox(QStringLiteral("En Nro. de Cuenta debe ser Númerico"), MsgIcon::Exclamation);
         Pointer::set(PointerShape::Normal);
         return false;

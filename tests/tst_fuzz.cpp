@@ -1,0 +1,246 @@
+#include "TestSupport.h"
+#include "fuzz/GatewayChecks.h"
+#include "ledger/LedgerStatements.h"
+#include "screens/ScreenStatements.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QtTest>
+#include <limits>
+
+using namespace ledgora;
+using namespace ledgora::fuzz;
+using namespace ledgora::test;
+
+namespace {
+
+constexpr quint32 kSeed = 1010;
+
+// Pieces a person or a damaged file might put anywhere.
+const QStringList kPieces = {
+    QStringLiteral("'"),
+    QStringLiteral("''"),
+    QStringLiteral("\""),
+    QStringLiteral("\\"),
+    QStringLiteral("--"),
+    QStringLiteral(";"),
+    QStringLiteral("%"),
+    QStringLiteral("_"),
+    QString(QChar(0)),
+    QStringLiteral("\t"),
+    QStringLiteral("\n"),
+    QStringLiteral("\r"),
+    QStringLiteral(" "),
+    QStringLiteral(","),
+    QStringLiteral("."),
+    QStringLiteral("/"),
+    QStringLiteral("-"),
+    QStringLiteral("e"),
+    QStringLiteral("E+"),
+    QStringLiteral("0"),
+    QStringLiteral("9"),
+    QStringLiteral("12"),
+    QStringLiteral("9e9"),
+    QStringLiteral("nan"),
+    QStringLiteral("NaN"),
+    QStringLiteral("-inf"),
+    QStringLiteral("inf"),
+    QStringLiteral("1,000"),
+    QStringLiteral("05/03/2024"),
+    QStringLiteral("31/02/24"),
+    QStringLiteral("2024-03-05"),
+    QStringLiteral("99999999999999999999"),
+    QStringLiteral("ñ"),
+    QString::fromUtf8("😀"),
+    QString(QChar(0xD800)),
+    QStringLiteral(" and MOVSTCPT like '%zz%"),
+    QStringLiteral("' or '1'='1"),
+    QStringLiteral("x"),
+    QStringLiteral("{text}"),
+    QStringLiteral("("),
+    QStringLiteral(")"),
+};
+
+std::vector<QString> sampleValues(const StatementForm& form) {
+    std::vector<QString> values;
+    for (ValueKind kind : form.parameters()) {
+        switch (kind) {
+        case ValueKind::Text:
+            values.push_back(QStringLiteral("001"));
+            break;
+        case ValueKind::Contains:
+            values.push_back(QStringLiteral("zz"));
+            break;
+        case ValueKind::Date:
+            values.push_back(QStringLiteral("05/03/2024"));
+            break;
+        case ValueKind::Amount:
+            values.push_back(QStringLiteral("150.5"));
+            break;
+        case ValueKind::Integer:
+            values.push_back(QStringLiteral("15"));
+            break;
+        }
+    }
+    return values;
+}
+
+QString randomText(QRandomGenerator& random, int pieces) {
+    QString text;
+    for (int k = 0; k < pieces; ++k)
+        text += kPieces[random.bounded(int(kPieces.size()))];
+    return text;
+}
+
+// A statement of the form with its values changed, then its text changed a little.
+QString mutated(const StatementForm& form, QRandomGenerator& random) {
+    std::vector<QString> values = sampleValues(form);
+    if (!values.empty()) {
+        const int steps = random.bounded(3);
+        for (int s = 0; s < steps; ++s) {
+            auto& value = values[random.bounded(int(values.size()))];
+            if (random.bounded(2) == 0)
+                value = randomText(random, random.bounded(1, 4));
+            else
+                std::swap(value, values[random.bounded(int(values.size()))]);
+        }
+    }
+    QString text = render(form, values);
+    const int edits = random.bounded(4);
+    for (int e = 0; e < edits && !text.isEmpty(); ++e) {
+        const int at = random.bounded(int(text.size()));
+        switch (random.bounded(4)) {
+        case 0:
+            text.insert(at, kPieces[random.bounded(int(kPieces.size()))]);
+            break;
+        case 1:
+            text.remove(at, random.bounded(1, 4));
+            break;
+        case 2:
+            text[at] = QChar(char16_t(random.bounded(0x80)));
+            break;
+        default:
+            text.insert(at, text.mid(random.bounded(int(text.size())), random.bounded(1, 12)));
+            break;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+// The statement gateway and the runtime conversions fed random and mutated input from a fixed
+// seed: statements are refused or bound as exactly their one form; conversions never crash,
+// never wrap and never turn an amount too large into another one.
+class TstFuzz : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        registerLedgerStatements();
+        registerScreenStatements();
+        QVERIFY(StatementCatalog::all().size() > 10);
+    }
+
+    void everyFormBindsItselfAndItsMutationsBindOnceOrAreRefused() {
+        QRandomGenerator random(kSeed);
+        QElapsedTimer clock;
+        clock.start();
+        int cases = 0, bound = 0, ambiguous = 0;
+        QSet<QString> ambiguousForms;
+        for (const StatementForm* form : StatementCatalog::all()) {
+            const QString instance = render(*form, sampleValues(*form));
+            QCOMPARE(StatementCatalog::bind(instance).form, form);
+            for (int k = 0; k < 400; ++k, ++cases) {
+                const QString statement = mutated(*form, random);
+                QStringList shapes;
+                const QString broken = checkStatement(statement, &shapes);
+                if (!shapes.isEmpty()) {
+                    ++ambiguous;
+                    ambiguousForms.insert(shapes.join(u'+'));
+                }
+                QVERIFY2(broken.isEmpty(),
+                         qPrintable(form->name() + QStringLiteral(": ") + broken +
+                                    QStringLiteral("\n") + statement.toHtmlEscaped()));
+                try {
+                    StatementCatalog::bind(statement);
+                    ++bound;
+                } catch (const RuntimeError&) {
+                }
+            }
+        }
+        for (int k = 0; k < 3000; ++k, ++cases)
+            QVERIFY(checkStatement(randomText(random, random.bounded(1, 20))).isEmpty());
+        qInfo("statements: %d cases (%d bound, the rest refused), seed %u, %lld ms", cases, bound,
+              kSeed, clock.elapsed());
+        // Bound by shape alone these could be read as another form than the routine meant.
+        qInfo("statements with the shape of two forms: %d (%s)", ambiguous,
+              qPrintable(QStringList(ambiguousForms.values()).join(u' ')));
+    }
+
+    void conversionsOfRandomTexts_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << pointLocale();
+        QTest::newRow("comma") << commaLocale();
+    }
+    void conversionsOfRandomTexts() {
+        QFETCH(QLocale, locale);
+        LocaleScope scope(locale);
+        QRandomGenerator random(kSeed);
+        QElapsedTimer clock;
+        clock.start();
+        int cases = 0;
+        for (; cases < 20000; ++cases) {
+            QString text = randomText(random, random.bounded(1, 6));
+            if (random.bounded(3) == 0) // digits-heavy texts reach the edges of an amount
+                text = QString::number(random.generate64()) + text +
+                       QString::number(random.bounded(100000));
+            const QString broken = checkConversions(text);
+            QVERIFY2(broken.isEmpty(),
+                     qPrintable(broken + QStringLiteral(": ") + text.toHtmlEscaped()));
+        }
+        qInfo("conversions (%s): %d texts, %lld ms", qPrintable(locale.name()), cases,
+              clock.elapsed());
+    }
+
+    void amountsBeyondWhatMoneyHoldsAreRefused() {
+        for (const char* text : {"99999999999999999999", "9223372036854775807", "1e20",
+                                 "-92233720368547.76", "1E+300"}) {
+            QCOMPARE(Money::parse(QString::fromLatin1(text), u'.'), std::nullopt);
+            QCOMPARE(rt::readAmount(QString::fromLatin1(text)), std::nullopt);
+        }
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Money::fromDouble(1e300));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Money::fromDouble(std::nan("")));
+        // Movements of 90,000,000,000,000 summed past what a total holds do not wrap it round
+        // to a negative.
+        Money total;
+        const Money large = *rt::readAmount(QStringLiteral("90000000000000"));
+        try {
+            for (int k = 0; k < 11; ++k)
+                total += large;
+            QFAIL("the sum wrapped");
+        } catch (const RuntimeError& error) {
+            QCOMPARE(error.number(), 6L);
+        }
+        QRandomGenerator random(kSeed);
+        constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+        constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+        const std::int64_t edges[] = {0, 1, -1, kMax, kMin, kMax - 1, kMin + 1, kMax / 2, kMin / 2};
+        int cases = 0;
+        for (std::int64_t a : edges)
+            for (std::int64_t b : edges) {
+                ++cases;
+                QVERIFY(checkArithmetic(a, b).isEmpty());
+            }
+        for (; cases < 200000; ++cases) {
+            const auto a = std::int64_t(random.generate64()) >> random.bounded(64);
+            const auto b = std::int64_t(random.generate64()) >> random.bounded(64);
+            const QString broken = checkArithmetic(a, b);
+            QVERIFY2(broken.isEmpty(), qPrintable(broken));
+        }
+        qInfo("amount arithmetic: %d pairs", cases);
+    }
+};
+
+QTEST_MAIN(TstFuzz)
+#include "tst_fuzz.moc"

@@ -1,0 +1,189 @@
+#include "LedgerFixture.h"
+#include "TestSupport.h"
+#include "controls/FlexGrid.h"
+#include "screens/FrmABMConceptos.h"
+#include "screens/FrmABMCuentas.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <sqlite3.h>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+QString LedgerPath;
+
+// Writes rows straight into the file with SQLite itself, as an older version of the program
+// (which took any number the runtime could read) left them.
+void writeAsAnOlderFile(const QString& path, const QStringList& statements) {
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    for (const QString& sql : statements)
+        QCOMPARE(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+QStringList column(const FlexGrid& grid, int col) {
+    QStringList cells;
+    for (int r = 1; r < grid.rows(); ++r)
+        cells << grid.textMatrix(r, col);
+    return cells;
+}
+
+// The numbers stored, read with SQLite itself, blanks around them trimmed.
+QStringList storedNumbers(const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(LedgerPath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    QStringList numbers;
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        numbers << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)))
+                       .trimmed();
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    numbers.sort();
+    return numbers;
+}
+
+template <typename T> T& child(QWidget& screen, const char* name) {
+    T* found = screen.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return *found;
+}
+
+} // namespace
+
+// Account and concept numbers are digits only, and numbers an older file holds that no
+// count can be kept on ("9e9", "abc", eleven nines) neither stop the lists loading nor the
+// next number being proposed.
+class TstKeyNumbers : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<LedgerFixture> data_;
+    QTemporaryDir settings_;
+
+    template <typename S> std::unique_ptr<S> open() {
+        auto screen = std::make_unique<S>();
+        screen->load();
+        screen->show();
+        QApplication::setActiveWindow(screen.get());
+        if (!QTest::qWaitForWindowActive(screen.get()))
+            qWarning("screen not active");
+        return screen;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { SettingsStore::setFolder(settings_.path()); }
+    void init() {
+        data_ = std::make_unique<LedgerFixture>();
+        LedgerPath = data_->db().path();
+    }
+    void cleanup() { data_.reset(); }
+
+    void anOlderFilesAccountNumbersLeaveTheListUsable() {
+        writeAsAnOlderFile(
+            data_->db().path(),
+            {"insert into BANCNT values ('001','2024-01-01','Caja','B','','',0,0,0,0)",
+             "insert into BANCNT values ('9e9','2024-01-01','Nueve','B','','',0,0,0,0)",
+             "insert into BANCNT values ('abc','2024-01-01','Letras','B','','',0,0,0,0)",
+             "insert into BANCNT values ('99999999999','2024-01-01','Once','B','','',0,0,0,0)"});
+        MessageRecorder messages;
+        auto screen = open<FrmABMCuentas>();
+        auto& grid = child<FlexGrid>(*screen, "grdList");
+        QCOMPARE(messages.prompts(), QStringList());
+        QCOMPARE(column(grid, 0), QStringList({"abc", "001", "9e9", "99999999999"}));
+
+        // The next number follows the highest usable one.
+        QTest::keyClick(&grid, Qt::Key_Insert);
+        QCOMPARE(child<QLineEdit>(*screen, "txtCNTSTNRO").text(), QStringLiteral("002"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+        // Every account can be chosen.
+        for (int row = 1; row < grid.rows(); ++row) {
+            auto chooser = open<FrmABMCuentas>();
+            auto& list = child<FlexGrid>(*chooser, "grdList");
+            list.setRow(row);
+            list.setFocus();
+            QTest::keyClick(&list, Qt::Key_Return);
+            QCOMPARE(gCuenta.CNTSTNRO, column(grid, 0).at(row - 1));
+            QVERIFY(!chooser->isLoaded());
+        }
+
+        // The bad one is removed from the program, and the list reloads without a message.
+        messages.answers = {MsgAnswer::Yes};
+        grid.setRow(3);
+        grid.setFocus();
+        QTest::keyClick(&grid, Qt::Key_Delete);
+        QCOMPARE(messages.prompts(), QStringList{"Confirma eliminar la cuenta seleccionada"});
+        QCOMPARE(column(grid, 0), QStringList({"abc", "001", "99999999999"}));
+        QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"),
+                 QStringList({"001", "99999999999", "abc"}));
+    }
+
+    void anOlderFilesConceptNumbersLeaveTheListUsable() {
+        writeAsAnOlderFile(data_->db().path(),
+                           {"insert into BANCON values ('7','Deposito','C')",
+                            "insert into BANCON values ('abc','Letras','C')",
+                            "insert into BANCON values ('1e300','Enorme','D')",
+                            "insert into BANCON values ('99999999999999999999','Nueves','D')"});
+        MessageRecorder messages;
+        auto screen = open<FrmABMConceptos>();
+        QCOMPARE(messages.prompts(), QStringList());
+        QCOMPARE(column(child<FlexGrid>(*screen, "lstCON"), 0).size(), 4);
+        QCOMPARE(child<QLineEdit>(*screen, "txtCONTSTNRO").text(), QStringLiteral("8"));
+    }
+
+    // Only digits, blanks around allowed; what merely reads as a number is refused.
+    void numbersAreDigitsOnly_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("exponent") << "9e9" << false;
+        QTest::newRow("decimals") << "1.5" << false;
+        QTest::newRow("comma") << "1,5" << false;
+        QTest::newRow("sign") << "-3" << false;
+        QTest::newRow("plus") << "+4" << false;
+        QTest::newRow("letters") << "A1" << false;
+        QTest::newRow("arabic digits") << QString::fromUtf8("١٢") << false;
+        QTest::newRow("blanks only") << "   " << false;
+        QTest::newRow("blanks around") << " 12" << true;
+        QTest::newRow("digits") << "042" << true;
+    }
+    void numbersAreDigitsOnly() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        MessageRecorder messages;
+        {
+            auto screen = open<FrmABMCuentas>();
+            QTest::keyClick(&child<FlexGrid>(*screen, "grdList"), Qt::Key_Insert);
+            child<QLineEdit>(*screen, "txtCNTSTNRO").setText(typed);
+            child<QLineEdit>(*screen, "txtCNTSTNOM").setText(QStringLiteral("Caja"));
+            child<QPushButton>(*screen, "cmdGuardar").click();
+        }
+        {
+            auto screen = open<FrmABMConceptos>();
+            QTest::keyClick(&child<FlexGrid>(*screen, "lstCON"), Qt::Key_Insert);
+            child<QLineEdit>(*screen, "txtCONTSTNRO").setText(typed);
+            child<QLineEdit>(*screen, "txtCONSTDSC").setText(QStringLiteral("Deposito"));
+            child<QPushButton>(*screen, "Command1").click();
+        }
+        if (accepted) {
+            QCOMPARE(messages.prompts(), QStringList());
+            QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"),
+                     QStringList{rt::trimBlanks(typed)});
+            QCOMPARE(storedNumbers("select CONSTNRO from BANCON"), QStringList{typed.trimmed()});
+        } else {
+            QCOMPARE(messages.prompts(), QStringList({"En Nro. de Cuenta debe ser Númerico",
+                                                      "Debe ingresar un valor Númerico"}));
+            QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"), QStringList());
+            QCOMPARE(storedNumbers("select CONSTNRO from BANCON"), QStringList());
+        }
+    }
+};
+
+QTEST_MAIN(TstKeyNumbers)
+#include "tst_keynumbers.moc"
