@@ -15,6 +15,7 @@ using namespace ledgora::test;
 
 namespace {
 
+// Movements each child would enter if it were not killed first.
 constexpr int kPerRun = 10000;
 constexpr int kKills = 10;
 constexpr quint32 kSeed = 20240305;
