@@ -423,8 +423,8 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
             }
         }
     }
-    auto data = std::make_shared<RecordsetData>(std::move(names));
-    const std::string separator = QString(rt::decimalSeparator()).toStdString();
+    // Formatted amounts keep the separator of the moment they were read.
+    auto data = std::make_shared<RecordsetData>(std::move(names), QString(rt::decimalSeparator()));
     const int columns = int(kinds.size());
 
     int rc;
@@ -449,7 +449,7 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
                 data->appendDouble(double(amountUnits(stmt, c)) / Money::kScale);
                 break;
             case ResultKind::FormattedAmount:
-                data->appendFormattedAmount(amountUnits(stmt, c), separator);
+                data->appendFormattedAmount(amountUnits(stmt, c));
                 break;
             case ResultKind::Date:
             case ResultKind::FormattedDate: {
