@@ -279,8 +279,11 @@ bool SqliteEngine::open(const QString& dataSource) {
     if (dataSource.isEmpty() || (info.exists() && !info.isFile()))
         return false;
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(dataSource.toUtf8().constData(), &raw,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // The module runs on one thread: without the connection's mutex, reading a listing does
+    // not lock and unlock it on every value it takes from a row.
+    const int rc =
+        sqlite3_open_v2(dataSource.toUtf8().constData(), &raw,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
     if (rc != SQLITE_OK)
         return false;
