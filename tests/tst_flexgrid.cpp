@@ -1,4 +1,5 @@
 #include "controls/FlexGrid.h"
+#include "controls/GridSource.h"
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 
@@ -27,6 +28,23 @@ void fill(FlexGrid& grid, int rows, int cols) {
         for (int c = 0; c < cols; ++c)
             grid.setTextMatrix(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
 }
+
+// Rows of "s<row>.<col>" made on demand, counting how often a cell is asked for.
+class CountingSource final : public ledgora::GridSource {
+public:
+    CountingSource(int rows, int cols) : rows_(rows), cols_(cols) {}
+    int rowCount() const override { return rows_; }
+    int columnCount() const override { return cols_; }
+    QString cellText(int row, int col) const override {
+        ++asked;
+        return QStringLiteral("s%1.%2").arg(row).arg(col);
+    }
+    mutable int asked = 0;
+
+private:
+    int rows_;
+    int cols_;
+};
 
 bool showOnScreen(QWidget& widget, int width = 300, int height = 200) {
     widget.resize(width, height);
@@ -128,6 +146,37 @@ private Q_SLOTS:
         grid.setCols(4);
         grid.addItem(QStringLiteral("k\tl\tm\tn"));
         QCOMPARE(dataRows(grid), QStringList({"|E|f|", "g|h|i|", "j|||", "k|l|m|n"}));
+    }
+
+    // A paste from a source behaves as the paste of its text, without ever splitting a value.
+    void pasteFromASourceActsAsItsText() {
+        FlexGrid grid;
+        fill(grid, 6, 4);
+        select(grid, 2, 1, 4, 3);
+        // Two columns and two rows for a block of three by three: the rest keeps its text.
+        auto source = std::make_shared<CountingSource>(2, 2);
+        grid.setClip(source);
+        QCOMPARE(source->asked, 0); // nothing is read until it is shown
+        QCOMPARE(dataRows(grid),
+                 QStringList({"1.0|1.1|1.2|1.3", "2.0|s0.0|s0.1|2.3", "3.0|s1.0|s1.1|3.3",
+                              "4.0|4.1|4.2|4.3", "5.0|5.1|5.2|5.3"}));
+        // Written cells win, rows move up on removal, appended rows follow, and a later text
+        // paste over a sourced cell replaces it while the neighbours stay sourced.
+        grid.setTextMatrix(2, 2, QStringLiteral("written"));
+        grid.removeItem(1);
+        grid.addItem(QStringLiteral("g\th"));
+        select(grid, 2, 1, 2, 1);
+        grid.setClip(QStringLiteral("P"));
+        QCOMPARE(dataRows(grid), QStringList({"2.0|s0.0|written|2.3", "3.0|P|s1.1|3.3",
+                                              "4.0|4.1|4.2|4.3", "5.0|5.1|5.2|5.3", "g|h||"}));
+        // Dropping columns drops their sourced texts for good.
+        grid.setCols(2);
+        grid.setCols(3);
+        QCOMPARE(grid.textMatrix(1, 1), QStringLiteral("s0.0"));
+        QCOMPARE(grid.textMatrix(2, 2), QString());
+        // The grid lets go of the source with its last row.
+        grid.setRows(1);
+        QCOMPARE(source.use_count(), 1);
     }
 
     // Size, current cell and selection

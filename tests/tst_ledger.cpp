@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QtTest>
+#include <sqlite3.h>
 
 using namespace ledgora;
 using namespace ledgora::test;
@@ -21,6 +22,26 @@ QStringList rowTexts(const FlexGrid& grid, int row) {
     for (int c = 0; c < grid.cols(); ++c)
         cells << grid.textMatrix(row, c);
     return cells;
+}
+
+// A movement written as another program would write it, straight through SQLite.
+void writeMovementDirectly(const QString& path, int number, const QByteArray& description) {
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr),
+             SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    QCOMPARE(sqlite3_prepare_v2(db,
+                                "INSERT INTO BANMOV (CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,"
+                                "MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB) "
+                                "VALUES ('001',?,'2024-03-07','1',?,15000,0,0,0)",
+                                -1, &stmt, nullptr),
+             SQLITE_OK);
+    sqlite3_bind_int(stmt, 1, number);
+    sqlite3_bind_text(stmt, 2, description.constData(), int(description.size()), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(stmt);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    QCOMPARE(rc, SQLITE_DONE);
 }
 
 QColor textColor(const QLabel& label) {
@@ -171,6 +192,28 @@ private Q_SLOTS:
                 grid().model()->data(grid().model()->index(0, 5), Qt::TextAlignmentRole).toInt()),
             Qt::AlignRight | Qt::AlignVCenter);
         QCOMPARE(grid().colWidth(6), 0);
+    }
+
+    // The amounts keep the separator of the locale the listing was loaded in; a tab or line
+    // break stored in a description shows as a blank and every column stays in place.
+    void theListingKeepsItsLoadsSeparatorAndEveryValueInItsCell() {
+        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Uno"),
+                           money(1234.5), Money::fromUnits(1250), Money::fromUnits(-34560));
+        writeMovementDirectly(data_->db().path(), 2, "Pago\tcon\r\nsaltos\nfin");
+        writeMovementDirectly(data_->db().path(), 3, "\r");
+        {
+            LocaleScope scope(commaLocale());
+            load(QDate(2024, 3, 1), QDate(2024, 3, 31));
+        }
+        LocaleScope scope(pointLocale());
+        QCOMPARE(grid().rows(), 4);
+        QCOMPARE(rowTexts(grid(), 1),
+                 QStringList({"05/03/2024", "Uno", "1234,50", "00,13", "-03,46", "00,00", "1"}));
+        QCOMPARE(rowTexts(grid(), 2), QStringList({"07/03/2024", "Pago con  saltos fin", "01,50",
+                                                   "00,00", "00,00", "00,00", "2"}));
+        QCOMPARE(rowTexts(grid(), 3),
+                 QStringList({"07/03/2024", " ", "01,50", "00,00", "00,00", "00,00", "3"}));
+        QCOMPARE(grid().row(), 3);
     }
 
     void aQuoteInTheFilterIsReportedAndLeavesTheScreenUsable() {

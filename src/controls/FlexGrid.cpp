@@ -120,6 +120,10 @@ void FlexGrid::setClip(const QString& text) {
     model_->paste(selectedBlock(), text);
 }
 
+void FlexGrid::setClip(std::shared_ptr<const GridSource> source) {
+    model_->paste(selectedBlock(), std::move(source));
+}
+
 QString FlexGrid::textMatrix(int row, int col) const {
     checkRow(row);
     checkCol(col);

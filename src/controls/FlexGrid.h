@@ -4,11 +4,13 @@
 #include <QString>
 #include <QTableView>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace ledgora {
 
 class FlexGridModel;
+class GridSource;
 
 // The grid the routines drive step by step: set the current cell and the far corner of the
 // selected block, then read or write texts, paste a block of text, or format the block.
@@ -67,6 +69,9 @@ public:
     // tabs, rows by CR, CR-LF or LF. Text beyond the block is ignored; cells of the block the
     // text does not reach keep their text.
     void setClip(const QString& text);
+    // The same paste from rows that are read when shown rather than copied: the grid keeps
+    // the source, and each of its values stays in one cell whatever characters it holds.
+    void setClip(std::shared_ptr<const GridSource> source);
 
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);

@@ -103,6 +103,11 @@ void FlexGridModel::paste(const QRect& block, const QString& text) {
     notifyChanged(block, {Qt::DisplayRole, Qt::TextAlignmentRole});
 }
 
+void FlexGridModel::paste(const QRect& block, std::shared_ptr<const GridSource> source) {
+    text_.paste(block, std::move(source));
+    notifyChanged(block, {Qt::DisplayRole, Qt::TextAlignmentRole});
+}
+
 void FlexGridModel::appendRow(const QString& tabSeparated) {
     const int row = gridRows();
     beginInsertRows(QModelIndex(), row - 1, row - 1);
@@ -176,7 +181,7 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
 QVariant FlexGridModel::cellData(int row, int col, int role) const {
     switch (role) {
     case Qt::DisplayRole:
-        return text_.cell(row, col).toString();
+        return text_.cell(row, col);
     case Qt::TextAlignmentRole:
         return int(alignmentFlags(alignmentAt(row, col), text_.cell(row, col)));
     case Qt::BackgroundRole: {

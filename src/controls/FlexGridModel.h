@@ -28,9 +28,10 @@ public:
     void setGridRows(int count);
     void setGridCols(int count);
 
-    QString text(int row, int col) const { return text_.cell(row, col).toString(); }
+    QString text(int row, int col) const { return text_.cell(row, col); }
     void setText(int row, int col, const QString& text);
     void paste(const QRect& block, const QString& text);
+    void paste(const QRect& block, std::shared_ptr<const GridSource> source);
     void appendRow(const QString& tabSeparated);
     void removeGridRow(int row);
 

@@ -73,7 +73,7 @@ void GridText::setCols(int count) {
     cols_ = count;
 }
 
-QStringView GridText::cell(int row, int col) const {
+QString GridText::cell(int row, int col) const {
     const Row& slot = rows_[std::size_t(row)];
     if (const Written* written = findWritten(slot, col))
         return written->text;
@@ -126,6 +126,21 @@ void GridText::paste(const QRect& block, const QString& text) {
                       width);
         pos = skipLineEnd(chars, size, pos);
     }
+    for (int line = 0; line < lines; ++line)
+        adopt(block.top() + line, index, line);
+}
+
+void GridText::paste(const QRect& block, std::shared_ptr<const GridSource> source) {
+    const int lines = std::min(block.height(), source->rowCount());
+    const int width = std::min(block.width(), source->columnCount());
+    if (lines <= 0 || width <= 0)
+        return;
+    const int index = newBuffer();
+    Buffer& buffer = buffers_[std::size_t(index)];
+    buffer.source = std::move(source);
+    buffer.firstCol = block.left();
+    buffer.width = width;
+    buffer.colEnd = block.left() + width;
     for (int line = 0; line < lines; ++line)
         adopt(block.top() + line, index, line);
 }
@@ -195,9 +210,9 @@ void GridText::adopt(int row, int buffer, int bufferRow) {
         for (int c = old.firstCol; c < old.colEnd; ++c) {
             if (gives(incoming, bufferRow, c) || findWritten(slot, c))
                 continue;
-            const QStringView text = bufferText(old, slot.bufferRow, c);
+            const QString text = bufferText(old, slot.bufferRow, c);
             if (!text.isEmpty())
-                write(slot, c, text.toString());
+                write(slot, c, text);
         }
         release(slot);
     }
@@ -238,20 +253,24 @@ qsizetype GridText::scanRow(const char16_t* text, qsizetype size, qsizetype pos,
 bool GridText::gives(const Buffer& buffer, int bufferRow, int col) {
     if (col < buffer.firstCol || col >= buffer.colEnd)
         return false;
+    if (buffer.source)
+        return true;
     const std::size_t at =
         std::size_t(bufferRow) * std::size_t(buffer.width) + std::size_t(col - buffer.firstCol);
     return buffer.spans[at].length >= 0;
 }
 
-QStringView GridText::bufferText(const Buffer& buffer, int bufferRow, int col) {
+QString GridText::bufferText(const Buffer& buffer, int bufferRow, int col) {
     if (col < buffer.firstCol || col >= buffer.colEnd)
         return {};
+    if (buffer.source)
+        return buffer.source->cellText(bufferRow, col - buffer.firstCol);
     const std::size_t at =
         std::size_t(bufferRow) * std::size_t(buffer.width) + std::size_t(col - buffer.firstCol);
     const Span span = buffer.spans[at];
     if (span.length <= 0)
         return {};
-    return QStringView(buffer.text).mid(span.offset, span.length);
+    return QStringView(buffer.text).mid(span.offset, span.length).toString();
 }
 
 const GridText::Written* GridText::findWritten(const Row& row, int col) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridSource.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringView>
@@ -14,6 +16,8 @@ namespace ledgora {
 // - a pasted block keeps the pasted string itself as its buffer (shared, not copied) and
 //   only an (offset, length) pair per cell;
 // - rows appended one at a time share one growing buffer laid out the same way;
+// - a block pasted from a GridSource keeps only the source (shared) and asks it for a cell's
+//   text when the cell is read;
 // - cells written one by one afterwards go to a short per-row list that wins over the
 //   buffers.
 // A buffer is freed as soon as no row refers to it any more.
@@ -31,8 +35,7 @@ public:
     // Fewer columns drops their texts for good: growing again shows empty cells.
     void setCols(int count);
 
-    // The view stays valid until the grid's texts change.
-    QStringView cell(int row, int col) const;
+    QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
 
     // Spreads tab-separated fields over the block's columns and CR, CR-LF or LF separated
@@ -40,6 +43,8 @@ public:
     // are ignored; cells of the block the text does not reach keep their text. The block is
     // x = column, y = row and must lie inside the grid.
     void paste(const QRect& block, const QString& text);
+    // The same for the source's rows and columns, which are never split further.
+    void paste(const QRect& block, std::shared_ptr<const GridSource> source);
     // Appends a row whose cells are the tab-separated fields; fields beyond the last column
     // are ignored.
     void appendRow(QStringView tabSeparated);
@@ -53,6 +58,7 @@ private:
     };
     struct Buffer {
         QString text;
+        std::shared_ptr<const GridSource> source; // when set, it gives the texts
         int firstCol = 0;
         int width = 0;  // spans per row
         int colEnd = 0; // columns from here on were dropped by setCols
@@ -78,7 +84,7 @@ private:
     static qsizetype scanRow(const char16_t* text, qsizetype size, qsizetype pos, bool lines,
                              qsizetype base, Span* spans, int width);
     static bool gives(const Buffer& buffer, int bufferRow, int col);
-    static QStringView bufferText(const Buffer& buffer, int bufferRow, int col);
+    static QString bufferText(const Buffer& buffer, int bufferRow, int col);
     static const Written* findWritten(const Row& row, int col);
     static void write(Row& row, int col, const QString& text);
 

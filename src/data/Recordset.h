@@ -37,6 +37,9 @@ public:
                       const QString& nullText);
 
     const RecordsetData* data() const { return data_.get(); }
+    // The rows themselves, for a reader that keeps them after the record set is released.
+    std::shared_ptr<const RecordsetData> sharedData() const { return data_; }
+    long position() const { return position_; }
 
 private:
     void requireOpen() const;

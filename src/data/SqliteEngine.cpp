@@ -308,9 +308,11 @@ bool SqliteEngine::open(const QString& dataSource) {
     // A file without write permission is opened for reading only, whoever runs the program.
     const bool writable = info.isWritable() && (info.permissions() & QFile::WriteOwner);
     sqlite3* raw = nullptr;
-    const int rc =
-        sqlite3_open_v2(dataSource.toUtf8().constData(), &raw,
-                        writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
+    // The module runs on one thread: without the connection's mutex, reading a listing does
+    // not lock and unlock it on every value it takes from a row.
+    const int rc = sqlite3_open_v2(
+        dataSource.toUtf8().constData(), &raw,
+        (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
     if (rc != SQLITE_OK) {
         qCWarning(lcData) << "cannot open" << dataSource << "-" << sqlite3_errstr(rc);
@@ -479,8 +481,8 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
             }
         }
     }
-    auto data = std::make_shared<RecordsetData>(std::move(names));
-    const std::string separator = QString(rt::decimalSeparator()).toStdString();
+    // Formatted amounts keep the separator of the moment they were read.
+    auto data = std::make_shared<RecordsetData>(std::move(names), QString(rt::decimalSeparator()));
     const int columns = int(kinds.size());
 
     int rc;
@@ -505,7 +507,7 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
                 data->appendDouble(double(amountUnits(stmt, c)) / Money::kScale);
                 break;
             case ResultKind::FormattedAmount:
-                data->appendFormattedAmount(amountUnits(stmt, c), separator);
+                data->appendFormattedAmount(amountUnits(stmt, c));
                 break;
             case ResultKind::Date:
             case ResultKind::FormattedDate: {

@@ -1,6 +1,7 @@
 #include "MovementListing.h"
 
 #include "AccountTotals.h"
+#include "ListingRows.h"
 #include "ListingStatement.h"
 #include "MainScreenPort.h"
 #include "ModuleUtilities.h"
@@ -80,16 +81,15 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         requireManejo().Sql(listingStatement(ListingFor::Grid), listingForm(ListingFor::Grid));
         requireManejo().RsDesconectado(false);
         if (requireManejo().CrearRs(rs) && rs.RecordCount() > 0) {
-            // 8. One paste of the whole record set, then formatting by column blocks.
+            // 8. One paste of the whole record set, then formatting by column blocks. The grid
+            // keeps the record set's rows and makes each cell's text when it is shown, so a
+            // long listing is held once, compactly, and never as text.
             LstBNK.setRows(int(rs.RecordCount()) + 1);
             LstBNK.setCol(0);
             LstBNK.setRow(1);
             LstBNK.setColSel(LstBNK.cols() - 1);
             LstBNK.setRowSel(LstBNK.rows() - 1);
-            const QString block =
-                rs.GetString(QStringLiteral("\t"), QStringLiteral("\r"), QString());
-            rs.Close(); // all of it is in the text now; a long listing need not be held twice
-            LstBNK.setClip(block);
+            LstBNK.setClip(std::make_shared<ListingRows>(rs.sharedData(), rs.position()));
 
             selectColumns(LstBNK, 1, 1);
             LstBNK.setCellAlignment(FlexGrid::LeftCenter);
