@@ -32,7 +32,8 @@ inline bool onTestServer(const QString& uri, const QString& sql) {
     bool ok = PQstatus(conn) == CONNECTION_OK;
     if (ok) {
         PGresult* result = PQexec(conn, sql.toUtf8().constData());
-        ok = PQresultStatus(result) == PGRES_COMMAND_OK;
+        ok =
+            PQresultStatus(result) == PGRES_COMMAND_OK || PQresultStatus(result) == PGRES_TUPLES_OK;
         PQclear(result);
     }
     PQfinish(conn);
