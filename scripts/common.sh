@@ -44,6 +44,7 @@ ledgora_start_test_server() {
         chown nobody "$LEDGORA_PG_DIR"
         as=(runuser -u nobody --)
     fi
+    LEDGORA_PG_AS=("${as[@]}")
     printf 'ledgora-test\n' >"$LEDGORA_PG_DIR/pw"
     chmod 644 "$LEDGORA_PG_DIR/pw"
     (cd "$LEDGORA_PG_DIR" && "${as[@]}" "$bin/initdb" -D "$LEDGORA_PG_DIR/data" -U ledgora \
@@ -51,7 +52,6 @@ ledgora_start_test_server() {
     (cd "$LEDGORA_PG_DIR" && "${as[@]}" "$bin/pg_ctl" -D "$LEDGORA_PG_DIR/data" -w -s \
         -l "$LEDGORA_PG_DIR/log" \
         -o "-c listen_addresses='' -k $LEDGORA_PG_DIR -c fsync=off -c max_connections=60" start)
-    LEDGORA_PG_AS=("${as[@]}")
     export LEDGORA_TEST_PG="postgresql://ledgora:ledgora-test@/postgres?host=$LEDGORA_PG_DIR"
 }
 
