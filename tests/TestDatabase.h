@@ -3,21 +3,81 @@
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 
+#include <QAtomicInt>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtGlobal>
+#include <libpq-fe.h>
 #include <memory>
+#include <unistd.h>
 
 namespace ledgora::test {
 
-// A fresh database file in a temporary folder, and a connected data-access object on it.
+// The suites that take an engine run on SQLite by default, and on the PostgreSQL server at
+// LEDGORA_TEST_PG when LEDGORA_TEST_ENGINE=postgresql (as CTest's "_pg" variants ask).
+inline bool onServer() {
+    return qEnvironmentVariable("LEDGORA_TEST_ENGINE") == QLatin1String("postgresql");
+}
+
+// Why a suite for the server cannot run here; empty when it can.
+inline QString serverMissing() {
+    if (onServer() && qEnvironmentVariableIsEmpty("LEDGORA_TEST_PG"))
+        return QStringLiteral("no test server (LEDGORA_TEST_PG is not set)");
+    return {};
+}
+
+// Runs one administrative command on the test server; false when it fails.
+inline bool onTestServer(const QString& uri, const QString& sql) {
+    PGconn* conn = PQconnectdb(uri.toUtf8().constData());
+    bool ok = PQstatus(conn) == CONNECTION_OK;
+    if (ok) {
+        PGresult* result = PQexec(conn, sql.toUtf8().constData());
+        ok =
+            PQresultStatus(result) == PGRES_COMMAND_OK || PQresultStatus(result) == PGRES_TUPLES_OK;
+        PQclear(result);
+    }
+    PQfinish(conn);
+    return ok;
+}
+
+// The test server's URI with another database name.
+inline QString serverUri(const QString& database) {
+    QString uri = qEnvironmentVariable("LEDGORA_TEST_PG");
+    const qsizetype query = uri.indexOf(u'?');
+    const qsizetype slash = uri.lastIndexOf(u'/', query < 0 ? -1 : query - uri.size() - 1);
+    return uri.left(slash + 1) + database + (query < 0 ? QString() : uri.mid(query));
+}
+
+// A fresh database, and a connected data-access object on it: a file in a temporary folder,
+// or a new database on the test server, dropped afterwards.
 class TestDatabase {
 public:
-    // The file exists, empty, as the host creates a new ledger's file.
+    // A file exists, empty, as the host creates a new ledger's file.
     TestDatabase() : path_(dir_.filePath(QStringLiteral("ledgora.db"))) {
-        QFile(path_).open(QIODevice::WriteOnly);
+        if (!onServer()) {
+            QFile(path_).open(QIODevice::WriteOnly);
+            return;
+        }
+        static QAtomicInt counter;
+        const QString name =
+            QStringLiteral("ledgora_t%1_%2").arg(::getpid()).arg(counter.fetchAndAddRelaxed(1));
+        if (onTestServer(qEnvironmentVariable("LEDGORA_TEST_PG"),
+                         QStringLiteral("CREATE DATABASE ") + name)) {
+            database_ = name;
+            path_ = serverUri(name);
+        }
     }
+    ~TestDatabase() {
+        if (!database_.isEmpty())
+            onTestServer(qEnvironmentVariable("LEDGORA_TEST_PG"),
+                         QStringLiteral("DROP DATABASE ") + database_ +
+                             QStringLiteral(" WITH (FORCE)"));
+    }
+    TestDatabase(const TestDatabase&) = delete;
+    TestDatabase& operator=(const TestDatabase&) = delete;
 
+    // The data source: the file's path, or the server database's URI.
     QString path() const { return path_; }
     QString folder() const { return dir_.path(); }
 
@@ -34,6 +94,7 @@ public:
 private:
     QTemporaryDir dir_;
     QString path_;
+    QString database_;
 };
 
 // Runs a command and gives what Ejecutar gives.

@@ -1,6 +1,7 @@
 #include "SqliteEngine.h"
 
 #include "DataLog.h"
+#include "EngineErrors.h"
 #include "FoldedText.h"
 #include "Schema.h"
 #include "SqliteTranslator.h"
@@ -366,24 +367,19 @@ bool SqliteEngine::open(const QString& dataSource) {
 
 [[noreturn]] void SqliteEngine::fail(int code, const QString& what) const {
     qCWarning(lcData) << what << "failed:" << sqlite3_errmsg(db_.get());
-    constexpr long number = -2147467259;
+    // The database's own refusal (an account that still has movements) in its own words.
     if (code == SQLITE_CONSTRAINT_TRIGGER)
-        throw RuntimeError(number, QString::fromUtf8(sqlite3_errmsg(db_.get())));
+        throw EngineErrors::database(QString::fromUtf8(sqlite3_errmsg(db_.get())));
     switch (code & 0xff) {
     case SQLITE_CONSTRAINT:
-        throw RuntimeError(number,
-                           QStringLiteral("No se realizaron los cambios solicitados en la tabla "
-                                          "porque crearían valores duplicados en el índice o "
-                                          "la clave principal."));
+        throw EngineErrors::duplicateKey();
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        throw RuntimeError(number, QStringLiteral("La base de datos está bloqueada por otro "
-                                                  "usuario; pruebe de nuevo."));
+        throw EngineErrors::busy();
     case SQLITE_READONLY:
-        throw RuntimeError(number, QStringLiteral("La base de datos es de sólo lectura."));
+        throw EngineErrors::readOnly();
     default:
-        throw RuntimeError(number, QStringLiteral("Error de la base de datos: ") +
-                                       QString::fromUtf8(sqlite3_errmsg(db_.get())));
+        throw EngineErrors::database(QString::fromUtf8(sqlite3_errmsg(db_.get())));
     }
 }
 

@@ -10,11 +10,15 @@ namespace {
 using T = FormToken::Type;
 } // namespace
 
-SqliteTranslator::SqliteTranslator(const StatementForm& form)
-    : form_(form), tokens_(form.tokens()) {}
+SqliteTranslator::SqliteTranslator(const StatementForm& form, QChar parameterPrefix)
+    : form_(form), tokens_(form.tokens()), prefix_(parameterPrefix) {}
 
 QString SqliteTranslator::translate(const StatementForm& form) {
-    return SqliteTranslator(form).statement();
+    return SqliteTranslator(form, u'?').statement();
+}
+
+QString SqliteTranslator::translate(const StatementForm& form, QChar parameterPrefix) {
+    return SqliteTranslator(form, parameterPrefix).statement();
 }
 
 QString SqliteTranslator::statement() const {
@@ -69,8 +73,8 @@ bool SqliteTranslator::isWord(const FormToken& t, const char* word) {
     return t.type == T::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
-QString SqliteTranslator::parameter(const FormToken& t) {
-    return u'?' + QString::number(t.param + 1);
+QString SqliteTranslator::parameter(const FormToken& t) const {
+    return prefix_ + QString::number(t.param + 1);
 }
 
 int SqliteTranslator::containsPattern(int at, int end) const {

@@ -13,9 +13,12 @@ namespace ledgora {
 class SqliteTranslator {
 public:
     static QString translate(const StatementForm& form);
+    // The same, with parameters written as prefix and number ("$1" for PostgreSQL), and the
+    // module's functions under the same names, which that engine defines in SQL.
+    static QString translate(const StatementForm& form, QChar parameterPrefix);
 
 private:
-    explicit SqliteTranslator(const StatementForm& form);
+    SqliteTranslator(const StatementForm& form, QChar parameterPrefix);
     QString statement() const;
     QString selectItem(const ResultColumn& column) const;
     // The tokens from begin to end, written for SQLite.
@@ -23,10 +26,11 @@ private:
     // When the tokens from `at` are "column like '%{text}%'", the index of the placeholder.
     int containsPattern(int at, int end) const;
     static bool isWord(const FormToken& t, const char* word);
-    static QString parameter(const FormToken& t);
+    QString parameter(const FormToken& t) const;
 
     const StatementForm& form_;
     const std::vector<FormToken>& tokens_;
+    QChar prefix_;
 };
 
 } // namespace ledgora

@@ -1,6 +1,7 @@
 #include "clManejo.h"
 
 #include "ConnectionString.h"
+#include "PgEngine.h"
 #include "SqliteEngine.h"
 #include "StatementCatalog.h"
 
@@ -12,8 +13,15 @@ clManejo::~clManejo() = default;
 void clManejo::Conectar() {
     connected_ = false;
     const ConnectionString connection(connectionString_);
-    auto engine = std::make_unique<SqliteEngine>();
-    if (engine->open(connection.dataSource())) {
+    // A server's URI opens the shared ledger on PostgreSQL; anything else is a SQLite file.
+    const QString source = connection.dataSource();
+    std::unique_ptr<Engine> engine;
+    if (source.startsWith(QLatin1String("postgresql://")) ||
+        source.startsWith(QLatin1String("postgres://")))
+        engine = std::make_unique<PgEngine>();
+    else
+        engine = std::make_unique<SqliteEngine>();
+    if (engine->open(source)) {
         engine_ = std::move(engine);
         connected_ = true;
     } else {

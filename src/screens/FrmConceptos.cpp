@@ -3,6 +3,7 @@
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
 #include "controls/TitleBanner.h"
+#include "data/EngineErrors.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/MainScreenPort.h"
 #include "ledger/ModuleUtilities.h"
@@ -257,7 +258,22 @@ void FrmConceptos::Agregar() {
         gsSQL += u'\'' + amount(amounts.MOVDLACR) + QStringLiteral("',");
         gsSQL += u'\'' + amount(amounts.MOVDLDEB) + QStringLiteral("')");
         requireManejo().Sql(gsSQL, "entry.insertMovement");
-        const long inserted = requireManejo().Ejecutar();
+        long inserted = 0;
+        try {
+            inserted = requireManejo().Ejecutar();
+        } catch (const RuntimeError& error) {
+            if (error.description() != EngineErrors::duplicateKey().description())
+                throw;
+            // Someone else stored a movement under this number first: theirs stays, this one
+            // waits on the screen for the next number.
+            takeLastMovementFromStore();
+            MsgBox(QStringLiteral("Otra persona grabó un movimiento con el número ") +
+                       QString::number(number) +
+                       QStringLiteral(" en esta cuenta. El suyo no se grabó: presione Agregar "
+                                      "de nuevo para grabarlo con el número siguiente."),
+                   MsgIcon::Exclamation);
+            return;
+        }
         if (inserted <= 0) {
             MsgBox(QStringLiteral("No se agrego el Concepto."), MsgIcon::Exclamation);
             return;
@@ -300,6 +316,21 @@ void FrmConceptos::Agregar() {
         reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion Conceptos.Agregar"));
         Pointer::set(PointerShape::Normal);
     }
+}
+
+void FrmConceptos::takeLastMovementFromStore() {
+    Recordset rs;
+    requireManejo().Sql(
+        QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
+        gCuenta.CNTSTNRO + u'\'');
+    requireManejo().RsDesconectado(true);
+    requireManejo().CrearRs(rs);
+    if (requireManejo().RsEstado() && !rs.Eof()) {
+        const Variant nro = rs.Fields(QStringLiteral("nro"));
+        if (!nro.isNull())
+            gCuenta.UltimoMovimiento = rt::toInt32(rt::leadingNumber(rt::toText(nro)));
+    }
+    rs.Close();
 }
 
 void FrmConceptos::appendToMainGrid(const QString& row) {

@@ -42,6 +42,8 @@ private:
     QString conceptNumber() const;
     // The amounts of a new movement of the chosen type and status.
     MovementAmounts amountsFor(Money value) const;
+    // The account's highest movement number as stored now, by whoever stored it.
+    static void takeLastMovementFromStore();
     // The new movement as the last row of the main screen's grid, shaded and selected.
     static void appendToMainGrid(const QString& row);
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/RuntimeError.h"
+
+#include <QString>
+
+namespace ledgora {
+
+// The run-time errors an engine raises when the database refuses a statement, worded the
+// same whichever engine serves the module.
+namespace EngineErrors {
+
+constexpr long kNumber = -2147467259;
+
+inline RuntimeError duplicateKey() {
+    return {kNumber, QStringLiteral("No se realizaron los cambios solicitados en la tabla "
+                                    "porque crearían valores duplicados en el índice o "
+                                    "la clave principal.")};
+}
+
+inline RuntimeError busy() {
+    return {kNumber,
+            QStringLiteral("La base de datos está bloqueada por otro usuario; pruebe de nuevo.")};
+}
+
+inline RuntimeError readOnly() {
+    return {kNumber, QStringLiteral("La base de datos es de sólo lectura.")};
+}
+
+inline RuntimeError database(const QString& reason) {
+    return {kNumber, QStringLiteral("Error de la base de datos: ") + reason};
+}
+
+} // namespace EngineErrors
+
+} // namespace ledgora

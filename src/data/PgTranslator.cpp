@@ -1,0 +1,29 @@
+#include "PgTranslator.h"
+
+#include "SqliteTranslator.h"
+
+#include <QRegularExpression>
+
+namespace ledgora {
+
+namespace {
+const QString kRecompute = QStringLiteral("SELECT ldg_recompute_totals(");
+}
+
+QString PgTranslator::translate(const StatementForm& form) {
+    const QString sql = SqliteTranslator::translate(form, u'$');
+    static const QRegularExpression totalsUpdate(
+        QStringLiteral(R"(^\s*UPDATE\s+BANCNT\s+SET\s+(.*?)\s+(WHERE\s.*)$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const auto m = totalsUpdate.match(sql);
+    if (!m.hasMatch() || !m.captured(1).contains(QStringLiteral("TOMDL"), Qt::CaseInsensitive))
+        return sql;
+    return kRecompute + QStringLiteral("ARRAY(SELECT CNTSTNRO FROM BANCNT ") + m.captured(2) +
+           QStringLiteral("))");
+}
+
+bool PgTranslator::isRecompute(const QString& translated) {
+    return translated.startsWith(kRecompute);
+}
+
+} // namespace ledgora

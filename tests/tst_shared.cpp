@@ -1,0 +1,245 @@
+#include "LedgerFixture.h"
+#include "TestSupport.h"
+#include "data/EngineErrors.h"
+#include "entry/ComponentClasses.h"
+#include "ledger/SharedState.h"
+#include "platform/RuntimeError.h"
+#include "screens/FrmConceptos.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+constexpr int kPerPerson = 2000;
+
+QString entryInsert(int number, const QString& text, const QString& aac, const QString& acr) {
+    return QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
+                          "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('001','") +
+           QString::number(number) + QStringLiteral("',datevalue('05/03/2024'),'3 ','") + text +
+           QStringLiteral("','") + aac + QStringLiteral("','0','") + acr + QStringLiteral("','0')");
+}
+
+int highestNumber(clManejo& manejo) {
+    Recordset rs = query(
+        manejo, QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '001'"));
+    const Variant nro = rs.Fields(QStringLiteral("nro"));
+    return nro.isNull() ? 0 : int(rt::leadingNumber(rt::toText(nro)));
+}
+
+// One person entering movements as the entry screen does: the next number after the highest
+// it knows, and on a number already taken the highest as stored now. Every tenth saved one
+// has its status changed as F12 does, and the account's totals stored after each change.
+// Writes "number amount-in-cents" for each movement it was told was saved.
+int enterMovements(const TestDatabase& db, int person, const QString& log) {
+    auto manejo = db.connect();
+    if (!manejo->EstadoConexion())
+        return 2;
+    QFile out(log);
+    if (!out.open(QIODevice::WriteOnly))
+        return 3;
+    int last = highestNumber(*manejo);
+    int collisions = 0;
+    for (int k = 1; k <= kPerPerson;) {
+        const int cents = person * 100000 + k;
+        const QString amount = QString::number(cents / 100) + u'.' +
+                               QString::number(cents % 100).rightJustified(2, u'0');
+        try {
+            if (execute(*manejo, entryInsert(last + 1, QStringLiteral("p%1").arg(person), amount,
+                                             QStringLiteral("0"))) != 1)
+                return 4;
+        } catch (const RuntimeError& error) {
+            if (error.description() != EngineErrors::duplicateKey().description())
+                return 5;
+            ++collisions;
+            last = highestNumber(*manejo);
+            continue;
+        }
+        ++last;
+        out.write(QByteArray::number(last) + ' ' + QByteArray::number(cents) + '\n');
+        if (k % 10 == 0) {
+            execute(*manejo, QStringLiteral("UPDATE BANMOV SET MOVDLAAC = '0',MOVDLADE = '0',"
+                                            "MOVDLACR = '%1',MOVDLDEB = '0' WHERE CNTSTNRO = "
+                                            "'001' AND MOVINNRO = %2")
+                                 .arg(amount)
+                                 .arg(last));
+            execute(*manejo, QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '1',   TOMDLADE = "
+                                            "'0',   TOMDLACR = '0',   TOMDLDEB = '0'   WHERE "
+                                            "CNTSTNRO = '001'"));
+        }
+        ++k;
+    }
+    out.close();
+    std::fprintf(stderr, "person %d: %d saved, %d numbers found taken\n", person, kPerPerson,
+                 collisions);
+    return 0;
+}
+
+} // namespace
+
+// Several people on one ledger: movements entered at the same time, a save that finds its
+// number taken, and a server that cannot be reached or goes away.
+class TstShared : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        if (const QString missing = serverMissing(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        registerComponentClasses();
+    }
+
+    void aSaveWhoseNumberWasTakenKeepsTheTypedValuesAndTheNextOneWorks() {
+        LocaleScope scope(pointLocale());
+        LedgerFixture data;
+        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
+        execute(*gManejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values "
+                                         "('3','Deposito','C')"));
+        gCuenta = cuenta(QStringLiteral("001"), QStringLiteral("Caja"));
+        MessageRecorder messages;
+        FrmConceptos entry;
+        entry.load();
+        entry.show();
+        QVERIFY(QTest::qWaitForWindowActive(&entry));
+        // Another person stores movement 1 while this screen still counts on it.
+        data.addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Ajeno"),
+                         money(7));
+        auto* value = entry.findChild<QLineEdit*>(QStringLiteral("txtVALOR"));
+        auto* description = entry.findChild<QLineEdit*>(QStringLiteral("txtMOVSTCPT"));
+        value->setText(QStringLiteral("12.5"));
+        description->setText(QStringLiteral("Propio"));
+        auto* status = entry.findChild<QComboBox*>(QStringLiteral("cboCONTIP"));
+        status->setFocus();
+        QTRY_VERIFY(status->count() > 0);
+        status->setCurrentIndex(0);
+        entry.findChild<QPushButton*>(QStringLiteral("cmdAgregar"))->click();
+        QVERIFY2(messages.prompts().last().startsWith(
+                     QStringLiteral("Otra persona grabó un movimiento con el número 1 ")),
+                 qPrintable(messages.prompts().last()));
+        QCOMPARE(value->text(), QStringLiteral("12.5"));
+        QCOMPARE(description->text(), QStringLiteral("Propio"));
+        QCOMPARE(query(*gManejo, QStringLiteral("select count(1) as tot from BANMOV where "
+                                                "CNTSTNRO = '001'"))
+                     .Fields(QStringLiteral("tot")),
+                 Variant(std::int64_t(1)));
+
+        entry.findChild<QPushButton*>(QStringLiteral("cmdAgregar"))->click();
+        QCOMPARE(value->text(), QString());
+        QCOMPARE(highestNumber(*gManejo), 2);
+        // Today's movement, whichever side its status puts it on.
+        Recordset sums = query(*gManejo, totals(QStringLiteral("31/12/9999")));
+        Money all;
+        for (const char* column : {"TOTAAC", "TOTADE", "TOTACR", "TOTDEB"})
+            all += *sums.Fields(QString::fromLatin1(column)).get<Money>();
+        QCOMPARE(all, money(19.5));
+    }
+
+    void peopleEnteringAtOnceEachStoreEveryMovementOnce() {
+        constexpr int people = 2;
+        TestDatabase db;
+        {
+            auto manejo = db.connect();
+            QVERIFY(manejo->EstadoConexion());
+            execute(*manejo, QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,"
+                                            "CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC , TOMDLADE, "
+                                            "TOMDLACR, TOMDLDEB) values ('001',datevalue("
+                                            "'01/01/2024'),'Caja','B','','',0,0,0,0)"));
+        }
+        QTemporaryDir logs;
+        std::vector<pid_t> children;
+        for (int person = 1; person <= people; ++person) {
+            const pid_t child = fork();
+            if (child == 0)
+                _exit(enterMovements(db, person, logs.filePath(QString::number(person))));
+            children.push_back(child);
+        }
+        for (pid_t child : children) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            QCOMPARE(WEXITSTATUS(status), 0);
+        }
+
+        // Every number a person was told was saved is stored once, with that person's amount.
+        auto manejo = db.connect();
+        std::set<int> told;
+        std::int64_t cents = 0;
+        for (int person = 1; person <= people; ++person) {
+            QFile log(logs.filePath(QString::number(person)));
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            const QList<QByteArray> lines = log.readAll().split('\n');
+            for (const QByteArray& line : lines) {
+                if (line.isEmpty())
+                    continue;
+                const QList<QByteArray> parts = line.split(' ');
+                QVERIFY2(told.insert(parts[0].toInt()).second, line.constData());
+                cents += parts[1].toLongLong();
+            }
+        }
+        QCOMPARE(int(told.size()), people * kPerPerson);
+        QCOMPARE(query(*manejo, QStringLiteral("select count(1) as tot from BANMOV where "
+                                               "CNTSTNRO = '001'"))
+                     .Fields(QStringLiteral("tot")),
+                 Variant(std::int64_t(people * kPerPerson)));
+        Recordset sums = query(*manejo, totals(QStringLiteral("31/12/2024")));
+        const Money all = *sums.Fields(QStringLiteral("TOTAAC")).get<Money>() +
+                          *sums.Fields(QStringLiteral("TOTACR")).get<Money>();
+        QCOMPARE(all, Money::fromUnits(cents * 100));
+        std::fprintf(stderr, "%d people, %d movements stored, %zu told saved\n", people,
+                     people * kPerPerson, told.size());
+        if (!onServer())
+            return; // on a file, each copy stores the totals it keeps itself
+        Recordset account =
+            query(*manejo, QStringLiteral("select * from BANCNT where CNTSTNRO = '001'"));
+        for (const char* pair : {"TOMDLAAC TOTAAC", "TOMDLACR TOTACR"}) {
+            const QStringList names = QString::fromLatin1(pair).split(u' ');
+            QCOMPARE(account.Fields(names[0]), sums.Fields(names[1]));
+        }
+    }
+
+    void anUnreachableServerOrWrongPasswordLeavesNoConnection() {
+        if (!onServer())
+            QSKIP("a server's failures");
+        QString wrongPassword = qEnvironmentVariable("LEDGORA_TEST_PG");
+        wrongPassword.replace(QStringLiteral(":ledgora-test@"), QStringLiteral(":otra@"));
+        for (const QString& source :
+             {QStringLiteral("postgresql://ledgora@/postgres?host=/no/such/folder"),
+              QStringLiteral("postgresql://ledgora@192.0.2.1:1/postgres?connect_timeout=2"),
+              wrongPassword}) {
+            clManejo manejo;
+            manejo.CadenaConexion(QStringLiteral("Data Source=") + source);
+            manejo.Conectar();
+            QVERIFY2(!manejo.EstadoConexion(), qPrintable(source));
+        }
+    }
+
+    void aServerThatGoesAwayIsReportedByTheNextStatement() {
+        if (!onServer())
+            QSKIP("a server's failures");
+        TestDatabase db;
+        auto manejo = db.connect();
+        QVERIFY(manejo->EstadoConexion());
+        QVERIFY(
+            onTestServer(qEnvironmentVariable("LEDGORA_TEST_PG"),
+                         QStringLiteral("SELECT pg_terminate_backend(pid) FROM "
+                                        "pg_stat_activity WHERE application_name = 'ledgora'")));
+        QString reason;
+        try {
+            query(*manejo, totals(QStringLiteral("31/12/2024")));
+        } catch (const RuntimeError& error) {
+            reason = error.description();
+        }
+        QVERIFY2(reason.startsWith(QStringLiteral("Error de la base de datos: ")),
+                 qPrintable(reason));
+    }
+};
+
+QTEST_MAIN(TstShared)
+#include "tst_shared.moc"
