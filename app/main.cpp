@@ -23,10 +23,12 @@ bool displayAvailable() {
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
-// Where the component may be: beside the program, in ../lib, or where it was built.
+// Where the component may be: beside the program, in ../lib, in the installation's own folder
+// for it, or where it was built.
 QStringList componentCandidates() {
     const QString here = QCoreApplication::applicationDirPath();
     return {here + QStringLiteral("/libledgora.so"), here + QStringLiteral("/../lib/libledgora.so"),
+            here + QStringLiteral("/" LEDGORA_INSTALLED_COMPONENT),
             QStringLiteral(LEDGORA_COMPONENT_PATH)};
 }
 
@@ -115,7 +117,8 @@ int main(int argc, char* argv[]) {
     for (int k = 1; k < argc; ++k) {
         const QByteArray arg(argv[k]);
         if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v" ||
-            arg == "--listing" || arg == "--csv" || arg == "--import" || arg == "--restore")
+            arg == "--listing" || arg == "--csv" || arg == "--import" || arg == "--restore" ||
+            arg == "--check")
             qputenv("QT_QPA_PLATFORM", "offscreen"); // answering or writing a PDF needs no window
     }
     if (!displayAvailable()) {
@@ -129,6 +132,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ledgora"));
     QApplication::setApplicationVersion(QStringLiteral(LEDGORA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LEDGORA_APP_ID)); // icon and menu entry
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -171,12 +175,30 @@ int main(int argc, char* argv[]) {
                        "A backup of the database is taken on every start, in a \"backups\" "
                        "folder beside it (the newest 10 are kept)."));
     parser.addOption(restoreOption);
+    const QCommandLineOption checkOption(
+        QStringLiteral("check"),
+        QStringLiteral("Load the component as a start would, print the file it was loaded "
+                       "from and exit 0 when it offers Ledgora.clMain; checks an installation "
+                       "without opening a window or a database."));
+    parser.addOption(checkOption);
     parser.addPositionalArgument(QStringLiteral("DBPATH"),
                                  QStringLiteral("The database file (created when it is new)."),
                                  QStringLiteral("[DBPATH]"));
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(checkOption)) {
+        QLibrary component;
+        if (!loadComponent(component))
+            return 1;
+        if (!createObject(component, "Ledgora.clMain")) {
+            std::fprintf(stderr, "ledgora: the component does not offer Ledgora.clMain\n");
+            return 1;
+        }
+        std::printf("ledgora: component %s\n",
+                    qPrintable(QFileInfo(component.fileName()).canonicalFilePath()));
+        return 0;
+    }
     // The commands that write a file and open no window.
     const bool listing = parser.isSet(listingOption);
     if (listing || parser.isSet(csvOption)) {
