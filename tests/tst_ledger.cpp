@@ -204,6 +204,8 @@ private Q_SLOTS:
     // The amounts keep the separator of the locale the listing was loaded in; a tab or line
     // break stored in a description shows as a blank and every column stays in place.
     void theListingKeepsItsLoadsSeparatorAndEveryValueInItsCell() {
+        if (onServer())
+            QSKIP("values written into the file by another program");
         data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Uno"),
                            money(1234.5), Money::fromUnits(1250), Money::fromUnits(-34560));
         writeMovementDirectly(data_->db().path(), 2, "Pago\tcon\r\nsaltos\nfin");

@@ -2,6 +2,7 @@
 #include "ModalDriver.h"
 #include "TestSupport.h"
 #include "controls/FlexGrid.h"
+#include "ledger/ListedMovement.h"
 #include "ledger/MovementListing.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
@@ -361,11 +362,13 @@ private Q_SLOTS:
                            {});
         gCuenta = cuenta(QStringLiteral("001"), QStringLiteral("Caja"), {}, {}, money(150));
         MessageRecorder messages;
-        auto open = [](const QString& number, Money acr) {
+        auto open = [](const QString& number, Money acr,
+                       const QString& date = QStringLiteral("05/03/2024"),
+                       const QString& text = QStringLiteral("  Deposito ")) {
             gMovimiento = MovimientoRecord();
-            gMovimiento.MOVDTALT = QStringLiteral("05/03/2024");
+            gMovimiento.MOVDTALT = date;
             gMovimiento.MOVINNRO = number;
-            gMovimiento.MOVSTCPT = QStringLiteral("  Deposito ");
+            gMovimiento.MOVSTCPT = text;
             gMovimiento.MOVDLACR = acr;
             auto screen = std::make_unique<FrmModConcepto>();
             screen->load();
@@ -406,12 +409,21 @@ private Q_SLOTS:
         QCOMPARE(stored(15), QStringLiteral("2024-03-05|Deposito banco|0|0|1000000|0"));
         QCOMPARE(gCuenta.TOMDLACR, money(100));
 
-        // A movement without amounts keeps none, whatever is typed.
+        // Listed otherwise than it is stored (another person changed it): nothing is written.
         edit = open(QStringLiteral("16"), {});
-        QCOMPARE(box(*edit, "txtValor")->text(), shown(0));
         box(*edit, "txtValor")->setText(QStringLiteral("55"));
         edit->PP_GUARDAR();
-        QCOMPARE(stored(16), QStringLiteral("2024-03-05|Deposito|0|0|0|0"));
+        QCOMPARE(messages.prompts().last(), ListedMovement::changedMessage());
+        QVERIFY(!gMovimiento.Modificado);
+        QCOMPARE(stored(16), QStringLiteral("2024-03-06|Nada|0|0|0|0"));
+
+        // A movement without amounts keeps none, whatever is typed.
+        edit = open(QStringLiteral("16"), {}, QStringLiteral("06/03/2024"), QStringLiteral("Nada"));
+        QCOMPARE(box(*edit, "txtValor")->text(), shown(0));
+        box(*edit, "txtValor")->setText(QStringLiteral("55"));
+        box(*edit, "txtFecha")->setText(QStringLiteral("05/03/2024"));
+        edit->PP_GUARDAR();
+        QCOMPARE(stored(16), QStringLiteral("2024-03-05|Nada|0|0|0|0"));
 
         // ESC after changes saves nothing.
         edit = open(QStringLiteral("15"), money(100));
@@ -439,6 +451,27 @@ private Q_SLOTS:
         QTest::keyClick(&grid(), Qt::Key_F12);
         QCOMPARE(rowTexts(2).mid(2, 4), QStringList({shown(-3), shown(0), shown(0), shown(0)}));
         expectBalancesOfTheFile();
+
+        // Another person changes the first movement: F12 and DELETE on the row as it was
+        // listed change nothing and say why.
+        sqlite3* other = nullptr;
+        sqlite3_open(data_->db().path().toUtf8().constData(), &other);
+        sqlite3_exec(other, "UPDATE BANMOV SET MOVDLDEB = 500000 WHERE MOVINNRO = 1", nullptr,
+                     nullptr, nullptr);
+        sqlite3_close(other);
+        MessageRecorder messages;
+        messages.answers = {MsgAnswer::Ok, MsgAnswer::Yes};
+        grid().setRow(1);
+        QTest::keyClick(&grid(), Qt::Key_F12);
+        QTest::keyClick(&grid(), Qt::Key_Delete);
+        QCOMPARE(messages.prompts(),
+                 QStringList({ListedMovement::changedMessage(),
+                              QStringLiteral("Confirma eliminar el movimiento seleccionado"),
+                              ListedMovement::changedMessage()}));
+        QCOMPARE(file().rows(QStringLiteral("select MOVDLAAC,MOVDLACR,MOVDLDEB from BANMOV where "
+                                            "MOVINNRO = 1")),
+                 QStringList{"0|1000000|500000"});
+        QCOMPARE(rowTexts(1).mid(2, 4), QStringList({shown(0), shown(40), shown(100), shown(0)}));
     }
 
     void keyNumbersMatchWithoutTheirTrailingBlanks() {

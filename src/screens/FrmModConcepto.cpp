@@ -2,6 +2,7 @@
 
 #include "controls/ClCntrl.h"
 #include "controls/TitleBanner.h"
+#include "data/WriteBatch.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
@@ -63,6 +64,7 @@ void FrmModConcepto::buildControls() {
 void FrmModConcepto::Form_Load() {
     atLoad_ = {gMovimiento.MOVDLAAC, gMovimiento.MOVDLADE, gMovimiento.MOVDLACR,
                gMovimiento.MOVDLDEB};
+    listed_ = {gMovimiento.MOVINNRO, gMovimiento.MOVDTALT, gMovimiento.MOVSTCPT, atLoad_};
     txtFecha_->setText(gMovimiento.MOVDTALT);
     txtConcepto_->setText(rt::trimBlanks(gMovimiento.MOVSTCPT));
     gMovimiento.Modificado = false;
@@ -137,11 +139,19 @@ void FrmModConcepto::PP_GUARDAR() {
             QStringLiteral(" MOVDLDEB = '") + number(gMovimiento.MOVDLDEB) + QStringLiteral("' ");
         sql += QStringLiteral(" WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' ");
         sql += QStringLiteral(" AND MOVINNRO = ") + gMovimiento.MOVINNRO;
+        // One write: the check that the movement is as listed, the change and the totals.
+        WriteBatch batch(requireManejo());
+        if (!listed_.stillStored()) {
+            MsgBox(ListedMovement::changedMessage(), MsgIcon::Exclamation);
+            Pointer::set(PointerShape::Normal);
+            return;
+        }
         requireManejo().Sql(sql, "movements.edit");
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(atLoad_, {gMovimiento.MOVDLAAC, gMovimiento.MOVDLADE,
                                           gMovimiento.MOVDLACR, gMovimiento.MOVDLDEB});
             GP_ACTUALIZARCUENTA();
+            batch.commit();
             gMovimiento.Modificado = true;
             Pointer::set(PointerShape::Normal);
             GP_DESCARGAR(*this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/ListedMovement.h"
 #include "ledger/MovementAmounts.h"
 #include "platform/Screen.h"
 
@@ -34,6 +35,7 @@ private:
     // 4 debited; 0 when none is above zero.
     int amountColumn_ = 0;
     MovementAmounts atLoad_;
+    ListedMovement listed_; // as the person saw it, checked before it is changed
     QLineEdit* txtFecha_ = nullptr;
     QLineEdit* txtConcepto_ = nullptr;
     QLineEdit* txtValor_ = nullptr;

@@ -40,6 +40,10 @@ void registerScreenStatements() {
         "UPDATE BANMOV SET MOVDLAAC = '{amount}',MOVDLADE = '{amount}',MOVDLACR = '{amount}',"
         "MOVDLDEB = '{amount}' WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int}");
     add("movements.delete", "DELETE FROM BANMOV WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int}");
+    // The movement as it is stored, checked before it is changed.
+    add("movements.readOne",
+        "select MOVDTALT,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB from BANMOV where CNTSTNRO "
+        "= '{text}' AND MOVINNRO = {int}");
     // The movement edit screen.
     add("movements.edit",
         "UPDATE BANMOV SET  MOVDTALT = datevalue('{date}'), MOVSTCPT = '{text}', MOVDLAAC = "

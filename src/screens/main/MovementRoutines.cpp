@@ -1,7 +1,9 @@
 #include "MovementRoutines.h"
 
 #include "controls/FlexGrid.h"
+#include "data/WriteBatch.h"
 #include "ledger/AccountTotals.h"
+#include "ledger/ListedMovement.h"
 #include "ledger/SharedState.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
@@ -64,6 +66,20 @@ QString numberText(Money amount) {
     return rt::generalNumberText(amount);
 }
 
+// The row as the person sees it, to be checked against what is stored before it changes.
+ListedMovement listedRow(const FlexGrid& grid, int row) {
+    return {rowNumber(grid, row), grid.textMatrix(row, 0), grid.textMatrix(row, 1),
+            rowAmounts(grid, row)};
+}
+
+// Whether the row is still stored as listed; when not, the person is told and nothing changes.
+bool stillAsListed(const FlexGrid& grid, int row) {
+    if (listedRow(grid, row).stillStored())
+        return true;
+    MsgBox(ListedMovement::changedMessage(), MsgIcon::Exclamation);
+    return false;
+}
+
 } // namespace
 
 void PP_ACRODCR(FlexGrid& LstBNK) {
@@ -78,6 +94,12 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
         moveSide(after.MOVDLAAC, after.MOVDLACR);
         moveSide(after.MOVDLADE, after.MOVDLDEB);
 
+        // One write: the check that the row is as listed, the change and the totals.
+        WriteBatch batch(requireManejo());
+        if (!stillAsListed(LstBNK, row)) {
+            Pointer::set(PointerShape::Normal);
+            return;
+        }
         gsSQL = QStringLiteral("UPDATE BANMOV SET ");
         gsSQL += QStringLiteral("MOVDLAAC = '") + numberText(after.MOVDLAAC) + QStringLiteral("',");
         gsSQL += QStringLiteral("MOVDLADE = '") + numberText(after.MOVDLADE) + QStringLiteral("',");
@@ -91,6 +113,7 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
             GP_ACTUALIZARCUENTA();
             writeRowAmounts(LstBNK, row, after);
         }
+        batch.commit();
         selectWholeRow(LstBNK);
         Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
@@ -111,6 +134,11 @@ void PP_ELIMINARCUENTA(FlexGrid& LstBNK) {
         const MovementAmounts amounts = rowAmounts(LstBNK, row);
         const QString nro = rowNumber(LstBNK, row);
 
+        WriteBatch batch(requireManejo());
+        if (!stillAsListed(LstBNK, row)) {
+            Pointer::set(PointerShape::Normal);
+            return;
+        }
         gsSQL = QStringLiteral("DELETE FROM BANMOV ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
         gsSQL += QStringLiteral("MOVINNRO = ") + nro;
@@ -123,6 +151,7 @@ void PP_ELIMINARCUENTA(FlexGrid& LstBNK) {
             else
                 LstBNK.setRows(1);
         }
+        batch.commit();
         selectWholeRow(LstBNK);
         Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
