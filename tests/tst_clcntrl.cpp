@@ -1,8 +1,8 @@
+#include "DataTests.h"
 #include "TestSupport.h"
 #include "controls/ClCntrl.h"
 #include "platform/ControlTag.h"
 #include "platform/LocaleInfo.h"
-#include "platform/RuntimeError.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,10 +14,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 using namespace ledgora;
+using test::errorNumberOf;
 
 namespace {
 
@@ -64,15 +64,6 @@ struct Screen {
         QApplication::sendEvent(list->viewport(), &move);
     }
 };
-
-long errorNumber(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -206,9 +197,9 @@ private Q_SLOTS:
         QVERIFY(screen.ready());
         // A control of the wrong kind is refused and leaves the earlier link working.
         QPushButton button(&screen.window);
-        QCOMPARE(errorNumber([&] { screen.control->sLinkText(&button); }), 13L);
-        QCOMPARE(errorNumber([&] { screen.control->sLinkListBox(screen.box); }), 13L);
-        QCOMPARE(errorNumber([&] { screen.control->sLinkCBoBox(screen.list); }), 13L);
+        QCOMPARE(errorNumberOf([&] { screen.control->sLinkText(&button); }), 13L);
+        QCOMPARE(errorNumberOf([&] { screen.control->sLinkListBox(screen.box); }), 13L);
+        QCOMPARE(errorNumberOf([&] { screen.control->sLinkCBoBox(screen.list); }), 13L);
         QCOMPARE(screen.control->linkedListBox(), screen.list);
         screen.tabInto();
         QCOMPARE(screen.base(), Green);
@@ -241,8 +232,8 @@ private Q_SLOTS:
         QComboBox combo;
         combo.addItems({"Banco", "Caja chica", "cajero"});
         ClCntrl unlinked;
-        QCOMPARE(errorNumber([&] { unlinked.LstBuscarStr("c"); }), 91L);
-        QCOMPARE(errorNumber([&] { unlinked.BuscarCBO("c"); }), 91L);
+        QCOMPARE(errorNumberOf([&] { unlinked.LstBuscarStr("c"); }), 91L);
+        QCOMPARE(errorNumberOf([&] { unlinked.BuscarCBO("c"); }), 91L);
 
         screen.list->setSelectionMode(QAbstractItemView::MultiSelection);
         screen.list->item(0)->setSelected(true);

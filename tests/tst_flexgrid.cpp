@@ -1,15 +1,15 @@
+#include "DataTests.h"
 #include "controls/FlexGrid.h"
 #include "controls/GridSource.h"
-#include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QtTest>
-#include <functional>
 
 using ledgora::FlexGrid;
+using ledgora::test::errorNumberOf;
 
 namespace {
 
@@ -89,15 +89,6 @@ bool looksLike(const QColor& seen, const QColor& expected) {
     return std::abs(seen.red() - expected.red()) < 16 &&
            std::abs(seen.green() - expected.green()) < 16 &&
            std::abs(seen.blue() - expected.blue()) < 16;
-}
-
-long errorNumber(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const ledgora::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 } // namespace
@@ -212,10 +203,10 @@ private Q_SLOTS:
         grid.setTextMatrix(3, 2, QStringLiteral("here"));
         QCOMPARE(grid.text(), QStringLiteral("here"));
 
-        QCOMPARE(errorNumber([&] { grid.setRow(6); }), 30009L);
-        QCOMPARE(errorNumber([&] { grid.textMatrix(1, 5); }), 30010L);
-        QCOMPARE(errorNumber([&] { grid.removeItem(0); }), 30009L);
-        QCOMPARE(errorNumber([&] { grid.setCellAlignment(10); }), 380L);
+        QCOMPARE(errorNumberOf([&] { grid.setRow(6); }), 30009L);
+        QCOMPARE(errorNumberOf([&] { grid.textMatrix(1, 5); }), 30010L);
+        QCOMPARE(errorNumberOf([&] { grid.removeItem(0); }), 30009L);
+        QCOMPARE(errorNumberOf([&] { grid.setCellAlignment(10); }), 380L);
     }
 
     // Block formatting

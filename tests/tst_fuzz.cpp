@@ -17,72 +17,28 @@ namespace {
 
 constexpr quint32 kSeed = 1010;
 
-// Pieces a person or a damaged file might put anywhere.
-const QStringList kPieces = {
-    QStringLiteral("'"),
-    QStringLiteral("''"),
-    QStringLiteral("\""),
-    QStringLiteral("\\"),
-    QStringLiteral("--"),
-    QStringLiteral(";"),
-    QStringLiteral("%"),
-    QStringLiteral("_"),
-    QString(QChar(0)),
-    QStringLiteral("\t"),
-    QStringLiteral("\n"),
-    QStringLiteral("\r"),
-    QStringLiteral(" "),
-    QStringLiteral(","),
-    QStringLiteral("."),
-    QStringLiteral("/"),
-    QStringLiteral("-"),
-    QStringLiteral("e"),
-    QStringLiteral("E+"),
-    QStringLiteral("0"),
-    QStringLiteral("9"),
-    QStringLiteral("12"),
-    QStringLiteral("9e9"),
-    QStringLiteral("nan"),
-    QStringLiteral("NaN"),
-    QStringLiteral("-inf"),
-    QStringLiteral("inf"),
-    QStringLiteral("1,000"),
-    QStringLiteral("05/03/2024"),
-    QStringLiteral("31/02/24"),
-    QStringLiteral("2024-03-05"),
-    QStringLiteral("99999999999999999999"),
-    QStringLiteral("ñ"),
-    QString::fromUtf8("😀"),
-    QString(QChar(0xD800)),
-    QStringLiteral(" and MOVSTCPT like '%zz%"),
-    QStringLiteral("' or '1'='1"),
-    QStringLiteral("x"),
-    QStringLiteral("{text}"),
-    QStringLiteral("("),
-    QStringLiteral(")"),
-};
+// Pieces a person or a damaged file might put anywhere, written apart by '|'; a NUL and a lone
+// surrogate stand in as "<0>" and "<D800>".
+const QStringList kPieces = [] {
+    QStringList pieces =
+        QString::fromUtf8("'|''|\"|\\|--|;|%|_|<0>|\t|\n|\r| |,|.|/|-|e|E+|0|9|12|9e9|nan|NaN|"
+                          "-inf|inf|1,000|05/03/2024|31/02/24|2024-03-05|99999999999999999999|ñ|"
+                          "😀|<D800>| and MOVSTCPT like '%zz%|' or '1'='1|x|{text}|(|)")
+            .split(u'|');
+    pieces[pieces.indexOf(QStringLiteral("<0>"))] = QString(QChar(0));
+    pieces[pieces.indexOf(QStringLiteral("<D800>"))] = QString(QChar(0xD800));
+    return pieces;
+}();
 
+// Plain values for the form's placeholders, by kind.
 std::vector<QString> sampleValues(const StatementForm& form) {
     std::vector<QString> values;
-    for (ValueKind kind : form.parameters()) {
-        switch (kind) {
-        case ValueKind::Text:
-            values.push_back(QStringLiteral("001"));
-            break;
-        case ValueKind::Contains:
-            values.push_back(QStringLiteral("zz"));
-            break;
-        case ValueKind::Date:
-            values.push_back(QStringLiteral("05/03/2024"));
-            break;
-        case ValueKind::Amount:
-            values.push_back(QStringLiteral("150.5"));
-            break;
-        case ValueKind::Integer:
-            values.push_back(QStringLiteral("15"));
-            break;
-        }
-    }
+    for (ValueKind kind : form.parameters())
+        values.push_back(kind == ValueKind::Text       ? QStringLiteral("001")
+                         : kind == ValueKind::Contains ? QStringLiteral("zz")
+                         : kind == ValueKind::Date     ? QStringLiteral("05/03/2024")
+                         : kind == ValueKind::Amount   ? QStringLiteral("150.5")
+                                                       : QStringLiteral("15"));
     return values;
 }
 

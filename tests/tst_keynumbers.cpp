@@ -1,3 +1,4 @@
+#include "DataTests.h"
 #include "LedgerFixture.h"
 #include "TestSupport.h"
 #include "controls/FlexGrid.h"
@@ -7,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <sqlite3.h>
+#include <array>
 
 using namespace ledgora;
 using namespace ledgora::test;
@@ -16,35 +17,11 @@ namespace {
 
 QString LedgerPath;
 
-// Writes rows straight into the file with SQLite itself, as an older version of the program
-// (which took any number the runtime could read) left them.
-void writeAsAnOlderFile(const QString& path, const QStringList& statements) {
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    for (const QString& sql : statements)
-        QCOMPARE(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-}
-
-QStringList column(const FlexGrid& grid, int col) {
-    QStringList cells;
-    for (int r = 1; r < grid.rows(); ++r)
-        cells << grid.textMatrix(r, col);
-    return cells;
-}
-
 // The numbers stored, read with SQLite itself, blanks around them trimmed.
 QStringList storedNumbers(const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(LedgerPath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
     QStringList numbers;
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-        numbers << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)))
-                       .trimmed();
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    for (const QString& number : sqliteColumn(LedgerPath, sql))
+        numbers << number.trimmed();
     numbers.sort();
     return numbers;
 }
@@ -77,6 +54,14 @@ private:
         return screen;
     }
 
+    template <typename S> void enterNumber(const QString& typed, std::array<const char*, 4> names) {
+        auto screen = open<S>();
+        QTest::keyClick(&child<FlexGrid>(*screen, names[0]), Qt::Key_Insert);
+        child<QLineEdit>(*screen, names[1]).setText(typed);
+        child<QLineEdit>(*screen, names[2]).setText("Nombre");
+        child<QPushButton>(*screen, names[3]).click();
+    }
+
 private Q_SLOTS:
     void initTestCase() { SettingsStore::setFolder(settings_.path()); }
     void init() {
@@ -86,17 +71,17 @@ private Q_SLOTS:
     void cleanup() { data_.reset(); }
 
     void anOlderFilesAccountNumbersLeaveTheListUsable() {
-        writeAsAnOlderFile(
+        QVERIFY(sqliteExec(
             data_->db().path(),
             {"insert into BANCNT values ('001','2024-01-01','Caja','B','','',0,0,0,0)",
              "insert into BANCNT values ('9e9','2024-01-01','Nueve','B','','',0,0,0,0)",
              "insert into BANCNT values ('abc','2024-01-01','Letras','B','','',0,0,0,0)",
-             "insert into BANCNT values ('99999999999','2024-01-01','Once','B','','',0,0,0,0)"});
+             "insert into BANCNT values ('99999999999','2024-01-01','Once','B','','',0,0,0,0)"}));
         MessageRecorder messages;
         auto screen = open<FrmABMCuentas>();
         auto& grid = child<FlexGrid>(*screen, "grdList");
         QCOMPARE(messages.prompts(), QStringList());
-        QCOMPARE(column(grid, 0), QStringList({"abc", "001", "9e9", "99999999999"}));
+        QCOMPARE(gridColumn(grid, 0), QStringList({"abc", "001", "9e9", "99999999999"}));
 
         // The next number follows the highest usable one.
         QTest::keyClick(&grid, Qt::Key_Insert);
@@ -110,7 +95,7 @@ private Q_SLOTS:
             list.setRow(row);
             list.setFocus();
             QTest::keyClick(&list, Qt::Key_Return);
-            QCOMPARE(gCuenta.CNTSTNRO, column(grid, 0).at(row - 1));
+            QCOMPARE(gCuenta.CNTSTNRO, gridColumn(grid, 0).at(row - 1));
             QVERIFY(!chooser->isLoaded());
         }
 
@@ -120,21 +105,21 @@ private Q_SLOTS:
         grid.setFocus();
         QTest::keyClick(&grid, Qt::Key_Delete);
         QCOMPARE(messages.prompts(), QStringList{"Confirma eliminar la cuenta seleccionada"});
-        QCOMPARE(column(grid, 0), QStringList({"abc", "001", "99999999999"}));
+        QCOMPARE(gridColumn(grid, 0), QStringList({"abc", "001", "99999999999"}));
         QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"),
                  QStringList({"001", "99999999999", "abc"}));
     }
 
     void anOlderFilesConceptNumbersLeaveTheListUsable() {
-        writeAsAnOlderFile(data_->db().path(),
+        QVERIFY(sqliteExec(data_->db().path(),
                            {"insert into BANCON values ('7','Deposito','C')",
                             "insert into BANCON values ('abc','Letras','C')",
                             "insert into BANCON values ('1e300','Enorme','D')",
-                            "insert into BANCON values ('99999999999999999999','Nueves','D')"});
+                            "insert into BANCON values ('99999999999999999999','Nueves','D')"}));
         MessageRecorder messages;
         auto screen = open<FrmABMConceptos>();
         QCOMPARE(messages.prompts(), QStringList());
-        QCOMPARE(column(child<FlexGrid>(*screen, "lstCON"), 0).size(), 4);
+        QCOMPARE(gridColumn(child<FlexGrid>(*screen, "lstCON"), 0).size(), 4);
         QCOMPARE(child<QLineEdit>(*screen, "txtCONTSTNRO").text(), QStringLiteral("8"));
     }
 
@@ -157,20 +142,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         MessageRecorder messages;
-        {
-            auto screen = open<FrmABMCuentas>();
-            QTest::keyClick(&child<FlexGrid>(*screen, "grdList"), Qt::Key_Insert);
-            child<QLineEdit>(*screen, "txtCNTSTNRO").setText(typed);
-            child<QLineEdit>(*screen, "txtCNTSTNOM").setText(QStringLiteral("Caja"));
-            child<QPushButton>(*screen, "cmdGuardar").click();
-        }
-        {
-            auto screen = open<FrmABMConceptos>();
-            QTest::keyClick(&child<FlexGrid>(*screen, "lstCON"), Qt::Key_Insert);
-            child<QLineEdit>(*screen, "txtCONTSTNRO").setText(typed);
-            child<QLineEdit>(*screen, "txtCONSTDSC").setText(QStringLiteral("Deposito"));
-            child<QPushButton>(*screen, "Command1").click();
-        }
+        // The account and the concept screens, each with its list, number, name and save.
+        enterNumber<FrmABMCuentas>(typed, {"grdList", "txtCNTSTNRO", "txtCNTSTNOM", "cmdGuardar"});
+        enterNumber<FrmABMConceptos>(typed, {"lstCON", "txtCONTSTNRO", "txtCONSTDSC", "Command1"});
         if (accepted) {
             QCOMPARE(messages.prompts(), QStringList());
             QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"),

@@ -1,3 +1,4 @@
+#include "DataTests.h"
 #include "LedgerFixture.h"
 #include "TestSupport.h"
 #include "controls/FlexGrid.h"
@@ -10,38 +11,19 @@
 
 #include <QLabel>
 #include <QtTest>
-#include <sqlite3.h>
 
 using namespace ledgora;
 using namespace ledgora::test;
 
 namespace {
 
-QStringList rowTexts(const FlexGrid& grid, int row) {
-    QStringList cells;
-    for (int c = 0; c < grid.cols(); ++c)
-        cells << grid.textMatrix(row, c);
-    return cells;
-}
-
 // A movement written as another program would write it, straight through SQLite.
-void writeMovementDirectly(const QString& path, int number, const QByteArray& description) {
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr),
-             SQLITE_OK);
-    sqlite3_stmt* stmt = nullptr;
-    QCOMPARE(sqlite3_prepare_v2(db,
-                                "INSERT INTO BANMOV (CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,"
-                                "MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB) "
-                                "VALUES ('001',?,'2024-03-07','1',?,15000,0,0,0)",
-                                -1, &stmt, nullptr),
-             SQLITE_OK);
-    sqlite3_bind_int(stmt, 1, number);
-    sqlite3_bind_text(stmt, 2, description.constData(), int(description.size()), SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(stmt);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    QCOMPARE(rc, SQLITE_DONE);
+QString movementFromElsewhere(int number, const QString& description) {
+    return QStringLiteral(
+               "INSERT INTO BANMOV (CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,"
+               "MOVDLADE,MOVDLACR,MOVDLDEB) VALUES ('001',%1,'2024-03-07','1','%2',15000,0,0,0)")
+        .arg(number)
+        .arg(description);
 }
 
 QColor textColor(const QLabel& label) {
@@ -59,6 +41,11 @@ private:
     std::unique_ptr<FrmBNKMain> screen_;
 
     FlexGrid& grid() { return screen_->LstBNK(); }
+    // A movement of account "001"; amounts aac, ade, acr, deb.
+    void add(int number, QDate date, const QString& text, Money aac, Money ade = {}, Money acr = {},
+             Money deb = {}, const QString& concept = QStringLiteral("1")) {
+        data_->addMovement("001", number, date, text, aac, ade, acr, deb, concept);
+    }
     void load(QDate from, QDate to) {
         gFechaDesde = from;
         gFechaHasta = to;
@@ -106,15 +93,11 @@ private Q_SLOTS:
 
     void totalsRunToTheIntervalsEndWhileTheListingKeepsWithinIt() {
         LocaleScope scope(pointLocale());
-        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 2, 10), QStringLiteral("Antes"),
-                           money(100));
-        data_->addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 5),
-                           QStringLiteral("  Deposito  "), money(5.5), {}, {}, {},
-                           QStringLiteral("2"));
-        data_->addMovement(QStringLiteral("001"), 3, QDate(2024, 3, 5), QStringLiteral("Cheque"),
-                           {}, {}, {}, money(20.25));
-        data_->addMovement(QStringLiteral("001"), 4, QDate(2024, 4, 2), QStringLiteral("Despues"),
-                           {}, {}, money(1000));
+        add(1, QDate(2024, 2, 10), QStringLiteral("Antes"), money(100));
+        add(2, QDate(2024, 3, 5), QStringLiteral("  Deposito  "), money(5.5), {}, {}, {},
+            QStringLiteral("2"));
+        add(3, QDate(2024, 3, 5), QStringLiteral("Cheque"), {}, {}, {}, money(20.25));
+        add(4, QDate(2024, 4, 2), QStringLiteral("Despues"), {}, {}, money(1000));
         data_->addMovement(QStringLiteral("002"), 1, QDate(2024, 3, 6), QStringLiteral("Otra"),
                            money(7));
         load(QDate(2024, 3, 1), QDate(2024, 3, 31));
@@ -128,9 +111,9 @@ private Q_SLOTS:
                  onServer() ? (std::vector<Money>{money(105.5), Money(), money(1000), money(20.25)})
                             : (std::vector<Money>{money(105.5), Money(), Money(), money(20.25)}));
         QCOMPARE(grid().rows(), 3);
-        QCOMPARE(rowTexts(grid(), 1),
+        QCOMPARE(gridRow(grid(), 1),
                  QStringList({"05/03/2024", "Deposito", "05.50", "00.00", "00.00", "00.00", "2"}));
-        QCOMPARE(rowTexts(grid(), 2),
+        QCOMPARE(gridRow(grid(), 2),
                  QStringList({"05/03/2024", "Cheque", "00.00", "00.00", "00.00", "20.25", "3"}));
         QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRBCO), QStringLiteral("-20.25"));
         QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRCNT), QStringLiteral("85.25"));
@@ -138,10 +121,9 @@ private Q_SLOTS:
 
     void theFilterNarrowsTheListingButNotTheTotals() {
         for (int k = 1; k <= 4; ++k)
-            data_->addMovement(QStringLiteral("001"), k, QDate(2024, 3, k),
-                               k % 2 ? QStringLiteral("Luz %1").arg(k) : QStringLiteral("Agua"),
-                               money(k), {}, {}, {},
-                               k <= 3 ? QStringLiteral("7") : QStringLiteral("8"));
+            add(k, QDate(2024, 3, k),
+                k % 2 ? QStringLiteral("Luz %1").arg(k) : QStringLiteral("Agua"), money(k), {}, {},
+                {}, k <= 3 ? QStringLiteral("7") : QStringLiteral("8"));
         gFiltro = {true, QStringLiteral("7"), QString()};
         load(QDate(2024, 3, 1), QDate(2024, 3, 31));
         QCOMPARE(grid().rows(), 4);
@@ -161,12 +143,8 @@ private Q_SLOTS:
     }
 
     void aOneDayIntervalListsThatDay() {
-        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 4), QStringLiteral("a"),
-                           money(1));
-        data_->addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 5), QStringLiteral("b"),
-                           money(2));
-        data_->addMovement(QStringLiteral("001"), 3, QDate(2024, 3, 6), QStringLiteral("c"),
-                           money(3));
+        for (int k = 1; k <= 3; ++k)
+            add(k, QDate(2024, 3, 3 + k), QString(QChar(u'a' + k - 1)), money(k));
         load(QDate(2024, 3, 5), QDate(2024, 3, 5));
         QCOMPARE(grid().rows(), 2);
         QCOMPARE(grid().textMatrix(1, 1), QStringLiteral("b"));
@@ -176,20 +154,13 @@ private Q_SLOTS:
         screen_->resize(800, 400);
         screen_->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen_.get()));
-        {
-            for (int k = 1; k <= 300; ++k)
-                data_->addMovement(QStringLiteral("001"), k, QDate(2024, 1, 1).addDays(k % 60),
-                                   QStringLiteral("m%1").arg(k), money(k));
-        }
+        for (int k = 1; k <= 300; ++k)
+            add(k, QDate(2024, 1, 1).addDays(k % 60), QStringLiteral("m%1").arg(k), money(k));
         load(QDate(2024, 1, 1), QDate(2024, 12, 31));
         QCOMPARE(grid().rows(), 301);
-        QCOMPARE(grid().row(), 300);
-        QCOMPARE(grid().col(), 0);
-        QCOMPARE(grid().rowSel(), 300);
-        QCOMPARE(grid().colSel(), 6);
-        QVERIFY(grid().rowIsVisible(300));
-        QVERIFY(!grid().rowIsVisible(1));
-        QVERIFY(grid().isVisible());
+        QCOMPARE(QList<int>({grid().row(), grid().col(), grid().rowSel(), grid().colSel()}),
+                 QList<int>({300, 0, 300, 6}));
+        QVERIFY(grid().isVisible() && grid().rowIsVisible(300) && !grid().rowIsVisible(1));
         // Amount columns right-aligned; the pending and realised credits on pale green.
         QCOMPARE(cellBackground(grid(), 1, 2), QColor(236, 249, 232));
         QCOMPARE(cellBackground(grid(), 300, 4), QColor(236, 249, 232));
@@ -206,28 +177,28 @@ private Q_SLOTS:
     void theListingKeepsItsLoadsSeparatorAndEveryValueInItsCell() {
         if (onServer())
             QSKIP("values written into the file by another program");
-        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Uno"),
-                           money(1234.5), Money::fromUnits(1250), Money::fromUnits(-34560));
-        writeMovementDirectly(data_->db().path(), 2, "Pago\tcon\r\nsaltos\nfin");
-        writeMovementDirectly(data_->db().path(), 3, "\r");
+        add(1, QDate(2024, 3, 5), QStringLiteral("Uno"), money(1234.5), Money::fromUnits(1250),
+            Money::fromUnits(-34560));
+        QVERIFY(
+            sqliteExec(data_->db().path(), {movementFromElsewhere(2, "Pago\tcon\r\nsaltos\nfin"),
+                                            movementFromElsewhere(3, "\r")}));
         {
             LocaleScope scope(commaLocale());
             load(QDate(2024, 3, 1), QDate(2024, 3, 31));
         }
         LocaleScope scope(pointLocale());
         QCOMPARE(grid().rows(), 4);
-        QCOMPARE(rowTexts(grid(), 1),
+        QCOMPARE(gridRow(grid(), 1),
                  QStringList({"05/03/2024", "Uno", "1234,50", "00,13", "-03,46", "00,00", "1"}));
-        QCOMPARE(rowTexts(grid(), 2), QStringList({"07/03/2024", "Pago con  saltos fin", "01,50",
-                                                   "00,00", "00,00", "00,00", "2"}));
-        QCOMPARE(rowTexts(grid(), 3),
+        QCOMPARE(gridRow(grid(), 2), QStringList({"07/03/2024", "Pago con  saltos fin", "01,50",
+                                                  "00,00", "00,00", "00,00", "2"}));
+        QCOMPARE(gridRow(grid(), 3),
                  QStringList({"07/03/2024", " ", "01,50", "00,00", "00,00", "00,00", "3"}));
         QCOMPARE(grid().row(), 3);
     }
 
     void aQuoteInTheFilterIsReportedAndLeavesTheScreenUsable() {
-        data_->addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 4), QStringLiteral("a"),
-                           money(1));
+        add(1, QDate(2024, 3, 4), QStringLiteral("a"), money(1));
         gFiltro = {true, QStringLiteral("7' or '1'='1"), QString()};
         MessageRecorder messages;
         PointerRecorder pointer;
@@ -300,15 +271,14 @@ private Q_SLOTS:
     }
 
     void moduleUtilities() {
-        QCOMPARE(GP_INTERVALOMES(QDate(2024, 2, 15)).hasta, QDate(2024, 2, 29));
         QCOMPARE(GP_INTERVALOMES(QDate(2024, 2, 15)).desde, QDate(2024, 2, 1));
+        QCOMPARE(GP_INTERVALOMES(QDate(2024, 2, 15)).hasta, QDate(2024, 2, 29));
         QCOMPARE(GP_INTERVALOMES(QDate(2026, 12, 10)).hasta, QDate(2026, 12, 31));
         QCOMPARE(GP_TEXTO(Variant()), QString());
         QCOMPARE(GP_TEXTO(Variant(QStringLiteral("  dos palabras "))),
                  QStringLiteral("dos palabras"));
-        QCOMPARE(GP_NUMERO(Variant()), Money());
-        QCOMPARE(GP_NUMERO(Variant(QString())), Money());
-        QCOMPARE(GP_NUMERO(Variant(QStringLiteral("cero"))), Money());
+        for (const Variant& nothing : {Variant(), Variant(QString()), Variant(QString("cero"))})
+            QCOMPARE(GP_NUMERO(nothing), Money());
         QCOMPARE(GP_NUMERO(Variant(Money::fromUnits(12345))), Money::fromUnits(12345));
     }
 };
