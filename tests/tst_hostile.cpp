@@ -1,6 +1,5 @@
-#include "LedgerFixture.h"
+#include "ScreenTests.h"
 #include "TestSupport.h"
-#include "controls/FlexGrid.h"
 #include "ledger/MovementListing.h"
 #include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
@@ -20,11 +19,11 @@
 
 using namespace ledgora;
 using namespace ledgora::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kDescriptions = {QStringLiteral("Deposito 100%"), QStringLiteral("Pago_luz"),
-                                   QStringLiteral("Cheque")};
+const QStringList kDescriptions = {u"Deposito 100%"_s, u"Pago_luz"_s, u"Cheque"_s};
 
 // The rows of the file as SQLite itself reads them, one text per row. The account totals are
 // left out: entering or changing a movement changes them, and they are checked against the
@@ -82,47 +81,37 @@ QString valueIn(const QStringList& rows, const QString& key, int keyColumn, int 
     for (const QString& r : rows)
         if (r.split(u'\x1f').value(keyColumn) == key)
             return r.split(u'\x1f').value(column);
-    return QStringLiteral("<no row>");
+    return u"<no row>"_s;
 }
 
-bool breaksTheForm(const QString& value) {
-    return value.contains(u'\'');
-}
-bool holdsControl(const QString& value) {
-    return std::any_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 0x20; });
-}
-
-QString runtimeMessage(long number, const char* description, const char* separator,
-                       const char* section) {
-    QString text =
-        QString::number(number) + QString::fromUtf8(separator) + QString::fromUtf8(description);
-    if (*section)
-        text += QStringLiteral("\r\n\r\n") + QString::fromUtf8(section);
-    return text;
+// A quote breaks the statement's registered form; a control character the statement text.
+bool refusedByTheDatabase(const QString& value) {
+    return std::any_of(value.begin(), value.end(),
+                       [](QChar c) { return c == u'\'' || c.unicode() < 0x20; });
 }
 QString syntaxError(const char* separator, const char* section) {
-    return runtimeMessage(-2147217900, "Error de sintaxis en la instrucción SQL.", separator,
-                          section);
-}
-QString typeMismatch(const char* separator, const char* section) {
-    return runtimeMessage(-2147217913,
-                          "No coinciden los tipos de datos en la expresión de criterios.",
-                          separator, section);
+    QString text = u"-2147217900"_s + QString::fromUtf8(separator) +
+                   u"Error de sintaxis en la instrucción SQL."_s;
+    return *section ? text + u"\r\n\r\n"_s + QString::fromUtf8(section) : text;
 }
 
 // A person pastes the value into the box: it replaces what was there, within the box's limits.
 // Gives what the box then holds.
-QString paste(QWidget& screen, const QString& box, const QString& value) {
-    auto* edit = screen.findChild<QLineEdit*>(box);
-    if (!edit)
-        qFatal("no box %s", qPrintable(box));
+QString paste(QWidget& screen, const char* box, const QString& value) {
+    auto* edit = child<QLineEdit>(&screen, box);
     edit->clear();
     edit->insert(value);
     return edit->text();
 }
-
 void click(QWidget& screen, const char* name) {
-    screen.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    child<QPushButton>(&screen, name)->click();
+}
+// Opens the screen, shown and active; `insertOn` names the grid that gets INSERT.
+template <typename T> void open(T& screen, const char* insertOn = nullptr) {
+    screen.load();
+    QVERIFY(showActive(screen));
+    if (insertOn)
+        QTest::keyClick(child(&screen, insertOn), Qt::Key_Insert);
 }
 
 } // namespace
@@ -137,16 +126,11 @@ private:
     QTemporaryDir settings_;
     QStringList table_;
 
-    QString path() const { return data_->db().path(); }
-    void show(QWidget& screen) {
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-    }
-    void reload() {
+    static int reload() {
         FlexGrid grid;
         grid.setCols(7); // the listing's columns, as the main screen has them
         CARGAR_CUENTAS(grid);
+        return grid.rows();
     }
 
 private Q_SLOTS:
@@ -157,13 +141,12 @@ private Q_SLOTS:
     }
     void init() {
         data_ = std::make_unique<LedgerFixture>();
-        data_->addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
-        execute(*gManejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values "
-                                         "('3','Deposito','C')"));
+        data_->addAccount(u"001"_s, u"Caja"_s);
+        addConcept(u"3"_s, u"Deposito"_s, u"C"_s);
         for (int k = 0; k < kDescriptions.size(); ++k)
-            data_->addMovement(QStringLiteral("001"), k + 1, QDate(2024, 3, 5 + k),
-                               kDescriptions[k], money(100 + k), {}, {}, {}, QStringLiteral("3"));
-        gCuenta = cuenta(QStringLiteral("001"), QStringLiteral("Caja"));
+            data_->addMovement(u"001"_s, k + 1, QDate(2024, 3, 5 + k), kDescriptions[k],
+                               money(100 + k), {}, {}, {}, u"3"_s);
+        gCuenta = cuenta(u"001"_s, u"Caja"_s);
         gFechaDesde = QDate(2024, 1, 1);
         gFechaHasta = QDate(2024, 12, 31);
         gFiltro = {};
@@ -176,19 +159,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("value");
         const std::pair<const char*, QString> values[] = {
-            {"quote", QStringLiteral("'")},
-            {"double quote", QStringLiteral("\"")},
-            {"backslash", QStringLiteral("\\")},
-            {"dashes", QStringLiteral("--")},
-            {"semicolon", QStringLiteral(";")},
+            {"quote", u"'"_s},
+            {"double quote", u"\""_s},
+            {"backslash", u"\\"_s},
+            {"dashes", u"--"_s},
+            {"semicolon", u";"_s},
             {"NUL", QString(QChar(0))},
-            {"newline", QStringLiteral("\n")},
-            {"tab", QStringLiteral("\t")},
-            {"10000 chars", QStringLiteral("Ab 1").repeated(2500)},
+            {"newline", u"\n"_s},
+            {"tab", u"\t"_s},
+            {"10000 chars", u"Ab 1"_s.repeated(2500)},
             {"RTL+emoji", QString::fromUtf8("שלום مرحبا 😀👍🏽")},
-            {"percent", QStringLiteral("%")},
-            {"underscore", QStringLiteral("_")},
-        };
+            {"percent", u"%"_s},
+            {"underscore", u"_"_s}};
         const std::pair<const char*, const char*> boxes[] = {
             {"accounts", "txtCNTSTNRO"},  {"accounts", "txtCNTDTALT"}, {"accounts", "txtCNTSTNOM"},
             {"accounts", "txtCNTSTBNK"},  {"accounts", "txtCNTSTTEL"}, {"accounts", "txtCNTSTBKC"},
@@ -208,154 +190,140 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(QString, value);
         MessageRecorder messages;
-        const FileState before = stateOf(path());
-        QString typed;                             // what the box holds after the paste
-        QString expectedMessage;                   // none when the value is to be written
-        QString stored;                            // what the written row is to hold
-        std::function<void(const FileState&)> row; // checks the one row meant
+        const QByteArray boxName = box.toLatin1();
+        const FileState before = stateOf(data_->db().path());
+        QString typed;           // what the box holds after the paste
+        QString expectedMessage; // none when the value is to be written
+        QString stored;          // what the written row is to hold
+        // The one row meant: its table, its key, where the key and the value are, and the
+        // table's other rows, unchanged. None on the interval screen, which writes no row.
+        struct {
+            QStringList FileState::*table = nullptr;
+            QString key;
+            int keyColumn = 0, valueColumn = 0;
+            QStringList others;
+        } row;
 
         if (screen == u"accounts") {
             FrmABMCuentas accounts;
-            accounts.load();
-            show(accounts);
-            QTest::keyClick(accounts.findChild<QWidget*>(QStringLiteral("grdList")),
-                            Qt::Key_Insert);
-            paste(accounts, QStringLiteral("txtCNTSTNOM"), QStringLiteral("Caja Nueva"));
-            typed = paste(accounts, box, value);
+            open(accounts, "grdList");
+            paste(accounts, "txtCNTSTNOM", u"Caja Nueva"_s);
+            typed = paste(accounts, boxName, value);
             click(accounts, "cmdGuardar");
-            const int column = QStringList({"txtCNTSTNRO", "txtCNTDTALT", "txtCNTSTNOM",
-                                            "txtCNTSTBNK", "txtCNTSTTEL", "txtCNTSTBKC"})
-                                   .indexOf(box);
+            const char* section = "Sección: Cuentas.PF_Guardar";
             if (box == u"txtCNTSTNRO")
-                expectedMessage = QStringLiteral("En Nro. de Cuenta debe ser Númerico");
+                expectedMessage = u"En Nro. de Cuenta debe ser Númerico"_s;
             else if (box == u"txtCNTDTALT")
-                expectedMessage = breaksTheForm(typed)
-                                      ? syntaxError(" - ", "Sección: Cuentas.PF_Guardar")
-                                      : typeMismatch(" - ", "Sección: Cuentas.PF_Guardar");
+                expectedMessage = typed.contains(u'\'')
+                                      ? syntaxError(" - ", section)
+                                      : u"-2147217913 - No coinciden los tipos de datos en la "
+                                        "expresión de criterios.\r\n\r\n"_s +
+                                            QString::fromUtf8(section);
             else if (box == u"txtCNTSTNOM" && rt::trimBlanks(typed).isEmpty())
-                expectedMessage = QStringLiteral("Debe ingresar Nombre");
-            else if (breaksTheForm(typed) || holdsControl(typed))
-                expectedMessage = syntaxError(" - ", "Sección: Cuentas.PF_Guardar");
+                expectedMessage = u"Debe ingresar Nombre"_s;
+            else if (refusedByTheDatabase(typed))
+                expectedMessage = syntaxError(" - ", section);
             stored = rt::trimBlanks(typed);
-            row = [&, column](const FileState& after) {
-                QCOMPARE(without(after.accounts, QStringLiteral("002")), before.accounts);
-                QCOMPARE(valueIn(after.accounts, QStringLiteral("002"), 0, column), stored);
-            };
+            const QStringList columns{"txtCNTSTNRO", "txtCNTDTALT", "txtCNTSTNOM",
+                                      "txtCNTSTBNK", "txtCNTSTTEL", "txtCNTSTBKC"};
+            row = {&FileState::accounts, u"002"_s, 0, int(columns.indexOf(box)), before.accounts};
         } else if (screen == u"entry") {
             gCuenta.UltimoMovimiento = 3;
             FrmConceptos entry;
-            entry.load();
-            show(entry);
-            entry.findChild<QComboBox*>(QStringLiteral("cboCONTIP"))->setFocus();
-            paste(entry, QStringLiteral("txtMOVSTCPT"), QStringLiteral("Entrada"));
-            paste(entry, QStringLiteral("txtVALOR"), QStringLiteral("10"));
-            typed = paste(entry, box, value);
+            open(entry);
+            child(&entry, "cboCONTIP")->setFocus();
+            paste(entry, "txtMOVSTCPT", u"Entrada"_s);
+            paste(entry, "txtVALOR", u"10"_s);
+            typed = paste(entry, boxName, value);
             click(entry, "cmdAgregar");
             if (box == u"txtMOVDTALT")
-                expectedMessage = QStringLiteral("Debe ingresar una FECHA valida.");
+                expectedMessage = u"Debe ingresar una FECHA valida."_s;
             else if (box == u"txtVALOR")
-                expectedMessage = QStringLiteral("Debe Ingresar NÚMEROS en el campo VALOR.");
-            else if (breaksTheForm(typed) || holdsControl(typed))
+                expectedMessage = u"Debe Ingresar NÚMEROS en el campo VALOR."_s;
+            else if (refusedByTheDatabase(typed))
                 expectedMessage = syntaxError(" / ", "Seccion Conceptos.Agregar");
             stored = rt::trimBlanks(typed).left(100);
-            row = [&](const FileState& after) {
-                QCOMPARE(without(after.movements, QStringLiteral("4"), 1), before.movements);
-                QCOMPARE(valueIn(after.movements, QStringLiteral("4"), 1, 4), stored);
-            };
+            row = {&FileState::movements, u"4"_s, 1, 4, before.movements};
         } else if (screen == u"edit") {
             gMovimiento = MovimientoRecord();
-            gMovimiento.MOVDTALT = QStringLiteral("05/03/2024");
-            gMovimiento.MOVINNRO = QStringLiteral("1");
+            gMovimiento.MOVDTALT = u"05/03/2024"_s;
+            gMovimiento.MOVINNRO = u"1"_s;
             gMovimiento.MOVSTCPT = kDescriptions[0];
             gMovimiento.MOVDLAAC = money(100);
             FrmModConcepto edit;
-            edit.load();
-            show(edit);
-            typed = paste(edit, box, value);
+            open(edit);
+            typed = paste(edit, boxName, value);
             click(edit, "cmdGuardar");
             if (box == u"txtFecha")
-                expectedMessage = QStringLiteral("Debe ingresar una FECHA valida.");
+                expectedMessage = u"Debe ingresar una FECHA valida."_s;
             else if (box == u"txtValor")
-                expectedMessage = QStringLiteral("Debe ingresar un valor NUMERICO.");
-            else if (breaksTheForm(typed) || holdsControl(typed))
+                expectedMessage = u"Debe ingresar un valor NUMERICO."_s;
+            else if (refusedByTheDatabase(typed))
                 expectedMessage = syntaxError(" / ", "");
             stored = rt::trimBlanks(typed);
-            row = [&](const FileState& after) {
-                QCOMPARE(without(after.movements, QStringLiteral("1"), 1),
-                         without(before.movements, QStringLiteral("1"), 1));
-                QCOMPARE(valueIn(after.movements, QStringLiteral("1"), 1, 4), stored);
-            };
+            row = {&FileState::movements, u"1"_s, 1, 4, without(before.movements, u"1"_s, 1)};
         } else if (screen == u"concepts") {
             FrmABMConceptos concepts;
-            concepts.load();
-            show(concepts);
-            QTest::keyClick(concepts.findChild<QWidget*>(QStringLiteral("lstCON")), Qt::Key_Insert);
-            paste(concepts, QStringLiteral("txtCONSTDSC"), QStringLiteral("Intereses"));
-            typed = paste(concepts, box, value);
+            open(concepts, "lstCON");
+            paste(concepts, "txtCONSTDSC", u"Intereses"_s);
+            typed = paste(concepts, boxName, value);
             click(concepts, "Command1");
             if (box == u"txtCONTSTNRO")
-                expectedMessage = QStringLiteral("Debe ingresar un valor Númerico");
+                expectedMessage = u"Debe ingresar un valor Númerico"_s;
             else if (rt::trimBlanks(typed).isEmpty()) // longer than the box takes: not pasted
-                expectedMessage = QStringLiteral("Debe ingresar una DESCRIPCIÓN");
-            else if (breaksTheForm(typed) || holdsControl(typed))
+                expectedMessage = u"Debe ingresar una DESCRIPCIÓN"_s;
+            else if (refusedByTheDatabase(typed))
                 expectedMessage = syntaxError(" / ", "Seccion ABMConceptos.PP_AGREGARf");
             stored = typed; // as typed
-            row = [&](const FileState& after) {
-                QCOMPARE(without(after.concepts, QStringLiteral("4")), before.concepts);
-                QCOMPARE(valueIn(after.concepts, QStringLiteral("4"), 0, 1), stored);
-            };
+            row = {&FileState::concepts, u"4"_s, 0, 1, before.concepts};
         } else {
             const QDate from = gFechaDesde;
             {
                 FrmIntervalo interval;
-                interval.load();
-                show(interval);
-                interval.findChild<QCheckBox*>(QStringLiteral("chFIL"))->click();
-                typed = paste(interval, box, value);
+                open(interval);
+                child<QCheckBox>(&interval, "chFIL")->click();
+                typed = paste(interval, boxName, value);
                 click(interval, "cmdAceptar");
             }
             if (box != u"txtValor") {
-                expectedMessage = QStringLiteral("Debe ingresar Fechas validas.!");
+                expectedMessage = u"Debe ingresar Fechas validas.!"_s;
                 QCOMPARE(gFechaDesde, from);
                 QVERIFY(!gFiltro.Activo);
             } else {
                 // The filter is kept as typed; the listing then takes it literally.
                 QVERIFY(gFiltro.Activo);
                 QCOMPARE(gFiltro.Valor, typed);
-                FlexGrid grid;
-                grid.setCols(7); // the listing's columns, as the main screen has them
-                CARGAR_CUENTAS(grid);
-                if (breaksTheForm(typed) || holdsControl(typed)) {
+                const int rows = reload();
+                if (refusedByTheDatabase(typed))
                     expectedMessage = syntaxError(" / ", "Seccion [BANCOS.CARGAR_CUENTAS]");
-                } else {
-                    const auto matching =
-                        std::count_if(kDescriptions.begin(), kDescriptions.end(),
-                                      [&](const QString& d) { return d.contains(typed); });
-                    QCOMPARE(grid.rows(), int(matching) + 1);
-                }
+                else
+                    QCOMPARE(rows, int(std::count_if(
+                                       kDescriptions.begin(), kDescriptions.end(),
+                                       [&](const QString& d) { return d.contains(typed); })) +
+                                       1);
             }
-            row = [&](const FileState& after) { QVERIFY(after == before); };
         }
 
-        const FileState after = stateOf(path());
+        const FileState after = stateOf(data_->db().path());
         const QString kind = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 1);
         const QString shown = messages.prompts().join(u'|').left(60).replace(
-            QRegularExpression(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
-        table_ << QStringLiteral("%1 | %2 | %3 | %4")
-                      .arg(screen + u'.' + box, -24)
-                      .arg(kind + (typed == value ? QString() : QStringLiteral(" (not pasted)")),
-                           -12)
-                      .arg(expectedMessage.isEmpty() ? QStringLiteral("written")
-                                                     : QStringLiteral("refused"),
-                           -8)
-                      .arg(shown.isEmpty() ? QStringLiteral("(no message)") : shown);
+            QRegularExpression(u"[\r\n]+"_s), u" "_s);
+        table_ << u"%1 | %2 | %3 | %4"_s.arg(screen + u'.' + box, -24)
+                      .arg(kind + (typed == value ? QString() : u" (not pasted)"_s), -12)
+                      .arg(expectedMessage.isEmpty() ? u"written"_s : u"refused"_s, -8)
+                      .arg(shown.isEmpty() ? u"(no message)"_s : shown);
         if (expectedMessage.isEmpty()) {
             QCOMPARE(messages.prompts(), QStringList());
-            row(after);
+            if (row.table) {
+                QCOMPARE(without(after.*row.table, row.key, row.keyColumn), row.others);
+                QCOMPARE(valueIn(after.*row.table, row.key, row.keyColumn, row.valueColumn),
+                         stored);
+            }
         } else {
             QCOMPARE(messages.prompts(), QStringList{expectedMessage});
-            QVERIFY(after == before);
         }
+        if (!expectedMessage.isEmpty() || !row.table)
+            QVERIFY(after == before);
         QCOMPARE(after.totals, after.sums); // the account's totals still add up
     }
 };

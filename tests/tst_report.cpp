@@ -1,8 +1,7 @@
-#include "LedgerFixture.h"
 #include "ModalDriver.h"
+#include "ScreenTests.h"
 #include "TestSupport.h"
 #include "controls/BandedReport.h"
-#include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "ledger/ListingReport.h"
 #include "ledger/MovementListing.h"
@@ -19,16 +18,16 @@
 
 using namespace ledgora;
 using namespace ledgora::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kAccount = QStringLiteral("001");
+const QString kAccount = u"001"_s;
 
 // The text of each page of a PDF, as poppler reads it.
 QStringList pdfPages(const QString& path) {
     QProcess reader;
-    reader.start(QStringLiteral("pdftotext"),
-                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    reader.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
     if (!reader.waitForFinished(30000) || reader.exitCode() != 0)
         return {};
     QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\f');
@@ -39,9 +38,16 @@ QStringList pdfPages(const QString& path) {
 
 // The amount printed after a caption, as text.
 QString amountAfter(const QString& text, const QString& caption) {
-    const QRegularExpression re(QRegularExpression::escape(caption) +
-                                QStringLiteral("\\s+(-?\\d+[.,]\\d\\d)"));
+    const QRegularExpression re(QRegularExpression::escape(caption) + u"\\s+(-?\\d+[.,]\\d\\d)"_s);
     return re.match(text).captured(1);
+}
+
+// The two balances of the footer, as printed.
+QStringList footer(const QString& page) {
+    return {amountAfter(page, u"Totales Real. Bco."_s), amountAfter(page, u"Total Real Cuenta"_s)};
+}
+int movementsOn(const QString& page) {
+    return int(page.count(QRegularExpression(u"Mov \\d\\d\\d"_s)));
 }
 
 // The line of a page that shows a movement's description.
@@ -60,12 +66,11 @@ struct HostRun {
 
 HostRun runHost(const QStringList& arguments) {
     QProcess host;
-    host.start(QStringLiteral(LEDGORA_HOST_PATH),
-               QStringList{QStringLiteral("--listing")} + arguments);
+    host.start(QStringLiteral(LEDGORA_HOST_PATH), QStringList{u"--listing"_s} + arguments);
     host.waitForFinished(60000);
     QString errors = QString::fromLocal8Bit(host.readAllStandardError());
     // Qt's own notices about the runtime folder are not the program's.
-    errors.remove(QRegularExpression(QStringLiteral("QStandardPaths:[^\n]*\n")));
+    errors.remove(QRegularExpression(u"QStandardPaths:[^\n]*\n"_s));
     return {host.exitStatus() == QProcess::NormalExit ? host.exitCode() : -1, errors};
 }
 
@@ -83,24 +88,22 @@ private:
     // 150 movements in March 2024 (three pages), concept 7 on every third; one before the
     // interval and one after it.
     void addMarch() {
-        data_->addMovement(kAccount, 1, QDate(2024, 2, 20), QStringLiteral("Saldo anterior"), {},
-                           {}, money(1000));
+        data_->addMovement(kAccount, 1, QDate(2024, 2, 20), u"Saldo anterior"_s, {}, {},
+                           money(1000));
         for (int k = 1; k <= 150; ++k)
             data_->addMovement(kAccount, k + 1, QDate(2024, 3, 1 + k / 5),
-                               QStringLiteral("Mov %1").arg(k, 3, 10, QLatin1Char('0')),
+                               u"Mov %1"_s.arg(k, 3, 10, QLatin1Char('0')),
                                k == 1 ? money(5.5) : Money(), k % 4 == 0 ? money(k) : Money(),
                                k % 3 == 1 ? money(1234) : Money(),
-                               k % 5 == 0 ? money(7.25) : Money(),
-                               k % 3 == 0 ? QStringLiteral("7") : QStringLiteral("1"));
-        data_->addMovement(kAccount, 200, QDate(2024, 4, 2), QStringLiteral("Despues"), {}, {},
-                           money(99));
+                               k % 5 == 0 ? money(7.25) : Money(), k % 3 == 0 ? u"7"_s : u"1"_s);
+        data_->addMovement(kAccount, 200, QDate(2024, 4, 2), u"Despues"_s, {}, {}, money(99));
         gFechaDesde = QDate(2024, 3, 1);
         gFechaHasta = QDate(2024, 3, 31);
     }
 
     // Runs the listing into a PDF and gives its pages' text.
     QStringList printListing(int* printed = nullptr) {
-        const QString path = out_.filePath(QStringLiteral("listado.pdf"));
+        const QString path = out_.filePath(u"listado.pdf"_s);
         QFile::remove(path);
         CARGAR_LISTADO([&](const BandedReport& report, ReportRecords& records) {
             QCOMPARE(report.writePdf(path, records, printed), QString());
@@ -110,13 +113,13 @@ private:
 
 private Q_SLOTS:
     void initTestCase() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
             QSKIP("poppler's pdftotext is not installed");
     }
     void init() {
         data_ = std::make_unique<LedgerFixture>();
-        data_->addAccount(kAccount, QStringLiteral("Caja"));
-        gCuenta = cuenta(kAccount, QStringLiteral("Caja"));
+        data_->addAccount(kAccount, u"Caja"_s);
+        gCuenta = cuenta(kAccount, u"Caja"_s);
         screen_ = std::make_unique<FrmBNKMain>();
         screen_->FormatGRD();
         MainScreenPort::setCurrent(screen_.get());
@@ -138,23 +141,18 @@ private Q_SLOTS:
         for (int p = 0; p < pages.size(); ++p) {
             const QString& page = pages[p];
             for (const QString& heading :
-                 {QStringLiteral("Listado de Cuenta:"), QStringLiteral("(001) Caja"),
-                  QStringLiteral("Fecha:"), today, QStringLiteral("Concepto"),
-                  QStringLiteral("A Acreditar"), QStringLiteral("A Debitar"),
-                  QStringLiteral("Acreditado"), QStringLiteral("Debitado")})
+                 {u"Listado de Cuenta:"_s, u"(001) Caja"_s, u"Fecha:"_s, today, u"Concepto"_s,
+                  u"A Acreditar"_s, u"A Debitar"_s, u"Acreditado"_s, u"Debitado"_s})
                 QVERIFY2(page.contains(heading), qPrintable(heading));
-            QVERIFY(
-                page.contains(QRegularExpression(QStringLiteral("Pagina:\\s*%1\\s*$").arg(p + 1))));
-            QCOMPARE(page.contains(QStringLiteral("Totales Real. Bco.")), p == 2);
-            listed += int(page.count(QRegularExpression(QStringLiteral("Mov \\d\\d\\d"))));
+            QVERIFY(page.contains(QRegularExpression(u"Pagina:\\s*%1\\s*$"_s.arg(p + 1))));
+            QCOMPARE(page.contains(u"Totales Real. Bco."_s), p == 2);
+            listed += movementsOn(page);
         }
         // Every movement of the interval once, in date order; none from outside it.
         QCOMPARE(listed, 150);
-        QVERIFY(pages[0].indexOf(QStringLiteral("Mov 001")) <
-                pages[0].indexOf(QStringLiteral("Mov 004")));
-        QVERIFY(pages[2].contains(QStringLiteral("Mov 150")));
-        QVERIFY(!pages.join(QString()).contains(QStringLiteral("Saldo anterior")));
-        QVERIFY(!pages.join(QString()).contains(QStringLiteral("Despues")));
+        QVERIFY(pages[0].indexOf(u"Mov 001"_s) < pages[0].indexOf(u"Mov 004"_s));
+        QVERIFY(pages[2].contains(u"Mov 150"_s));
+        QVERIFY(!pages.join(QString()).contains(QRegularExpression(u"Saldo anterior|Despues"_s)));
     }
 
     void footerBalancesAreTheLoadersWithOrWithoutFilterInEitherLocale() {
@@ -164,56 +162,45 @@ private Q_SLOTS:
             const QChar point = locale.decimalPoint().at(0);
             gFiltro = {};
             CARGAR_CUENTAS(screen_->LstBNK());
-            const QString banco = screen_->balanceText(BalanceLabel::lbTOTRBCO);
-            const QString cuenta = screen_->balanceText(BalanceLabel::lbTOTRCNT);
-            QVERIFY(banco.contains(point));
+            const QStringList balances{screen_->balanceText(BalanceLabel::lbTOTRBCO),
+                                       screen_->balanceText(BalanceLabel::lbTOTRCNT)};
+            QVERIFY(balances[0].contains(point));
 
             const QStringList all = printListing();
-            QCOMPARE(amountAfter(all.last(), QStringLiteral("Totales Real. Bco.")), banco);
-            QCOMPARE(amountAfter(all.last(), QStringLiteral("Total Real Cuenta")), cuenta);
+            QCOMPARE(footer(all.last()), balances);
             // 5.5 as 05.50 and 1234 as 1234.00, with the locale's decimal mark.
-            QCOMPARE(lineOf(all, QStringLiteral("Mov 001")),
-                     QStringLiteral("01/03/2024 Mov 001 05.50 00.00 1234.00 00.00")
-                         .replace(u'.', point));
+            QCOMPARE(lineOf(all, u"Mov 001"_s),
+                     u"01/03/2024 Mov 001 05.50 00.00 1234.00 00.00"_s.replace(u'.', point));
 
-            gFiltro = {true, QStringLiteral("7"), QString()};
+            gFiltro = {true, u"7"_s, QString()};
             const QStringList filtered = printListing();
             QCOMPARE(filtered.size(), 1);
-            QCOMPARE(int(filtered[0].count(QRegularExpression(QStringLiteral("Mov \\d\\d\\d")))),
-                     50);
-            QVERIFY(!filtered[0].contains(QStringLiteral("Mov 001")));
-            QCOMPARE(amountAfter(filtered[0], QStringLiteral("Totales Real. Bco.")), banco);
-            QCOMPARE(amountAfter(filtered[0], QStringLiteral("Total Real Cuenta")), cuenta);
+            QCOMPARE(movementsOn(filtered[0]), 50);
+            QVERIFY(!filtered[0].contains(u"Mov 001"_s));
+            QCOMPARE(footer(filtered[0]), balances);
         }
     }
 
     void altPShowsThePreviewAfterRefreshingTheTotals() {
         addMarch();
         screen_->load();
-        screen_->show();
-        QVERIFY(QTest::qWaitForWindowActive(screen_.get()));
+        QVERIFY(showActive(*screen_));
         ModalDriver person;
-        int pages = 0;
-        QString caption;
-        bool canSave = false;
+        QStringList seen; // the caption, the pages shown and whether it can save a PDF
         person.then([&](QWidget* modal) {
-            caption = modal->windowTitle();
-            if (auto* view = modal->findChild<QPrintPreviewWidget*>())
-                pages = view->pageCount();
-            canSave = modal->findChild<QAction*>(QStringLiteral("actGuardarPdf")) != nullptr;
+            auto* view = modal->findChild<QPrintPreviewWidget*>();
+            seen << modal->windowTitle() << QString::number(view ? view->pageCount() : 0)
+                 << QString::number(modal->findChild<QAction*>(u"actGuardarPdf"_s) != nullptr);
             ModalDriver::press(modal, Qt::Key_Escape);
         });
         QTest::keyClick(&screen_->LstBNK(), Qt::Key_P, Qt::AltModifier);
         QCOMPARE(person.handled(), 1);
         QVERIFY(qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget()) == nullptr);
-        QCOMPARE(caption, QStringLiteral("Listado de Cuenta"));
-        QCOMPARE(pages, 3);
-        QVERIFY(canSave);
+        QCOMPARE(seen, QStringList({"Listado de Cuenta", "3", "1"}));
         // What the loader writes, the report writes too (all but the grid).
         QCOMPARE(gCuenta.TOMDLACR, money(1000 + 50 * 1234));
         QCOMPARE(gCuenta.UltimoMovimiento, 200);
-        QCOMPARE(screen_->StBar().panelText(2),
-                 QStringLiteral("Desde (01/03/2024) - Hasta (31/03/2024)"));
+        QCOMPARE(screen_->StBar().panelText(2), u"Desde (01/03/2024) - Hasta (31/03/2024)"_s);
         QCOMPARE(screen_->LstBNK().rows(), 1);
     }
 
@@ -221,15 +208,14 @@ private Q_SLOTS:
         addMarch();
         MessageRecorder messages;
         PointerRecorder pointer;
-        gFiltro = {true, QStringLiteral("7'"), QString()};
+        gFiltro = {true, u"7'"_s, QString()};
         bool shown = false;
         CARGAR_LISTADO([&](const BandedReport&, ReportRecords&) { shown = true; });
         QVERIFY(!shown);
         QCOMPARE(messages.boxes.size(), std::size_t(1));
         QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
-        QVERIFY(messages.boxes[0].prompt.contains(QStringLiteral(" / ")));
-        QVERIFY(messages.boxes[0].prompt.endsWith(
-            QStringLiteral("\r\n\r\nSeccion [BANCOS.CARGAR_CUENTAS]")));
+        QVERIFY(messages.boxes[0].prompt.contains(u" / "_s));
+        QVERIFY(messages.boxes[0].prompt.endsWith(u"\r\n\r\nSeccion [BANCOS.CARGAR_CUENTAS]"_s));
         QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
         // The totals computed before the failure stay written.
         QCOMPARE(data_->storedTotals(kAccount)[2], money(1000 + 50 * 1234));
@@ -238,51 +224,33 @@ private Q_SLOTS:
     void theHostWritesThePdfOrSaysWhyOnOneLineAndLeavesNoFile() {
         addMarch();
         const QString db = data_->db().path();
-        const QString pdf = out_.filePath(QStringLiteral("marzo.pdf"));
-        HostRun ok = runHost({db, kAccount, QStringLiteral("01/03/2024"),
-                              QStringLiteral("31/03/2024"), pdf, QStringLiteral("7")});
+        const QString pdf = out_.filePath(u"marzo.pdf"_s);
+        HostRun ok = runHost({db, kAccount, u"01/03/2024"_s, u"31/03/2024"_s, pdf, u"7"_s});
         QCOMPARE(ok.exitCode, 0);
         const QStringList pages = pdfPages(pdf);
         QCOMPARE(pages.size(), 1);
-        QVERIFY(pages[0].contains(QStringLiteral("(001) Caja")));
+        QVERIFY(pages[0].contains(u"(001) Caja"_s));
 
-        const QString kept = out_.filePath(QStringLiteral("kept.pdf"));
+        const QString kept = out_.filePath(u"kept.pdf"_s);
         QFile file(kept);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("earlier");
         file.close();
-        const QString missingFolder = out_.filePath(QStringLiteral("no/such/folder/x.pdf"));
-        const struct {
-            QStringList arguments;
-            QString target;
-            QString says;
-        } failures[] = {
-            {{db, QStringLiteral("999"), QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"),
-              kept},
-             kept,
-             QStringLiteral("no account")},
-            {{db, QStringLiteral("0'1"), QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"),
-              kept},
-             kept,
-             QStringLiteral("no account")},
-            {{db, kAccount, QStringLiteral("31/02/2024"), QStringLiteral("31/03/2024"), kept},
-             kept,
-             QStringLiteral("FROM is not a date")},
-            {{db, kAccount, QStringLiteral("01/03/2024"), QStringLiteral("marzo"), kept},
-             kept,
-             QStringLiteral("TO is not a date")},
-            {{db, kAccount, QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"),
-              missingFolder},
-             missingFolder,
-             QStringLiteral("cannot write")},
+        const QString missingFolder = out_.filePath(u"no/such/folder/x.pdf"_s);
+        // account, from, to, target and what the one line of the refusal says
+        const QString failures[][5] = {
+            {u"999"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no account"_s},
+            {u"0'1"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no account"_s},
+            {kAccount, u"31/02/2024"_s, u"31/03/2024"_s, kept, u"FROM is not a date"_s},
+            {kAccount, u"01/03/2024"_s, u"marzo"_s, kept, u"TO is not a date"_s},
+            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, missingFolder, u"cannot write"_s},
         };
         const QStringList before = QDir(out_.path()).entryList(QDir::Files);
         for (const auto& failure : failures) {
-            const HostRun run = runHost(failure.arguments);
+            const HostRun run = runHost({db, failure[0], failure[1], failure[2], failure[3]});
             QVERIFY(run.exitCode != 0);
             QCOMPARE(run.errors.count(u'\n'), 1);
-            QVERIFY2(run.errors.startsWith(QStringLiteral("ledgora: ")) &&
-                         run.errors.contains(failure.says),
+            QVERIFY2(run.errors.startsWith(u"ledgora: "_s) && run.errors.contains(failure[4]),
                      qPrintable(run.errors));
         }
         QVERIFY(!QFile::exists(missingFolder));
