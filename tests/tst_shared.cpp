@@ -1,11 +1,15 @@
 #include "DataTests.h"
 #include "LedgerFixture.h"
 #include "TestSupport.h"
+#include "controls/FlexGrid.h"
 #include "data/EngineErrors.h"
 #include "entry/ComponentClasses.h"
+#include "ledger/ListedMovement.h"
+#include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
 #include "platform/RuntimeError.h"
 #include "screens/FrmConceptos.h"
+#include "screens/main/MovementRoutines.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -137,6 +141,39 @@ private Q_SLOTS:
         for (const char* column : {"TOTAAC", "TOTADE", "TOTACR", "TOTDEB"})
             all += *sums.Fields(QString::fromLatin1(column)).get<Money>();
         QCOMPARE(all, money(19.5));
+    }
+
+    void aChangeToAMovementAnotherPersonChangedSinceItWasListedChangesNothing() {
+        LocaleScope scope(pointLocale());
+        LedgerFixture data;
+        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
+        data.addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Mio"),
+                         money(10));
+        gCuenta = cuenta(QStringLiteral("001"), QStringLiteral("Caja"));
+        gFechaDesde = QDate(2024, 1, 1);
+        gFechaHasta = QDate(2024, 12, 31);
+        FlexGrid grid;
+        grid.setCols(7);
+        CARGAR_CUENTAS(grid);
+        // Another person realises it meanwhile, through the same statement F12 sends.
+        execute(*gManejo, QStringLiteral("UPDATE BANMOV SET MOVDLAAC = '0',MOVDLADE = '0',"
+                                         "MOVDLACR = '10',MOVDLDEB = '0' WHERE CNTSTNRO = '001' "
+                                         "AND MOVINNRO = 1"));
+        MessageRecorder messages;
+        grid.setRow(1);
+        PP_ACRODCR(grid);
+        QCOMPARE(messages.prompts(), QStringList{ListedMovement::changedMessage()});
+        auto stored = [] {
+            Recordset rs = query(*gManejo, totals(QStringLiteral("31/12/2024")));
+            return *rs.Fields(QStringLiteral("TOTACR")).get<Money>();
+        };
+        QCOMPARE(stored(), money(10)); // the other person's change stands
+        // Listed again, the change goes through.
+        CARGAR_CUENTAS(grid);
+        grid.setRow(1);
+        PP_ACRODCR(grid);
+        QCOMPARE(messages.prompts().size(), 1);
+        QCOMPARE(stored(), Money());
     }
 
     void peopleEnteringAtOnceEachStoreEveryMovementOnce() {

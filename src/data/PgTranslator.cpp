@@ -15,6 +15,11 @@ QString PgTranslator::translate(const StatementForm& form) {
     static const QRegularExpression totalsUpdate(
         QStringLiteral(R"(^\s*UPDATE\s+BANCNT\s+SET\s+(.*?)\s+(WHERE\s.*)$)"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    // One movement read by its whole key is read to be checked before it is changed, in the
+    // same write: its row is locked, so nobody's change can come in between.
+    if (form.isQuery() && form.fromTable().compare(u"BANMOV", Qt::CaseInsensitive) == 0 &&
+        sql.contains(QStringLiteral("MOVINNRO = $")))
+        return sql + QStringLiteral(" FOR UPDATE");
     const auto m = totalsUpdate.match(sql);
     if (!m.hasMatch() || !m.captured(1).contains(QStringLiteral("TOMDL"), Qt::CaseInsensitive))
         return sql;
