@@ -452,31 +452,7 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
 
     std::vector<QString> names;
     std::vector<ResultKind> kinds;
-    for (const ResultColumn& column : statement.form->resultColumns()) {
-        const TableDef* table = column.star ? Schema::table(statement.form->fromTable()) : nullptr;
-        if (!table) {
-            names.push_back(column.name);
-            kinds.push_back(column.kind);
-            continue;
-        }
-        for (const ColumnDef& c : table->columns) {
-            names.push_back(c.name);
-            switch (c.kind) {
-            case ColumnKind::Text:
-                kinds.push_back(ResultKind::Text);
-                break;
-            case ColumnKind::Integer:
-                kinds.push_back(ResultKind::Integer);
-                break;
-            case ColumnKind::Amount:
-                kinds.push_back(ResultKind::Amount);
-                break;
-            case ColumnKind::Date:
-                kinds.push_back(ResultKind::Date);
-                break;
-            }
-        }
-    }
+    statement.form->resultLayout(names, kinds);
     // Formatted amounts keep the separator of the moment they were read.
     auto data = std::make_shared<RecordsetData>(std::move(names), QString(rt::decimalSeparator()));
     const int columns = int(kinds.size());

@@ -245,6 +245,35 @@ ResultKind StatementForm::kindOf(int begin, int end) const {
     return ResultKind::Dynamic;
 }
 
+void StatementForm::resultLayout(std::vector<QString>& names,
+                                 std::vector<ResultKind>& kinds) const {
+    for (const ResultColumn& column : results_) {
+        const TableDef* table = column.star ? Schema::table(fromTable_) : nullptr;
+        if (!table) {
+            names.push_back(column.name);
+            kinds.push_back(column.kind);
+            continue;
+        }
+        for (const ColumnDef& c : table->columns) {
+            names.push_back(c.name);
+            switch (c.kind) {
+            case ColumnKind::Text:
+                kinds.push_back(ResultKind::Text);
+                break;
+            case ColumnKind::Integer:
+                kinds.push_back(ResultKind::Integer);
+                break;
+            case ColumnKind::Amount:
+                kinds.push_back(ResultKind::Amount);
+                break;
+            case ColumnKind::Date:
+                kinds.push_back(ResultKind::Date);
+                break;
+            }
+        }
+    }
+}
+
 std::optional<std::vector<QString>> StatementForm::match(const QString& statement) const {
     const auto m = pattern_.match(statement);
     if (!m.hasMatch())

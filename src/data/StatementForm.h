@@ -60,6 +60,8 @@ public:
     const std::vector<ValueKind>& parameters() const { return parameters_; }
     const std::vector<ResultColumn>& resultColumns() const { return results_; }
     bool isQuery() const { return isQuery_; }
+    // The names and kinds of the columns a query gives, a "*" spread over its table's columns.
+    void resultLayout(std::vector<QString>& names, std::vector<ResultKind>& kinds) const;
     QString fromTable() const { return fromTable_; }
 
     // The spliced values when the statement is of this form.
