@@ -8,15 +8,21 @@
 
 namespace ledgora {
 
+// Why a database is opened. A ledger opened for reading (a listing or an export written
+// without a window) is never changed: no tables are laid out, no older layout is upgraded and
+// no journal mode is switched; a write on it is refused as on a read-only file.
+enum class OpenMode { Work, Read };
+
 // The database engine behind the data-access component. Nothing outside this folder knows
 // which engine serves the statements.
 class Engine {
 public:
     virtual ~Engine() = default;
 
-    // Opens the database at the data source and makes sure the module's tables exist.
-    // False when it cannot be opened or is not a database; the file is then left untouched.
-    virtual bool open(const QString& dataSource) = 0;
+    // Opens the database at the data source and, opened for work, makes sure the module's
+    // tables exist. False when it cannot be opened or is not a database; the file is then left
+    // untouched.
+    virtual bool open(const QString& dataSource, OpenMode mode) = 0;
     // Runs a command; gives the number of rows it changed. Durable when it returns, unless
     // a batch is open. Raises a run-time error when the database refuses it.
     virtual long execute(const BoundStatement& statement) = 0;

@@ -27,6 +27,13 @@ inline RuntimeError readOnly() {
     return {kNumber, QStringLiteral("La base de datos es de sólo lectura.")};
 }
 
+// A ledger whose layout a newer Ledgora wrote: it lists, and refuses every write.
+inline RuntimeError newerLayout() {
+    return {kNumber, QStringLiteral("Esta base de datos fue escrita por una versión más nueva de "
+                                    "Ledgora: puede consultarse, pero no modificarse con esta "
+                                    "versión.")};
+}
+
 inline RuntimeError database(const QString& reason) {
     return {kNumber, QStringLiteral("Error de la base de datos: ") + reason};
 }

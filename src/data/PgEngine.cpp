@@ -184,7 +184,8 @@ void PgEngine::ResultClearer::operator()(pg_result* result) const {
 PgEngine::PgEngine() = default;
 PgEngine::~PgEngine() = default;
 
-bool PgEngine::open(const QString& dataSource) {
+bool PgEngine::open(const QString& dataSource, OpenMode mode) {
+    Q_UNUSED(mode);
     cache_.clear();
     conn_.reset();
     const QByteArray uri = dataSource.toUtf8();

@@ -21,7 +21,7 @@ public:
     PgEngine();
     ~PgEngine() override;
 
-    bool open(const QString& dataSource) override;
+    bool open(const QString& dataSource, OpenMode mode) override;
     long execute(const BoundStatement& statement) override;
     std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
     void beginBatch() override;

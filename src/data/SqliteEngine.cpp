@@ -296,7 +296,8 @@ SqliteEngine::~SqliteEngine() {
     cache_.clear(); // statements go before their connection
 }
 
-bool SqliteEngine::open(const QString& dataSource) {
+bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
+    Q_UNUSED(mode);
     cache_.clear();
     db_.reset();
     // The component opens a database; it never makes one. A new ledger's file is created by

@@ -19,7 +19,7 @@ public:
     SqliteEngine();
     ~SqliteEngine() override;
 
-    bool open(const QString& dataSource) override;
+    bool open(const QString& dataSource, OpenMode mode) override;
     long execute(const BoundStatement& statement) override;
     std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
     void beginBatch() override;

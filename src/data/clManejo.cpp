@@ -16,12 +16,11 @@ void clManejo::Conectar() {
     // A server's URI opens the shared ledger on PostgreSQL; anything else is a SQLite file.
     const QString source = connection.dataSource();
     std::unique_ptr<Engine> engine;
-    if (source.startsWith(QLatin1String("postgresql://")) ||
-        source.startsWith(QLatin1String("postgres://")))
+    if (ConnectionString::isServerAddress(source))
         engine = std::make_unique<PgEngine>();
     else
         engine = std::make_unique<SqliteEngine>();
-    if (engine->open(source)) {
+    if (engine->open(source, connection.readOnly() ? OpenMode::Read : OpenMode::Work)) {
         engine_ = std::move(engine);
         connected_ = true;
     } else {
