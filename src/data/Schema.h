@@ -29,8 +29,10 @@ struct TableDef {
 class Schema {
 public:
     // The layout version stamped in a database; files of an older layout are upgraded when
-    // they are opened. 1: the first layout; 2: key numbers compare without trailing blanks.
-    static constexpr int kVersion = 2;
+    // they are opened for work. 1: the first layout; 2: key numbers compare without trailing
+    // blanks; 3: account totals are kept by the database from the movements. A database
+    // stamped with a higher version was written by a newer Ledgora and is only read.
+    static constexpr int kVersion = 3;
 
     static const std::vector<TableDef>& tables();
     static const TableDef* table(const QString& name);
