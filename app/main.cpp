@@ -57,6 +57,33 @@ QString databaseProblem(const QString& path) {
     return {};
 }
 
+// A shared ledger's address goes to the component as it is: the engine behind it decides
+// what it means. Anything else names a file, taken from where the program was started.
+bool isServerAddress(const QString& source) {
+    return source.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+           source.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+QString dataSourceOf(const QString& argument) {
+    return isServerAddress(argument) ? argument : QFileInfo(argument).absoluteFilePath();
+}
+
+// Copies of a shared ledger are the server's business; the program's are of files.
+void tellServerBackups() {
+    std::fprintf(stderr, "ledgora: un libro compartido en un servidor PostgreSQL se respalda y se "
+                         "restaura con las herramientas del servidor (pg_dump, pg_restore), no "
+                         "con Ledgora.\n");
+}
+
+// A new ledger starts as an empty file, which the component lays out on first use.
+void makeEmptyFile(const QString& path) {
+    if (QFileInfo::exists(path))
+        return;
+    QFile fresh(path);
+    if (fresh.open(QIODevice::WriteOnly))
+        fresh.close();
+}
+
 bool isNew(const QString& path) {
     const QFileInfo info(path);
     return !info.exists() || info.size() == 0;
@@ -209,31 +236,35 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         return callComponent("Ledgora.clListado", listing ? "GuardarPdf" : "GuardarCsv",
-                             {positional[0], positional[1], positional[2], positional[3],
-                              positional[4], positional.value(5), positional.value(6)});
+                             {dataSourceOf(positional[0]), positional[1], positional[2],
+                              positional[3], positional[4], positional.value(5),
+                              positional.value(6)});
     }
     if (parser.isSet(importOption)) {
         if (positional.size() != 2) {
             std::fprintf(stderr, "ledgora: --import takes LEGACY DBPATH\n");
             return 2;
         }
-        const QString target = QFileInfo(positional[1]).absoluteFilePath();
-        if (!QFileInfo::exists(target)) {
-            QFile fresh(target);
-            if (fresh.open(QIODevice::WriteOnly))
-                fresh.close();
-        }
+        const QString target = dataSourceOf(positional[1]);
+        if (!isServerAddress(target))
+            makeEmptyFile(target);
         QString summary;
         const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
                                      &summary, "Resumen");
         if (rc == 0)
             std::printf("ledgora: %s into %s\n", qPrintable(summary),
-                        qPrintable(QDir::toNativeSeparators(target)));
+                        qPrintable(isServerAddress(target) ? QStringLiteral("the shared ledger")
+                                                           : QDir::toNativeSeparators(target)));
         return rc;
     }
     if (parser.isSet(restoreOption)) {
         if (positional.size() != 2) {
             std::fprintf(stderr, "ledgora: --restore takes BACKUP DBPATH\n");
+            return 2;
+        }
+        if (isServerAddress(positional[0]) || isServerAddress(positional[1])) {
+            tellServerBackups();
+            std::printf("No se restauró nada.\n");
             return 2;
         }
         std::printf("Se reemplazará el contenido de %s por la copia %s.\n¿Continuar? (s/N) ",
@@ -254,7 +285,8 @@ int main(int argc, char* argv[]) {
     bool demo = parser.isSet(demoOption);
     QString database = positional.isEmpty() ? dataFile(demo ? QStringLiteral("demo.db")
                                                             : QStringLiteral("ledgora.db"))
-                                            : QFileInfo(positional.first()).absoluteFilePath();
+                                            : dataSourceOf(positional.first());
+    const bool onServer = isServerAddress(database);
     if (!demo && positional.isEmpty() && isNew(database)) {
         // A first start: offer the example ledger before an empty one.
         QMessageBox offer(
@@ -270,13 +302,9 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // A new ledger starts as an empty file, which the component lays out on first use.
-    if (!QFileInfo::exists(database)) {
-        QFile fresh(database);
-        if (fresh.open(QIODevice::WriteOnly))
-            fresh.close();
-    }
-    const QString problem = databaseProblem(database);
+    if (!onServer)
+        makeEmptyFile(database);
+    const QString problem = onServer ? QString() : databaseProblem(database);
     if (!problem.isEmpty())
         std::fprintf(stderr, "ledgora: %s: %s\n", qPrintable(QDir::toNativeSeparators(database)),
                      qPrintable(problem));
@@ -290,16 +318,19 @@ int main(int argc, char* argv[]) {
         if (example)
             QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
                                       Q_RETURN_ARG(QString, refusal), Q_ARG(QString, database));
+        // A server's address is not repeated: it may hold a password.
+        const QString where =
+            onServer ? QStringLiteral("the shared ledger") : QDir::toNativeSeparators(database);
         if (refusal.isEmpty())
-            std::fprintf(stderr, "ledgora: example ledger written to %s\n",
-                         qPrintable(QDir::toNativeSeparators(database)));
+            std::fprintf(stderr, "ledgora: example ledger written to %s\n", qPrintable(where));
         else
-            std::fprintf(stderr, "ledgora: %s: %s\n",
-                         qPrintable(QDir::toNativeSeparators(database)), qPrintable(refusal));
+            std::fprintf(stderr, "ledgora: %s: %s\n", qPrintable(where), qPrintable(refusal));
     }
     // A backup on every start, written while the ledger opens.
     std::unique_ptr<QObject> backups = createObject(component, "Ledgora.clRespaldo");
-    if (backups && problem.isEmpty())
+    if (onServer)
+        tellServerBackups();
+    else if (backups && problem.isEmpty())
         QMetaObject::invokeMethod(backups.get(), "Respaldar", Qt::DirectConnection,
                                   Q_ARG(QString, database));
     std::unique_ptr<QObject> ledger = createObject(component, "Ledgora.clMain");

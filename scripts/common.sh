@@ -6,6 +6,8 @@ LEDGORA_PACKAGES=(build-essential cmake qt6-base-dev libgl1-mesa-dev libsqlite3-
                   fonts-dejavu-core fonts-urw-base35 poppler-utils)
 # The tests and the benchmark also run the shared ledger against a real PostgreSQL server.
 LEDGORA_SERVER_PACKAGES=(postgresql postgresql-client)
+# The tests that run the real program in windows, typed into as a person would.
+LEDGORA_DESKTOP_PACKAGES=(xvfb openbox xdotool imagemagick)
 
 # Installs, from Debian's packages, those of the given packages that are not installed yet.
 ledgora_ensure_packages() {

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "data/ConnectionString.h"
 #include "data/clManejo.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
@@ -39,10 +40,7 @@ void Startup::load(FrmBNKMain& screen) {
         gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
         if (!gManejo)
             throw RuntimeError::cannotCreateObject();
-        gManejo->CadenaConexion(
-            QStringLiteral(
-                "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
-            gDBPath);
+        gManejo->CadenaConexion(ConnectionString::forSource(gDBPath));
         gManejo->Conectar();
         if (!gManejo->EstadoConexion()) {
             MsgBox(QStringLiteral("Error en Acceder a Base de datos"), MsgIcon::Critical,

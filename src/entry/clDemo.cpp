@@ -1,5 +1,6 @@
 #include "clDemo.h"
 
+#include "data/ConnectionString.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
 #include "platform/Conversions.h"
@@ -119,10 +120,7 @@ QString clDemo::Crear(const QString& path) {
 
 QString clDemo::fill(const QString& path) {
     clManejo manejo;
-    manejo.CadenaConexion(
-        QStringLiteral(
-            "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
-        path);
+    manejo.CadenaConexion(ConnectionString::forSource(path));
     manejo.Conectar();
     if (!manejo.EstadoConexion())
         return QStringLiteral("no se puede abrir la base de datos");

@@ -1,5 +1,6 @@
 #include "clImportar.h"
 
+#include "data/ConnectionString.h"
 #include "data/CsvText.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
@@ -123,10 +124,10 @@ QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
         return QStringLiteral("the legacy tables lack their key columns");
 
     clManejo manejo;
-    manejo.CadenaConexion(QStringLiteral("Data Source=") + dbPath);
+    manejo.CadenaConexion(ConnectionString::forSource(dbPath));
     manejo.Conectar();
     if (!manejo.EstadoConexion())
-        return QStringLiteral("cannot open the database ") + dbPath;
+        return QStringLiteral("cannot open the database ") + ConnectionString::masked(dbPath);
     Recordset existing;
     manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"), "accounts.list");
     manejo.RsDesconectado(true);

@@ -1,6 +1,7 @@
 #include "clListado.h"
 
 #include "controls/BandedReport.h"
+#include "data/ConnectionString.h"
 #include "data/CsvText.h"
 #include "data/clManejo.h"
 #include "ledger/ListingReport.h"
@@ -59,8 +60,9 @@ std::optional<QDate> dayMonthYear(const QString& text) {
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
+// A file's path as the person wrote it; a server's address without its password.
 QString native(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return ConnectionString::masked(QDir::toNativeSeparators(path));
 }
 
 // Checks what was asked, connects and reads the account into the shared state as the account
@@ -77,8 +79,7 @@ QString prepareListing(const QString& dbPath, const QString& account, const QStr
         return QStringLiteral("TO is not a date dd/mm/yyyy: ") + to;
     if (*hasta < *desde)
         return QStringLiteral("the interval ends (%1) before it starts (%2)").arg(to, from);
-    const QFileInfo database(dbPath);
-    if (!database.isFile())
+    if (!ConnectionString::isServerAddress(dbPath) && !QFileInfo(dbPath).isFile())
         return QStringLiteral("no database at ") + native(dbPath);
     const QFileInfo target(outPath);
     if (target.fileName().isEmpty() || target.isDir())
@@ -90,10 +91,8 @@ QString prepareListing(const QString& dbPath, const QString& account, const QStr
     gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
     if (!gManejo)
         return QStringLiteral("the data-access component is not available");
-    gManejo->CadenaConexion(
-        QStringLiteral(
-            "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
-        dbPath);
+    // Listing and exporting only read: the ledger is left exactly as it was.
+    gManejo->CadenaConexion(ConnectionString::forSource(dbPath, true));
     gManejo->Conectar();
     if (!gManejo->EstadoConexion())
         return QStringLiteral("cannot open the database ") + native(dbPath);

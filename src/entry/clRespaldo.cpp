@@ -1,5 +1,6 @@
 #include "clRespaldo.h"
 
+#include "data/ConnectionString.h"
 #include "data/DatabaseCopy.h"
 
 namespace ledgora {
@@ -11,8 +12,20 @@ clRespaldo::~clRespaldo() {
         pending_.wait();
 }
 
+namespace {
+
+// A shared ledger's copies are made by its server; the module copies files.
+QString serverRefusal() {
+    return QStringLiteral("un libro compartido en un servidor se respalda con las herramientas "
+                          "del servidor (pg_dump)");
+}
+
+} // namespace
+
 void clRespaldo::Respaldar(const QString& dbPath) {
     Esperar();
+    if (ConnectionString::isServerAddress(dbPath))
+        return;
     // Its own connection, on its own thread: the ledger's screens go on meanwhile.
     pending_ = std::async(std::launch::async, [dbPath] {
         try {
@@ -29,6 +42,8 @@ QString clRespaldo::Esperar() {
 
 QString clRespaldo::Restaurar(const QString& backupPath, const QString& dbPath) {
     Esperar();
+    if (ConnectionString::isServerAddress(backupPath) || ConnectionString::isServerAddress(dbPath))
+        return serverRefusal();
     return DatabaseCopy::restore(backupPath, dbPath);
 }
 

@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "ScreenLog.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,6 +54,7 @@ MsgAnswer showRealBox(const MessageBoxRequest& request) {
 } // namespace
 
 MsgAnswer MessageBoxes::show(const MessageBoxRequest& request) {
+    qCInfo(lcScreens) << "message" << request.prompt;
     if (const auto& handler = installedHandler())
         return handler(request);
     return showRealBox(request);

@@ -2,6 +2,7 @@
 
 #include "ErrorReport.h"
 #include "KeyPreviewFilter.h"
+#include "ScreenLog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,6 +44,7 @@ void Screen::runModal(Screen* screen) {
     if (!guard || !screen->loaded_)
         return;
     screen->inModal_ = true;
+    qCInfo(lcScreens) << "shown" << screen->metaObject()->className();
     screen->exec();
     if (!guard)
         return;

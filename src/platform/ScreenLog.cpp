@@ -1,0 +1,3 @@
+#include "ScreenLog.h"
+
+Q_LOGGING_CATEGORY(lcScreens, "ledgora.screens", QtWarningMsg)

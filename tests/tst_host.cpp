@@ -1,0 +1,175 @@
+// The shared ledger reached the way a person reaches it: the real program started with the
+// server's address, with a window and in each windowless mode, as the README shows.
+#include "TestDatabase.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace ledgora::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+QStringList environment() {
+    QStringList env = QProcess::systemEnvironment();
+    // Every layer's log on: what it writes must not show a password either.
+    env << u"QT_LOGGING_RULES=ledgora.*=true"_s << u"QT_QPA_PLATFORM=offscreen"_s;
+    return env;
+}
+
+Run collect(QProcess& host) {
+    return {host.exitStatus() == QProcess::NormalExit ? host.exitCode() : -1,
+            QString::fromUtf8(host.readAllStandardOutput()),
+            QString::fromUtf8(host.readAllStandardError())};
+}
+
+// A windowless command, answered with `input` when it asks.
+Run command(const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess host;
+    host.setEnvironment(environment());
+    host.start(QStringLiteral(LEDGORA_HOST_PATH), arguments);
+    host.write(input);
+    host.closeWriteChannel();
+    host.waitForFinished(60000);
+    return collect(host);
+}
+
+// Starts the program with its window and waits for the account screen, the first screen a
+// person sees; the program is then ended. Gives what it said meanwhile.
+Run untilAccountScreen(const QStringList& arguments) {
+    QProcess host;
+    host.setEnvironment(environment());
+    host.start(QStringLiteral(LEDGORA_HOST_PATH), arguments);
+    host.waitForStarted();
+    QString said;
+    QElapsedTimer clock;
+    clock.start();
+    while (!said.contains(u"shown ledgora::FrmABMCuentas"_s) && clock.elapsed() < 30000 &&
+           host.state() == QProcess::Running) {
+        host.waitForReadyRead(200);
+        said += QString::fromUtf8(host.readAllStandardError());
+    }
+    host.kill();
+    host.waitForFinished();
+    Run run = collect(host);
+    run.err.prepend(said);
+    run.code = said.contains(u"shown ledgora::FrmABMCuentas"_s) ? 0 : 1;
+    return run;
+}
+
+QString rowCount(const QString& uri, const QString& table) {
+    PGconn* conn = PQconnectdb(uri.toUtf8().constData());
+    PGresult* result = PQexec(conn, ("SELECT count(*) FROM " + table).toUtf8().constData());
+    const QString count = PQresultStatus(result) == PGRES_TUPLES_OK
+                              ? QString::fromUtf8(PQgetvalue(result, 0, 0))
+                              : u"no table"_s;
+    PQclear(result);
+    PQfinish(conn);
+    return count;
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+} // namespace
+
+class TstHost : public QObject {
+    Q_OBJECT
+
+    QString password_;
+    QList<Run> said_;
+
+    Run kept(const Run& run) {
+        said_ << run;
+        return run;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (!onServer() || qEnvironmentVariableIsEmpty("LEDGORA_TEST_PG"))
+            QSKIP("no test server (LEDGORA_TEST_PG is not set)");
+        password_ = QUrl(qEnvironmentVariable("LEDGORA_TEST_PG")).password();
+        QVERIFY(!password_.isEmpty());
+    }
+
+    void aFirstStartLaysOutTheServerLedgerAndEveryModeWorksOnIt() {
+        TestDatabase database;
+        const QString address = database.path();
+        QTemporaryDir out;
+
+        QCOMPARE(kept(untilAccountScreen({address})).code, 0);
+        QCOMPARE(rowCount(address, u"BANCNT"_s), u"0"_s);
+
+        QCOMPARE(kept(untilAccountScreen({u"--demo"_s, address})).code, 0);
+        QCOMPARE(rowCount(address, u"BANCNT"_s), u"3"_s);
+        const QString movements = rowCount(address, u"BANMOV WHERE CNTSTNRO = '001'"_s);
+
+        const QStringList interval = {u"001"_s, u"01/01/2000"_s, u"31/12/2100"_s};
+        const QString pdf = out.filePath(u"listado.pdf"_s);
+        QCOMPARE(
+            kept(command(QStringList{u"--listing"_s, address} + interval + QStringList{pdf})).code,
+            0);
+        QVERIFY(QFile(pdf).size() > 1000);
+        const QString csv = out.filePath(u"listado.csv"_s);
+        QCOMPARE(kept(command(QStringList{u"--csv"_s, address} + interval + QStringList{csv})).code,
+                 0);
+        QFile csvFile(csv);
+        QVERIFY(csvFile.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::number(csvFile.readAll().count('\n') - 1), movements);
+
+        // Failures name the ledger without its password.
+        const Run unknown =
+            kept(command({u"--csv"_s, address, u"999"_s, u"01/01/2000"_s, u"31/12/2100"_s, csv}));
+        QVERIFY(unknown.code != 0);
+        QVERIFY2(unknown.err.contains(u":***@"_s), qPrintable(unknown.err));
+
+        // Copies of a shared ledger are the server's: nothing is restored over it.
+        const Run restore =
+            kept(command({u"--restore"_s, out.filePath(u"copia.db"_s), address}, "s\n"));
+        QCOMPARE(restore.code, 2);
+        QVERIFY(restore.err.contains(u"pg_dump"_s));
+        QCOMPARE(rowCount(address, u"BANCNT"_s), u"3"_s);
+    }
+
+    void importFillsAnEmptySharedLedger() {
+        TestDatabase database;
+        QTemporaryDir legacy;
+        writeFile(legacy.filePath(u"BANCNT.csv"_s),
+                  "CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC\n1,2020-01-02,Caja,,,\n");
+        writeFile(legacy.filePath(u"BANCON.csv"_s), "CONSTNRO,CONSTDSC,CONSTTIP\n3,Deposito,C\n");
+        writeFile(legacy.filePath(u"BANMOV.csv"_s),
+                  "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,"
+                  "MOVDLDEB\n1,1,2020-01-03,3,Primero,10.5,0,0,0\n1,2,2020-01-04,3,Segundo,0,0,"
+                  "2.25,0\n");
+        const Run imported = kept(command({u"--import"_s, legacy.path(), database.path()}));
+        QVERIFY2(imported.code == 0, qPrintable(imported.err));
+        QCOMPARE(rowCount(database.path(), u"BANMOV"_s), u"2"_s);
+        QCOMPARE(
+            rowCount(database.path(), u"BANCNT WHERE TOMDLAAC = 105000 AND TOMDLACR = 22500"_s),
+            u"1"_s);
+        QVERIFY(kept(command({u"--import"_s, legacy.path(), database.path()})).code != 0);
+    }
+
+    void cleanupTestCase() {
+        for (const Run& run : std::as_const(said_))
+            QVERIFY2(!run.out.contains(password_) && !run.err.contains(password_),
+                     qPrintable(run.out + run.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstHost)
+#include "tst_host.moc"
