@@ -209,7 +209,8 @@ int main(int argc, char* argv[]) {
                        "without opening a window or a database."));
     parser.addOption(checkOption);
     parser.addPositionalArgument(QStringLiteral("DBPATH"),
-                                 QStringLiteral("The database file (created when it is new)."),
+                                 QStringLiteral("The database file (created when it is new), or the "
+                                                "postgresql:// address of a shared ledger."),
                                  QStringLiteral("[DBPATH]"));
     parser.process(app);
 

@@ -60,6 +60,10 @@ private Q_SLOTS:
                          money(150.5));
         data.addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 6), QStringLiteral("Cheque"), {},
                          {}, {}, Money::fromUnits(12345678));
+        data.addMovement(QStringLiteral("001"), 3, QDate(2024, 3, 7),
+                         QStringLiteral("=HYPERLINK(\"http://x\",\"Ver\")"), money(1));
+        data.addMovement(QStringLiteral("001"), 4, QDate(2024, 3, 8),
+                         QStringLiteral("Pago luz, agua"), {}, {}, {}, money(-2));
         gManejo.reset();
         // A description as another program may have stored it: quotes, a comma, a line break.
         sqlite3* raw = nullptr;
@@ -79,7 +83,11 @@ private Q_SLOTS:
              "debitado"},
             {"2024-03-05", "1", "1", "Deposito", "150.50", "0.00", "0.00", "0.00"},
             {"2024-03-06", "2", "1", "Dijo \"pago\", luego\nnada", "0.00", "0.00", "0.00",
-             "1234.5678"}};
+             "1234.5678"},
+            // A spreadsheet shows the formula as text; a comma alone keeps its field whole.
+            {"2024-03-07", "3", "1", "'=HYPERLINK(\"http://x\",\"Ver\")", "1.00", "0.00", "0.00",
+             "0.00"},
+            {"2024-03-08", "4", "1", "Pago luz, agua", "0.00", "0.00", "0.00", "-2.00"}};
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const auto parsed = CsvText::parse(QString::fromUtf8(file.readAll()));

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace ledgora;
 using namespace ledgora::test;
@@ -237,6 +238,8 @@ private Q_SLOTS:
         file.write("earlier");
         file.close();
         const QString missingFolder = out_.filePath(u"no/such/folder/x.pdf"_s);
+        const QString pipe = out_.filePath(u"pipe.pdf"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         // account, from, to, target and what the one line of the refusal says
         const QString failures[][5] = {
             {u"999"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no account"_s},
@@ -244,6 +247,7 @@ private Q_SLOTS:
             {kAccount, u"31/02/2024"_s, u"31/03/2024"_s, kept, u"FROM is not a date"_s},
             {kAccount, u"01/03/2024"_s, u"marzo"_s, kept, u"TO is not a date"_s},
             {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, missingFolder, u"cannot write"_s},
+            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, pipe, u"not a regular file"_s},
         };
         const QStringList before = QDir(out_.path()).entryList(QDir::Files);
         for (const auto& failure : failures) {

@@ -19,6 +19,15 @@ QString CsvText::line(const QStringList& fields) {
     return quoted.join(u',') + QStringLiteral("\r\n");
 }
 
+QString CsvText::inertText(const QString& text) {
+    QString inert = text;
+    inert.remove(QChar(0));
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!inert.isEmpty() && formulaStarts.contains(inert.front()))
+        inert.prepend(u'\'');
+    return inert;
+}
+
 std::vector<QStringList> CsvText::parse(const QString& text) {
     std::vector<QStringList> records;
     QStringList record;

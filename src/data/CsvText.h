@@ -13,6 +13,10 @@ class CsvText {
 public:
     // One line of fields, with its CR LF.
     static QString line(const QStringList& fields);
+    // A text cell as a spreadsheet must show it: a text that it would take for a formula
+    // (starting with '=', '+', '-', '@', a tab or a carriage return) gets a leading apostrophe,
+    // and NUL characters are dropped.
+    static QString inertText(const QString& text);
     // Every record of a text; quoted fields may hold commas, quotes and line breaks. Blank
     // lines are skipped. A quote left open ends the text as part of its field.
     static std::vector<QStringList> parse(const QString& text);

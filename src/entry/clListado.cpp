@@ -84,6 +84,9 @@ QString prepareListing(const QString& dbPath, const QString& account, const QStr
     const QFileInfo target(outPath);
     if (target.fileName().isEmpty() || target.isDir())
         return QStringLiteral("not a file name for the file: ") + native(outPath);
+    // A pipe, a device or a socket is never replaced by a file of ours.
+    if (target.exists() && !target.isFile())
+        return QStringLiteral("not a regular file: ") + native(outPath);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir() || !folder.isWritable())
         return QStringLiteral("cannot write in the folder ") + native(folder.filePath());
@@ -190,9 +193,9 @@ QString clListado::GuardarCsv(const QString& dbPath, const QString& account, con
         const Variant day = rs.Fields(QStringLiteral("MOVDTALT"));
         write({day.get<QDate>() ? day.get<QDate>()->toString(Qt::ISODate) : QString(),
                rt::toText(rs.Fields(QStringLiteral("MOVINNRO"))),
-               GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))),
-               GP_TEXTO(rs.Fields(QStringLiteral("MOVSTCPT"))), amount("MOVDLAAC"),
-               amount("MOVDLADE"), amount("MOVDLACR"), amount("MOVDLDEB")});
+               CsvText::inertText(GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO")))),
+               CsvText::inertText(GP_TEXTO(rs.Fields(QStringLiteral("MOVSTCPT")))),
+               amount("MOVDLAAC"), amount("MOVDLADE"), amount("MOVDLACR"), amount("MOVDLDEB")});
     }
     rs.Close();
     if (!file.commit())
