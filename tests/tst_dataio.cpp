@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "data/CsvText.h"
 #include "data/DatabaseCopy.h"
+#include "entry/clDemo.h"
 #include "entry/clImportar.h"
 #include "entry/clListado.h"
 #include "entry/clRespaldo.h"
@@ -10,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QtTest>
 #include <atomic>
@@ -25,6 +27,47 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// A file of the given kind: the example ledger, a ledger with no accounts yet, another
+// program's database (its own tables, or ours laid out with other kinds), an empty file, or
+// the example ledger with a run of random bytes written into its middle.
+QString makeFile(const QString& folder, const QString& name, const QString& kind) {
+    const QString path = folder + u'/' + name;
+    writeFile(path, {});
+    if (kind == u"ledger" || kind == u"damaged") {
+        clDemo().Crear(path);
+    } else if (kind == u"new ledger") {
+        clManejo manejo;
+        manejo.CadenaConexion(QStringLiteral("Data Source=") + path);
+        manejo.Conectar();
+    } else if (kind.startsWith(u"foreign")) {
+        sqlite3* db = nullptr;
+        sqlite3_open(path.toUtf8().constData(), &db);
+        sqlite3_exec(db,
+                     kind == u"foreign"
+                         ? "CREATE TABLE clientes(id INTEGER, nombre TEXT)"
+                         : "CREATE TABLE BANCNT(CNTSTNRO TEXT); CREATE TABLE BANCON(CONSTNRO "
+                           "TEXT); CREATE TABLE BANMOV(CNTSTNRO TEXT, MOVDLAAC REAL)",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    if (kind == u"damaged") {
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        file.seek(file.size() / 2);
+        QByteArray noise(8192, '\0');
+        for (char& byte : noise)
+            byte = char(QRandomGenerator::global()->generate());
+        file.write(noise);
+    }
+    return path;
 }
 
 QStringList rowsOf(const QString& path, const char* sql) {
@@ -160,6 +203,64 @@ private Q_SLOTS:
         const QString failure = importer.Importar(legacy.path(), other.path());
         QVERIFY2(failure.startsWith(QStringLiteral("BANMOV, row 2")), qPrintable(failure));
         QCOMPARE(rowsOf(other.path(), "select count(*) from BANCNT"), QStringList{"0"});
+    }
+
+    void aRestoreChecksTheCopyFirstAndKeepsWhatItReplaces_data() {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("restored over a ledger") << "ledger"
+                                                << "new ledger"
+                                                << "";
+        QTest::newRow("restored into a new file") << "ledger"
+                                                  << "none"
+                                                  << "";
+        QTest::newRow("restored over a damaged ledger") << "ledger"
+                                                        << "damaged"
+                                                        << "";
+        QTest::newRow("damaged copy") << "damaged"
+                                      << "new ledger"
+                                      << "está dañada";
+        QTest::newRow("empty copy") << "empty"
+                                    << "new ledger"
+                                    << "está vacía";
+        QTest::newRow("another program's copy") << "foreign"
+                                                << "new ledger"
+                                                << "las tablas";
+        QTest::newRow("our names, other kinds") << "foreign kinds"
+                                                << "new ledger"
+                                                << "tablas";
+        QTest::newRow("over another program's file") << "ledger"
+                                                     << "foreign"
+                                                     << "no es un libro";
+    }
+
+    void aRestoreChecksTheCopyFirstAndKeepsWhatItReplaces() {
+        QFETCH(QString, copy);
+        QFETCH(QString, current);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const QString backup = makeFile(dir.path(), QStringLiteral("copia.db"), copy);
+        const QString ledger = dir.filePath(QStringLiteral("libro.db"));
+        if (current != u"none")
+            makeFile(dir.path(), QStringLiteral("libro.db"), current);
+        const QByteArray before = contentOf(ledger);
+        const QString failure = clRespaldo().Restaurar(backup, ledger);
+        if (!refusal.isEmpty()) {
+            QVERIFY2(failure.contains(refusal) && failure.endsWith(u"no se cambió nada"),
+                     qPrintable(failure));
+            QCOMPARE(contentOf(ledger), before);
+            return;
+        }
+        QCOMPARE(failure, QString());
+        QCOMPARE(rowsOf(ledger, "PRAGMA integrity_check"), QStringList{"ok"});
+        QCOMPARE(rowsOf(ledger, "select count(*) from BANMOV"),
+                 rowsOf(backup, "select count(*) from BANMOV"));
+        const QStringList kept = QDir(dir.filePath(QStringLiteral("backups")))
+                                     .entryList({QStringLiteral("libro.db.antes-de-restaurar-*")});
+        QCOMPARE(kept.size(), current == u"none" ? 0 : 1);
+        if (!kept.isEmpty())
+            QCOMPARE(contentOf(dir.filePath(QStringLiteral("backups/")) + kept.first()), before);
     }
 
     void aBackupTakenWhileAnotherConnectionWritesHoldsEveryCommittedMovement() {

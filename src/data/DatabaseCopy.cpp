@@ -1,13 +1,19 @@
 #include "DatabaseCopy.h"
 
 #include "DataLog.h"
+#include "SqliteEngine.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace ledgora {
 
@@ -56,6 +62,95 @@ bool isLedger(sqlite3* db) {
     return tables == 3;
 }
 
+QString firstValue(sqlite3* db, const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    QString value;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    else
+        value = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(stmt);
+    return value;
+}
+
+// Makes what was written to a file or a folder durable before anything relies on it.
+bool syncToDisk(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// Puts a complete file in the place of another in one step: whoever looks finds the old file
+// or the new one, whole, also after a crash.
+QString replaceWith(const QString& complete, const QString& target) {
+    if (!syncToDisk(complete))
+        return QStringLiteral("no se pudo asegurar en el disco ") + complete;
+    if (std::rename(QFile::encodeName(complete).constData(),
+                    QFile::encodeName(target).constData()) != 0)
+        return QStringLiteral("no se pudo reemplazar %1: %2")
+            .arg(target, QString::fromLocal8Bit(std::strerror(errno)));
+    syncToDisk(QFileInfo(target).absolutePath());
+    return {};
+}
+
+bool hasSqliteHeader(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3", 16);
+}
+
+// Why a file cannot serve as a ledger's copy, whole and of this module; empty when it can.
+QString copyProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QStringLiteral("no existe");
+    if (info.size() == 0)
+        return QStringLiteral("está vacía");
+    if (!hasSqliteHeader(path))
+        return QStringLiteral("no es una base de datos");
+    QString failure;
+    Connection db = openFile(path, SQLITE_OPEN_READONLY, failure);
+    if (!db)
+        return failure;
+    const QString check = firstValue(db.get(), "PRAGMA integrity_check");
+    if (check != u"ok")
+        return QStringLiteral("está dañada (%1)").arg(check);
+    if (!isLedger(db.get()))
+        return QStringLiteral("no tiene las tablas de un libro de Ledgora");
+    db.reset();
+    // Our tables, with our columns and kinds, exactly as the engine checks a ledger it opens.
+    if (!SqliteEngine().open(path, OpenMode::Read))
+        return QStringLiteral("sus tablas no son las de un libro de Ledgora");
+    return {};
+}
+
+// Whether the file at the ledger's place belongs to another program: a file that is not a
+// database, or whose tables are not ours. A damaged ledger of ours is what a restore mends.
+bool belongsToAnotherProgram(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || (info.isFile() && info.size() == 0))
+        return false;
+    if (!info.isFile() || !hasSqliteHeader(path))
+        return true;
+    QString failure;
+    Connection db = openFile(path, SQLITE_OPEN_READONLY, failure);
+    if (!db || firstValue(db.get(), "PRAGMA quick_check") != u"ok")
+        return false;
+    if (firstValue(db.get(), "SELECT count(*) FROM sqlite_master") == u"0")
+        return false;
+    if (!isLedger(db.get()))
+        return true;
+    db.reset();
+    return !SqliteEngine().open(path, OpenMode::Read);
+}
+
+QString stamp() {
+    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + u'Z';
+}
+
 } // namespace
 
 QString DatabaseCopy::copy(const QString& source, const QString& target) {
@@ -73,10 +168,8 @@ QString DatabaseCopy::copy(const QString& source, const QString& target) {
             return failure;
         failure = transfer(from.get(), to.get());
     }
-    if (failure.isEmpty() && !(QFile::remove(target) || !QFile::exists(target)))
-        failure = QStringLiteral("cannot replace ") + target;
-    if (failure.isEmpty() && !QFile::rename(partial, target))
-        failure = QStringLiteral("cannot write ") + target;
+    if (failure.isEmpty())
+        failure = replaceWith(partial, target);
     if (!failure.isEmpty()) {
         QFile::remove(partial);
         qCWarning(lcData) << "backup of" << source << "failed:" << failure;
@@ -85,18 +178,51 @@ QString DatabaseCopy::copy(const QString& source, const QString& target) {
 }
 
 QString DatabaseCopy::restore(const QString& backup, const QString& database) {
-    QString failure;
-    if (!QFileInfo(backup).isFile())
-        return QStringLiteral("no backup at ") + backup;
-    Connection from = openFile(backup, SQLITE_OPEN_READONLY, failure);
-    if (!from)
-        return failure;
-    if (!isLedger(from.get()))
-        return backup + QStringLiteral(" is not a copy of a ledger");
-    Connection to = openFile(database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, failure);
-    if (!to)
-        return failure;
-    return transfer(from.get(), to.get());
+    if (const QString problem = copyProblem(backup); !problem.isEmpty())
+        return QStringLiteral("la copia %1 no sirve: %2; no se cambió nada").arg(backup, problem);
+    if (belongsToAnotherProgram(database))
+        return QStringLiteral("%1 no es un libro de Ledgora; no se cambió nada").arg(database);
+
+    const QFileInfo info(database);
+    const QString beside = database + QStringLiteral(".restaurando");
+    const QString wal = database + QStringLiteral("-wal");
+    // The ledger's pending log is put into the file first, so that the file alone holds it all
+    // and no old log can be laid over the restored content; a ledger in use cannot be emptied.
+    if (info.isFile() && info.size() > 0 && QFileInfo::exists(wal)) {
+        QString failure;
+        Connection current = openFile(database, SQLITE_OPEN_READWRITE, failure);
+        if (current && sqlite3_wal_checkpoint_v2(current.get(), "main", SQLITE_CHECKPOINT_TRUNCATE,
+                                                 nullptr, nullptr) == SQLITE_BUSY)
+            return QStringLiteral("el libro %1 está en uso; ciérrelo y pruebe de nuevo; no se "
+                                  "cambió nada")
+                .arg(database);
+    }
+    // What is replaced is kept first, as it is.
+    if (info.isFile() && info.size() > 0) {
+        const QString folder = info.absolutePath() + QStringLiteral("/backups");
+        const QString kept = folder + u'/' + info.fileName() +
+                             QStringLiteral(".antes-de-restaurar-") + stamp() +
+                             QStringLiteral(".db");
+        if (!QDir().mkpath(folder) || !QFile::copy(database, kept) ||
+            (QFileInfo(wal).size() > 0 && !QFile::copy(wal, kept + QStringLiteral("-wal"))))
+            return QStringLiteral("no se pudo guardar una copia de %1 antes de restaurar; no se "
+                                  "cambió nada")
+                .arg(database);
+        syncToDisk(kept);
+    }
+    QFile::remove(beside);
+    QString failure = copy(backup, beside);
+    if (failure.isEmpty())
+        failure = copyProblem(beside);
+    if (failure.isEmpty())
+        failure = replaceWith(beside, database);
+    QFile::remove(beside);
+    if (!failure.isEmpty())
+        return failure + QStringLiteral("; no se cambió nada");
+    // The log and index of the content replaced are of no use to the restored one.
+    QFile::remove(wal);
+    QFile::remove(database + QStringLiteral("-shm"));
+    return {};
 }
 
 QStringList DatabaseCopy::backupsOf(const QString& database) {
