@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 #include "controls/PanelStatusBar.h"
 #include "entry/clMain.h"
-#include "ledger/AccountTotals.h"
 #include "platform/Twips.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/main/FrmBNKMain.h"
@@ -90,8 +89,8 @@ private Q_SLOTS:
 
     void accountsListInNumericOrderWithTheirBalances() {
         addAccounts({"10", "2", "1"});
-        gCuenta = cuenta(u"2"_s, {}, money(50), money(20), money(100), money(30));
-        GP_ACTUALIZARCUENTA();
+        data_->addMovement(u"2"_s, 1, QDate(2024, 3, 5), u"x"_s, money(50), money(20), money(100),
+                           money(30));
         open();
         QCOMPARE(column(grid(), 0), QStringList({"1", "2", "10"}));
         QCOMPARE(column(grid(), 7), QStringList({"00.00", "70.00", "00.00"}));
@@ -253,9 +252,8 @@ private Q_SLOTS:
         LocaleScope scope(locale);
         data_->addAccount(u"1"_s, u"Uno"_s);
         data_->addAccount(u"2"_s, u"Dos"_s);
-        gCuenta = cuenta(u"2"_s, {}, money(0.5), money(20.25), money(100.1), money(30));
-        GP_ACTUALIZARCUENTA();
-        gCuenta = {};
+        data_->addMovement(u"2"_s, 1, QDate(2024, 3, 5), u"x"_s, money(0.5), money(20.25),
+                           money(100.1), money(30));
         open();
         gridKeys({Qt::Key_Down, Qt::Key_Return});
         QVERIFY(!screen_->isLoaded());

@@ -1,6 +1,9 @@
 #include "DataTests.h"
 #include "TestDatabase.h"
 #include "TestSupport.h"
+#include "data/ConnectionString.h"
+#include "data/EngineErrors.h"
+#include "data/Schema.h"
 #include "data/StatementCatalog.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
@@ -11,6 +14,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QtTest>
 #include <sqlite3.h>
 #include <sys/wait.h>
@@ -35,6 +39,33 @@ QString listing(const QString& filter = {}, const QString& from = "01/01/2024",
 
 long accountRows(clManejo& manejo) {
     return query(manejo, "select * from BANCNT order by VAL(CNTSTNRO)").RecordCount();
+}
+
+// The module's tables as a file of the given layout version holds them, one column declared
+// otherwise when asked ("BANMOV.MOVDLAAC REAL"), with an account, its totals as some listing
+// stored them, two movements under its number written with trailing blanks, and a concept.
+QStringList layoutOf(int version, const QString& replaced = {}) {
+    QStringList statements;
+    for (const TableDef& table : Schema::tables()) {
+        QStringList columns;
+        for (const ColumnDef& c : table.columns) {
+            const QString name = table.name + u'.' + c.name + u' ';
+            const bool text = c.kind == ColumnKind::Text || c.kind == ColumnKind::Date;
+            columns << c.name + u' ' +
+                           (replaced.startsWith(name) ? replaced.mid(name.size())
+                                                      : QString(text ? "TEXT" : "INTEGER")) +
+                           (c.blankPadded && version >= 2 ? " COLLATE RTRIM" : "");
+        }
+        statements << "CREATE TABLE " + table.name + u'(' + columns.join(u',') + ",PRIMARY KEY(" +
+                          QStringList(table.key.begin(), table.key.end()).join(u',') + "))";
+    }
+    return statements << QString("PRAGMA user_version=%1").arg(version)
+                      << "INSERT INTO BANCNT VALUES('7','2024-01-01','Siete','B','','',1,2,3,4)"
+                      << "INSERT INTO BANMOV VALUES('7  ',1,'2024-03-05','3 ','Deposito',1505000,"
+                         "0,0,0)"
+                      << "INSERT INTO BANMOV VALUES('7  ',2,'2024-03-06','4 ','Cheque',0,0,0,"
+                         "250000)"
+                      << "INSERT INTO BANCON VALUES('3','Deposito','C')";
 }
 
 QByteArray contentsOf(const QString& path) {
@@ -95,27 +126,17 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(garbage + "-wal"));
     }
 
-    void anEarlierLayoutIsUpgradedWithItsRowsAndKeysCompareWithoutTrailingBlanks() {
+    void anEarlierLayoutIsUpgradedWithItsRowsTotalsAndABackup_data() {
+        QTest::addColumn<int>("version");
+        QTest::newRow("layout 1") << 0; // keys compared as exact text
+        QTest::newRow("layout 2") << 2;
+    }
+    void anEarlierLayoutIsUpgradedWithItsRowsTotalsAndABackup() {
+        QFETCH(int, version);
         if (onServer())
             QSKIP("a file's layout");
         TestDatabase db;
-        // A file as an earlier build wrote it: no version, keys compared as exact text.
-        QVERIFY(sqliteExec(
-            db.path(),
-            {"CREATE TABLE BANCNT(CNTSTNRO TEXT NOT NULL,CNTDTALT TEXT,CNTSTNOM TEXT,"
-             "CNTSTBNK TEXT,CNTSTTEL TEXT,CNTSTBKC TEXT,TOMDLAAC INTEGER NOT NULL,"
-             "TOMDLADE INTEGER NOT NULL,TOMDLACR INTEGER NOT NULL,TOMDLDEB INTEGER NOT NULL,"
-             "PRIMARY KEY(CNTSTNRO))",
-             "CREATE TABLE BANMOV(CNTSTNRO TEXT NOT NULL,MOVINNRO INTEGER NOT NULL,MOVDTALT "
-             "TEXT,CONSTNRO TEXT,MOVSTCPT TEXT,MOVDLAAC INTEGER NOT NULL,MOVDLADE INTEGER NOT "
-             "NULL,MOVDLACR INTEGER NOT NULL,MOVDLDEB INTEGER NOT NULL,"
-             "PRIMARY KEY(CNTSTNRO,MOVINNRO))",
-             "CREATE TABLE BANCON(CONSTNRO TEXT NOT NULL,CONSTDSC TEXT,CONSTTIP TEXT,"
-             "PRIMARY KEY(CONSTNRO))",
-             "INSERT INTO BANCNT VALUES('7','2024-01-01','Siete','B','','',0,0,0,0)",
-             "INSERT INTO BANMOV VALUES('7  ',1,'2024-03-05','3 ','Deposito',1505000,0,0,0)",
-             "INSERT INTO BANMOV VALUES('7  ',2,'2024-03-06','4 ','Cheque',0,0,0,250000)",
-             "INSERT INTO BANCON VALUES('3','Deposito','C')"}));
+        QVERIFY(sqliteExec(db.path(), layoutOf(version)));
         auto manejo = db.connect();
         QVERIFY(manejo->EstadoConexion());
         // Every row is still there, and "7" finds the movements written as "7  ".
@@ -132,7 +153,76 @@ private Q_SLOTS:
         // The key now holds "7" and "7 " as one account.
         QVERIFY(errorNumberOf([&] { execute(*manejo, accountInsert("7 ", "Otra")); }) != 0);
         manejo.reset();
-        QCOMPARE(sqliteColumn(db.path(), "PRAGMA user_version"), QStringList{"2"});
+        QCOMPARE(sqliteColumn(db.path(), "PRAGMA user_version"), QStringList{"3"});
+        // The totals are the sums of the movements, and the file as it was is kept aside.
+        QCOMPARE(sqliteColumn(db.path(), "select TOMDLAAC||' '||TOMDLADE||' '||TOMDLACR||' '||"
+                                         "TOMDLDEB from BANCNT"),
+                 QStringList{"1505000 0 0 250000"});
+        QCOMPARE(sqliteColumn(db.folder() + QString("/backups/ledgora-antes-de-actualizar-v%1.db")
+                                                .arg(std::max(version, 1)),
+                              "PRAGMA user_version"),
+                 QStringList{QString::number(version)});
+    }
+
+    // A file of another program's tables (a column of ours declared otherwise), of an older
+    // layout opened for reading or that cannot be backed up, or of a newer Ledgora's: it opens
+    // only as that allows, and nothing of it changes.
+    void aFileOpensAsItsLayoutAllowsAndStaysAsItWas_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("replaced");
+        QTest::addColumn<bool>("forReading");
+        QTest::addColumn<bool>("noBackups");
+        QTest::addColumn<QString>("refusal"); // a write's error; empty when it does not open
+        for (const char* replaced :
+             {"BANMOV.MOVDLAAC numeric(14,2)", "BANMOV.MOVDLDEB REAL", "BANCNT.TOMDLAAC CURRENCY",
+              "BANMOV.CNTSTNRO INTEGER", "BANCON.CONSTNRO INT", "BANMOV.MOVINNRO TEXT",
+              "BANMOV.MOVDTALT DATE"})
+            QTest::newRow(replaced) << 2 << QString(replaced) << false << false << QString();
+        const QString readOnly = EngineErrors::readOnly().description();
+        QTest::newRow("layout 1 for reading") << 0 << QString() << true << false << readOnly;
+        QTest::newRow("layout 2 for reading") << 2 << QString() << true << false << readOnly;
+        QTest::newRow("layout 2, no backup") << 2 << QString() << false << true << readOnly;
+        QTest::newRow("newer layout") << Schema::kVersion + 1 << QString() << false << false
+                                      << EngineErrors::newerLayout().description();
+    }
+    void aFileOpensAsItsLayoutAllowsAndStaysAsItWas() {
+        QFETCH(int, version);
+        QFETCH(QString, replaced);
+        QFETCH(bool, forReading);
+        QFETCH(bool, noBackups);
+        QFETCH(QString, refusal);
+        if (onServer())
+            QSKIP("a file's layout");
+        TestDatabase db;
+        QVERIFY(sqliteExec(db.path(), layoutOf(version, replaced)));
+        if (noBackups) // a file where the folder of backups would go
+            QFile(db.folder() + "/backups").open(QIODevice::WriteOnly);
+        const QByteArray before = contentsOf(db.path());
+        const QRegularExpression newer("newer Ledgora");
+        if (version > Schema::kVersion) {
+            QLoggingCategory::setFilterRules("ledgora.data.warning=true");
+            QTest::ignoreMessage(QtWarningMsg, newer);
+            QTest::failOnWarning(newer);
+        }
+        clManejo manejo;
+        manejo.CadenaConexion(ConnectionString::forSource(db.path(), forReading));
+        manejo.Conectar();
+        QLoggingCategory::setFilterRules({});
+        QCOMPARE(manejo.EstadoConexion(), !refusal.isEmpty());
+        if (manejo.EstadoConexion()) {
+            QCOMPARE(accountRows(manejo), 1L);
+            // The totals a listing stores are the database's to keep: nothing is written.
+            QCOMPARE(manejo.Ejecutar("ledger.accountTotals", {"1", "0", "0", "0", "7"}), 1L);
+            QString reason;
+            try {
+                execute(manejo, accountInsert("8", "Ocho"));
+            } catch (const RuntimeError& error) {
+                reason = error.description();
+            }
+            QCOMPARE(reason, refusal);
+        }
+        QCOMPARE(contentsOf(db.path()), before);
+        QCOMPARE(sqliteColumn(db.path(), "PRAGMA journal_mode"), QStringList{"delete"});
     }
 
     void foreignMissingReadOnlyAndBusyFiles() {

@@ -236,21 +236,27 @@ QStringList DatabaseCopy::backupsOf(const QString& database) {
     return paths;
 }
 
-QString DatabaseCopy::backup(const QString& database, int keep, QString* made) {
-    const QFileInfo info(database);
-    const QString folder = info.absolutePath() + QStringLiteral("/backups");
+QString DatabaseCopy::backupAs(const QString& database, const QString& name, QString* made) {
+    const QString folder = QFileInfo(database).absolutePath() + QStringLiteral("/backups");
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot make the folder ") + folder;
-    // The moment to the millisecond names the copy, so names sort as the copies were made.
-    const QString target =
-        folder + u'/' + info.completeBaseName() + u'-' +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
-        QStringLiteral(".db");
+    const QString target = folder + u'/' + name;
     const QString failure = copy(database, target);
+    if (failure.isEmpty() && made)
+        *made = target;
+    return failure;
+}
+
+QString DatabaseCopy::backup(const QString& database, int keep, QString* made) {
+    // The moment to the millisecond names the copy, so names sort as the copies were made.
+    const QString failure =
+        backupAs(database,
+                 QFileInfo(database).completeBaseName() + u'-' +
+                     QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
+                     QStringLiteral(".db"),
+                 made);
     if (!failure.isEmpty())
         return failure;
-    if (made)
-        *made = target;
     QStringList all = backupsOf(database);
     while (all.size() > keep)
         QFile::remove(all.takeFirst());

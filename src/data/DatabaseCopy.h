@@ -16,6 +16,8 @@ public:
     static QString restore(const QString& backup, const QString& database);
     // The backups of a database kept in the "backups" folder beside it, oldest first.
     static QStringList backupsOf(const QString& database);
+    // A copy of the database in that folder (made when missing) under the given file name.
+    static QString backupAs(const QString& database, const QString& name, QString* made = nullptr);
     // A new backup in that folder, named by the database and the moment; only the newest
     // `keep` are kept. Gives the new backup's path in `made`.
     static QString backup(const QString& database, int keep, QString* made = nullptr);

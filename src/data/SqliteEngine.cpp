@@ -1,6 +1,7 @@
 #include "SqliteEngine.h"
 
 #include "DataLog.h"
+#include "DatabaseCopy.h"
 #include "EngineErrors.h"
 #include "FoldedText.h"
 #include "Schema.h"
@@ -9,6 +10,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -85,65 +87,58 @@ int intOf(sqlite3* db, const char* sql) {
     return value;
 }
 
-bool tableExists(sqlite3* db, const QString& name) {
+bool objectExists(sqlite3* db, const char* type, const QString& name) {
     const QByteArray sql =
-        QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='%1'")
-            .arg(name)
+        QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='%1' AND name='%2'")
+            .arg(QString::fromLatin1(type), name)
             .toUtf8();
     return intOf(db, sql.constData()) > 0;
 }
 
-// A table of ours must have our columns; one that has not belongs to another program.
+// A table of ours has our columns, each declared so that SQLite keeps its values as we write
+// them: amounts and movement numbers as whole numbers (INTEGER affinity), keys, texts and dates
+// as text (TEXT affinity). A column declared NUMERIC, REAL or CURRENCY would turn amounts into
+// binary fractions and key texts into numbers: such a table is another program's.
 bool hasColumns(sqlite3* db, const TableDef& table) {
-    QStringList names;
-    for (const ColumnDef& column : table.columns)
-        names << column.name;
-    const QByteArray sql = (QStringLiteral("SELECT ") + names.join(u',') +
-                            QStringLiteral(" FROM ") + table.name + QStringLiteral(" LIMIT 0"))
-                               .toUtf8();
     sqlite3_stmt* raw = nullptr;
-    const bool ok = sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) == SQLITE_OK;
-    sqlite3_finalize(raw);
-    return ok;
-}
-
-// Runs the statements as one transaction; on any failure nothing of them stays.
-bool inTransaction(sqlite3* db, const QStringList& statements) {
-    if (!exec(db, QStringLiteral("BEGIN IMMEDIATE")))
-        return false;
-    for (const QString& sql : statements) {
-        if (!exec(db, sql)) {
-            exec(db, QStringLiteral("ROLLBACK"));
+    sqlite3_prepare_v2(db, "SELECT upper(name), upper(type) FROM pragma_table_info(?1)", -1, &raw,
+                       nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+    const QByteArray name = table.name.toUtf8();
+    sqlite3_bind_text(raw, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+    QHash<QString, QString> declared;
+    while (sqlite3_step(raw) == SQLITE_ROW)
+        declared.insert(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 0))),
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 1))));
+    for (const ColumnDef& column : table.columns) {
+        const auto type = declared.constFind(column.name);
+        if (type == declared.constEnd())
             return false;
-        }
+        // SQLite's own rules for a declared type's affinity, in their order.
+        const bool integer = type->contains(QLatin1String("INT"));
+        const bool text = !integer && (type->contains(QLatin1String("CHAR")) ||
+                                       type->contains(QLatin1String("CLOB")) ||
+                                       type->contains(QLatin1String("TEXT")));
+        const bool whole = column.kind == ColumnKind::Amount || column.kind == ColumnKind::Integer;
+        if (whole ? !integer : !text)
+            return false;
     }
-    return exec(db, QStringLiteral("COMMIT"));
+    return true;
 }
 
 QString stampVersion() {
     return QStringLiteral("PRAGMA user_version=") + QString::number(Schema::kVersion);
 }
 
-bool objectExists(sqlite3* db, const char* type, const char* name) {
-    const QByteArray sql =
-        QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='%1' AND name='%2'")
-            .arg(QString::fromLatin1(type), QString::fromLatin1(name))
-            .toUtf8();
-    return intOf(db, sql.constData()) > 0;
-}
-
 // Whether the file holds none, or all the right columns, of the module's tables. A file whose
 // tables of those names are laid out otherwise belongs to another program and is not touched.
-bool schemaFits(sqlite3* db, bool& any) {
-    any = false;
+bool schemaFits(sqlite3* db) {
     for (const TableDef& table : Schema::tables()) {
-        if (!tableExists(db, table.name))
-            continue;
-        if (!hasColumns(db, table)) {
+        if (objectExists(db, "table", table.name) && !hasColumns(db, table)) {
             qCWarning(lcData) << "table" << table.name << "is not laid out as this module's";
             return false;
         }
-        any = true;
     }
     return true;
 }
@@ -156,46 +151,156 @@ const char* const kAccountGuard =
     "BEGIN SELECT RAISE(ABORT, 'No se puede eliminar esta cuenta, porque tiene movimientos.'); "
     "END";
 
-// A new database gets the three tables; one of an earlier layout is rebuilt table by table
-// with its rows copied as they are; one of this layout only gets what it lacks. Nothing is
-// written when nothing is missing, so a read-only file opens as well.
-bool prepareSchema(sqlite3* db, bool any) {
-    const int version = intOf(db, "PRAGMA user_version");
+// The layout from which key numbers compare without trailing blanks; files before it have
+// their tables rebuilt.
+constexpr int kBlankPaddedKeys = 2;
+
+// Each account total and the movement column it sums.
+const char* const kTotals[][2] = {{"TOMDLAAC", "MOVDLAAC"},
+                                  {"TOMDLADE", "MOVDLADE"},
+                                  {"TOMDLACR", "MOVDLACR"},
+                                  {"TOMDLDEB", "MOVDLDEB"}};
+
+// The accounts' totals summed afresh from their movements; `where` narrows the accounts.
+QString recomputeTotals(const QString& where) {
+    QStringList totals, sums;
+    for (const auto& [total, amount] : kTotals) {
+        totals << QString::fromLatin1(total);
+        sums << QStringLiteral("coalesce(sum(m.%1),0)").arg(QString::fromLatin1(amount));
+    }
+    return QStringLiteral("UPDATE BANCNT SET (") + totals.join(u',') +
+           QStringLiteral(") = (SELECT ") + sums.join(u',') +
+           QStringLiteral(" FROM BANMOV m WHERE m.CNTSTNRO = BANCNT.CNTSTNRO)") + where;
+}
+
+// A movement's amounts added to (sign '+') or taken from ('-') its account's totals, as whole
+// ten-thousandths: a total beyond what SQLite's integers hold is refused, never rounded.
+QString stepTotals(const char* row, char sign) {
+    QStringList sets;
+    for (const auto& [total, amount] : kTotals) {
+        const QString sum = QStringLiteral("%1%2%3.%4")
+                                .arg(QString::fromLatin1(total))
+                                .arg(sign)
+                                .arg(QString::fromLatin1(row), QString::fromLatin1(amount));
+        sets << QStringLiteral("%1=CASE WHEN typeof(%2)='integer' THEN %2 ELSE RAISE(ABORT,"
+                               "'Los totales de la cuenta superan el mayor importe posible.') END")
+                    .arg(QString::fromLatin1(total), sum);
+    }
+    return QStringLiteral("UPDATE BANCNT SET ") + sets.join(u',') +
+           QStringLiteral(" WHERE CNTSTNRO=%1.CNTSTNRO;").arg(QString::fromLatin1(row));
+}
+
+// The account totals are kept by the database: every change of a movement adds its amounts to
+// its account's totals and takes out what it replaced, in the same transaction, so that no
+// screen's remembered totals are ever written over another's changes. A new account starts
+// from the movements already under its number.
+std::vector<std::pair<QString, QString>> totalsTriggers() {
+    auto after = [](const char* name, const char* event, const QString& body) {
+        const QString trigger = QString::fromLatin1(name);
+        return std::pair{trigger, QStringLiteral("CREATE TRIGGER %1 AFTER %2 BEGIN %3 END")
+                                      .arg(trigger, QString::fromLatin1(event), body)};
+    };
+    return {
+        after("BANMOV_TOTALES_ALTA", "INSERT ON BANMOV", stepTotals("NEW", '+')),
+        after("BANMOV_TOTALES_BAJA", "DELETE ON BANMOV", stepTotals("OLD", '-')),
+        after("BANMOV_TOTALES_CAMBIO",
+              "UPDATE OF CNTSTNRO,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB ON BANMOV",
+              stepTotals("OLD", '-') + stepTotals("NEW", '+')),
+        after("BANCNT_TOTALES", "INSERT ON BANCNT",
+              recomputeTotals(QStringLiteral(" WHERE CNTSTNRO=NEW.CNTSTNRO;"))),
+    };
+}
+
+// What a file needs to be of this build's layout, planned from what it holds.
+struct LayoutPlan {
     QStringList statements;
-    const bool upgrade = any && version < Schema::kVersion;
+    int version = 0;
+    bool upgrade = false; // from an older layout, whose file is copied first
+};
+
+// A new database gets the three tables; one of an earlier layout is brought to this one with
+// its rows kept (rebuilt table by table when its keys compared trailing blanks, its totals
+// summed once from its movements); one of this layout only gets what it lacks. Nothing is
+// planned when nothing is missing.
+LayoutPlan layoutPlan(sqlite3* db) {
+    LayoutPlan plan;
+    plan.version = intOf(db, "PRAGMA user_version");
+    bool any = false;
+    for (const TableDef& table : Schema::tables())
+        any = any || objectExists(db, "table", table.name);
+    plan.upgrade = any && plan.version < Schema::kVersion;
+    const bool rebuild = any && plan.version < kBlankPaddedKeys;
     for (const TableDef& table : Schema::tables()) {
-        if (!tableExists(db, table.name)) {
-            statements << tableDefinition(table, table.name);
+        if (!objectExists(db, "table", table.name)) {
+            plan.statements << tableDefinition(table, table.name);
             continue;
         }
-        if (!upgrade)
+        if (!rebuild)
             continue;
         QStringList names;
         for (const ColumnDef& column : table.columns)
             names << column.name;
         const QString columns = names.join(u',');
         const QString old = table.name + QStringLiteral("_ANTERIOR");
-        statements << QStringLiteral("ALTER TABLE ") + table.name + QStringLiteral(" RENAME TO ") +
-                          old
-                   << tableDefinition(table, table.name)
-                   << QStringLiteral("INSERT INTO ") + table.name + u'(' + columns +
-                          QStringLiteral(") SELECT ") + columns + QStringLiteral(" FROM ") + old
-                   << QStringLiteral("DROP TABLE ") + old;
+        plan.statements << QStringLiteral("ALTER TABLE ") + table.name +
+                               QStringLiteral(" RENAME TO ") + old
+                        << tableDefinition(table, table.name)
+                        << QStringLiteral("INSERT INTO ") + table.name + u'(' + columns +
+                               QStringLiteral(") SELECT ") + columns + QStringLiteral(" FROM ") +
+                               old
+                        << QStringLiteral("DROP TABLE ") + old;
     }
-    if (upgrade || !objectExists(db, "index", "BANMOV_FECHA"))
-        statements << QString::fromLatin1(kDateIndex);
-    if (upgrade || !objectExists(db, "trigger", "BANCNT_CON_MOVIMIENTOS"))
-        statements << QString::fromLatin1(kAccountGuard);
-    if (!any || upgrade)
-        statements << stampVersion();
-    if (statements.isEmpty() || inTransaction(db, statements))
-        return true;
-    if (!upgrade)
-        return false;
-    // Rows that only differ by trailing blanks cannot share the new keys: the file keeps its
-    // old layout, whole, and still opens.
-    qCWarning(lcData) << "the database keeps its earlier layout (version" << version << ")";
-    return true;
+    if (rebuild || !objectExists(db, "index", QStringLiteral("BANMOV_FECHA")))
+        plan.statements << QString::fromLatin1(kDateIndex);
+    if (rebuild || !objectExists(db, "trigger", QStringLiteral("BANCNT_CON_MOVIMIENTOS")))
+        plan.statements << QString::fromLatin1(kAccountGuard);
+    bool recompute = false;
+    for (const auto& [name, sql] : totalsTriggers()) {
+        if (rebuild || !objectExists(db, "trigger", name)) {
+            plan.statements << sql;
+            recompute = any;
+        }
+    }
+    if (recompute)
+        plan.statements << recomputeTotals({});
+    if (!any || plan.upgrade)
+        plan.statements << stampVersion();
+    return plan;
+}
+
+enum class Prepared { Working, OnlyRead, Failed };
+
+// Lays out or upgrades the file in one transaction. Before an upgrade the file is copied into
+// the "backups" folder beside it; when that copy or the upgrade fails the file keeps its
+// layout, whole, and is only read. A new file whose tables cannot be made does not open.
+Prepared prepareSchema(sqlite3* db, const QString& path) {
+    LayoutPlan plan = layoutPlan(db);
+    if (plan.statements.isEmpty())
+        return Prepared::Working;
+    QString failure = QStringLiteral("the file is busy");
+    if (exec(db, QStringLiteral("BEGIN IMMEDIATE"))) {
+        // Planned again under the write lock: another copy may have done it meanwhile.
+        plan = layoutPlan(db);
+        failure.clear();
+        if (plan.upgrade)
+            failure = DatabaseCopy::backupAs(
+                path,
+                QFileInfo(path).completeBaseName() +
+                    QStringLiteral("-antes-de-actualizar-v%1.db").arg(std::max(plan.version, 1)));
+        for (const QString& sql : plan.statements)
+            if (failure.isEmpty() && !exec(db, sql))
+                failure = QStringLiteral("the new layout could not be written");
+        if (failure.isEmpty() && exec(db, QStringLiteral("COMMIT")))
+            return Prepared::Working;
+        exec(db, QStringLiteral("ROLLBACK"));
+    }
+    if (!plan.upgrade)
+        return Prepared::Failed;
+    // The copy could not be made, or rows that only differ by trailing blanks cannot share the
+    // new keys: the file keeps its layout, whole, and still lists.
+    qCWarning(lcData) << "the database keeps its layout version" << plan.version
+                      << "and is only read:" << failure;
+    return Prepared::OnlyRead;
 }
 
 std::int64_t amountUnits(sqlite3_stmt* stmt, int column) {
@@ -297,9 +402,10 @@ SqliteEngine::~SqliteEngine() {
 }
 
 bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
-    Q_UNUSED(mode);
     cache_.clear();
     db_.reset();
+    newer_ = false;
+    reading_ = true;
     // The component opens a database; it never makes one. A new ledger's file is created by
     // whoever asks for it (an empty file will do: the tables are laid out here).
     const QFileInfo info(dataSource);
@@ -307,14 +413,16 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
         qCWarning(lcData) << "no database file at" << dataSource;
         return false;
     }
-    // A file without write permission is opened for reading only, whoever runs the program.
-    const bool writable = info.isWritable() && (info.permissions() & QFile::WriteOwner);
+    // A file without write permission is opened for reading only, whoever runs the program; so
+    // is any file opened for reading, which then cannot change at all, not even by a pragma.
+    const bool forWork =
+        mode == OpenMode::Work && info.isWritable() && (info.permissions() & QFile::WriteOwner);
     sqlite3* raw = nullptr;
     // The module runs on one thread: without the connection's mutex, reading a listing does
     // not lock and unlock it on every value it takes from a row.
     const int rc = sqlite3_open_v2(
         dataSource.toUtf8().constData(), &raw,
-        (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX, nullptr);
+        (forWork ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
     if (rc != SQLITE_OK) {
         qCWarning(lcData) << "cannot open" << dataSource << "-" << sqlite3_errstr(rc);
@@ -330,19 +438,32 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     setUp(sqlite3_busy_timeout(raw, 5000), "busy timeout");
     // The catalogue and our tables' columns are read before anything is written: a file
     // that is not a database, or whose tables are another program's, is left untouched.
-    bool any = false;
     if (!setUp(sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr),
                "reading the catalogue") ||
-        !schemaFits(raw, any))
+        !schemaFits(raw))
         return false;
-    if (!sqlite3_db_readonly(raw, "main")) {
+    // A layout this build does not know may hold rules it would break: it is only read.
+    const int version = intOf(raw, "PRAGMA user_version");
+    newer_ = version > Schema::kVersion;
+    if (newer_)
+        qCWarning(lcData) << dataSource << "was written by a newer Ledgora (layout version"
+                          << version << "); it is only read";
+    if (forWork && !newer_) {
+        const Prepared prepared = prepareSchema(raw, dataSource);
+        if (prepared == Prepared::Failed)
+            return false;
+        reading_ = prepared == Prepared::OnlyRead;
+    }
+    if (!reading_) {
         if (intOf(raw, "SELECT count(*) FROM pragma_journal_mode WHERE journal_mode='wal'") != 1)
             setUp(sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr),
                   "write-ahead log");
         setUp(sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr), "full sync");
-    }
-    if (!prepareSchema(raw, any))
+    } else if (forWork &&
+               !setUp(sqlite3_exec(raw, "PRAGMA query_only=1", nullptr, nullptr, nullptr),
+                      "reading only")) {
         return false;
+    }
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     const bool functions =
         setUp(sqlite3_create_function_v2(raw, "ldg_val", 1, flags, nullptr, valFunction, nullptr,
@@ -378,7 +499,7 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     case SQLITE_LOCKED:
         throw EngineErrors::busy();
     case SQLITE_READONLY:
-        throw EngineErrors::readOnly();
+        throw newer_ ? EngineErrors::newerLayout() : EngineErrors::readOnly();
     default:
         throw EngineErrors::database(QString::fromUtf8(sqlite3_errmsg(db_.get())));
     }
@@ -438,12 +559,15 @@ long SqliteEngine::execute(const BoundStatement& statement) {
     sqlite3_stmt* stmt = prepared(*statement.form);
     StatementReset reset(stmt);
     bindValues(stmt, statement);
+    // A command that writes nothing (the account totals, which the database keeps itself)
+    // gives the number of rows it found.
+    long found = 0;
     int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-    }
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        found = long(sqlite3_column_int64(stmt, 0));
     if (rc != SQLITE_DONE)
         fail(rc, statement.form->name());
-    return sqlite3_changes(db_.get());
+    return sqlite3_stmt_readonly(stmt) ? found : long(sqlite3_changes(db_.get()));
 }
 
 std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& statement) {
@@ -524,8 +648,8 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
 }
 
 void SqliteEngine::beginBatch() {
-    // A read-only file still lists: its batch reads, and any write in it is refused.
-    run(sqlite3_db_readonly(db_.get(), "main") == 1 ? "BEGIN" : "BEGIN IMMEDIATE");
+    // A file only read still lists: its batch reads, and any write in it is refused.
+    run(reading_ ? "BEGIN" : "BEGIN IMMEDIATE");
 }
 
 void SqliteEngine::endBatch(bool commit) {

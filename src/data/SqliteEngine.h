@@ -13,7 +13,7 @@ namespace ledgora {
 
 // The module's database in a SQLite file. Amounts are stored as whole ten-thousandths and
 // dates as yyyy-mm-dd text; each command is committed to the write-ahead log with a full
-// sync before it returns.
+// sync before it returns. The accounts' totals are kept by the database from the movements.
 class SqliteEngine final : public Engine {
 public:
     SqliteEngine();
@@ -43,6 +43,11 @@ private:
 
     std::unique_ptr<sqlite3, DatabaseCloser> db_;
     std::unordered_map<const StatementForm*, StatementHandle> cache_;
+    // Writes are refused: the file is opened for reading, cannot be written, or keeps a
+    // layout this build only reads.
+    bool reading_ = true;
+    // The file's layout is a newer Ledgora's; its writes are refused as such.
+    bool newer_ = false;
 };
 
 } // namespace ledgora

@@ -14,7 +14,14 @@ SqliteTranslator::SqliteTranslator(const StatementForm& form, QChar parameterPre
     : form_(form), tokens_(form.tokens()), prefix_(parameterPrefix) {}
 
 QString SqliteTranslator::translate(const StatementForm& form) {
-    return SqliteTranslator(form, u'?').statement();
+    const SqliteTranslator translator(form, u'?');
+    // The database keeps the accounts' totals from the movements: a statement that would store
+    // the totals a screen remembers writes nothing, and finds the accounts it names, as many as
+    // it would have changed (on the server, the same statement has them summed afresh).
+    if (const int where = translator.totalsWhere(); where >= 0)
+        return QStringLiteral("SELECT count(*) FROM BANCNT ") +
+               translator.range(where, int(form.tokens().size()));
+    return translator.statement();
 }
 
 QString SqliteTranslator::translate(const StatementForm& form, QChar parameterPrefix) {
@@ -67,6 +74,25 @@ QString SqliteTranslator::selectItem(const ResultColumn& column) const {
     default:
         return range(column.begin, column.end);
     }
+}
+
+int SqliteTranslator::totalsWhere() const {
+    const int size = int(tokens_.size());
+    const int update = form_.nextNonSpace(0);
+    if (update >= size || !isWord(tokens_[update], "update"))
+        return -1;
+    const int table = form_.nextNonSpace(update + 1);
+    if (table >= size || !isWord(tokens_[table], "BANCNT"))
+        return -1;
+    bool totals = false;
+    for (int k = table + 1; k < size; ++k) {
+        if (isWord(tokens_[k], "where"))
+            return totals ? k : -1;
+        totals =
+            totals || (tokens_[k].type == T::Word &&
+                       tokens_[k].text.startsWith(QLatin1String("TOMDL"), Qt::CaseInsensitive));
+    }
+    return -1;
 }
 
 bool SqliteTranslator::isWord(const FormToken& t, const char* word) {

@@ -9,7 +9,8 @@ namespace ledgora {
 // Writes a statement form in SQLite's own SQL: values become numbered parameters, the date
 // function becomes a bound date, the module's functions become the ones the engine registers
 // (a text looked for with like among them),
-// and a select list's display formats are left to the reading of the rows.
+// and a select list's display formats are left to the reading of the rows. Accounts' totals
+// are the database's to keep: a statement storing them becomes a count of its accounts.
 class SqliteTranslator {
 public:
     static QString translate(const StatementForm& form);
@@ -20,6 +21,9 @@ public:
 private:
     SqliteTranslator(const StatementForm& form, QChar parameterPrefix);
     QString statement() const;
+    // When the form stores accounts' totals (UPDATE BANCNT SET TOMDL... WHERE ...), the index of
+    // its WHERE; else -1.
+    int totalsWhere() const;
     QString selectItem(const ResultColumn& column) const;
     // The tokens from begin to end, written for SQLite.
     QString range(int begin, int end) const;
