@@ -32,35 +32,34 @@ ledgora_build() {
 }
 
 # Starts a throwaway PostgreSQL cluster in a temporary folder, owned by an unprivileged user
-# and listening only on a Unix socket there, and exports its URI as LEDGORA_TEST_PG. The
-# caller stops it with ledgora_stop_test_server (from an EXIT trap).
+# and listening only on a Unix socket there, and exports its URI as LEDGORA_TEST_PG and, as
+# LEDGORA_TEST_PG_CTL, the pg_ctl command line (as the server's user) that restarts, stops or
+# starts it with the action added ("restart", "stop", "start"). The caller stops it with
+# ledgora_stop_test_server (from an EXIT trap).
 ledgora_start_test_server() {
     local bin
     bin="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)"
     [ -x "$bin/initdb" ] || { echo "PostgreSQL's server programs are not installed" >&2; return 1; }
     LEDGORA_PG_DIR="$(mktemp -d /tmp/ledgora-pg.XXXXXX)"
-    LEDGORA_PG_BIN="$bin"
     chmod 755 "$LEDGORA_PG_DIR"
-    local as=()
+    local as=""
     if [ "$(id -u)" -eq 0 ]; then
         chown nobody "$LEDGORA_PG_DIR"
-        as=(runuser -u nobody --)
+        as="runuser -u nobody --"
     fi
-    LEDGORA_PG_AS=("${as[@]}")
     printf 'ledgora-test\n' >"$LEDGORA_PG_DIR/pw"
     chmod 644 "$LEDGORA_PG_DIR/pw"
-    (cd "$LEDGORA_PG_DIR" && "${as[@]}" "$bin/initdb" -D "$LEDGORA_PG_DIR/data" -U ledgora \
+    (cd "$LEDGORA_PG_DIR" && $as "$bin/initdb" -D "$LEDGORA_PG_DIR/data" -U ledgora \
         --pwfile="$LEDGORA_PG_DIR/pw" -A scram-sha-256 -E UTF8 --locale=C.UTF-8 >/dev/null)
-    (cd "$LEDGORA_PG_DIR" && "${as[@]}" "$bin/pg_ctl" -D "$LEDGORA_PG_DIR/data" -w -s \
-        -l "$LEDGORA_PG_DIR/log" \
-        -o "-c listen_addresses='' -k $LEDGORA_PG_DIR -c fsync=off -c max_connections=60" start)
+    export LEDGORA_TEST_PG_CTL="cd $LEDGORA_PG_DIR && $as $bin/pg_ctl -D $LEDGORA_PG_DIR/data -w -s \
+-l $LEDGORA_PG_DIR/log -o \"-c listen_addresses='' -k $LEDGORA_PG_DIR -c fsync=off -c max_connections=60\""
+    sh -c "$LEDGORA_TEST_PG_CTL start"
     export LEDGORA_TEST_PG="postgresql://ledgora:ledgora-test@/postgres?host=$LEDGORA_PG_DIR"
 }
 
 ledgora_stop_test_server() {
     [ -n "${LEDGORA_PG_DIR:-}" ] || return 0
-    (cd "$LEDGORA_PG_DIR" && "${LEDGORA_PG_AS[@]}" "$LEDGORA_PG_BIN/pg_ctl" \
-        -D "$LEDGORA_PG_DIR/data" -m immediate -s stop) || true
+    sh -c "$LEDGORA_TEST_PG_CTL -m immediate stop" || true
     rm -rf "$LEDGORA_PG_DIR"
     LEDGORA_PG_DIR=""
 }

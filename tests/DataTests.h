@@ -5,18 +5,28 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <sqlite3.h>
 
 namespace ledgora::test {
 
-// The number of the run-time error a step raises; 0 when it raises none.
-inline long errorNumberOf(const std::function<void()>& step) {
+// The run-time error a step raises, if it raises one.
+inline std::optional<RuntimeError> errorOf(const std::function<void()>& step) {
     try {
         step();
     } catch (const RuntimeError& error) {
-        return error.number();
+        return error;
     }
-    return 0;
+    return std::nullopt;
+}
+// Its number (0 when none) or description (empty when none).
+inline long errorNumberOf(const std::function<void()>& step) {
+    const auto error = errorOf(step);
+    return error ? error->number() : 0;
+}
+inline QString errorDescriptionOf(const std::function<void()>& step) {
+    const auto error = errorOf(step);
+    return error ? error->description() : QString();
 }
 
 // Statements as the routines write them, for account "001" unless told otherwise.

@@ -5,11 +5,15 @@
 
 #include <QAtomicInt>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtGlobal>
+#include <cstdio>
 #include <libpq-fe.h>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace ledgora::test {
@@ -27,19 +31,58 @@ inline QString serverMissing() {
     return {};
 }
 
-// Runs one administrative command on the test server; false when it fails.
-inline bool onTestServer(const QString& uri, const QString& sql) {
+// Runs administrative commands on the test server: the first value they give (empty when
+// none), or nothing when they fail.
+inline std::optional<QString> onTestServer(const QString& uri, const QString& sql) {
     PGconn* conn = PQconnectdb(uri.toUtf8().constData());
-    bool ok = PQstatus(conn) == CONNECTION_OK;
-    if (ok) {
+    std::optional<QString> value;
+    if (PQstatus(conn) == CONNECTION_OK) {
         PGresult* result = PQexec(conn, sql.toUtf8().constData());
-        ok =
-            PQresultStatus(result) == PGRES_COMMAND_OK || PQresultStatus(result) == PGRES_TUPLES_OK;
+        if (PQresultStatus(result) == PGRES_COMMAND_OK || PQresultStatus(result) == PGRES_TUPLES_OK)
+            value = QString::fromUtf8(PQntuples(result) > 0 ? PQgetvalue(result, 0, 0) : "");
         PQclear(result);
     }
     PQfinish(conn);
-    return ok;
+    return value;
 }
+
+// Every line the program writes on stderr while it lives, the ledgora.data log included, kept
+// in a file instead.
+class CapturedOutput {
+public:
+    CapturedOutput() {
+        file_.open();
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        ::dup2(file_.handle(), 2);
+        QLoggingCategory::setFilterRules(QStringLiteral("ledgora.data=true"));
+        previous_ =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+            });
+    }
+    ~CapturedOutput() {
+        qInstallMessageHandler(previous_);
+        QLoggingCategory::setFilterRules(QString());
+        std::fflush(stderr);
+        ::dup2(saved_, 2);
+        ::close(saved_);
+    }
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+    QStringList lines() {
+        std::fflush(stderr);
+        QFile file(file_.fileName());
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    QTemporaryFile file_;
+    int saved_ = -1;
+    QtMessageHandler previous_ = nullptr;
+};
 
 // The test server's URI with another database name.
 inline QString serverUri(const QString& database) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
 
 namespace ledgora {
 
@@ -24,8 +27,13 @@ public:
     // The data source as it may be shown to a person or written to a log: a server address
     // with its password (in the user part or as a parameter) replaced by "***".
     static QString masked(const QString& dataSource);
+    // The passwords written in a server address, as written (percent-encoded if they are).
+    static QStringList passwords(const QString& dataSource);
 
 private:
+    // Where the passwords of a server address stand in it: start and length of each.
+    static std::vector<std::pair<qsizetype, qsizetype>> passwordSpans(const QString& dataSource);
+
     QString provider_;
     QString dataSource_;
     bool readOnly_ = false;

@@ -1,7 +1,9 @@
 #include "PgEngine.h"
 
+#include "ConnectionString.h"
 #include "DataLog.h"
 #include "EngineErrors.h"
+#include "PgLayout.h"
 #include "PgTranslator.h"
 #include "Schema.h"
 #include "platform/Conversions.h"
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <libpq-fe.h>
 #include <string>
 
@@ -27,111 +30,9 @@ constexpr Oid kInt2Oid = 21;
 constexpr Oid kInt4Oid = 23;
 constexpr Oid kNumericOid = 1700;
 
-// Serialises the first connections to an empty database, which would otherwise race to
-// create the same tables.
+// Serialises the connections that lay out a database or bring its layout up to date, which
+// would otherwise race to make the same tables and functions.
 const char* const kSchemaLock = "SELECT pg_advisory_xact_lock(7410921)";
-
-QString columnType(const ColumnDef& column, bool key) {
-    QString type;
-    switch (column.kind) {
-    case ColumnKind::Text:
-        // Blank-padded character text compares as the SQL standard says, trailing blanks
-        // ignored, and keeps what was written.
-        type = column.blankPadded ? QStringLiteral("BPCHAR") : QStringLiteral("TEXT");
-        break;
-    case ColumnKind::Date:
-        type = QStringLiteral("TEXT");
-        break;
-    case ColumnKind::Integer:
-        type = QStringLiteral("INTEGER");
-        break;
-    case ColumnKind::Amount:
-        type = QStringLiteral("BIGINT DEFAULT 0");
-        break;
-    }
-    if (key || column.kind == ColumnKind::Amount)
-        type += QStringLiteral(" NOT NULL");
-    return type;
-}
-
-QString tableDefinition(const TableDef& table) {
-    QStringList parts;
-    for (const ColumnDef& column : table.columns) {
-        const bool key =
-            std::find(table.key.begin(), table.key.end(), column.name) != table.key.end();
-        parts << column.name + u' ' + columnType(column, key);
-    }
-    parts << QStringLiteral("PRIMARY KEY (") +
-                 QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
-    return QStringLiteral("CREATE TABLE ") + table.name + u'(' + parts.join(u',') + u')';
-}
-
-// The module's functions, as the statements use them, and the account totals kept from the
-// movements. A totals recompute first locks the accounts' rows, then sums with a fresh view of
-// the movements, so a movement another person committed meanwhile is always counted.
-QStringList serverObjects() {
-    return {
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_schema_version() RETURNS integer "
-                       "LANGUAGE sql IMMUTABLE AS 'SELECT %1'")
-            .arg(Schema::kVersion),
-        QStringLiteral(
-            "CREATE OR REPLACE FUNCTION ldg_val(t text) RETURNS double precision LANGUAGE sql "
-            "IMMUTABLE STRICT AS $f$ SELECT CASE WHEN n ~ '[0-9]' THEN n::double precision "
-            "ELSE 0 END FROM (SELECT substring(translate(t, E' \\t\\r\\n', '') FROM "
-            "'^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)') AS n) x $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_contains(d text, t text) RETURNS boolean "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT strpos(lower(normalize(d, NFC)), "
-                       "lower(normalize(t, NFC))) > 0 $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_cdbl(a bigint) RETURNS double precision "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT a / 10000.0::double precision $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_format_date(d text) RETURNS text "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT substr(d, 9, 2) || '/' || "
-                       "substr(d, 6, 2) || '/' || substr(d, 1, 4) $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_format_amount(a bigint) RETURNS text "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT to_char(round(a / 10000.0, 2), "
-                       "'FM999999999999990.00') $f$"),
-        QStringLiteral(
-            "CREATE OR REPLACE FUNCTION ldg_recompute_totals(accounts bpchar[]) RETURNS integer "
-            "LANGUAGE plpgsql AS $f$ DECLARE changed integer; BEGIN "
-            "PERFORM 1 FROM BANCNT WHERE CNTSTNRO = ANY(accounts) ORDER BY CNTSTNRO FOR UPDATE; "
-            "UPDATE BANCNT c SET (TOMDLAAC, TOMDLADE, TOMDLACR, TOMDLDEB) = "
-            "(SELECT COALESCE(SUM(m.MOVDLAAC), 0), COALESCE(SUM(m.MOVDLADE), 0), "
-            "COALESCE(SUM(m.MOVDLACR), 0), COALESCE(SUM(m.MOVDLDEB), 0) FROM BANMOV m "
-            "WHERE m.CNTSTNRO = c.CNTSTNRO) WHERE c.CNTSTNRO = ANY(accounts); "
-            "GET DIAGNOSTICS changed = ROW_COUNT; RETURN changed; END $f$"),
-        QStringLiteral(
-            "CREATE OR REPLACE FUNCTION ldg_movements_changed() RETURNS trigger LANGUAGE plpgsql "
-            "AS $f$ BEGIN "
-            "IF TG_OP = 'INSERT' THEN "
-            "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_new)); "
-            "ELSIF TG_OP = 'DELETE' THEN "
-            "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_old)); "
-            "ELSE PERFORM ldg_recompute_totals(ARRAY(SELECT CNTSTNRO FROM ldg_new UNION "
-            "SELECT CNTSTNRO FROM ldg_old)); END IF; RETURN NULL; END $f$"),
-        QStringLiteral("DROP TRIGGER IF EXISTS banmov_inserted ON BANMOV"),
-        QStringLiteral("DROP TRIGGER IF EXISTS banmov_updated ON BANMOV"),
-        QStringLiteral("DROP TRIGGER IF EXISTS banmov_deleted ON BANMOV"),
-        QStringLiteral("CREATE TRIGGER banmov_inserted AFTER INSERT ON BANMOV REFERENCING NEW "
-                       "TABLE AS ldg_new FOR EACH STATEMENT EXECUTE FUNCTION "
-                       "ldg_movements_changed()"),
-        QStringLiteral("CREATE TRIGGER banmov_updated AFTER UPDATE ON BANMOV REFERENCING OLD "
-                       "TABLE AS ldg_old NEW TABLE AS ldg_new FOR EACH STATEMENT EXECUTE "
-                       "FUNCTION ldg_movements_changed()"),
-        QStringLiteral("CREATE TRIGGER banmov_deleted AFTER DELETE ON BANMOV REFERENCING OLD "
-                       "TABLE AS ldg_old FOR EACH STATEMENT EXECUTE FUNCTION "
-                       "ldg_movements_changed()"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON BANMOV(CNTSTNRO,MOVDTALT,"
-                       "MOVINNRO)"),
-        // An account keeps its row while it has movements, whoever deletes it.
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_account_guard() RETURNS trigger LANGUAGE "
-                       "plpgsql AS $f$ BEGIN IF EXISTS (SELECT 1 FROM BANMOV WHERE CNTSTNRO = "
-                       "OLD.CNTSTNRO) THEN RAISE EXCEPTION 'No se puede eliminar esta cuenta, "
-                       "porque tiene movimientos.'; END IF; RETURN OLD; END $f$"),
-        QStringLiteral("DROP TRIGGER IF EXISTS bancnt_guard ON BANCNT"),
-        QStringLiteral("CREATE TRIGGER bancnt_guard BEFORE DELETE ON BANCNT FOR EACH ROW EXECUTE "
-                       "FUNCTION ldg_account_guard()"),
-    };
-}
 
 QDate dateOfIso(const char* text, int size) {
     if (size < 10)
@@ -162,13 +63,30 @@ bool isWhole(const char* text, int size) {
     return std::none_of(text, text + size, [](char c) { return c == '.' || c == 'e'; });
 }
 
-QString reasonOf(pg_conn* conn) {
-    return QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+bool succeeded(const pg_result* result) {
+    const auto status = PQresultStatus(result);
+    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
 }
 
-// The person sees the module's own message; why the server refused is said on stderr.
-void tellWhy(const QString& reason) {
-    std::fprintf(stderr, "ledgora: PostgreSQL: %s\n", qPrintable(reason));
+QString reasonOf(pg_conn* conn) {
+    const QString reason = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+    return reason.isEmpty() ? QStringLiteral("the connection to the server was lost") : reason;
+}
+
+// Every password the address holds, as written in it and as libpq reads it.
+QStringList passwordsOf(const QString& dataSource) {
+    QStringList secrets;
+    for (const QString& written : ConnectionString::passwords(dataSource))
+        secrets << written << QString::fromUtf8(QByteArray::fromPercentEncoding(written.toUtf8()));
+    char* error = nullptr;
+    if (PQconninfoOption* options = PQconninfoParse(dataSource.toUtf8().constData(), &error)) {
+        for (const PQconninfoOption* option = options; option->keyword; ++option)
+            if (option->val && std::strcmp(option->keyword, "password") == 0)
+                secrets << QString::fromUtf8(option->val);
+        PQconninfoFree(options);
+    }
+    PQfreemem(error);
+    return secrets;
 }
 
 } // namespace
@@ -184,89 +102,244 @@ void PgEngine::ResultClearer::operator()(pg_result* result) const {
 PgEngine::PgEngine() = default;
 PgEngine::~PgEngine() = default;
 
+QString PgEngine::scrubbed(const QString& text) const {
+    QString clean = text;
+    for (const QString& secret : secrets_)
+        clean.replace(secret, QStringLiteral("***"));
+    return clean.simplified();
+}
+
+// The person sees the module's own message; why the server could not be reached is said on
+// stderr, in one line.
+void PgEngine::tellWhy(const QString& reason) const {
+    std::fprintf(stderr, "ledgora: PostgreSQL: %s\n", qPrintable(scrubbed(reason)));
+}
+
 bool PgEngine::open(const QString& dataSource, OpenMode mode) {
-    Q_UNUSED(mode);
     cache_.clear();
     conn_.reset();
+    refusal_ = Refusal::None;
+    inBatch_ = false;
+    batchLost_.clear();
     const QByteArray uri = dataSource.toUtf8();
-    // Settings given in the URI win over these defaults.
-    const char* keys[] = {"connect_timeout", "application_name", "dbname", nullptr};
-    const char* values[] = {"10", "ledgora", uri.constData(), nullptr};
+    // Settings given in the URI win over the first two; the text always travels as UTF-8. A
+    // reconnection uses the same settings.
+    const char* keys[] = {"connect_timeout", "application_name", "dbname", "client_encoding",
+                          nullptr};
+    const char* values[] = {"10", "ledgora", uri.constData(), "UTF8", nullptr};
     std::unique_ptr<pg_conn, ConnectionCloser> conn(PQconnectdbParams(keys, values, 1));
+    secrets_ = passwordsOf(dataSource);
+    if (conn)
+        secrets_ << QString::fromUtf8(PQpass(conn.get()));
+    secrets_.removeAll(QString());
+    // A password that holds another is hidden whole.
+    std::sort(secrets_.begin(), secrets_.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
     if (!conn || PQstatus(conn.get()) != CONNECTION_OK) {
         tellWhy(conn ? reasonOf(conn.get()) : QStringLiteral("out of memory"));
         return false;
     }
-    PQsetClientEncoding(conn.get(), "UTF8");
     // The server's notices ("... does not exist, skipping") are no news to the person.
     PQsetNoticeProcessor(
         conn.get(), [](void*, const char*) {}, nullptr);
     conn_ = std::move(conn);
-    if (!prepareSchema()) {
+    if (!prepareSchema(dataSource, mode)) {
+        tellWhy(why_);
         conn_.reset();
         return false;
     }
     return true;
 }
 
-bool PgEngine::prepareSchema() {
-    auto plain = [this](const QString& sql, QString* firstValue = nullptr) {
-        Result result(PQexec(conn_.get(), sql.toUtf8().constData()));
-        const auto status = PQresultStatus(result.get());
-        if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-            tellWhy(QString::fromUtf8(PQresultErrorMessage(result.get())).trimmed());
-            return false;
-        }
-        if (firstValue && PQntuples(result.get()) > 0)
-            *firstValue = QString::fromUtf8(PQgetvalue(result.get(), 0, 0));
-        return true;
-    };
-    auto abandon = [&plain] {
-        plain(QStringLiteral("ROLLBACK"));
+// Opened for work, the first connection to an empty database lays out the tables and
+// functions, and a layout older than this build's is brought up to it. Only then is the lock
+// taken and anything written: a ledger already laid out opens with no more than the rights to
+// use it, and opened for reading nothing is written at all. The catalogue is read first, so
+// that another program's tables under our names are refused before anything is made.
+bool PgEngine::prepareSchema(const QString& dataSource, OpenMode mode) {
+    std::optional<Layout> found = inspect();
+    if (!found)
         return false;
-    };
-    if (!plain(QStringLiteral("BEGIN")) || !plain(QString::fromLatin1(kSchemaLock)))
-        return abandon();
-    bool created = false;
+    const bool complete = found->missing.empty();
+    if (mode == OpenMode::Read && !complete) {
+        why_ = QStringLiteral("no ledger at ") + ConnectionString::masked(dataSource);
+        return false;
+    }
+    if (mode == OpenMode::Work &&
+        (!complete || (found->writable && found->version < Schema::kVersion))) {
+        if (!layOut()) {
+            if (!complete)
+                return false;
+            // Opened by someone who may use the ledger but not lay it out: the earlier layout
+            // still serves until its owner opens it.
+            qCWarning(lcData).noquote() << "the ledger keeps its earlier layout, version"
+                                        << found->version << "-" << scrubbed(why_);
+        }
+        if (!(found = inspect()))
+            return false;
+    }
+    if (found->version > Schema::kVersion) {
+        refusal_ = Refusal::NewerLayout;
+        qCWarning(lcData) << "the ledger's layout is version" << found->version
+                          << "(a newer Ledgora's): it is opened for listing only";
+    } else if (mode == OpenMode::Read || !found->writable) {
+        refusal_ = Refusal::ReadOnly;
+    }
+    return setUpSession();
+}
+
+// What the server holds under the module's names, read from its catalogue. A table whose
+// columns are missing or of other types belongs to another program: none (and the reason in
+// why_).
+std::optional<PgEngine::Layout> PgEngine::inspect() {
+    Layout found;
+    QStringList names;
     for (const TableDef& table : Schema::tables()) {
-        QString exists;
-        if (!plain(QStringLiteral("SELECT to_regclass('%1') IS NOT NULL").arg(table.name.toLower()),
-                   &exists))
-            return abandon();
-        if (exists == u"t") {
-            // A table of ours must have our columns; one that has not belongs to another program.
-            QStringList names;
-            for (const ColumnDef& column : table.columns)
-                names << column.name;
-            if (!plain(QStringLiteral("SELECT ") + names.join(u',') + QStringLiteral(" FROM ") +
-                       table.name + QStringLiteral(" LIMIT 0")))
-                return abandon();
+        const QString name = table.name.toLower();
+        names << u'\'' + name + u'\'';
+        // The table that name finds, as the statements will find it.
+        Result columns = setUp(QStringLiteral("SELECT a.attname, t.typname FROM pg_attribute a "
+                                              "JOIN pg_type t ON t.oid = a.atttypid WHERE "
+                                              "a.attrelid = to_regclass('%1') AND a.attnum > 0 "
+                                              "AND NOT a.attisdropped")
+                                   .arg(name));
+        if (!columns)
+            return std::nullopt;
+        const int rows = PQntuples(columns.get());
+        if (rows == 0) {
+            found.missing.push_back(&table);
             continue;
         }
-        if (!plain(tableDefinition(table)))
-            return abandon();
-        created = true;
+        for (const ColumnDef& column : table.columns) {
+            QByteArray type;
+            for (int r = 0; r < rows; ++r)
+                if (column.name.toLower() == QLatin1String(PQgetvalue(columns.get(), r, 0)))
+                    type = PQgetvalue(columns.get(), r, 1);
+            if (!PgLayout::holds(column, type)) {
+                why_ =
+                    QStringLiteral("table %1 belongs to another program: column %2 is %3")
+                        .arg(table.name, column.name,
+                             type.isEmpty() ? QStringLiteral("missing") : QString::fromUtf8(type));
+                return std::nullopt;
+            }
+        }
     }
-    QString version;
-    if (!plain(QStringLiteral("SELECT to_regproc('ldg_schema_version') IS NOT NULL"), &version))
-        return abandon();
-    if (created || version != u"t") {
-        for (const QString& sql : serverObjects())
-            if (!plain(sql))
-                return abandon();
+    if (!found.missing.empty())
+        return found;
+    Result state = setUp(QStringLiteral("SELECT to_regproc('ldg_schema_version') IS NOT NULL, "
+                                        "bool_or(has_table_privilege(t, 'INSERT,UPDATE,DELETE')) "
+                                        "FROM unnest(ARRAY[%1]) t")
+                             .arg(names.join(u',')));
+    if (!state)
+        return std::nullopt;
+    found.writable = *PQgetvalue(state.get(), 0, 1) == 't';
+    if (*PQgetvalue(state.get(), 0, 0) == 't') {
+        Result version = setUp(QStringLiteral("SELECT ldg_schema_version()"));
+        if (!version)
+            return std::nullopt;
+        found.version = std::atoi(PQgetvalue(version.get(), 0, 0));
     }
-    return plain(QStringLiteral("COMMIT")) || abandon();
+    return found;
+}
+
+// Lays out what the database lacks and replaces an earlier layout's functions, in one
+// transaction under a lock: two first connections would otherwise race to make the same
+// tables. What another connection laid out meanwhile is found, not made twice.
+bool PgEngine::layOut() {
+    if (!setUp(QStringLiteral("BEGIN")))
+        return false;
+    const auto layingOut = [this] {
+        std::optional<Layout> found;
+        if (!setUp(QString::fromLatin1(kSchemaLock)) || !(found = inspect()))
+            return false;
+        for (const TableDef* table : found->missing)
+            if (!setUp(PgLayout::tableDefinition(*table)))
+                return false;
+        if (found->missing.empty() && found->version >= Schema::kVersion)
+            return true;
+        for (const QString& sql : PgLayout::serverObjects())
+            if (!setUp(sql))
+                return false;
+        return true;
+    };
+    if (layingOut() && setUp(QStringLiteral("COMMIT")))
+        return true;
+    const QString why = why_;
+    setUp(QStringLiteral("ROLLBACK"));
+    why_ = why;
+    return false;
+}
+
+// One statement of the opening; on failure, none, and the server's reason in why_.
+PgEngine::Result PgEngine::setUp(const QString& sql) {
+    Result result(PQexec(conn_.get(), sql.toUtf8().constData()));
+    if (succeeded(result.get()))
+        return result;
+    why_ = result ? QString::fromUtf8(PQresultErrorMessage(result.get())) : reasonOf(conn_.get());
+    return nullptr;
+}
+
+// A session that may only read is read-only on the server too, which then refuses any write.
+bool PgEngine::setUpSession() {
+    return refusal_ == Refusal::None ||
+           setUp(QStringLiteral("SET default_transaction_read_only = on"));
+}
+
+// Whether the connection still holds. After a server's restart its socket already holds the
+// server's farewell and then its end: reading what is there tells, without sending anything
+// (the first read takes the farewell, the second finds the end).
+bool PgEngine::alive() {
+    return PQconsumeInput(conn_.get()) == 1 && PQconsumeInput(conn_.get()) == 1 &&
+           PQstatus(conn_.get()) == CONNECTION_OK;
+}
+
+// Before each action, a connection the server dropped is made again, once, with the same
+// settings. A batch open on it was rolled back by the server with it: whatever follows in
+// that batch fails too, rather than be written without what went before.
+void PgEngine::reconnectIfLost() {
+    if (!conn_)
+        throw RuntimeError::objectNotSet();
+    if (!batchLost_.isEmpty())
+        lost(batchLost_);
+    if (alive())
+        return;
+    if (inBatch_) {
+        batchLost_ = reasonOf(conn_.get());
+        lost(batchLost_);
+    }
+    PQreset(conn_.get());
+    if (PQstatus(conn_.get()) != CONNECTION_OK)
+        lost(reasonOf(conn_.get()));
+    if (!setUpSession())
+        lost(why_);
+}
+
+[[noreturn]] void PgEngine::lost(const QString& reason) {
+    tellWhy(reason);
+    throw EngineErrors::database(scrubbed(reason));
 }
 
 const PgEngine::Translated& PgEngine::translated(const StatementForm& form) {
     if (auto it = cache_.find(&form); it != cache_.end())
         return it->second;
-    const QString sql = PgTranslator::translate(form);
+    const QString sql = PgTranslator::translate(form, refusal_ != Refusal::None);
     return cache_.emplace(&form, Translated{sql.toUtf8(), PgTranslator::isRecompute(sql)})
         .first->second;
 }
 
-[[noreturn]] void PgEngine::fail(pg_result* result) const {
+// A statement the server refused is logged with its form's name; a connection that broke on
+// the way is said on stderr, and the next action makes it again (unless a batch was open).
+[[noreturn]] void PgEngine::fail(pg_result* result, const QString& what) {
+    QString reason = result ? QString::fromUtf8(PQresultErrorMessage(result)).trimmed() : QString();
+    if (reason.isEmpty())
+        reason = reasonOf(conn_.get());
+    if (PQstatus(conn_.get()) != CONNECTION_OK) {
+        if (inBatch_)
+            batchLost_ = reason;
+        tellWhy(reason);
+    } else {
+        qCWarning(lcData).noquote() << what << "failed:" << scrubbed(reason);
+    }
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     const QByteArray code = state ? QByteArray(state) : QByteArray();
     if (code == "23505")
@@ -274,21 +347,16 @@ const PgEngine::Translated& PgEngine::translated(const StatementForm& form) {
     if (code == "40001" || code == "40P01" || code == "55P03")
         throw EngineErrors::busy();
     if (code == "25006")
-        throw EngineErrors::readOnly();
+        throw refusal_ == Refusal::NewerLayout ? EngineErrors::newerLayout()
+                                               : EngineErrors::readOnly();
     if (code == "P0001") // the database's own refusal, in its own words
         throw EngineErrors::database(
             QString::fromUtf8(PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY)));
-    QString reason = result ? QString::fromUtf8(PQresultErrorMessage(result)).trimmed() : QString();
-    if (reason.isEmpty())
-        reason = reasonOf(conn_.get());
-    if (PQstatus(conn_.get()) != CONNECTION_OK)
-        tellWhy(reason);
-    throw EngineErrors::database(reason);
+    throw EngineErrors::database(scrubbed(reason));
 }
 
 PgEngine::Result PgEngine::run(const BoundStatement& statement) {
-    if (!conn_)
-        throw RuntimeError::objectNotSet();
+    reconnectIfLost();
     const Translated& sql = translated(*statement.form);
     const std::size_t count = statement.values.size();
     std::vector<QByteArray> texts(count);
@@ -315,21 +383,27 @@ PgEngine::Result PgEngine::run(const BoundStatement& statement) {
         }
         values[k] = texts[k].constData();
     }
-    Result result(PQexecParams(conn_.get(), sql.sql.constData(), int(count), types.data(),
-                               values.data(), nullptr, nullptr, 0));
-    const auto status = PQresultStatus(result.get());
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
-        fail(result.get());
+    const auto send = [&] {
+        return Result(PQexecParams(conn_.get(), sql.sql.constData(), int(count), types.data(),
+                                   values.data(), nullptr, nullptr, 0));
+    };
+    Result result = send();
+    // A read the server dropped with its connection changed nothing: it is asked once more on
+    // a new connection. A write is not sent again: it may have been done before the break.
+    if (!succeeded(result.get()) && statement.form->isQuery() && !inBatch_ &&
+        PQstatus(conn_.get()) != CONNECTION_OK) {
+        reconnectIfLost();
+        result = send();
+    }
+    if (!succeeded(result.get()))
+        fail(result.get(), statement.form->name());
     return result;
 }
 
-PgEngine::Result PgEngine::runPlain(const char* sql) {
-    if (!conn_)
-        throw RuntimeError::objectNotSet();
+void PgEngine::runPlain(const char* sql) {
     Result result(PQexec(conn_.get(), sql));
     if (PQresultStatus(result.get()) != PGRES_COMMAND_OK)
-        fail(result.get());
-    return result;
+        fail(result.get(), QString::fromLatin1(sql));
 }
 
 long PgEngine::execute(const BoundStatement& statement) {
@@ -415,11 +489,27 @@ std::shared_ptr<const RecordsetData> PgEngine::query(const BoundStatement& state
 }
 
 void PgEngine::beginBatch() {
+    reconnectIfLost();
     runPlain("BEGIN");
+    inBatch_ = true;
 }
 
 void PgEngine::endBatch(bool commit) {
+    if (!conn_)
+        throw RuntimeError::objectNotSet();
+    if (inBatch_ && batchLost_.isEmpty() && !alive())
+        batchLost_ = reasonOf(conn_.get());
+    if (!batchLost_.isEmpty()) {
+        // The server dropped the batch with its connection: nothing of it was written, which
+        // a commit reports; the next action connects again.
+        if (commit)
+            lost(batchLost_);
+        inBatch_ = false;
+        batchLost_.clear();
+        return;
+    }
     runPlain(commit ? "COMMIT" : "ROLLBACK");
+    inBatch_ = false;
 }
 
 } // namespace ledgora
