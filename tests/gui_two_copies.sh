@@ -7,8 +7,8 @@
 #
 # usage: gui_two_copies.sh LEDGORA_BINARY OUTPUT_FOLDER server|file
 # needs: Xvfb, openbox, xdotool, and psql with LEDGORA_TEST_PG (the server's URI) or sqlite3;
-# skips without them. LEDGORA_TEST_PG_RESTART, when set, is the command that restarts the
-# server.
+# skips without them. LEDGORA_TEST_PG_CTL, when set, is the pg_ctl command line that restarts
+# the server with "restart" added.
 set -uo pipefail
 ledgora="$1"
 out="$2"
@@ -133,8 +133,8 @@ for round in $(seq 1 "$rounds"); do
     enter "$second" "$out/segunda.log" "Segunda copia $round" 1002 realised
     if [ "$round" -eq 2 ]; then
         import -window root "$out/before-restart.png" 2>/dev/null
-        if [ "$kind" = server ] && [ -n "${LEDGORA_TEST_PG_RESTART:-}" ]; then
-            eval "$LEDGORA_TEST_PG_RESTART" || fail "the server did not restart"
+        if [ "$kind" = server ] && [ -n "${LEDGORA_TEST_PG_CTL:-}" ]; then
+            sh -c "$LEDGORA_TEST_PG_CTL restart" || fail "the server did not restart"
         fi
     fi
 done
