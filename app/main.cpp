@@ -198,9 +198,10 @@ int main(int argc, char* argv[]) {
     parser.addOption(importOption);
     const QCommandLineOption restoreOption(
         QStringLiteral("restore"),
-        QStringLiteral("With BACKUP DBPATH: after asking, put the backup's content into DBPATH. "
-                       "A backup of the database is taken on every start, in a \"backups\" "
-                       "folder beside it (the newest 10 are kept)."));
+        QStringLiteral("With BACKUP DBPATH: after asking, check the backup and put its content "
+                       "into DBPATH, keeping what it replaces. A backup of the database is "
+                       "taken on every start that finds it changed, in a \"backups\" folder "
+                       "beside it (the last 10, and one a week for 8 weeks before them)."));
     parser.addOption(restoreOption);
     const QCommandLineOption checkOption(
         QStringLiteral("check"),
@@ -208,10 +209,11 @@ int main(int argc, char* argv[]) {
                        "from and exit 0 when it offers Ledgora.clMain; checks an installation "
                        "without opening a window or a database."));
     parser.addOption(checkOption);
-    parser.addPositionalArgument(QStringLiteral("DBPATH"),
-                                 QStringLiteral("The database file (created when it is new), or the "
-                                                "postgresql:// address of a shared ledger."),
-                                 QStringLiteral("[DBPATH]"));
+    parser.addPositionalArgument(
+        QStringLiteral("DBPATH"),
+        QStringLiteral("The database file (created when it is new), or the "
+                       "postgresql:// address of a shared ledger."),
+        QStringLiteral("[DBPATH]"));
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();

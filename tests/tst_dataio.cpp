@@ -1,5 +1,6 @@
 #include "LedgerFixture.h"
 #include "TestSupport.h"
+#include "data/BackupSet.h"
 #include "data/CsvText.h"
 #include "data/DatabaseCopy.h"
 #include "entry/clDemo.h"
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QThread>
 #include <QtTest>
 #include <atomic>
 #include <sqlite3.h>
@@ -20,6 +22,7 @@
 
 using namespace ledgora;
 using namespace ledgora::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -220,10 +223,10 @@ private Q_SLOTS:
                                                         << "";
         QTest::newRow("damaged copy") << "damaged"
                                       << "new ledger"
-                                      << "está dañada";
+                                      << "tiene daños";
         QTest::newRow("empty copy") << "empty"
                                     << "new ledger"
-                                    << "está vacía";
+                                    << "no tiene contenido";
         QTest::newRow("another program's copy") << "foreign"
                                                 << "new ledger"
                                                 << "las tablas";
@@ -292,7 +295,7 @@ private Q_SLOTS:
         QCOMPARE(backups.Esperar(), QString());
         stop = true;
         writer.join();
-        const QStringList made = DatabaseCopy::backupsOf(data.db().path());
+        const QStringList made = BackupSet(data.db().path()).paths();
         QCOMPARE(made.size(), 1);
         QCOMPARE(rowsOf(made.first(), "PRAGMA integrity_check"), QStringList{"ok"});
         const QStringList counts =
@@ -300,17 +303,125 @@ private Q_SLOTS:
         const QStringList held = counts.value(0).split(u'|');
         QVERIFY2(held.value(0).toInt() >= before, qPrintable(counts.value(0)));
         QCOMPARE(held.value(0), held.value(1)); // every movement up to the last it holds
+    }
 
-        // Only the newest ten are kept; one restores into a new file whole.
-        for (int k = 0; k < 11; ++k)
-            QCOMPARE(DatabaseCopy::backup(data.db().path(), clRespaldo::kKept), QString());
-        QCOMPARE(DatabaseCopy::backupsOf(data.db().path()).size(), clRespaldo::kKept);
-        const QString newest = DatabaseCopy::backupsOf(data.db().path()).last();
-        TestDatabase restored;
-        QCOMPARE(backups.Restaurar(newest, restored.path()), QString());
-        QCOMPARE(rowsOf(restored.path(), "select count(*) from BANMOV"),
-                 rowsOf(data.db().path(), "select count(*) from BANMOV"));
-        QVERIFY(!backups.Restaurar(data.db().folder(), restored.path()).isEmpty());
+    // Copies belong to their ledger alone, are ordered by when they were taken in any time
+    // zone, are added only when the ledger changed, and the oldest go first.
+    void backupsBelongToTheirLedgerAndTheOldestGoFirst() {
+        QTemporaryDir dir;
+        const QString ledger = makeFile(dir.path(), QStringLiteral("caja[1].db"), u"ledger"_s);
+        const QString alike = makeFile(dir.path(), QStringLiteral("caja[1]-2025.db"), u"ledger"_s);
+        const QDateTime start(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+        QCOMPARE(BackupSet(alike).take(start).kind, BackupSet::Outcome::Taken);
+        writeFile(dir.filePath(u"backups/caja[1].db.copia-20260301-115959-000Z.db.parcial"_s),
+                  "left by a killed copy");
+        const BackupSet set(ledger);
+        QStringList taken;
+        for (int k = 0; k < 13; ++k) {
+            // Every other copy is taken under a time zone far west: its UTC moment still
+            // orders it.
+            const QDateTime moment = start.addSecs(60 * k);
+            const BackupSet::Outcome outcome =
+                set.take(k % 2 ? moment.toOffsetFromUtc(-10 * 3600) : moment);
+            QCOMPARE(outcome.kind, BackupSet::Outcome::Taken);
+            taken << outcome.path;
+            QCOMPARE(set.take(moment.addSecs(30)).kind, BackupSet::Outcome::Unchanged);
+            sqlite3* db = nullptr;
+            sqlite3_open(ledger.toUtf8().constData(), &db);
+            sqlite3_exec(db, "UPDATE BANCNT SET CNTSTNOM = CNTSTNOM || '.'", nullptr, nullptr,
+                         nullptr);
+            sqlite3_close(db);
+        }
+        // The ten newest and the newest of the rest, which are all of this week.
+        QCOMPARE(set.paths(), taken.mid(2));
+        QCOMPARE(BackupSet(alike).paths().size(), 1);
+        QVERIFY(!QFile::exists(
+            dir.filePath(u"backups/caja[1].db.copia-20260301-115959-000Z.db.parcial"_s)));
+    }
+
+    void aLedgerThatFailsItsCheckIsNeverCopiedOverGoodCopies_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("truncated to nothing") << "empty"
+                                              << "no tiene contenido";
+        QTest::newRow("damaged") << "damaged"
+                                 << "tiene daños";
+        QTest::newRow("another program's") << "foreign"
+                                           << "no tiene las tablas";
+    }
+
+    void aLedgerThatFailsItsCheckIsNeverCopiedOverGoodCopies() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString ledger = makeFile(dir.path(), QStringLiteral("libro.db"), u"ledger"_s);
+        const BackupSet set(ledger);
+        QCOMPARE(set.take().kind, BackupSet::Outcome::Taken);
+        const QStringList good = set.paths();
+        QFile::remove(ledger);
+        makeFile(dir.path(), QStringLiteral("libro.db"), kind);
+        for (int k = 0; k < 3; ++k) {
+            const BackupSet::Outcome outcome = set.take();
+            QCOMPARE(outcome.kind, BackupSet::Outcome::Refused);
+            QVERIFY2(outcome.reason.contains(reason), qPrintable(outcome.reason));
+        }
+        QCOMPARE(set.paths(), good);
+    }
+
+    // Killed at any moment, a restore or a start (which takes a backup) leaves the ledger
+    // whole: its old content or the new one, never a mix; the next backup clears what a killed
+    // one left.
+    void aRestoreOrABackupKilledAtAnyMomentLeavesTheLedgerWhole() {
+        QTemporaryDir dir;
+        const QString copy = makeFile(dir.path(), QStringLiteral("copia.db"), u"ledger"_s);
+        const QString ledger = makeFile(dir.path(), QStringLiteral("libro.db"), u"new ledger"_s);
+        QRandomGenerator random(20261206);
+        for (int k = 0; k < 10; ++k) {
+            QProcess host;
+            QStringList env = QProcess::systemEnvironment();
+            env << u"QT_QPA_PLATFORM=offscreen"_s;
+            host.setEnvironment(env);
+            const bool restore = k % 2 == 0;
+            host.start(QStringLiteral(LEDGORA_HOST_PATH),
+                       restore ? QStringList{u"--restore"_s, copy, ledger} : QStringList{ledger});
+            host.write("s\n");
+            host.closeWriteChannel();
+            QVERIFY(host.waitForStarted());
+            QThread::msleep(random.bounded(10, 200));
+            host.kill();
+            host.waitForFinished();
+            QCOMPARE(rowsOf(ledger, "PRAGMA integrity_check"), QStringList{"ok"});
+            const QString accounts = rowsOf(ledger, "select count(*) from BANCNT").value(0);
+            QVERIFY2(accounts == u"0" || accounts == u"3", qPrintable(accounts));
+        }
+        BackupSet(ledger).take();
+        QCOMPARE(QDir(dir.filePath(u"backups"_s)).entryList({u"*.parcial"_s}), QStringList());
+    }
+
+    void aCarefulUserKeepsTheLastTenAndOneAWeek_data() {
+        QTest::addColumn<QList<int>>("daysAgo"); // of each copy, oldest first
+        QTest::addColumn<QList<int>>("kept");
+        QTest::newRow("ten or fewer") << QList<int>{30, 20, 1} << QList<int>{0, 1, 2};
+        QTest::newRow("twelve today") << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
+                                      << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        QTest::newRow("older weeks")
+            << QList<int>{70, 50, 48, 30, 29, 9, 8, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}
+            << QList<int>{1, 2, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    }
+
+    void aCarefulUserKeepsTheLastTenAndOneAWeek() {
+        QFETCH(QList<int>, daysAgo);
+        QFETCH(QList<int>, kept);
+        const QDateTime now(QDate(2026, 12, 6), QTime(9, 0), Qt::UTC);
+        std::vector<QDateTime> moments;
+        for (int k = 0; k < daysAgo.size(); ++k)
+            moments.push_back(now.addDays(-daysAgo[k]).addSecs(k));
+        const std::vector<bool> keep = BackupSet::retained(moments, now);
+        QList<int> shown;
+        for (int k = 0; k < int(keep.size()); ++k)
+            if (keep[std::size_t(k)])
+                shown << k;
+        QCOMPARE(shown, kept);
     }
 };
 

@@ -102,22 +102,24 @@ bool hasSqliteHeader(const QString& path) {
     return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3", 16);
 }
 
-// Why a file cannot serve as a ledger's copy, whole and of this module; empty when it can.
-QString copyProblem(const QString& path) {
+} // namespace
+
+QString DatabaseCopy::ledgerProblem(const QString& path, bool thorough) {
     const QFileInfo info(path);
     if (!info.isFile())
         return QStringLiteral("no existe");
     if (info.size() == 0)
-        return QStringLiteral("está vacía");
+        return QStringLiteral("no tiene contenido");
     if (!hasSqliteHeader(path))
         return QStringLiteral("no es una base de datos");
     QString failure;
     Connection db = openFile(path, SQLITE_OPEN_READONLY, failure);
     if (!db)
         return failure;
-    const QString check = firstValue(db.get(), "PRAGMA integrity_check");
+    const QString check =
+        firstValue(db.get(), thorough ? "PRAGMA integrity_check" : "PRAGMA quick_check");
     if (check != u"ok")
-        return QStringLiteral("está dañada (%1)").arg(check);
+        return QStringLiteral("tiene daños (%1)").arg(check);
     if (!isLedger(db.get()))
         return QStringLiteral("no tiene las tablas de un libro de Ledgora");
     db.reset();
@@ -126,6 +128,8 @@ QString copyProblem(const QString& path) {
         return QStringLiteral("sus tablas no son las de un libro de Ledgora");
     return {};
 }
+
+namespace {
 
 // Whether the file at the ledger's place belongs to another program: a file that is not a
 // database, or whose tables are not ours. A damaged ledger of ours is what a restore mends.
@@ -178,7 +182,7 @@ QString DatabaseCopy::copy(const QString& source, const QString& target) {
 }
 
 QString DatabaseCopy::restore(const QString& backup, const QString& database) {
-    if (const QString problem = copyProblem(backup); !problem.isEmpty())
+    if (const QString problem = ledgerProblem(backup); !problem.isEmpty())
         return QStringLiteral("la copia %1 no sirve: %2; no se cambió nada").arg(backup, problem);
     if (belongsToAnotherProgram(database))
         return QStringLiteral("%1 no es un libro de Ledgora; no se cambió nada").arg(database);
@@ -213,7 +217,7 @@ QString DatabaseCopy::restore(const QString& backup, const QString& database) {
     QFile::remove(beside);
     QString failure = copy(backup, beside);
     if (failure.isEmpty())
-        failure = copyProblem(beside);
+        failure = ledgerProblem(beside);
     if (failure.isEmpty())
         failure = replaceWith(beside, database);
     QFile::remove(beside);
@@ -225,17 +229,6 @@ QString DatabaseCopy::restore(const QString& backup, const QString& database) {
     return {};
 }
 
-QStringList DatabaseCopy::backupsOf(const QString& database) {
-    const QFileInfo info(database);
-    const QDir folder(info.absolutePath() + QStringLiteral("/backups"));
-    QStringList paths;
-    const QStringList names = folder.entryList({info.completeBaseName() + QStringLiteral("-*.db")},
-                                               QDir::Files, QDir::Name);
-    for (const QString& name : names)
-        paths << folder.filePath(name);
-    return paths;
-}
-
 QString DatabaseCopy::backupAs(const QString& database, const QString& name, QString* made) {
     const QString folder = QFileInfo(database).absolutePath() + QStringLiteral("/backups");
     if (!QDir().mkpath(folder))
@@ -245,22 +238,6 @@ QString DatabaseCopy::backupAs(const QString& database, const QString& name, QSt
     if (failure.isEmpty() && made)
         *made = target;
     return failure;
-}
-
-QString DatabaseCopy::backup(const QString& database, int keep, QString* made) {
-    // The moment to the millisecond names the copy, so names sort as the copies were made.
-    const QString failure =
-        backupAs(database,
-                 QFileInfo(database).completeBaseName() + u'-' +
-                     QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
-                     QStringLiteral(".db"),
-                 made);
-    if (!failure.isEmpty())
-        return failure;
-    QStringList all = backupsOf(database);
-    while (all.size() > keep)
-        QFile::remove(all.takeFirst());
-    return {};
 }
 
 } // namespace ledgora

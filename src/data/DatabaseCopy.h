@@ -14,13 +14,11 @@ public:
     static QString copy(const QString& source, const QString& target);
     // Puts the copy's content into the database (which must be one of the module's or new).
     static QString restore(const QString& backup, const QString& database);
-    // The backups of a database kept in the "backups" folder beside it, oldest first.
-    static QStringList backupsOf(const QString& database);
     // A copy of the database in that folder (made when missing) under the given file name.
     static QString backupAs(const QString& database, const QString& name, QString* made = nullptr);
-    // A new backup in that folder, named by the database and the moment; only the newest
-    // `keep` are kept. Gives the new backup's path in `made`.
-    static QString backup(const QString& database, int keep, QString* made = nullptr);
+    // Why a file cannot serve as a ledger or a ledger's copy, whole and of this module: in a
+    // sentence that follows the file's name; empty when it can. `thorough` checks every page.
+    static QString ledgerProblem(const QString& path, bool thorough = true);
 };
 
 } // namespace ledgora

@@ -1,7 +1,14 @@
 #include "clRespaldo.h"
 
+#include "data/BackupSet.h"
 #include "data/ConnectionString.h"
+#include "data/DataLog.h"
 #include "data/DatabaseCopy.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <cstdio>
 
 namespace ledgora {
 
@@ -20,6 +27,27 @@ QString serverRefusal() {
                           "del servidor (pg_dump)");
 }
 
+// Tells the person, without stopping the work, that the start's backup was not taken: on the
+// terminal, in the log and, where there is a desktop, in a window that waits beside the
+// ledger's own.
+void tellNotTaken(const QString& reason) {
+    qCWarning(lcBackup) << reason;
+    std::fprintf(stderr, "ledgora: %s\n", qPrintable(reason));
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    QMetaObject::invokeMethod(
+        app,
+        [reason] {
+            auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ledgora"),
+                                        QStringLiteral("Copia de seguridad: ") + reason);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setModal(false);
+            box->show();
+        },
+        Qt::QueuedConnection);
+}
+
 } // namespace
 
 void clRespaldo::Respaldar(const QString& dbPath) {
@@ -28,11 +56,20 @@ void clRespaldo::Respaldar(const QString& dbPath) {
         return;
     // Its own connection, on its own thread: the ledger's screens go on meanwhile.
     pending_ = std::async(std::launch::async, [dbPath] {
+        QString reason;
         try {
-            return DatabaseCopy::backup(dbPath, kKept);
+            const BackupSet::Outcome outcome = BackupSet(dbPath).take();
+            if (outcome.kind == BackupSet::Outcome::Taken)
+                qCInfo(lcBackup) << "copy taken:" << outcome.path;
+            else if (outcome.kind == BackupSet::Outcome::Unchanged)
+                qCInfo(lcBackup) << "unchanged since" << outcome.path;
+            reason = outcome.reason;
         } catch (const std::exception& error) {
-            return QString::fromLocal8Bit(error.what());
+            reason = QString::fromLocal8Bit(error.what());
         }
+        if (!reason.isEmpty())
+            tellNotTaken(reason);
+        return reason;
     });
 }
 

@@ -8,15 +8,14 @@ namespace ledgora {
 
 // "Ledgora.clRespaldo": the host's backups of a SQLite ledger. A backup is taken with the
 // engine's online backup while the program starts and runs, so the start never waits for a
-// large file; the newest ten are kept in a "backups" folder beside the database.
+// large file; the copies are kept in a "backups" folder beside the database (BackupSet says
+// which and how many).
 class clRespaldo final : public QObject {
     Q_OBJECT
 public:
     Q_INVOKABLE clRespaldo();
     // Waits for a backup still being written.
     ~clRespaldo() override;
-
-    static constexpr int kKept = 10;
 
     // Starts a backup of the database and returns at once.
     Q_INVOKABLE void Respaldar(const QString& dbPath);
