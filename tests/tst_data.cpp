@@ -256,6 +256,11 @@ private Q_SLOTS:
                         [&] { execute(*manejo, movementInsert(2, "05/03/2024", "B", "1")); }) != 0);
         }
         QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
+        // So does a ledger in write-ahead mode in a folder where its log cannot be made.
+        const auto folderRights = QFile::permissions(db.folder());
+        QFile::setPermissions(db.folder(), QFile::ReadOwner | QFile::ExeOwner);
+        QCOMPARE(query(*db.connect(), listing()).RecordCount(), 1L);
+        QFile::setPermissions(db.folder(), folderRights);
 
         // An account with movements cannot be deleted, whoever asks.
         auto manejo = db.connect();

@@ -12,8 +12,10 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <sqlite3.h>
 
@@ -415,14 +417,24 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     }
     // A file without write permission is opened for reading only, whoever runs the program; so
     // is any file opened for reading, which then cannot change at all, not even by a pragma.
-    const bool forWork =
-        mode == OpenMode::Work && info.isWritable() && (info.permissions() & QFile::WriteOwner);
+    // In a folder nobody may write in, a ledger cannot get the log and index files that
+    // write-ahead logging keeps beside it; with no log pending it is read as it stands.
+    const QFileInfo folder(info.absolutePath());
+    const bool lockedFolder = !folder.isWritable() || !(folder.permissions() & QFile::WriteOwner);
+    const bool asItStands =
+        lockedFolder && QFileInfo(dataSource + QStringLiteral("-wal")).size() == 0;
+    const bool forWork = mode == OpenMode::Work && !lockedFolder && info.isWritable() &&
+                         (info.permissions() & QFile::WriteOwner);
     sqlite3* raw = nullptr;
+    const QByteArray name = asItStands
+                                ? QUrl::fromLocalFile(dataSource).toEncoded() + "?immutable=1"
+                                : dataSource.toUtf8();
     // The module runs on one thread: without the connection's mutex, reading a listing does
     // not lock and unlock it on every value it takes from a row.
-    const int rc = sqlite3_open_v2(
-        dataSource.toUtf8().constData(), &raw,
-        (forWork ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(name.constData(), &raw,
+                                   (forWork ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) |
+                                       SQLITE_OPEN_NOMUTEX | (asItStands ? SQLITE_OPEN_URI : 0),
+                                   nullptr);
     std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
     if (rc != SQLITE_OK) {
         qCWarning(lcData) << "cannot open" << dataSource << "-" << sqlite3_errstr(rc);
@@ -497,6 +509,9 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
         throw EngineErrors::duplicateKey();
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
+        // The person sees the module's message; the terminal says which file is held.
+        std::fprintf(stderr, "ledgora: %s está ocupado por otro programa: %s no pudo esperar más\n",
+                     sqlite3_db_filename(db_.get(), "main"), qPrintable(what));
         throw EngineErrors::busy();
     case SQLITE_READONLY:
         throw newer_ ? EngineErrors::newerLayout() : EngineErrors::readOnly();
