@@ -208,10 +208,11 @@ int main(int argc, char* argv[]) {
                        "from and exit 0 when it offers Ledgora.clMain; checks an installation "
                        "without opening a window or a database."));
     parser.addOption(checkOption);
-    parser.addPositionalArgument(QStringLiteral("DBPATH"),
-                                 QStringLiteral("The database file (created when it is new), or the "
-                                                "postgresql:// address of a shared ledger."),
-                                 QStringLiteral("[DBPATH]"));
+    parser.addPositionalArgument(
+        QStringLiteral("DBPATH"),
+        QStringLiteral("The database file (created when it is new), or the "
+                       "postgresql:// address of a shared ledger."),
+        QStringLiteral("[DBPATH]"));
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
@@ -253,8 +254,8 @@ int main(int argc, char* argv[]) {
         const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
                                      &summary, "Resumen");
         if (rc == 0)
-            std::printf("ledgora: %s into %s\n", qPrintable(summary),
-                        qPrintable(isServerAddress(target) ? QStringLiteral("the shared ledger")
+            std::printf("ledgora: %s en %s\n", qPrintable(summary),
+                        qPrintable(isServerAddress(target) ? QStringLiteral("el libro compartido")
                                                            : QDir::toNativeSeparators(target)));
         return rc;
     }
