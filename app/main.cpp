@@ -255,8 +255,8 @@ int main(int argc, char* argv[]) {
         const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
                                      &summary, "Resumen");
         if (rc == 0)
-            std::printf("ledgora: %s into %s\n", qPrintable(summary),
-                        qPrintable(isServerAddress(target) ? QStringLiteral("the shared ledger")
+            std::printf("ledgora: %s en %s\n", qPrintable(summary),
+                        qPrintable(isServerAddress(target) ? QStringLiteral("el libro compartido")
                                                            : QDir::toNativeSeparators(target)));
         return rc;
     }

@@ -1,7 +1,7 @@
 #include "LedgerFixture.h"
 #include "TestSupport.h"
 #include "data/BackupSet.h"
-#include "data/CsvText.h"
+#include "data/CsvReader.h"
 #include "data/DatabaseCopy.h"
 #include "entry/clDemo.h"
 #include "entry/clImportar.h"
@@ -136,8 +136,10 @@ private Q_SLOTS:
             {"2024-03-08", "4", "1", "Pago luz, agua", "0.00", "0.00", "0.00", "-2.00"}};
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const auto parsed = CsvText::parse(QString::fromUtf8(file.readAll()));
-        QCOMPARE(QList<QStringList>(parsed.begin(), parsed.end()), expected);
+        QList<QStringList> parsed;
+        for (CsvReader reader(file); reader.next();)
+            parsed << reader.fields();
+        QCOMPARE(parsed, expected);
 
         // Python's own reader agrees, where there is one.
         const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
@@ -163,49 +165,122 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
+    void theLegacyTablesComeInExactlyOrNotAtAll_data() {
+        QTest::addColumn<QString>("database"); // a kind of makeFile
+        QTest::addColumn<QString>("file");     // the legacy file given instead of the good one
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("refusal"); // where and why; empty when it all comes in
+        const QByteArray accounts = "CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC\r\n";
+        const QByteArray movements =
+            "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB\r\n";
+        auto row = [](const char* name, const char* database, const char* file,
+                      const QByteArray& content, const QByteArray& refusal) {
+            QTest::newRow(name) << database << file << content << QString::fromUtf8(refusal);
+        };
+        row("good tables", "empty", "", {}, "");
+        row("missing column", "empty", "BANMOV.csv",
+            "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLDEB\r\n",
+            "BANMOV.csv, línea 1: faltan columnas en el encabezado: MOVDLACR");
+        row("misspelled column", "empty", "BANMOV.csv",
+            "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLCR,MOVDLDEB\r\n",
+            "BANMOV.csv, línea 1: la columna MOVDLCR no es de la tabla BANMOV");
+        // Rows under the file's good header, refused at the given line for the given reason.
+        auto bad = [&](const char* name, const char* file, const QByteArray& rows,
+                       const char* refusal) {
+            const QByteArray header = file == QByteArray("BANCNT.csv") ? accounts : movements;
+            row(name, "empty", file, header + rows,
+                QByteArray(file) + ", línea " + QByteArray(refusal));
+        };
+        bad("unclosed quote", "BANMOV.csv", "001,1,2024-03-05,3,\"A,1,0,0,0\r\n001,2,2024-03-05,3",
+            "2: unas comillas se abren y no se cierran");
+        bad("short row", "BANMOV.csv", "001,1,2024-03-05,3,A,1,0,0\r\n",
+            "2: tiene 8 campos y el encabezado 9");
+        bad("long row", "BANMOV.csv", "001,1,2024-03-05,3,A,1,0,0,0,0\r\n",
+            "2: tiene 10 campos y el encabezado 9");
+        bad("fifth decimal", "BANMOV.csv", "001,1,2024-03-05,3,A,1.23456,0,0,0\n",
+            "2: MOVDLAAC \"1.23456\" tiene más de cuatro decimales");
+        bad("amount not a number", "BANMOV.csv", "001,1,2024-03-05,3,A,0,uno,0,0\r\n",
+            "2: MOVDLADE \"uno\" no es un importe");
+        bad("amount out of range", "BANMOV.csv", "001,1,2024-03-05,3,A,0,0,0,99999999999999999\r\n",
+            "2: MOVDLDEB \"99999999999999999\" está fuera de rango");
+        bad("number out of range", "BANMOV.csv", "001,2147483648,2024-03-05,3,A,1,0,0,0\r\n",
+            "2: MOVINNRO \"2147483648\" está fuera de rango");
+        bad("account number not digits", "BANCNT.csv", "001,,Caja,,,\r\n7a,2020-01-15,Siete,,,\r\n",
+            "3: CNTSTNRO \"7a\" no es un número de dígitos");
+        bad("account date not a date", "BANCNT.csv", "001,31/02/2020,Caja,,,\r\n",
+            "2: CNTDTALT \"31/02/2020\" no es una fecha");
+        bad("movement date not a date", "BANMOV.csv", "001,1,2024-02-30,3,A,1,0,0,0\r\n",
+            "2: MOVDTALT \"2024-02-30\" no es una fecha");
+        bad("account not in BANCNT", "BANMOV.csv",
+            "001,1,2024-03-05,3,A,1,0,0,0\r\n9,1,2024-03-05,3,B,1,0,0,0\r\n",
+            "3: la cuenta \"9\" no está en BANCNT");
+        bad("concept not in BANCON", "BANMOV.csv", "001,1,2024-03-05,4,A,1,0,0,0\r\n",
+            "2: el concepto \"4\" no está en BANCON");
+        bad("number taken twice", "BANMOV.csv",
+            "001,1,2024-03-05,3,A,1,0,0,0\r\n001,1,2024-03-06,3,B,1,0,0,0\r\n",
+            "3: No se realizaron los cambios");
+        row("no movements file", "empty", "BANMOV.csv", "-", "no tiene: BANMOV.csv");
+        row("ledger with accounts", "ledger", "", {}, "ya tiene cuentas");
+        row("another program's file", "foreign", "", {}, "tiene tablas de otro programa");
+    }
+
     void theLegacyTablesComeInExactlyOrNotAtAll() {
+        QFETCH(QString, database);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, refusal);
         registerComponentClasses();
         QTemporaryDir legacy;
+        // Keys as stored ("7  ", "3 "), a date with a time of day, point and comma decimals,
+        // a tab in a text, a Windows-1252 "ó" beside a UTF-8 one, totals left to the database,
+        // an account without a date (registered today).
         writeFile(legacy.filePath(QStringLiteral("BANCNT.csv")),
                   "CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC,TOMDLADE,"
                   "TOMDLACR,TOMDLDEB\r\n"
                   "001,2020-01-15 00:00:00,\"O'Higgins, cuenta\",Banco,,,0,0,0,0\r\n"
-                  "7,15/02/2021,Siete,,,,9,9,9,9\r\n");
-        writeFile(
-            legacy.filePath(QStringLiteral("BANCON.csv")),
-            "CONSTNRO,CONSTDSC,CONSTTIP\r\n3,Depósito,C\r\n12,\"Cheque \"\"diferido\"\"\",D\r\n");
+                  "7,15/02/2021,Siete,,,,9,9,9,9\r\n8,,Ocho,,,,0,0,0,0\r\n");
+        writeFile(legacy.filePath(QStringLiteral("BANCON.csv")),
+                  "CONSTNRO,CONSTDSC,CONSTTIP\r\n3,Dep\xF3sito,C\r\n12,\"Cheque "
+                  "\"\"diferido\"\"\",D\r\n");
         writeFile(
             legacy.filePath(QStringLiteral("BANMOV.csv")),
             "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB\r\n"
             "001,1,2024-03-05,3 ,Depósito,150.5,0,0,0\r\n"
             "001,2,2024-03-06,12,\"Tab\there\",0,0,0,\"1234,5678\"\r\n"
             "7  ,1,06/03/2024,3 ,Otro,0.10,0,0.20,0\r\n");
-        TestDatabase db;
+        if (content == "-")
+            QFile::remove(legacy.filePath(file));
+        else if (!file.isEmpty())
+            writeFile(legacy.filePath(file), content);
+        QTemporaryDir dir;
+        const QString db = makeFile(dir.path(), QStringLiteral("libro.db"), database);
+        const char* counts = "select (select count(*) from BANCNT),(select count(*) from BANCON),"
+                             "(select count(*) from BANMOV)";
+        const QStringList before = rowsOf(db, counts); // none of our tables: no rows at all
         clImportar importer;
-        QCOMPARE(importer.Importar(legacy.path(), db.path()), QString());
+        const QString failure = importer.Importar(legacy.path(), db);
+        if (!refusal.isEmpty()) {
+            QVERIFY2(failure.contains(refusal) && failure.endsWith(u"no se importó nada"),
+                     qPrintable(failure));
+            const QStringList after = rowsOf(db, counts);
+            QVERIFY2(after == before || (database == u"empty" && after == QStringList{"0|0|0"}),
+                     qPrintable(after.join(u',')));
+            return;
+        }
+        QCOMPARE(failure, QString());
         QCOMPARE(importer.Resumen(),
-                 QStringLiteral("imported 2 accounts, 2 concepts and 3 movements"));
-        QCOMPARE(rowsOf(db.path(), "select CNTSTNRO,CNTDTALT,CNTSTNOM,TOMDLAAC,TOMDLACR,TOMDLDEB "
-                                   "from BANCNT order by 1"),
+                 QStringLiteral("se importaron 3 cuentas, 2 conceptos y 3 movimientos"));
+        QCOMPARE(rowsOf(db, "select CNTSTNRO,CNTDTALT,CNTSTNOM,TOMDLAAC,TOMDLACR,TOMDLDEB "
+                            "from BANCNT order by 1"),
                  QStringList({"001|2020-01-15|O'Higgins, cuenta|1505000|0|12345678",
-                              "7|2021-02-15|Siete|1000|2000|0"}));
-        QCOMPARE(rowsOf(db.path(),
-                        "select CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT from BANMOV "
-                        "order by MOVDTALT,CNTSTNRO,MOVINNRO"),
+                              "7|2021-02-15|Siete|1000|2000|0",
+                              "8|" + QDate::currentDate().toString(Qt::ISODate) + "|Ocho|0|0|0"}));
+        QCOMPARE(rowsOf(db, "select CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT from BANMOV "
+                            "order by MOVDTALT,CNTSTNRO,MOVINNRO"),
                  QStringList({"001|1|2024-03-05|3 |Depósito", "001|2|2024-03-06|12|Tab here",
                               "7  |1|2024-03-06|3 |Otro"}));
-        QCOMPARE(rowsOf(db.path(), "select CONSTDSC from BANCON where CONSTNRO='12'"),
-                 QStringList{"Cheque \"diferido\""});
-        // Never into a ledger in use; a bad amount brings in nothing at all.
-        QVERIFY(importer.Importar(legacy.path(), db.path()).contains(QStringLiteral("accounts")));
-        writeFile(
-            legacy.filePath(QStringLiteral("BANMOV.csv")),
-            "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB\r\n"
-            "001,1,2024-03-05,3,A,1,0,0,0\r\n001,2,2024-03-05,3,B,uno,0,0,0\r\n");
-        TestDatabase other;
-        const QString failure = importer.Importar(legacy.path(), other.path());
-        QVERIFY2(failure.startsWith(QStringLiteral("BANMOV, row 2")), qPrintable(failure));
-        QCOMPARE(rowsOf(other.path(), "select count(*) from BANCNT"), QStringList{"0"});
+        QCOMPARE(rowsOf(db, "select CONSTDSC from BANCON order by 1"),
+                 QStringList({"Cheque \"diferido\"", "Depósito"}));
     }
 
     void aRestoreChecksTheCopyFirstAndKeepsWhatItReplaces_data() {

@@ -2,13 +2,12 @@
 
 #include <QString>
 #include <QStringList>
-#include <vector>
 
 namespace ledgora {
 
 // Comma-separated text as RFC 4180 writes it: fields holding a comma, a quote or a line break
 // are quoted, quotes doubled, lines ended by CR LF. What spreadsheets and the legacy system's
-// export read and write.
+// export read and write; CsvReader reads it back.
 class CsvText {
 public:
     // One line of fields, with its CR LF.
@@ -17,9 +16,6 @@ public:
     // (starting with '=', '+', '-', '@', a tab or a carriage return) gets a leading apostrophe,
     // and NUL characters are dropped.
     static QString inertText(const QString& text);
-    // Every record of a text; quoted fields may hold commas, quotes and line breaks. Blank
-    // lines are skipped. A quote left open ends the text as part of its field.
-    static std::vector<QStringList> parse(const QString& text);
 };
 
 } // namespace ledgora

@@ -131,26 +131,6 @@ QString DatabaseCopy::ledgerProblem(const QString& path, bool thorough) {
 
 namespace {
 
-// Whether the file at the ledger's place belongs to another program: a file that is not a
-// database, or whose tables are not ours. A damaged ledger of ours is what a restore mends.
-bool belongsToAnotherProgram(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() || (info.isFile() && info.size() == 0))
-        return false;
-    if (!info.isFile() || !hasSqliteHeader(path))
-        return true;
-    QString failure;
-    Connection db = openFile(path, SQLITE_OPEN_READONLY, failure);
-    if (!db || firstValue(db.get(), "PRAGMA quick_check") != u"ok")
-        return false;
-    if (firstValue(db.get(), "SELECT count(*) FROM sqlite_master") == u"0")
-        return false;
-    if (!isLedger(db.get()))
-        return true;
-    db.reset();
-    return !SqliteEngine().open(path, OpenMode::Read);
-}
-
 QString stamp() {
     return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + u'Z';
 }
@@ -179,6 +159,24 @@ QString DatabaseCopy::copy(const QString& source, const QString& target) {
         qCWarning(lcData) << "backup of" << source << "failed:" << failure;
     }
     return failure;
+}
+
+bool DatabaseCopy::belongsToAnotherProgram(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || (info.isFile() && info.size() == 0))
+        return false;
+    if (!info.isFile() || !hasSqliteHeader(path))
+        return true;
+    QString failure;
+    Connection db = openFile(path, SQLITE_OPEN_READONLY, failure);
+    if (!db || firstValue(db.get(), "PRAGMA quick_check") != u"ok")
+        return false;
+    if (firstValue(db.get(), "SELECT count(*) FROM sqlite_master") == u"0")
+        return false;
+    if (!isLedger(db.get()))
+        return true;
+    db.reset();
+    return !SqliteEngine().open(path, OpenMode::Read);
 }
 
 QString DatabaseCopy::restore(const QString& backup, const QString& database) {

@@ -19,6 +19,11 @@ public:
     // Why a file cannot serve as a ledger or a ledger's copy, whole and of this module: in a
     // sentence that follows the file's name; empty when it can. `thorough` checks every page.
     static QString ledgerProblem(const QString& path, bool thorough = true);
+    // Whether the file at a ledger's place belongs to another program: a file that is not a
+    // database, or one holding tables without all of the module's, laid out as the engine
+    // expects. A missing or empty file, a database without tables, a ledger of ours (damaged
+    // too: a restore mends it) and a database that also holds the module's tables do not.
+    static bool belongsToAnotherProgram(const QString& path);
 };
 
 } // namespace ledgora

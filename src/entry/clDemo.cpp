@@ -1,6 +1,6 @@
 #include "clDemo.h"
 
-#include "data/ConnectionString.h"
+#include "NewLedger.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
 #include "platform/Conversions.h"
@@ -120,16 +120,14 @@ QString clDemo::Crear(const QString& path) {
 
 QString clDemo::fill(const QString& path) {
     clManejo manejo;
-    manejo.CadenaConexion(ConnectionString::forSource(path));
-    manejo.Conectar();
-    if (!manejo.EstadoConexion())
+    switch (NewLedger::open(manejo, path)) {
+    case NewLedger::State::Unreachable:
         return QStringLiteral("no se puede abrir la base de datos");
-    Recordset existing;
-    manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"), "accounts.list");
-    manejo.RsDesconectado(true);
-    manejo.CrearRs(existing);
-    if (existing.RecordCount() > 0)
+    case NewLedger::State::HasAccounts:
         return QStringLiteral("la base de datos ya tiene cuentas; se abre tal como está");
+    case NewLedger::State::Empty:
+        break;
+    }
 
     const QDate today = QDate::currentDate();
     WriteBatch batch(manejo);

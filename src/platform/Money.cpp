@@ -30,7 +30,9 @@ Money Money::fromDouble(double value) {
     return Money(static_cast<std::int64_t>(scaled));
 }
 
-std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator) {
+std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator, bool* rounded) {
+    if (rounded)
+        *rounded = false;
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto skipBlanks = [&] {
@@ -93,6 +95,9 @@ std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator) {
             return std::nullopt;
         units = units * 10 + d;
     }
+    if (rounded)
+        *rounded = std::any_of(digits.begin() + std::clamp<qsizetype>(unitsPoint, 0, digits.size()),
+                               digits.end(), [](QChar d) { return d != u'0'; });
     if (unitsPoint >= 0 && unitsPoint < digits.size() && digits[unitsPoint].digitValue() >= 5)
         ++units;
     return Money(negative ? -units : units);

@@ -19,8 +19,10 @@ public:
     // Nearest ten-thousandth, halves away from zero. Throws overflow beyond the range.
     static Money fromDouble(double value);
     // Exact reading of a decimal text with the given separator: optional blanks and sign,
-    // digits, optional decimals and exponent. More than four decimals round half away from zero.
-    static std::optional<Money> parse(QStringView text, QChar decimalSeparator);
+    // digits, optional decimals and exponent. More than four decimals round half away from zero;
+    // `rounded`, when given, tells whether a digit that is not zero was rounded off.
+    static std::optional<Money> parse(QStringView text, QChar decimalSeparator,
+                                      bool* rounded = nullptr);
 
     constexpr std::int64_t units() const { return units_; }
     double toDouble() const { return static_cast<double>(units_) / kScale; }
