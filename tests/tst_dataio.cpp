@@ -473,6 +473,27 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.filePath(u"backups"_s)).entryList({u"*.parcial"_s}), QStringList());
     }
 
+    // On a disk with less free space than twice the ledger, a start takes no copy, says why,
+    // and the ledger goes on working. The disk is a small one mounted for the test alone.
+    void aStartOnAnAlmostFullDiskTakesNoCopyAndSaysWhy() {
+        QTemporaryDir dir;
+        const QString ledger = makeFile(dir.path(), QStringLiteral("libro.db"), u"ledger"_s);
+        const QString disk = dir.filePath(u"disco"_s);
+        QDir().mkpath(disk);
+        const qint64 room = QFileInfo(ledger).size() * 3 / 2 + 65536;
+        const QString script = u"mount -t tmpfs -o size=%1 tmpfs '%2' || exit 99; cp '%3' '%2/' && "
+                               "QT_QPA_PLATFORM=offscreen timeout -s KILL 5 '%4' '%2/libro.db'; "
+                               "echo copias=$(ls '%2/backups' 2>/dev/null | wc -l)"_s.arg(room)
+                                   .arg(disk, ledger, QStringLiteral(LEDGORA_HOST_PATH));
+        QProcess shell;
+        shell.start(u"unshare"_s, {u"-rm"_s, u"sh"_s, u"-c"_s, script});
+        if (!shell.waitForFinished(30000) || shell.exitCode() == 99)
+            QSKIP("no small disk can be mounted here");
+        const QString said = QString::fromUtf8(shell.readAllStandardError());
+        QVERIFY2(said.contains(u"queda poco espacio en el disco"_s), qPrintable(said));
+        QVERIFY(QString::fromUtf8(shell.readAllStandardOutput()).contains(u"copias=0"_s));
+    }
+
     void aCarefulUserKeepsTheLastTenAndOneAWeek_data() {
         QTest::addColumn<QList<int>>("daysAgo"); // of each copy, oldest first
         QTest::addColumn<QList<int>>("kept");
