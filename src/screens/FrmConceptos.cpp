@@ -3,7 +3,6 @@
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
 #include "controls/TitleBanner.h"
-#include "data/EngineErrors.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/MainScreenPort.h"
 #include "ledger/ModuleUtilities.h"
@@ -13,6 +12,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Keystrokes.h"
 #include "platform/Pointer.h"
+#include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 
@@ -262,7 +262,7 @@ void FrmConceptos::Agregar() {
         try {
             inserted = requireManejo().Ejecutar();
         } catch (const RuntimeError& error) {
-            if (error.description() != EngineErrors::duplicateKey().description())
+            if (error.kind() != RuntimeError::Kind::DuplicateKey)
                 throw;
             // Someone else stored a movement under this number first: theirs stays, this one
             // waits on the screen for the next number.
