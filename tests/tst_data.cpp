@@ -218,6 +218,8 @@ private Q_SLOTS:
                 execute(manejo, accountInsert("8", "Ocho"));
             } catch (const RuntimeError& error) {
                 reason = error.description();
+                QCOMPARE(error.kind(), version > Schema::kVersion ? RuntimeError::Kind::NewerLayout
+                                                                  : RuntimeError::Kind::ReadOnly);
             }
             QCOMPARE(reason, refusal);
         }

@@ -78,7 +78,7 @@ int enterMovements(const TestDatabase& db, int person, const QString& log) {
                                                 QStringLiteral("p%1").arg(person), amount)) != 1)
                 return 4;
         } catch (const RuntimeError& error) {
-            if (error.description() != EngineErrors::duplicateKey().description())
+            if (error.kind() != RuntimeError::Kind::DuplicateKey)
                 return 5;
             ++collisions;
             last = highestNumber(*manejo);

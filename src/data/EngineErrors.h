@@ -13,25 +13,31 @@ namespace EngineErrors {
 constexpr long kNumber = -2147467259;
 
 inline RuntimeError duplicateKey() {
-    return {kNumber, QStringLiteral("No se realizaron los cambios solicitados en la tabla "
-                                    "porque crearían valores duplicados en el índice o "
-                                    "la clave principal.")};
+    return {kNumber,
+            QStringLiteral("No se realizaron los cambios solicitados en la tabla "
+                           "porque crearían valores duplicados en el índice o "
+                           "la clave principal."),
+            RuntimeError::Kind::DuplicateKey};
 }
 
 inline RuntimeError busy() {
     return {kNumber,
-            QStringLiteral("La base de datos está bloqueada por otro usuario; pruebe de nuevo.")};
+            QStringLiteral("La base de datos está bloqueada por otro usuario; pruebe de nuevo."),
+            RuntimeError::Kind::Busy};
 }
 
 inline RuntimeError readOnly() {
-    return {kNumber, QStringLiteral("La base de datos es de sólo lectura.")};
+    return {kNumber, QStringLiteral("La base de datos es de sólo lectura."),
+            RuntimeError::Kind::ReadOnly};
 }
 
 // A ledger whose layout a newer Ledgora wrote: it lists, and refuses every write.
 inline RuntimeError newerLayout() {
-    return {kNumber, QStringLiteral("Esta base de datos fue escrita por una versión más nueva de "
-                                    "Ledgora: puede consultarse, pero no modificarse con esta "
-                                    "versión.")};
+    return {kNumber,
+            QStringLiteral("Esta base de datos fue escrita por una versión más nueva de "
+                           "Ledgora: puede consultarse, pero no modificarse con esta "
+                           "versión."),
+            RuntimeError::Kind::NewerLayout};
 }
 
 inline RuntimeError database(const QString& reason) {

@@ -78,8 +78,10 @@ void clManejo::endBatch(bool commit) {
 }
 
 RuntimeError clManejo::notConnected() {
-    return {3704, QStringLiteral("No se permite realizar esta operación si el objeto está "
-                                 "cerrado (no hay conexión con la base de datos).")};
+    return {3704,
+            QStringLiteral("No se permite realizar esta operación si el objeto está "
+                           "cerrado (no hay conexión con la base de datos)."),
+            RuntimeError::Kind::NoConnection};
 }
 
 } // namespace ledgora

@@ -2,9 +2,9 @@
 
 #include "MainScreenPort.h"
 #include "SharedState.h"
+#include "platform/BusyPointer.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
-#include "platform/Pointer.h"
 
 namespace ledgora {
 
@@ -25,8 +25,8 @@ Money accountBalance(const CuentaRecord& account) {
 }
 
 void GP_ACTUALIZARCUENTA() {
+    BusyPointer busy;
     try {
-        Pointer::set(PointerShape::Busy);
         const Money banco = realisedBankBalance(gCuenta);
         const Money cuenta = accountBalance(gCuenta);
 
@@ -53,11 +53,9 @@ void GP_ACTUALIZARCUENTA() {
                 }
             }
         }
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Seccion GLOBAL.GP_ACTUALIZARCUENTA"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 

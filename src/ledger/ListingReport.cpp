@@ -6,9 +6,9 @@
 #include "MovementListing.h"
 #include "SharedState.h"
 #include "controls/ReportRecords.h"
+#include "platform/BusyPointer.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
-#include "platform/Pointer.h"
 
 #include <QApplication>
 
@@ -41,9 +41,9 @@ void CARGAR_LISTADO() {
 
 void CARGAR_LISTADO(const ListingOutput& output) {
     Recordset rs;
+    // 1.
+    BusyPointer busy;
     try {
-        // 1.
-        Pointer::set(PointerShape::Busy);
         requireManejo().RsDesconectado(true);
 
         // 2. The account's totals, the interval shown, the highest movement number.
@@ -52,10 +52,8 @@ void CARGAR_LISTADO(const ListingOutput& output) {
         // 3 and 4. The listing, with numbers for the report to format.
         requireManejo().Sql(listingStatement(ListingFor::Report), listingForm(ListingFor::Report));
         requireManejo().RsDesconectado(false);
-        if (!requireManejo().CrearRs(rs)) {
-            Pointer::set(PointerShape::Normal);
+        if (!requireManejo().CrearRs(rs))
             return;
-        }
 
         // 5 and 6. The account line and the balances of the totals just stored, which cover
         // every movement up to the interval's end whatever the filter lists.
@@ -73,12 +71,10 @@ void CARGAR_LISTADO(const ListingOutput& output) {
             rs.Close(); // the records hold the rows now; they go when the report is done
             output(report, records);
         }
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Seccion [BANCOS.CARGAR_CUENTAS]"));
         rs.Close();
-        Pointer::set(PointerShape::Normal);
     }
 }
 

@@ -7,9 +7,9 @@
 #include "ModuleUtilities.h"
 #include "controls/FlexGrid.h"
 #include "data/WriteBatch.h"
+#include "platform/BusyPointer.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
-#include "platform/Pointer.h"
 
 namespace ledgora {
 
@@ -67,9 +67,9 @@ void refreshAccountTotals(Recordset& rs) {
 
 void CARGAR_CUENTAS(FlexGrid& LstBNK) {
     Recordset rs;
+    // 1. Busy, and an empty grid kept hidden while it fills.
+    BusyPointer busy;
     try {
-        // 1. Busy, and an empty grid kept hidden while it fills.
-        Pointer::set(PointerShape::Busy);
         requireManejo().RsDesconectado(true);
         LstBNK.hide();
         LstBNK.setRows(1);
@@ -112,14 +112,13 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
 
         // 9.
         rs.Close();
-        Pointer::set(PointerShape::Normal);
+        busy.release();
         LstBNK.show();
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Seccion [BANCOS.CARGAR_CUENTAS]"));
         rs.Close();
         LstBNK.show();
-        Pointer::set(PointerShape::Normal);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "controls/TypedLength.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
 #include "platform/ControlTag.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
@@ -172,8 +173,8 @@ void FrmABMConceptos::Form_Load() {
 
 void FrmABMConceptos::PP_CARGARLST() {
     Recordset rs;
+    BusyPointer busy;
     try {
-        Pointer::set(PointerShape::Busy);
         requireManejo().Sql(QStringLiteral("select count(1) as tot from BANCON"), "concepts.count");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
@@ -185,10 +186,8 @@ void FrmABMConceptos::PP_CARGARLST() {
                             "concepts.list");
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
-        if (!requireManejo().RsEstado()) {
-            Pointer::set(PointerShape::Normal);
+        if (!requireManejo().RsEstado())
             return;
-        }
         lstCON_->setRows(1);
         lstCON_->setRows(count + 1);
         // Cell by cell rather than as one tab-separated paste: a description holding a tab
@@ -221,11 +220,9 @@ void FrmABMConceptos::PP_CARGARLST() {
         }
         txtCONTSTNRO_->setText(proposal.value_or(QStringLiteral("1")));
         rs.Close();
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Sección ABMConcepto.PP_CARGARLST"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 
@@ -339,8 +336,8 @@ void FrmABMConceptos::save(const QString& statement, const char* form, const QSt
 }
 
 void FrmABMConceptos::PP_AGREGARf() {
+    BusyPointer busy;
     try {
-        Pointer::set(PointerShape::Busy);
         if (mode() == u"A" && PP_VERIFICAR() && takeFields()) {
             statement_ = QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values (");
             statement_ += u'\'' + number_ + QStringLiteral("',");
@@ -348,12 +345,11 @@ void FrmABMConceptos::PP_AGREGARf() {
             statement_ += u'\'' + type_ + QStringLiteral("')");
             save(statement_, "concepts.insert", QStringLiteral("No se agregó ningún concepto."));
         }
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         // A number that already exists ends here too, with the database's own words.
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Seccion ABMConceptos.PP_AGREGARf"));
-        Pointer::set(PointerShape::Normal);
+        busy.release();
         txtCONTSTNRO_->setFocus();
     }
 }

@@ -7,6 +7,7 @@
 #include "ledger/ListingStatement.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 #include "platform/Pointer.h"
@@ -240,9 +241,9 @@ void FrmABMCuentas::CargarLista() {
         return;
     }
     Recordset rs;
+    grdList_->setRows(1);
+    BusyPointer busy;
     try {
-        grdList_->setRows(1);
-        Pointer::set(PointerShape::Busy);
         QApplication::processEvents(); // the emptied grid and the pointer show at once
 
         requireManejo().Sql(QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"),
@@ -265,7 +266,6 @@ void FrmABMCuentas::CargarLista() {
         rs.setCursorLocation(CursorLocation::Client);
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado()) {
-            Pointer::set(PointerShape::Normal);
             rs.Close();
             return;
         }
@@ -309,11 +309,9 @@ void FrmABMCuentas::CargarLista() {
             selectCurrentRow();
         }
         rs.Close();
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         grdList_->show();
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion [Cuentas.Cargar_Lista]"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 
@@ -346,20 +344,18 @@ void FrmABMCuentas::PP_CANCELAR() {
 bool FrmABMCuentas::validEntries() {
     if (!isKeyNumber(txtCNTSTNRO_->text())) {
         MsgBox(QStringLiteral("En Nro. de Cuenta debe ser Númerico"), MsgIcon::Exclamation);
-        Pointer::set(PointerShape::Normal);
         return false;
     }
     if (rt::trimBlanks(txtCNTSTNOM_->text()).isEmpty()) {
         MsgBox(QStringLiteral("Debe ingresar Nombre"), MsgIcon::Exclamation);
-        Pointer::set(PointerShape::Normal);
         return false;
     }
     return true;
 }
 
 void FrmABMCuentas::saveAccount(const std::function<const char*()>& buildStatement) {
+    BusyPointer busy; // a refused entry is told under the hourglass, as ever
     try {
-        Pointer::set(PointerShape::Busy);
         if (!validEntries())
             return;
         const char* form = buildStatement();
@@ -370,10 +366,8 @@ void FrmABMCuentas::saveAccount(const std::function<const char*()>& buildStateme
         } else {
             MsgBox(QStringLiteral("No se agrego cuenta"), MsgIcon::Critical);
         }
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Sección: Cuentas.PF_Guardar"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 
@@ -401,8 +395,8 @@ void FrmABMCuentas::PP_MODIFICAR() {
     if (!hasAccounts())
         return;
     Recordset rs;
+    BusyPointer busy;
     try {
-        Pointer::set(PointerShape::Busy);
         const QString number = grdList_->textMatrix(grdList_->row(), 0);
         gsSQL = accountStatement(number);
         requireManejo().Sql(gsSQL, "accounts.readOne");
@@ -411,7 +405,6 @@ void FrmABMCuentas::PP_MODIFICAR() {
         if (!requireManejo().RsEstado()) {
             tag_.clear();
             rs.Close();
-            Pointer::set(PointerShape::Normal);
             return;
         }
         tag_ = QStringLiteral("M");
@@ -428,11 +421,9 @@ void FrmABMCuentas::PP_MODIFICAR() {
             txtCNTDTALT_->setText(rt::dateText(QDate::currentDate()));
         txtCNTDTALT_->setText(rt::formatDateSlashed(*rt::readDate(txtCNTDTALT_->text())));
         txtCNTSTNOM_->setFocus();
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         tag_.clear();
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Cuentas.PP_MODIFICAR"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 

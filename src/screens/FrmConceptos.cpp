@@ -3,16 +3,17 @@
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
 #include "controls/TitleBanner.h"
-#include "data/EngineErrors.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/MainScreenPort.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 #include "platform/Keystrokes.h"
 #include "platform/Pointer.h"
+#include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 
@@ -92,8 +93,8 @@ void FrmConceptos::buildControls() {
 
 void FrmConceptos::Form_Load() {
     Recordset rs;
+    BusyPointer busy;
     try {
-        Pointer::set(PointerShape::Busy);
         QLineEdit* boxes[] = {txtMOVDTALT_, txtMOVSTCPT_, txtVALOR_};
         for (std::size_t k = 0; k < links_.size(); ++k) {
             links_[k] = std::make_unique<ClCntrl>();
@@ -111,7 +112,6 @@ void FrmConceptos::Form_Load() {
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado()) {
             rs.Close();
-            Pointer::set(PointerShape::Normal);
             return;
         }
         for (; !rs.Eof(); rs.MoveNext()) {
@@ -124,10 +124,8 @@ void FrmConceptos::Form_Load() {
             cboCONNRO_->setCurrentIndex(0);
         }
         rs.Close();
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Carga_Conceptos"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 
@@ -262,7 +260,7 @@ void FrmConceptos::Agregar() {
         try {
             inserted = requireManejo().Ejecutar();
         } catch (const RuntimeError& error) {
-            if (error.description() != EngineErrors::duplicateKey().description())
+            if (error.kind() != RuntimeError::Kind::DuplicateKey)
                 throw;
             // Someone else stored a movement under this number first: theirs stays, this one
             // waits on the screen for the next number.

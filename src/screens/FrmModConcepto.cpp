@@ -6,9 +6,9 @@
 #include "ledger/AccountTotals.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
-#include "platform/Pointer.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 
@@ -95,18 +95,16 @@ void FrmModConcepto::Form_KeyDown(int& keyCode, int) {
 }
 
 void FrmModConcepto::PP_GUARDAR() {
+    BusyPointer busy;
     try {
-        Pointer::set(PointerShape::Busy);
         gMovimiento.Modificado = false;
         const auto date = rt::readDate(txtFecha_->text());
         if (!date) {
             MsgBox(QStringLiteral("Debe ingresar una FECHA valida."), MsgIcon::Exclamation);
-            Pointer::set(PointerShape::Normal);
             return;
         }
         if (!rt::readsAsNumber(txtValor_->text())) {
             MsgBox(QStringLiteral("Debe ingresar un valor NUMERICO."), MsgIcon::Exclamation);
-            Pointer::set(PointerShape::Normal);
             return;
         }
         gMovimiento.MOVDTALT = rt::formatDateSlashed(*date);
@@ -143,7 +141,6 @@ void FrmModConcepto::PP_GUARDAR() {
         WriteBatch batch(requireManejo());
         if (!listed_.stillStored()) {
             MsgBox(ListedMovement::changedMessage(), MsgIcon::Exclamation);
-            Pointer::set(PointerShape::Normal);
             return;
         }
         requireManejo().Sql(sql, "movements.edit");
@@ -153,14 +150,11 @@ void FrmModConcepto::PP_GUARDAR() {
             GP_ACTUALIZARCUENTA();
             batch.commit();
             gMovimiento.Modificado = true;
-            Pointer::set(PointerShape::Normal);
+            busy.release();
             GP_DESCARGAR(*this);
-            return;
         }
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "));
-        Pointer::set(PointerShape::Normal);
     }
 }
 

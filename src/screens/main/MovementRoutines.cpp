@@ -5,9 +5,9 @@
 #include "ledger/AccountTotals.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
-#include "platform/Pointer.h"
 
 namespace ledgora {
 
@@ -83,10 +83,10 @@ bool stillAsListed(const FlexGrid& grid, int row) {
 } // namespace
 
 void PP_ACRODCR(FlexGrid& LstBNK) {
+    if (LstBNK.rows() < 2)
+        return;
+    BusyPointer busy;
     try {
-        if (LstBNK.rows() < 2)
-            return;
-        Pointer::set(PointerShape::Busy);
         const int row = LstBNK.row();
         const MovementAmounts before = rowAmounts(LstBNK, row);
         const QString nro = rowNumber(LstBNK, row);
@@ -96,10 +96,8 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
 
         // One write: the check that the row is as listed, the change and the totals.
         WriteBatch batch(requireManejo());
-        if (!stillAsListed(LstBNK, row)) {
-            Pointer::set(PointerShape::Normal);
+        if (!stillAsListed(LstBNK, row))
             return;
-        }
         gsSQL = QStringLiteral("UPDATE BANMOV SET ");
         gsSQL += QStringLiteral("MOVDLAAC = '") + numberText(after.MOVDLAAC) + QStringLiteral("',");
         gsSQL += QStringLiteral("MOVDLADE = '") + numberText(after.MOVDLADE) + QStringLiteral("',");
@@ -115,30 +113,26 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
         }
         batch.commit();
         selectWholeRow(LstBNK);
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion BANCOS.PP_ACRODCR"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 
 void PP_ELIMINARCUENTA(FlexGrid& LstBNK) {
+    if (LstBNK.rows() < 2)
+        return;
+    if (MsgBox(QStringLiteral("Confirma eliminar el movimiento seleccionado"), MsgIcon::Question,
+               MsgButtons::YesNo) == MsgAnswer::No)
+        return;
+    BusyPointer busy;
     try {
-        if (LstBNK.rows() < 2)
-            return;
-        if (MsgBox(QStringLiteral("Confirma eliminar el movimiento seleccionado"),
-                   MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::No)
-            return;
-        Pointer::set(PointerShape::Busy);
         const int row = LstBNK.row();
         const MovementAmounts amounts = rowAmounts(LstBNK, row);
         const QString nro = rowNumber(LstBNK, row);
 
         WriteBatch batch(requireManejo());
-        if (!stillAsListed(LstBNK, row)) {
-            Pointer::set(PointerShape::Normal);
+        if (!stillAsListed(LstBNK, row))
             return;
-        }
         gsSQL = QStringLiteral("DELETE FROM BANMOV ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
         gsSQL += QStringLiteral("MOVINNRO = ") + nro;
@@ -153,11 +147,9 @@ void PP_ELIMINARCUENTA(FlexGrid& LstBNK) {
         }
         batch.commit();
         selectWholeRow(LstBNK);
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Seccion BANCOS.PP_ELIMINARCUENTA"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 
