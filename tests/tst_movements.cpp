@@ -311,12 +311,13 @@ private Q_SLOTS:
         gCuenta.CNTSTNOM = QStringLiteral("Caja");
         QCOMPARE(agregar(), QStringLiteral("Debe seleccionar un ESTADO de Concepto."));
         entry.findChild<QComboBox*>(QStringLiteral("cboCONTIP"))->setFocus();
+        // With the date wrong as well, the value is what is reported first.
+        date->setText(QStringLiteral("31/02/2026"));
         for (const char* notANumber : {"", "12abc", "1'2"}) {
             value->setText(QString::fromUtf8(notANumber));
             QCOMPARE(agregar(), QStringLiteral("Debe Ingresar NÚMEROS en el campo VALOR."));
         }
         value->setText(QStringLiteral("10"));
-        date->setText(QStringLiteral("31/02/2026"));
         QCOMPARE(agregar(), QStringLiteral("Debe ingresar una FECHA valida."));
         date->setText(today());
         value->setText(QStringLiteral("9e99"));
@@ -472,6 +473,15 @@ private Q_SLOTS:
                                             "MOVINNRO = 1")),
                  QStringList{"0|1000000|500000"});
         QCOMPARE(rowTexts(1).mid(2, 4), QStringList({shown(0), shown(40), shown(100), shown(0)}));
+        // A movement whose date alone was changed behind the screen is not the one listed.
+        sqlite3_open(data_->db().path().toUtf8().constData(), &other);
+        sqlite3_exec(other, "UPDATE BANMOV SET MOVDTALT = '2000-01-01' WHERE MOVINNRO = 2", nullptr,
+                     nullptr, nullptr);
+        sqlite3_close(other);
+        grid().setRow(2);
+        QTest::keyClick(&grid(), Qt::Key_F12);
+        QCOMPARE(messages.prompts().size(), 4);
+        QCOMPARE(messages.prompts().last(), ListedMovement::changedMessage());
     }
 
     void keyNumbersMatchWithoutTheirTrailingBlanks() {
