@@ -21,6 +21,7 @@
 #include "ledger/ListingReport.h"
 #include "ledger/ListingStatement.h"
 #include "ledger/MovementListing.h"
+#include "ledger/SharedState.h"
 #include "ledger/SharedStateScope.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBoxes.h"

@@ -7,6 +7,7 @@
 #include "ledger/ListingReport.h"
 #include "ledger/ListingStatement.h"
 #include "ledger/ModuleUtilities.h"
+#include "ledger/SharedState.h"
 #include "ledger/SharedStateScope.h"
 #include "platform/ClassRegistry.h"
 #include "platform/Conversions.h"

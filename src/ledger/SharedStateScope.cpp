@@ -1,13 +1,27 @@
 #include "SharedStateScope.h"
 
+#include "SharedState.h"
+#include "platform/MessageBoxes.h"
+
+#include <optional>
+
 namespace ledgora {
 
-SharedStateScope::SharedStateScope(Boxes boxes)
-    : dbPath_(gDBPath), manejo_(std::move(gManejo)), sql_(gsSQL), desde_(gFechaDesde),
-      hasta_(gFechaHasta), cuenta_(gCuenta), movimiento_(gMovimiento), filtro_(gFiltro),
-      boxesAnswered_(boxes == Boxes::Answered) {
-    if (boxesAnswered_)
-        previousBoxes_ = MessageBoxes::setHandler([this](const MessageBoxRequest& box) {
+struct SharedStateScope::Saved {
+    QString dbPath = gDBPath;
+    std::unique_ptr<clManejo> manejo = std::move(gManejo);
+    QString sql = gsSQL;
+    QDate desde = gFechaDesde;
+    QDate hasta = gFechaHasta;
+    CuentaRecord cuenta = gCuenta;
+    MovimientoRecord movimiento = gMovimiento;
+    FiltroRecord filtro = gFiltro;
+    std::optional<MessageBoxes::Handler> boxes; // set when the scope answers them
+};
+
+SharedStateScope::SharedStateScope(Boxes boxes) : saved_(std::make_unique<Saved>()) {
+    if (boxes == Boxes::Answered)
+        saved_->boxes = MessageBoxes::setHandler([this](const MessageBoxRequest& box) {
             if (firstMessage_.isEmpty())
                 firstMessage_ = box.prompt.simplified();
             return MsgAnswer::Ok;
@@ -15,16 +29,16 @@ SharedStateScope::SharedStateScope(Boxes boxes)
 }
 
 SharedStateScope::~SharedStateScope() {
-    if (boxesAnswered_)
-        MessageBoxes::setHandler(previousBoxes_);
-    gDBPath = dbPath_;
-    gManejo = std::move(manejo_);
-    gsSQL = sql_;
-    gFechaDesde = desde_;
-    gFechaHasta = hasta_;
-    gCuenta = cuenta_;
-    gMovimiento = movimiento_;
-    gFiltro = filtro_;
+    if (saved_->boxes)
+        MessageBoxes::setHandler(*saved_->boxes);
+    gDBPath = saved_->dbPath;
+    gManejo = std::move(saved_->manejo);
+    gsSQL = saved_->sql;
+    gFechaDesde = saved_->desde;
+    gFechaHasta = saved_->hasta;
+    gCuenta = saved_->cuenta;
+    gMovimiento = saved_->movimiento;
+    gFiltro = saved_->filtro;
 }
 
 } // namespace ledgora

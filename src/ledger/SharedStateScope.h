@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SharedState.h"
-#include "platform/MessageBoxes.h"
+#include <QString>
+#include <memory>
 
 namespace ledgora {
 
@@ -23,16 +23,8 @@ public:
     QString firstMessage() const { return firstMessage_; }
 
 private:
-    QString dbPath_;
-    std::unique_ptr<clManejo> manejo_;
-    QString sql_;
-    QDate desde_;
-    QDate hasta_;
-    CuentaRecord cuenta_;
-    MovimientoRecord movimiento_;
-    FiltroRecord filtro_;
-    bool boxesAnswered_;
-    MessageBoxes::Handler previousBoxes_;
+    struct Saved; // what was there before, message boxes included
+    std::unique_ptr<Saved> saved_;
     QString firstMessage_;
 };
 
