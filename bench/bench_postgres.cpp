@@ -9,9 +9,9 @@
 #include "entry/ComponentClasses.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
+#include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
 #include "screens/ScreenStatements.h"
-#include "screens/main/FrmBNKMain.h"
 
 #include <QApplication>
 #include <QDate>

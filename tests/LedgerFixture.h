@@ -1,9 +1,9 @@
 #pragma once
 
 #include "TestDatabase.h"
+#include "core/Conversions.h"
 #include "entry/ComponentClasses.h"
 #include "ledger/SharedState.h"
-#include "platform/Conversions.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/SettingsStore.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
-#include "platform/SettingsStore.h"
 
 #include <QBrush>
 #include <QLocale>

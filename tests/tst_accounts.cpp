@@ -3,9 +3,9 @@
 #include "TestSupport.h"
 #include "controls/PanelStatusBar.h"
 #include "entry/clMain.h"
+#include "mainscreen/FrmBNKMain.h"
 #include "platform/Twips.h"
 #include "screens/FrmABMCuentas.h"
-#include "screens/main/FrmBNKMain.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "DataTests.h"
 #include "TestSupport.h"
 #include "controls/ClCntrl.h"
+#include "core/LocaleInfo.h"
 #include "platform/ControlTag.h"
-#include "platform/LocaleInfo.h"
 
 #include <QApplication>
 #include <QComboBox>

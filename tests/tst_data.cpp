@@ -1,6 +1,8 @@
 #include "DataTests.h"
 #include "TestDatabase.h"
 #include "TestSupport.h"
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
 #include "data/ConnectionString.h"
 #include "data/EngineErrors.h"
 #include "data/Schema.h"
@@ -9,8 +11,6 @@
 #include "entry/ComponentClasses.h"
 #include "ledger/ListingStatement.h"
 #include "ledger/SharedState.h"
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -2,6 +2,7 @@
 #include "LedgerFixture.h"
 #include "TestSupport.h"
 #include "controls/FlexGrid.h"
+#include "core/RuntimeError.h"
 #include "data/ConnectionString.h"
 #include "data/EngineErrors.h"
 #include "data/Schema.h"
@@ -10,9 +11,8 @@
 #include "ledger/ListedMovement.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
-#include "platform/RuntimeError.h"
+#include "mainscreen/MovementRoutines.h"
 #include "screens/FrmConceptos.h"
-#include "screens/main/MovementRoutines.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "clDemo.h"
 
 #include "NewLedger.h"
+#include "core/Conversions.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
 #include "ledger/LedgerStatements.h"
-#include "platform/Conversions.h"
 #include "screens/ScreenStatements.h"
 
 #include <QDate>

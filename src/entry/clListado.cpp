@@ -1,6 +1,8 @@
 #include "clListado.h"
 
 #include "controls/BandedReport.h"
+#include "core/ClassRegistry.h"
+#include "core/Conversions.h"
 #include "data/ConnectionString.h"
 #include "data/CsvText.h"
 #include "data/clManejo.h"
@@ -9,8 +11,6 @@
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "ledger/SharedStateScope.h"
-#include "platform/ClassRegistry.h"
-#include "platform/Conversions.h"
 
 #include <QDir>
 #include <QFileInfo>

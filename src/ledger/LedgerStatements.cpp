@@ -2,9 +2,9 @@
 
 #include "ListingStatement.h"
 #include "ModuleUtilities.h"
+#include "core/Conversions.h"
 #include "data/StatementCatalog.h"
 #include "data/clManejo.h"
-#include "platform/Conversions.h"
 
 namespace ledgora {
 

@@ -2,7 +2,7 @@
 
 #include "ListingRows.h"
 #include "controls/FlexGrid.h"
-#include "platform/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <numeric>
 

@@ -1,7 +1,7 @@
 #include "ListingRows.h"
 
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
 
 #include <algorithm>
 #include <limits>

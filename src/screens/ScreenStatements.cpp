@@ -1,8 +1,8 @@
 #include "ScreenStatements.h"
 
+#include "core/Conversions.h"
 #include "data/StatementCatalog.h"
 #include "data/clManejo.h"
-#include "platform/Conversions.h"
 
 namespace ledgora {
 
