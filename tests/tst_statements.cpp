@@ -26,47 +26,31 @@ struct Movement {
     QByteArray document = {};
 };
 
+// A balance as Norma 43 writes it: the sign (1 debit, 2 credit), then 14 digits of cents.
+QByteArray balance(qint64 cents) {
+    return (cents < 0 ? "1" : "2") + digits(qAbs(cents));
+}
+
 // One account's records, 11 to 33, the 33's counts, totals and closing balance worked out.
+// Fields that follow each other are written as one text from the first one's position.
 QByteArrayList account(const QByteArray& from, const QByteArray& to, qint64 opening,
                        const QList<Movement>& movements) {
-    const QByteArray number = "0200012345";
-    QByteArrayList records{record("11", {{3, "2100"},
-                                         {7, "0001"},
-                                         {11, number},
-                                         {21, from},
-                                         {27, to},
-                                         {33, opening < 0 ? "1" : "2"},
-                                         {34, digits(qAbs(opening))},
-                                         {48, "978"},
-                                         {51, "3"},
-                                         {52, "ALMACENES GARCIA SL"}})};
+    const QByteArray bankAccount = "210000010200012345"; // bank, branch, account number
+    QByteArrayList records{record(
+        "11", {{3, bankAccount + from + to + balance(opening) + "9783ALMACENES GARCIA SL"}})};
     qint64 count[2] = {};
     qint64 sum[2] = {};
     for (const Movement& m : movements) {
-        records << record("22", {{7, "0001"},
-                                 {11, m.date},
-                                 {17, m.date},
-                                 {23, "02"},
-                                 {25, "001"},
-                                 {28, QByteArray(1, m.sign)},
-                                 {29, digits(m.cents)},
+        records << record("22", {{7, "0001" + m.date + m.date + "02001" + m.sign + digits(m.cents)},
                                  {43, m.document},
                                  {53, "REF1"}});
         const int side = m.sign == '2';
         ++count[side];
         sum[side] += m.cents;
     }
-    const qint64 closing = opening + sum[1] - sum[0];
-    records << record("33", {{3, "2100"},
-                             {7, "0001"},
-                             {11, number},
-                             {21, digits(count[0], 5)},
-                             {26, digits(sum[0])},
-                             {40, digits(count[1], 5)},
-                             {45, digits(sum[1])},
-                             {59, closing < 0 ? "1" : "2"},
-                             {60, digits(qAbs(closing))},
-                             {74, "978"}});
+    records << record(
+        "33", {{3, bankAccount + digits(count[0], 5) + digits(sum[0]) + digits(count[1], 5) +
+                       digits(sum[1]) + balance(opening + sum[1] - sum[0]) + "978"}});
     return records;
 }
 
@@ -128,8 +112,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QByteArrayList second =
             account("240101", "240131", -500, {{"240120", '2', 500}, {"240121", '1', 1}});
-        second.first().replace(10, 10, "0200067890");
-        second.last().replace(10, 10, "0200067890");
+        for (QByteArray* line : {&second.first(), &second.last()})
+            line->replace(10, 10, "0200067890");
         QTest::newRow("two accounts")
             << norma43(january() + second) << 4 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
             << "";
@@ -144,11 +128,14 @@ private Q_SLOTS:
         QTest::newRow("sign 0 of a zero balance")
             << norma43(zero) << 0 << QDate() << "ALMACENES GARCIA SL"
             << "";
-        QByteArrayList latin1 = january();
-        latin1[0].replace(51, 26, QByteArray("MU\xD1OZ E HIJOS").leftJustified(26));
-        QTest::newRow("Latin-1, CR LF and Ctrl-Z")
-            << norma43(latin1, "\r\n") + "\x1A" << 2 << QDate(2024, 1, 5) << "MUÑOZ E HIJOS"
-            << "";
+        // UTF-8 counts the 80 positions in characters: the Ñ takes two bytes of an 81-byte line.
+        for (const QByteArray holder : {"MU\xD1OZ E HIJOS", "MU\xC3\x91OZ E HIJOS"}) {
+            QByteArrayList records = january();
+            records[0].replace(51, 26, holder.leftJustified(26 + holder.count('\xC3')));
+            QTest::newRow(holder.contains('\xC3') ? "UTF-8" : "Latin-1, CR LF and Ctrl-Z")
+                << norma43(records, "\r\n") + "\x1A" << 2 << QDate(2024, 1, 5) << "MUÑOZ E HIJOS"
+                << "";
+        }
         QTest::newRow("DDMMYY") << norma43(account("010124", "310124", 10000,
                                                    {{"050124", '2', 5000}, {"100124", '1', 2550}}))
                                 << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
