@@ -119,8 +119,9 @@ private:
     }
     QString text(int from, int to) const { return field(from, to).trimmed().toString(); }
     qint64 number(int from, int to, const QString& what) const;
-    Money amount(int from, int length, const QString& what) const {
-        return Money::fromUnits(number(from, from + length - 1, what) * 100);
+    // Every amount is 14 digits of cents.
+    Money amount(int from, const QString& what) const {
+        return Money::fromUnits(number(from, from + 13, what) * 100);
     }
     bool isDebit(int at) const;
     Money balance(int signAt, int from, const QString& what) const;
@@ -207,7 +208,7 @@ bool Norma43Parser::isDebit(int at) const {
 }
 
 Money Norma43Parser::balance(int signAt, int from, const QString& what) const {
-    const Money value = amount(from, 14, what);
+    const Money value = amount(from, what);
     // Some banks give a balance of zero the sign 0.
     if (value.isZero() && record_[signAt - 1] == u'0')
         return value;
@@ -225,7 +226,7 @@ DateOrder Norma43Parser::dateOrder() const {
     // How badly the file reads in one order: a date that is not one, an operation date outside
     // its account's period and a period longer than a year are misfits; then, as a wrong order
     // stretches a month into years, how long the periods are.
-    auto misfits = [this](DateOrder order) {
+    auto fit = [this](DateOrder order) {
         qint64 misfits = 0;
         qint64 periodDays = 0;
         QDate start;
@@ -248,8 +249,8 @@ DateOrder Norma43Parser::dateOrder() const {
         }
         return std::pair{misfits, periodDays};
     };
-    return misfits(DateOrder::DayFirst) < misfits(DateOrder::YearFirst) ? DateOrder::DayFirst
-                                                                        : DateOrder::YearFirst;
+    return fit(DateOrder::DayFirst) < fit(DateOrder::YearFirst) ? DateOrder::DayFirst
+                                                                : DateOrder::YearFirst;
 }
 
 void Norma43Parser::openAccount() {
@@ -280,7 +281,7 @@ void Norma43Parser::addMovement() {
     line.commonConcept = text(23, 24);
     line.bankConcept = text(25, 27);
     line.side = isDebit(28) ? BankLine::Side::Debit : BankLine::Side::Credit;
-    line.amount = amount(29, 14, u"el importe"_s);
+    line.amount = amount(29, u"el importe"_s);
     line.currency = statement().currency;
     line.documentNumber = text(43, 52);
     line.reference1 = text(53, 64);
@@ -309,7 +310,7 @@ void Norma43Parser::addEquivalent() {
     equivalent_ = true;
     BankLine& line = statement().lines.last();
     line.equivalentCurrency = currencyCode(field(5, 7).trimmed());
-    line.equivalentAmount = amount(8, 14, u"el importe equivalente"_s);
+    line.equivalentAmount = amount(8, u"el importe equivalente"_s);
 }
 
 void Norma43Parser::closeAccount() {
@@ -320,9 +321,9 @@ void Norma43Parser::closeAccount() {
         text(11, 20) != account.account)
         refuse(u"el registro 33 es de otra cuenta que su registro 11"_s);
     const qint64 debitCount = number(21, 25, u"el número de cargos"_s);
-    const Money debits = amount(26, 14, u"el total de cargos"_s);
+    const Money debits = amount(26, u"el total de cargos"_s);
     const qint64 creditCount = number(40, 44, u"el número de abonos"_s);
-    const Money credits = amount(45, 14, u"el total de abonos"_s);
+    const Money credits = amount(45, u"el total de abonos"_s);
     account.closingBalance = balance(59, 60, u"el saldo final"_s);
     const QStringView currency = field(74, 76).trimmed();
     if (!currency.isEmpty() && currencyCode(currency) != account.currency)
