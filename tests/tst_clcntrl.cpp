@@ -1,5 +1,4 @@
-#include "DataTests.h"
-#include "TestSupport.h"
+#include "ScreenTests.h"
 #include "controls/ClCntrl.h"
 #include "platform/ControlTag.h"
 #include "platform/LocaleInfo.h"

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "ScreenTests.h"
 #include "fuzz/GatewayChecks.h"
 #include "ledger/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
@@ -25,8 +25,8 @@ const QStringList kPieces = [] {
                           "-inf|inf|1,000|05/03/2024|31/02/24|2024-03-05|99999999999999999999|ñ|"
                           "😀|<D800>| and MOVSTCPT like '%zz%|' or '1'='1|x|{text}|(|)")
             .split(u'|');
-    pieces[pieces.indexOf(QStringLiteral("<0>"))] = QString(QChar(0));
-    pieces[pieces.indexOf(QStringLiteral("<D800>"))] = QString(QChar(0xD800));
+    pieces[pieces.indexOf(u"<0>"_s)] = QString(QChar(0));
+    pieces[pieces.indexOf(u"<D800>"_s)] = QString(QChar(0xD800));
     return pieces;
 }();
 
@@ -34,11 +34,11 @@ const QStringList kPieces = [] {
 std::vector<QString> sampleValues(const StatementForm& form) {
     std::vector<QString> values;
     for (ValueKind kind : form.parameters())
-        values.push_back(kind == ValueKind::Text       ? QStringLiteral("001")
-                         : kind == ValueKind::Contains ? QStringLiteral("zz")
-                         : kind == ValueKind::Date     ? QStringLiteral("05/03/2024")
-                         : kind == ValueKind::Amount   ? QStringLiteral("150.5")
-                                                       : QStringLiteral("15"));
+        values.push_back(kind == ValueKind::Text       ? u"001"_s
+                         : kind == ValueKind::Contains ? u"zz"_s
+                         : kind == ValueKind::Date     ? u"05/03/2024"_s
+                         : kind == ValueKind::Amount   ? u"150.5"_s
+                                                       : u"15"_s);
     return values;
 }
 
@@ -115,9 +115,8 @@ private Q_SLOTS:
                     ++ambiguous;
                     ambiguousForms.insert(shapes.join(u'+'));
                 }
-                QVERIFY2(broken.isEmpty(),
-                         qPrintable(form->name() + QStringLiteral(": ") + broken +
-                                    QStringLiteral("\n") + statement.toHtmlEscaped()));
+                QVERIFY2(broken.isEmpty(), qPrintable(form->name() + u": "_s + broken + u"\n"_s +
+                                                      statement.toHtmlEscaped()));
                 try {
                     StatementCatalog::bind(statement);
                     ++bound;
@@ -134,11 +133,7 @@ private Q_SLOTS:
               qPrintable(QStringList(ambiguousForms.values()).join(u' ')));
     }
 
-    void conversionsOfRandomTexts_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("point") << pointLocale();
-        QTest::newRow("comma") << commaLocale();
-    }
+    void conversionsOfRandomTexts_data() { inEitherLocale(); }
     void conversionsOfRandomTexts() {
         QFETCH(QLocale, locale);
         LocaleScope scope(locale);
@@ -152,8 +147,7 @@ private Q_SLOTS:
                 text = QString::number(random.generate64()) + text +
                        QString::number(random.bounded(100000));
             const QString broken = checkConversions(text);
-            QVERIFY2(broken.isEmpty(),
-                     qPrintable(broken + QStringLiteral(": ") + text.toHtmlEscaped()));
+            QVERIFY2(broken.isEmpty(), qPrintable(broken + u": "_s + text.toHtmlEscaped()));
         }
         qInfo("conversions (%s): %d texts, %lld ms", qPrintable(locale.name()), cases,
               clock.elapsed());
@@ -170,7 +164,7 @@ private Q_SLOTS:
         // Movements of 90,000,000,000,000 summed past what a total holds do not wrap it round
         // to a negative.
         Money total;
-        const Money large = *rt::readAmount(QStringLiteral("90000000000000"));
+        const Money large = *rt::readAmount(u"90000000000000"_s);
         try {
             for (int k = 0; k < 11; ++k)
                 total += large;

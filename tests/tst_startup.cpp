@@ -1,6 +1,4 @@
-#include "ModalDriver.h"
-#include "TestDatabase.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "entry/ComponentClasses.h"
@@ -23,13 +21,11 @@ using namespace ledgora::test;
 
 namespace {
 
-const QString kNoAccount = QStringLiteral("No hay seleccionada ninguna cuenta.");
+const QString kNoAccount = u"No hay seleccionada ninguna cuenta."_s;
 
 void storeInterval(const QString& from, const QString& to) {
-    SettingsStore::SaveSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
-                               QStringLiteral("FACDESDE"), from);
-    SettingsStore::SaveSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
-                               QStringLiteral("FACHASTA"), to);
+    SettingsStore::SaveSetting(u"VENTALIA"_s, u"BANCOS"_s, u"FACDESDE"_s, from);
+    SettingsStore::SaveSetting(u"VENTALIA"_s, u"BANCOS"_s, u"FACHASTA"_s, to);
 }
 
 } // namespace
@@ -47,14 +43,14 @@ private Q_SLOTS:
         registerComponentClasses();
     }
     void init() {
-        QFile::remove(settings_.filePath(QStringLiteral("VENTALIA.ini")));
+        QFile::remove(settings_.filePath(u"VENTALIA.ini"_s));
         gCuenta = {};
         gFiltro = {};
     }
 
     void anEmptyPathShowsNothing() {
         MessageRecorder messages;
-        gDBPath = QStringLiteral("before");
+        gDBPath = u"before"_s;
         clMain().Show(QString());
         QVERIFY(gDBPath.isEmpty());
         QVERIFY(messages.boxes.empty());
@@ -79,11 +75,11 @@ private Q_SLOTS:
 
     void aStoredIntervalThatIsNoDateStopsTheStartUp() {
         TestDatabase db;
-        storeInterval(QStringLiteral("ayer"), QStringLiteral("31/12/2026"));
+        storeInterval(u"ayer"_s, u"31/12/2026"_s);
         MessageRecorder messages;
         clMain().Show(db.path());
         QCOMPARE(messages.boxes.size(), std::size_t(2));
-        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("Inicio de Sistema 13 - ")));
+        QVERIFY(messages.boxes[0].prompt.startsWith(u"Inicio de Sistema 13 - "_s));
         QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
         QVERIFY(messages.boxes[0].systemModal);
         QCOMPARE(messages.boxes[1].prompt, kNoAccount);
@@ -99,18 +95,18 @@ private Q_SLOTS:
         MessageRecorder messages;
         clMain().Show(db.path());
         QCOMPARE(messages.prompts(),
-                 QStringList({QStringLiteral("Error en Acceder a Base de datos"), kNoAccount}));
+                 QStringList({u"Error en Acceder a Base de datos"_s, kNoAccount}));
         QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
     }
 
     void aMissingDataComponentIsAStartUpError() {
         TestDatabase db;
-        ClassRegistry::unregisterClass(QStringLiteral("Datorix.clManejo"));
+        ClassRegistry::unregisterClass(u"Datorix.clManejo"_s);
         MessageRecorder messages;
         clMain().Show(db.path());
         registerComponentClasses();
         QCOMPARE(messages.boxes.size(), std::size_t(2));
-        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("Inicio de Sistema 429 - ")));
+        QVERIFY(messages.boxes[0].prompt.startsWith(u"Inicio de Sistema 429 - "_s));
     }
 
     void theExampleLedgerFillsOnlyANewDatabase() {
@@ -136,43 +132,39 @@ private Q_SLOTS:
             sqlite3_close(raw);
         }
         auto manejo = db.connect();
-        QCOMPARE(query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"))
-                     .RecordCount(),
+        QCOMPARE(query(*manejo, u"select * from BANCNT order by VAL(CNTSTNRO)"_s).RecordCount(),
                  3L);
-        Recordset types = query(*manejo, QStringLiteral("select * from BANCON order by CONSTDSC"));
+        Recordset types = query(*manejo, u"select * from BANCON order by CONSTDSC"_s);
         QSet<QString> kinds;
         for (; !types.Eof(); types.MoveNext())
-            kinds << *types.Fields(QStringLiteral("CONSTTIP")).get<QString>();
-        QCOMPARE(kinds, (QSet<QString>{QStringLiteral("C"), QStringLiteral("D")}));
+            kinds << *types.Fields(u"CONSTTIP"_s).get<QString>();
+        QCOMPARE(kinds, (QSet<QString>{u"C"_s, u"D"_s}));
         // A year up to today, pending lately and realised before; the stored totals agree.
         const QDate today = QDate::currentDate();
         Recordset year = query(
             *manejo, QStringLiteral(
                          "SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
                          "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE MOVDTALT<=datevalue('") +
-                         rt::dateText(today) + QStringLiteral("') AND CNTSTNRO = '001'"));
-        Recordset stored =
-            query(*manejo, QStringLiteral("select * from BANCNT where CNTSTNRO = '001'"));
-        QVERIFY(*year.Fields(QStringLiteral("TOTACR")).get<Money>() > Money());
-        QVERIFY(*year.Fields(QStringLiteral("TOTAAC")).get<Money>() +
-                    *year.Fields(QStringLiteral("TOTADE")).get<Money>() >
+                         rt::dateText(today) + u"') AND CNTSTNRO = '001'"_s);
+        Recordset stored = query(*manejo, u"select * from BANCNT where CNTSTNRO = '001'"_s);
+        QVERIFY(*year.Fields(u"TOTACR"_s).get<Money>() > Money());
+        QVERIFY(*year.Fields(u"TOTAAC"_s).get<Money>() + *year.Fields(u"TOTADE"_s).get<Money>() >
                 Money());
-        QCOMPARE(stored.Fields(QStringLiteral("TOMDLACR")), year.Fields(QStringLiteral("TOTACR")));
-        QCOMPARE(stored.Fields(QStringLiteral("TOMDLADE")), year.Fields(QStringLiteral("TOTADE")));
+        QCOMPARE(stored.Fields(u"TOMDLACR"_s), year.Fields(u"TOTACR"_s));
+        QCOMPARE(stored.Fields(u"TOMDLADE"_s), year.Fields(u"TOTADE"_s));
         Recordset old = query(
             *manejo, QStringLiteral(
                          "SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
                          "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE MOVDTALT<=datevalue('") +
-                         rt::dateText(today.addMonths(-11)) +
-                         QStringLiteral("') AND CNTSTNRO = '001'"));
-        QVERIFY(!old.Fields(QStringLiteral("TOTACR")).isNull());
+                         rt::dateText(today.addMonths(-11)) + u"') AND CNTSTNRO = '001'"_s);
+        QVERIFY(!old.Fields(u"TOTACR"_s).isNull());
     }
 
     void aHeldAccountOutlivesTheScreenAndLoadsOnTheNextUse() {
         TestDatabase db;
-        storeInterval(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
-        gCuenta.CNTSTNRO = QStringLiteral("001");
-        gCuenta.CNTSTNOM = QStringLiteral("Caja");
+        storeInterval(u"01/03/2024"_s, u"31/03/2024"_s);
+        gCuenta.CNTSTNRO = u"001"_s;
+        gCuenta.CNTSTNOM = u"Caja"_s;
         MessageRecorder messages;
         QString statusAccount;
         QString statusInterval;
@@ -187,13 +179,14 @@ private Q_SLOTS:
             connected = gManejo && gManejo->EstadoConexion();
             ModalDriver::press(screen, Qt::Key_Escape);
         });
+        gFechaDesde = gFechaHasta = QDate(2030, 1, 1); // the stored interval wins
         clMain().Show(db.path());
         QVERIFY(connected);
         QVERIFY(messages.boxes.empty());
-        QCOMPARE(statusAccount, QStringLiteral("Cuenta:  001 - (Caja)"));
-        QCOMPARE(statusInterval, QStringLiteral("Desde (01/03/2024) - Hasta (31/03/2024)"));
+        QCOMPARE(statusAccount, u"Cuenta:  001 - (Caja)"_s);
+        QCOMPARE(statusInterval, u"Desde (01/03/2024) - Hasta (31/03/2024)"_s);
         QVERIFY(!gManejo);
-        QCOMPARE(gCuenta.CNTSTNRO, QStringLiteral("001"));
+        QCOMPARE(gCuenta.CNTSTNRO, u"001"_s);
         QCOMPARE(gFechaDesde, QDate(2024, 3, 1));
     }
 };
