@@ -250,36 +250,6 @@ private Q_SLOTS:
                      {gCuenta.TOMDLAAC, gCuenta.TOMDLADE, gCuenta.TOMDLACR, gCuenta.TOMDLDEB}),
                  std::vector<Money>({money(0.5), money(20.25), money(100.1), money(30)}));
     }
-
-    // From Show on an empty database: the account screen comes first, an account is added
-    // and picked, and the main screen lists it.
-    void aFirstRunFromShowToALoadedListing() {
-        const QString path = data_->db().path();
-        gManejo.reset(); // Show connects on its own
-        gCuenta = {};
-        QString panel1;
-        int rows = 0;
-        ModalDriver person;
-        person.then([](QWidget* accounts) {
-            ModalDriver::press(accounts, Qt::Key_Insert);
-            keys({Qt::Key_Return, Qt::Key_Return});
-            QTest::keyClicks(focused(), u"Caja chica"_s);
-            static_cast<FrmABMCuentas*>(accounts)->cmdGuardar().click();
-            QTest::keyClick(&static_cast<FrmABMCuentas*>(accounts)->grdList(), Qt::Key_Return);
-        });
-        person.then([&](QWidget* main) {
-            auto* screen = static_cast<FrmBNKMain*>(main);
-            panel1 = screen->StBar().panelText(1);
-            rows = screen->LstBNK().rows();
-            screen->grab().save(QCoreApplication::applicationDirPath() +
-                                u"/main-after-choice.png"_s);
-            ModalDriver::press(main, Qt::Key_Escape);
-        });
-        clMain().Show(path);
-        QCOMPARE(panel1, u"Cuenta:  001 - (Caja chica)"_s);
-        QCOMPARE(rows, 1);
-        QCOMPARE(gCuenta.CNTSTNRO, u"001"_s);
-    }
 };
 
 QTEST_MAIN(TstAccounts)

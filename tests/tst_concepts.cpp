@@ -24,12 +24,8 @@ private:
 
     // Every stored concept as "number|description|type", in description order.
     QStringList stored() {
-        Recordset rs = query(*gManejo, u"select * from BANCON order by CONSTDSC"_s);
-        QStringList rows;
-        for (; !rs.Eof(); rs.MoveNext())
-            rows << rt::toText(rs.Fields(0)) + u'|' + rt::toText(rs.Fields(1)) + u'|' +
-                        rt::toText(rs.Fields(2));
-        return rows;
+        return sqliteRows(data_->path(),
+                          u"select CONSTNRO,CONSTDSC,CONSTTIP from BANCON order by CONSTDSC"_s);
     }
     void open() {
         screen_ = std::make_unique<FrmABMConceptos>();

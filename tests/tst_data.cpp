@@ -123,8 +123,10 @@ private Q_SLOTS:
         manejo.Conectar();
         QCOMPARE(manejo.EstadoConexion(), opens);
         if (opens) {
-            QCOMPARE(sqliteRows(source, u"select name from sqlite_master where type='table' order by name"_s),
-                     QStringList({"BANCNT", "BANCON", "BANMOV"}));
+            QCOMPARE(
+                sqliteRows(source,
+                           u"select name from sqlite_master where type='table' order by name"_s),
+                QStringList({"BANCNT", "BANCON", "BANMOV"}));
             return;
         }
         Recordset rs;

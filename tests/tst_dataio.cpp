@@ -244,9 +244,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("refusal");
-        auto row = [](const char* name, const char* copy, const char* current, const char* refusal) {
-            QTest::newRow(name) << copy << current << refusal;
-        };
+        auto row = [](const char* name, const char* copy, const char* current,
+                      const char* refusal) { QTest::newRow(name) << copy << current << refusal; };
         row("restored over a ledger", "ledger", "new ledger", "");
         row("restored into a new file", "ledger", "none", "");
         row("restored over a damaged ledger", "ledger", "damaged", "");

@@ -79,19 +79,6 @@ Qt::Alignment alignment(const FlexGrid& grid, int row, int col) {
     return Qt::Alignment(shown(grid, row, col, Qt::TextAlignmentRole).toInt());
 }
 
-// A spot inside the cell's painted area, clear of its text and of the grid lines.
-QPoint spotIn(const FlexGrid& grid, int row, int col) {
-    const QRect cell = grid.visualRect(grid.model()->index(row - 1, col));
-    return grid.viewport()->mapTo(&grid, QPoint(cell.right() - 3, cell.top() + 2));
-}
-
-// The style may shade the highlight a little; it stays far from any cell colour.
-bool looksLike(const QColor& seen, const QColor& expected) {
-    return std::abs(seen.red() - expected.red()) < 16 &&
-           std::abs(seen.green() - expected.green()) < 16 &&
-           std::abs(seen.blue() - expected.blue()) < 16;
-}
-
 } // namespace
 
 class TstFlexGrid : public QObject {
@@ -375,34 +362,14 @@ private Q_SLOTS:
         QCOMPARE(qRound(position.y()), qRound(inGrid.y() * ledgora::Twips::perPixelY()));
     }
 
-    // What a person sees; the picture is left next to the test for a look.
-    void selectionIsHighlightedAndAHiddenColumnStaysHidden() {
+    // A hidden column stays hidden when a person drags its border.
+    void aHiddenColumnStaysHidden() {
         FlexGrid grid;
-        fill(grid, 1, 5);
-        select(grid, 0, 0, 0, 4);
-        grid.setClip(u"Fecha\tConcepto\tImporte\tOculta\tSaldo"_s);
-        grid.setCellAlignment(FlexGrid::CenterCenter);
-        grid.addItem(u"01/02/2024\tSaldo anterior\t\tx\t1.000,00"_s);
-        grid.addItem(u"03/02/2024\tRecibo luz\t-85,20\tx\t914,80"_s);
+        fill(grid, 2, 5);
         const int widths[] = {1200, 2000, 1100, 0, 1200};
         for (int c = 0; c < 5; ++c)
             grid.setColWidth(c, widths[c]);
-        const QColor green(144, 238, 144);
-        select(grid, 1, 4, 2, 4);
-        grid.setCellBackColor(green);
-        select(grid, 1, 0, 1, 4);
         QVERIFY(showOnScreen(grid, 520, 160));
-        const QColor highlight = grid.palette().color(QPalette::Active, QPalette::Highlight);
-        QImage image = grid.grab().toImage();
-        QVERIFY(image.save(QCoreApplication::applicationDirPath() + "/flexgrid.png"));
-        QVERIFY(looksLike(image.pixelColor(spotIn(grid, 1, 1)), highlight));
-        QVERIFY(looksLike(image.pixelColor(spotIn(grid, 1, 4)), highlight));
-        QCOMPARE(image.pixelColor(spotIn(grid, 2, 4)), green);
-        select(grid, 2, 0, 2, 4); // moving the selection by code moves the highlight
-        image = grid.grab().toImage();
-        QCOMPARE(image.pixelColor(spotIn(grid, 1, 4)), green);
-        QVERIFY(looksLike(image.pixelColor(spotIn(grid, 2, 4)), highlight));
-
         // Drag the border where the hidden column sits, as a user trying to pull it open would.
         QHeaderView* header = grid.horizontalHeader();
         const QPoint border(header->sectionViewportPosition(4), header->height() / 2);

@@ -111,26 +111,6 @@ private Q_SLOTS:
         QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRCNT), u"85.25"_s);
     }
 
-    void theFilterNarrowsTheListingButNotTheTotals() {
-        for (int k = 1; k <= 4; ++k)
-            add(k, QDate(2024, 3, k), k % 2 ? u"Luz %1"_s.arg(k) : u"Agua"_s, money(k), {}, {}, {},
-                k <= 3 ? u"7"_s : u"8"_s);
-        gFiltro = {true, u"7"_s, QString()};
-        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(grid().rows(), 4);
-        QCOMPARE(gCuenta.TOMDLAAC, money(10));
-
-        gFiltro.Valor = u"luz"_s;
-        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(grid().rows(), 3);
-        QCOMPARE(grid().textMatrix(2, 1), u"Luz 3"_s);
-        QCOMPARE(gCuenta.TOMDLAAC, money(10));
-
-        gFiltro = {true, u"9"_s, QString()};
-        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(grid().rows(), 1);
-    }
-
     void theLastMovementIsSelectedAndInView() {
         screen_->resize(800, 400);
         screen_->show();
