@@ -14,6 +14,8 @@
 // start_mib=... (resident before the first run)
 #include "controls/BandedReport.h"
 #include "controls/FlexGrid.h"
+#include "core/Conversions.h"
+#include "core/SettingsStore.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
 #include "entry/clMain.h"
@@ -21,12 +23,10 @@
 #include "ledger/ListingStatement.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
-#include "platform/Conversions.h"
+#include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
-#include "platform/SettingsStore.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
-#include "screens/main/FrmBNKMain.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -8,8 +8,8 @@
 #include "entry/ComponentClasses.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
+#include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
-#include "screens/main/FrmBNKMain.h"
 
 #include <QApplication>
 #include <QDate>

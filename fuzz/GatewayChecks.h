@@ -4,10 +4,10 @@
 // fed. Each check gives an empty text when the property holds and says what broke otherwise;
 // the seeded test and the libFuzzer target share them.
 
+#include "core/Conversions.h"
+#include "core/Money.h"
+#include "core/RuntimeError.h"
 #include "data/StatementCatalog.h"
-#include "platform/Conversions.h"
-#include "platform/Money.h"
-#include "platform/RuntimeError.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,11 +6,11 @@
 
 #include "ScreenTests.h"
 #include "controls/FlexGrid.h"
+#include "core/Conversions.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 #include "entry/ComponentClasses.h"
 #include "ledger/SharedState.h"
-#include "platform/Conversions.h"
 
 #include <QAtomicInt>
 #include <QDate>

@@ -4,10 +4,10 @@
 // the person's keyboard, the modal screens a routine opens, reading grids, the locales and
 // the run-time errors a step raises.
 
+#include "core/RuntimeError.h"
+#include "core/SettingsStore.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
-#include "platform/RuntimeError.h"
-#include "platform/SettingsStore.h"
 
 #include <QApplication>
 #include <QBrush>

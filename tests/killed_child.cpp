@@ -6,12 +6,12 @@
 //
 // Numbering follows on from the highest movement in the file; it stops at TARGET.
 
+#include "core/Conversions.h"
 #include "data/clManejo.h"
 #include "entry/ComponentClasses.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
-#include "platform/Conversions.h"
 #include "platform/MessageBoxes.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "LedgerTests.h"
 #include "controls/PanelStatusBar.h"
 #include "entry/clMain.h"
+#include "mainscreen/FrmBNKMain.h"
 #include "platform/Twips.h"
 #include "screens/FrmABMCuentas.h"
-#include "screens/main/FrmBNKMain.h"
 
 #include <QLabel>
 #include <QLineEdit>

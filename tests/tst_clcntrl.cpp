@@ -1,7 +1,7 @@
 #include "ScreenTests.h"
 #include "controls/ClCntrl.h"
+#include "core/LocaleInfo.h"
 #include "platform/ControlTag.h"
-#include "platform/LocaleInfo.h"
 
 #include <QApplication>
 #include <QComboBox>

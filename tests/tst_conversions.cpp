@@ -1,6 +1,6 @@
 #include "ScreenTests.h"
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
 
 #include <QtTest>
 

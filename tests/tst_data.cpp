@@ -8,8 +8,6 @@
 #include "fuzz/GatewayChecks.h"
 #include "ledger/ListingStatement.h"
 #include "ledger/SharedState.h"
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
 
 #include <QElapsedTimer>
 #include <QFile>

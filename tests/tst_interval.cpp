@@ -2,9 +2,9 @@
 #include "controls/PanelStatusBar.h"
 #include "entry/clMain.h"
 #include "ledger/MovementListing.h"
+#include "mainscreen/FrmBNKMain.h"
+#include "mainscreen/MainScreenLifecycle.h"
 #include "screens/FrmIntervalo.h"
-#include "screens/main/FrmBNKMain.h"
-#include "screens/main/MainScreenLifecycle.h"
 
 #include <QCheckBox>
 #include <QComboBox>

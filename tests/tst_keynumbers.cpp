@@ -1,11 +1,11 @@
 #include "LedgerTests.h"
 #include "controls/FlexGrid.h"
 #include "ledger/MovementListing.h"
+#include "mainscreen/FrmBNKMain.h"
+#include "mainscreen/MainScreenLifecycle.h"
 #include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
-#include "screens/main/FrmBNKMain.h"
-#include "screens/main/MainScreenLifecycle.h"
 
 #include <QLineEdit>
 #include <QPushButton>

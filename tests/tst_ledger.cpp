@@ -1,11 +1,11 @@
 #include "LedgerTests.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
+#include "core/RuntimeError.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
-#include "platform/RuntimeError.h"
-#include "screens/main/FrmBNKMain.h"
+#include "mainscreen/FrmBNKMain.h"
 
 #include <QLabel>
 #include <QtTest>

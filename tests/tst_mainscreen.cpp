@@ -2,9 +2,9 @@
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "ledger/MovementListing.h"
+#include "mainscreen/FrmBNKMain.h"
+#include "mainscreen/MainScreenLifecycle.h"
 #include "platform/Twips.h"
-#include "screens/main/FrmBNKMain.h"
-#include "screens/main/MainScreenLifecycle.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -2,11 +2,11 @@
 #include "controls/FlexGrid.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/MovementListing.h"
+#include "mainscreen/FrmBNKMain.h"
+#include "mainscreen/MainScreenLifecycle.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
 #include "screens/FrmModConcepto.h"
-#include "screens/main/FrmBNKMain.h"
-#include "screens/main/MainScreenLifecycle.h"
 
 #include <QComboBox>
 #include <QLabel>

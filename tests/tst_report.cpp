@@ -3,7 +3,7 @@
 #include "controls/PanelStatusBar.h"
 #include "ledger/ListingReport.h"
 #include "ledger/MovementListing.h"
-#include "screens/main/FrmBNKMain.h"
+#include "mainscreen/FrmBNKMain.h"
 
 #include <QAction>
 #include <QDir>

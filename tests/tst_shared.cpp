@@ -1,5 +1,6 @@
 #include "LedgerTests.h"
 #include "controls/FlexGrid.h"
+#include "core/RuntimeError.h"
 #include "data/ConnectionString.h"
 #include "data/EngineErrors.h"
 #include "data/Schema.h"
@@ -8,9 +9,8 @@
 #include "ledger/ListedMovement.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
-#include "platform/RuntimeError.h"
+#include "mainscreen/MovementRoutines.h"
 #include "screens/FrmConceptos.h"
-#include "screens/main/MovementRoutines.h"
 
 #include <QComboBox>
 #include <QFile>

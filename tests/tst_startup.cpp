@@ -1,12 +1,12 @@
 #include "LedgerTests.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
+#include "core/ClassRegistry.h"
+#include "core/Conversions.h"
 #include "entry/ComponentClasses.h"
 #include "entry/clDemo.h"
 #include "entry/clMain.h"
 #include "ledger/ModuleUtilities.h"
-#include "platform/ClassRegistry.h"
-#include "platform/Conversions.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "BandedReport.h"
 
 #include "ReportRecords.h"
-#include "platform/Conversions.h"
+#include "core/Conversions.h"
 #include "platform/MessageBoxes.h"
 
 #include <QFileDialog>

@@ -1,10 +1,10 @@
 #include "ClCntrl.h"
 
+#include "core/LocaleInfo.h"
+#include "core/RuntimeError.h"
 #include "platform/ControlTag.h"
 #include "platform/Keystrokes.h"
-#include "platform/LocaleInfo.h"
 #include "platform/MessageBoxes.h"
-#include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 

@@ -1,7 +1,7 @@
 #include "FlexGrid.h"
 
 #include "FlexGridModel.h"
-#include "platform/RuntimeError.h"
+#include "core/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 

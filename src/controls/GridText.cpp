@@ -1,6 +1,6 @@
 #include "GridText.h"
 
-#include "platform/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Variant.h"
+#include "core/Variant.h"
 
 #include <QString>
 

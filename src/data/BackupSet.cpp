@@ -1,7 +1,7 @@
 #include "BackupSet.h"
 
-#include "DataLog.h"
 #include "DatabaseCopy.h"
+#include "data/DataLog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StatementForm.h"
-#include "platform/Money.h"
+#include "core/Money.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "DataClasses.h"
 
 #include "clManejo.h"
-#include "platform/ClassRegistry.h"
+#include "core/ClassRegistry.h"
 
 namespace ledgora {
 

@@ -1,7 +1,7 @@
 #include "DatabaseCopy.h"
 
-#include "DataLog.h"
 #include "SqliteEngine.h"
+#include "data/DataLog.h"
 
 #include <QDateTime>
 #include <QDir>

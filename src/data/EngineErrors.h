@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
 #include "PgEngine.h"
 
 #include "ConnectionString.h"
-#include "DataLog.h"
 #include "EngineErrors.h"
 #include "PgLayout.h"
 #include "PgTranslator.h"
 #include "Schema.h"
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
+#include "data/DataLog.h"
 
 #include <QDate>
 #include <QStringList>
@@ -172,16 +172,16 @@ bool PgEngine::prepareSchema(const QString& dataSource, OpenMode mode) {
                 return false;
             // Opened by someone who may use the ledger but not lay it out: the earlier layout
             // still serves until its owner opens it.
-            qCWarning(lcData).noquote() << "the ledger keeps its earlier layout, version"
-                                        << found->version << "-" << scrubbed(why_);
+            qCWarning(lcDataPg).noquote() << "the ledger keeps its earlier layout, version"
+                                          << found->version << "-" << scrubbed(why_);
         }
         if (!(found = inspect()))
             return false;
     }
     if (found->version > Schema::kVersion) {
         refusal_ = Refusal::NewerLayout;
-        qCWarning(lcData) << "the ledger's layout is version" << found->version
-                          << "(a newer Ledgora's): it is opened for listing only";
+        qCWarning(lcDataPg) << "the ledger's layout is version" << found->version
+                            << "(a newer Ledgora's): it is opened for listing only";
     } else if (mode == OpenMode::Read || !found->writable) {
         refusal_ = Refusal::ReadOnly;
     }
@@ -338,7 +338,7 @@ const PgEngine::Translated& PgEngine::translated(const StatementForm& form) {
             batchLost_ = reason;
         tellWhy(reason);
     } else {
-        qCWarning(lcData).noquote() << what << "failed:" << scrubbed(reason);
+        qCWarning(lcDataPg).noquote() << what << "failed:" << scrubbed(reason);
     }
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     const QByteArray code = state ? QByteArray(state) : QByteArray();

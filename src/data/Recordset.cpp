@@ -1,6 +1,6 @@
 #include "Recordset.h"
 
-#include "platform/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 namespace ledgora {
 

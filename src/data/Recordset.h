@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordsetData.h"
-#include "platform/Variant.h"
+#include "core/Variant.h"
 
 #include <QString>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "RecordsetData.h"
 
-#include "platform/Conversions.h"
+#include "core/Conversions.h"
 
 #include <algorithm>
 #include <cstring>

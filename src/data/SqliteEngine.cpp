@@ -1,13 +1,13 @@
 #include "SqliteEngine.h"
 
-#include "DataLog.h"
 #include "DatabaseCopy.h"
 #include "EngineErrors.h"
 #include "FoldedText.h"
 #include "Schema.h"
 #include "SqliteTranslator.h"
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
+#include "data/DataLog.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "StatementCatalog.h"
 
-#include "DataLog.h"
-#include "platform/Conversions.h"
+#include "core/Conversions.h"
+#include "data/DataLog.h"
 
 #include <memory>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BoundStatement.h"
-#include "platform/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "BoundStatement.h"
 #include "Recordset.h"
-#include "platform/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <QObject>
 #include <QString>

@@ -5,9 +5,9 @@
 #include "clListado.h"
 #include "clMain.h"
 #include "clRespaldo.h"
+#include "core/ClassRegistry.h"
 #include "data/DataClasses.h"
 #include "ledger/LedgerStatements.h"
-#include "platform/ClassRegistry.h"
 #include "screens/ScreenStatements.h"
 
 namespace ledgora {

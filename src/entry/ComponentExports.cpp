@@ -1,8 +1,8 @@
 // The library's entry points. Each hands over to the class table; none holds logic.
 #include "ComponentClasses.h"
 #include "clMain.h"
-#include "platform/ClassRegistry.h"
-#include "platform/RuntimeError.h"
+#include "core/ClassRegistry.h"
+#include "core/RuntimeError.h"
 
 #include <QtGlobal>
 

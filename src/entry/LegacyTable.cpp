@@ -1,7 +1,7 @@
 #include "LegacyTable.h"
 
+#include "core/Conversions.h"
 #include "data/Schema.h"
-#include "platform/Conversions.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,15 +1,17 @@
 #include "Startup.h"
 
+#include "entry/EntryLog.h"
+
+#include "core/ClassRegistry.h"
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
+#include "core/SettingsStore.h"
 #include "data/ConnectionString.h"
 #include "data/clManejo.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
-#include "platform/ClassRegistry.h"
-#include "platform/Conversions.h"
+#include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
-#include "platform/RuntimeError.h"
-#include "platform/SettingsStore.h"
-#include "screens/main/FrmBNKMain.h"
 
 namespace ledgora {
 
@@ -40,9 +42,13 @@ void Startup::load(FrmBNKMain& screen) {
         gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
         if (!gManejo)
             throw RuntimeError::cannotCreateObject();
+        qCInfo(lcEntry).noquote() << "opening" << ConnectionString::masked(gDBPath) << "for"
+                                  << gFechaDesde.toString(Qt::ISODate) << "to"
+                                  << gFechaHasta.toString(Qt::ISODate);
         gManejo->CadenaConexion(ConnectionString::forSource(gDBPath));
         gManejo->Conectar();
         if (!gManejo->EstadoConexion()) {
+            qCWarning(lcEntry) << "the ledger could not be opened";
             MsgBox(QStringLiteral("Error en Acceder a Base de datos"), MsgIcon::Critical,
                    MsgButtons::Ok, true);
             return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/main/MainScreenLifecycle.h"
+#include "mainscreen/MainScreenLifecycle.h"
 
 namespace ledgora {
 

@@ -1,9 +1,9 @@
 #include "clDemo.h"
 
 #include "NewLedger.h"
+#include "core/Conversions.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
-#include "platform/Conversions.h"
 
 #include <QDate>
 #include <QRandomGenerator>

@@ -2,11 +2,11 @@
 
 #include "LegacyTable.h"
 #include "NewLedger.h"
+#include "core/Conversions.h"
 #include "data/ConnectionString.h"
 #include "data/DatabaseCopy.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
-#include "platform/Conversions.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,6 +1,8 @@
 #include "clListado.h"
 
 #include "controls/BandedReport.h"
+#include "core/ClassRegistry.h"
+#include "core/Conversions.h"
 #include "data/ConnectionString.h"
 #include "data/CsvText.h"
 #include "data/clManejo.h"
@@ -8,8 +10,6 @@
 #include "ledger/ListingStatement.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
-#include "platform/ClassRegistry.h"
-#include "platform/Conversions.h"
 #include "platform/MessageBoxes.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Startup.h"
+#include "mainscreen/FrmBNKMain.h"
 #include "platform/ScreenRef.h"
-#include "screens/main/FrmBNKMain.h"
 
 #include <QObject>
 #include <QString>

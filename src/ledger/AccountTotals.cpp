@@ -2,8 +2,8 @@
 
 #include "MainScreenPort.h"
 #include "SharedState.h"
+#include "core/Conversions.h"
 #include "platform/BusyPointer.h"
-#include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 
 namespace ledgora {

@@ -1,7 +1,7 @@
 #include "DR.h"
 
 #include "ModuleUtilities.h"
-#include "platform/Conversions.h"
+#include "core/Conversions.h"
 
 #include <QMarginsF>
 #include <QPageSize>

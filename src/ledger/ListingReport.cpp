@@ -6,8 +6,8 @@
 #include "MovementListing.h"
 #include "SharedState.h"
 #include "controls/ReportRecords.h"
+#include "core/Conversions.h"
 #include "platform/BusyPointer.h"
-#include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 
 #include <QApplication>

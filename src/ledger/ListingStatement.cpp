@@ -1,7 +1,7 @@
 #include "ListingStatement.h"
 
 #include "SharedState.h"
-#include "platform/Conversions.h"
+#include "core/Conversions.h"
 
 namespace ledgora {
 

@@ -1,7 +1,7 @@
 #include "ModuleUtilities.h"
 
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
 #include "platform/Screen.h"
 
 namespace ledgora {

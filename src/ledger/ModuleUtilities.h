@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SharedState.h"
-#include "platform/Money.h"
-#include "platform/Variant.h"
+#include "core/Money.h"
+#include "core/Variant.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Money.h"
+#include "core/Money.h"
 
 namespace ledgora {
 

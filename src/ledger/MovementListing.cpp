@@ -6,9 +6,9 @@
 #include "MainScreenPort.h"
 #include "ModuleUtilities.h"
 #include "controls/FlexGrid.h"
+#include "core/Conversions.h"
 #include "data/WriteBatch.h"
 #include "platform/BusyPointer.h"
-#include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 
 namespace ledgora {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Money.h"
+#include "core/RuntimeError.h"
 #include "data/clManejo.h"
-#include "platform/Money.h"
-#include "platform/RuntimeError.h"
 
 #include <QDate>
 #include <QString>

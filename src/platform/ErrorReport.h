@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MessageBoxes.h"
-#include "RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <QString>
 

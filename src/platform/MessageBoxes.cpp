@@ -1,6 +1,6 @@
 #include "MessageBoxes.h"
 
-#include "ScreenLog.h"
+#include "platform/ScreenLog.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 
 #include "ErrorReport.h"
 #include "KeyPreviewFilter.h"
-#include "ScreenLog.h"
+#include "platform/ScreenLog.h"
 
 #include <QApplication>
 #include <QKeyEvent>

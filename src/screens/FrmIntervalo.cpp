@@ -1,13 +1,13 @@
 #include "FrmIntervalo.h"
 
 #include "controls/ClCntrl.h"
+#include "core/Conversions.h"
+#include "core/SettingsStore.h"
 #include "ledger/MainScreenPort.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
-#include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageBoxes.h"
-#include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 

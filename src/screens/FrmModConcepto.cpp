@@ -2,12 +2,12 @@
 
 #include "controls/ClCntrl.h"
 #include "controls/TitleBanner.h"
+#include "core/Conversions.h"
 #include "data/WriteBatch.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
-#include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"

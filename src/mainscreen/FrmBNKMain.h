@@ -6,8 +6,8 @@
 #include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
-#include "screens/FrmModConcepto.h"
 #include "screens/FrmIntervalo.h"
+#include "screens/FrmModConcepto.h"
 
 class QAction;
 class QFrame;

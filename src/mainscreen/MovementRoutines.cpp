@@ -1,12 +1,12 @@
 #include "MovementRoutines.h"
 
 #include "controls/FlexGrid.h"
+#include "core/Conversions.h"
 #include "data/WriteBatch.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
-#include "platform/Conversions.h"
 #include "platform/ErrorReport.h"
 
 namespace ledgora {

@@ -1,3 +1,0 @@
-#include "ScreenLog.h"
-
-Q_LOGGING_CATEGORY(lcScreens, "ledgora.screens", QtWarningMsg)
