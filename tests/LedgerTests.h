@@ -11,6 +11,8 @@
 #include "data/clManejo.h"
 #include "entry/ComponentClasses.h"
 #include "ledger/SharedState.h"
+#include "mainscreen/FrmBNKMain.h"
+#include "mainscreen/MainScreenLifecycle.h"
 
 #include <QAtomicInt>
 #include <QDate>
@@ -295,6 +297,13 @@ public:
 private:
     TestDatabase db_;
     MessageRecorder unexpected_{MessageRecorder::Boxes::Unexpected};
+};
+
+// Sets up the main screen's grid as the start-up would, without connecting anything of its own.
+class GridOnlyLifecycle final : public MainScreenLifecycle {
+public:
+    void load(FrmBNKMain& screen) override { screen.FormatGRD(); }
+    void unload() override {}
 };
 
 inline Money money(double value) {

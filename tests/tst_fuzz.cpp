@@ -3,7 +3,6 @@
 #include "ledger/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QtTest>
@@ -100,8 +99,6 @@ private Q_SLOTS:
 
     void everyFormBindsItselfAndItsMutationsBindOnceOrAreRefused() {
         QRandomGenerator random(kSeed);
-        QElapsedTimer clock;
-        clock.start();
         int cases = 0, bound = 0, ambiguous = 0;
         QSet<QString> ambiguousForms;
         for (const StatementForm* form : StatementCatalog::all()) {
@@ -126,8 +123,6 @@ private Q_SLOTS:
         }
         for (int k = 0; k < 3000; ++k, ++cases)
             QVERIFY(checkStatement(randomText(random, random.bounded(1, 20))).isEmpty());
-        qInfo("statements: %d cases (%d bound, the rest refused), seed %u, %lld ms", cases, bound,
-              kSeed, clock.elapsed());
         // Bound by shape alone these could be read as another form than the routine meant.
         qInfo("statements with the shape of two forms: %d (%s)", ambiguous,
               qPrintable(QStringList(ambiguousForms.values()).join(u' ')));
@@ -138,8 +133,6 @@ private Q_SLOTS:
         QFETCH(QLocale, locale);
         LocaleScope scope(locale);
         QRandomGenerator random(kSeed);
-        QElapsedTimer clock;
-        clock.start();
         int cases = 0;
         for (; cases < 20000; ++cases) {
             QString text = randomText(random, random.bounded(1, 6));
@@ -149,8 +142,6 @@ private Q_SLOTS:
             const QString broken = checkConversions(text);
             QVERIFY2(broken.isEmpty(), qPrintable(broken + u": "_s + text.toHtmlEscaped()));
         }
-        qInfo("conversions (%s): %d texts, %lld ms", qPrintable(locale.name()), cases,
-              clock.elapsed());
     }
 
     void amountsBeyondWhatMoneyHoldsAreRefused() {

@@ -21,13 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Sets up the grid as the start-up would, without connecting anything of its own.
-class GridOnlyLifecycle final : public MainScreenLifecycle {
-public:
-    void load(FrmBNKMain& screen) override { screen.FormatGRD(); }
-    void unload() override {}
-};
-
 QString stored(const char* key) {
     return SettingsStore::GetSetting(u"VENTALIA"_s, u"BANCOS"_s, QString::fromLatin1(key),
                                      u"(none)"_s);

@@ -28,12 +28,6 @@ QStringList storedNumbers(const char* sql) {
     return numbers;
 }
 
-class GridOnlyLifecycle final : public MainScreenLifecycle {
-public:
-    void load(FrmBNKMain& screen) override { screen.FormatGRD(); }
-    void unload() override {}
-};
-
 } // namespace
 
 // Account and concept numbers are digits only, and numbers an older file holds that no

@@ -19,12 +19,6 @@ using namespace ledgora::test;
 
 namespace {
 
-class GridOnlyLifecycle final : public MainScreenLifecycle {
-public:
-    void load(FrmBNKMain& screen) override { screen.FormatGRD(); }
-    void unload() override {}
-};
-
 QString shown(double amount) {
     return rt::formatAmount(Money::fromDouble(amount));
 }
