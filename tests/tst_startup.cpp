@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 #include <QtTest>
 #include <sqlite3.h>
@@ -72,40 +71,34 @@ private Q_SLOTS:
         QCOMPARE(gFechaHasta, month.hasta);
     }
 
-    void aStoredIntervalThatIsNoDateStopsTheStartUp() {
-        TestDatabase db;
-        storeInterval(u"ayer"_s, u"31/12/2026"_s);
-        MessageRecorder messages;
-        clMain().Show(db.path());
-        QCOMPARE(messages.boxes.size(), std::size_t(2));
-        QVERIFY(messages.boxes[0].prompt.startsWith(u"Inicio de Sistema 13 - "_s));
-        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
-        QVERIFY(messages.boxes[0].systemModal);
-        QCOMPARE(messages.boxes[1].prompt, kNoAccount);
-        QCOMPARE(QFileInfo(db.path()).size(), 0); // no connection was made
+    // A start-up that fails says why in a critical box, then that no account is chosen; a
+    // file that is no ledger is left as it was.
+    void aFailedStartUpSaysWhy_data() {
+        QTest::addColumn<QString>("message"); // how the first box begins
+        QTest::newRow("stored interval not a date") << u"Inicio de Sistema 13 - "_s;
+        QTest::newRow("file not a ledger") << u"Error en Acceder a Base de datos"_s;
+        QTest::newRow("no data component") << u"Inicio de Sistema 429 - "_s;
     }
-
-    void aFileThatCannotBeOpenedIsReported() {
+    void aFailedStartUpSaysWhy() {
+        QFETCH(QString, message);
+        const QString kind = QString::fromLatin1(QTest::currentDataTag());
         TestDatabase db;
-        QFile garbage(db.path());
-        garbage.open(QIODevice::WriteOnly);
-        garbage.write(QByteArray(2048, 'z'));
-        garbage.close();
-        MessageRecorder messages;
-        clMain().Show(db.path());
-        QCOMPARE(messages.prompts(),
-                 QStringList({u"Error en Acceder a Base de datos"_s, kNoAccount}));
-        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
-    }
-
-    void aMissingDataComponentIsAStartUpError() {
-        TestDatabase db;
-        ClassRegistry::unregisterClass(u"Datorix.clManejo"_s);
+        if (kind == u"stored interval not a date")
+            storeInterval(u"ayer"_s, u"31/12/2026"_s);
+        else if (kind == u"file not a ledger")
+            writeFile(db.path(), QByteArray(2048, 'z'));
+        else
+            ClassRegistry::unregisterClass(u"Datorix.clManejo"_s);
+        const QByteArray before = fileContent(db.path());
         MessageRecorder messages;
         clMain().Show(db.path());
         registerComponentClasses();
-        QCOMPARE(messages.boxes.size(), std::size_t(2));
-        QVERIFY(messages.boxes[0].prompt.startsWith(u"Inicio de Sistema 429 - "_s));
+        QCOMPARE(messages.prompts().size(), 2);
+        QVERIFY2(messages.prompts()[0].startsWith(message), qPrintable(messages.prompts()[0]));
+        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
+        QVERIFY(messages.boxes[0].systemModal);
+        QCOMPARE(messages.prompts()[1], kNoAccount);
+        QCOMPARE(fileContent(db.path()), before);
     }
 
     void theExampleLedgerFillsOnlyANewDatabase() {
