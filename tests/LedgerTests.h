@@ -56,8 +56,8 @@ inline std::optional<QString> onTestServer(const QString& uri, const QString& sq
     return value;
 }
 
-// Every line the program writes on stderr while it lives, the ledgora.data log included, kept
-// in a file instead.
+// Every line the program writes on stderr while it lives, the ledgora.data logs (the server's too)
+// included, kept in a file instead.
 class CapturedOutput {
 public:
     CapturedOutput() {
@@ -65,7 +65,7 @@ public:
         std::fflush(stderr);
         saved_ = ::dup(2);
         ::dup2(file_.handle(), 2);
-        QLoggingCategory::setFilterRules(u"ledgora.data=true"_s);
+        QLoggingCategory::setFilterRules(u"ledgora.data*=true"_s);
         previous_ =
             qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
                 std::fprintf(stderr, "%s\n", qPrintable(text));
