@@ -20,6 +20,7 @@
 #include <cstdlib>
 
 using namespace ledgora;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,17 +31,11 @@ void enterMovements(int count, QRandomGenerator& random) {
         const int number = gCuenta.UltimoMovimiento + 1;
         Money amounts[4];
         amounts[random.bounded(4)] = Money::fromUnits(qint64(random.bounded(1, 10000000)) * 100);
-        gsSQL = QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
-                               "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES "
-                               "('001','") +
-                QString::number(number) +
-                QStringLiteral("',datevalue('05/03/2024'),'3 ','Movimiento ") +
-                QString::number(number) + u'\'';
+        QStringList values{u"001"_s, QString::number(number), u"05/03/2024"_s, u"3 "_s,
+                           u"Movimiento "_s + QString::number(number)};
         for (const Money amount : amounts)
-            gsSQL += QStringLiteral(",'") + rt::generalNumberText(amount) + u'\'';
-        gsSQL += u')';
-        gManejo->Sql(gsSQL, "entry.insertMovement");
-        const long inserted = gManejo->Ejecutar();
+            values << rt::generalNumberText(amount);
+        const long inserted = gManejo->Ejecutar("entry.insertMovement", values);
         if (inserted <= 0)
             std::_Exit(5);
         std::printf("%d\n", number);
@@ -75,9 +70,7 @@ int main(int argc, char** argv) {
 
     registerComponentClasses();
     gManejo = std::make_unique<clManejo>();
-    gManejo->CadenaConexion(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security "
-                                           "Info=False;Data Source=") +
-                            path);
+    gManejo->CadenaConexion(u"Data Source="_s + path);
     gManejo->Conectar();
     if (!gManejo->EstadoConexion())
         return 4;

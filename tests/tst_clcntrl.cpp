@@ -1,5 +1,4 @@
-#include "DataTests.h"
-#include "TestSupport.h"
+#include "ScreenTests.h"
 #include "controls/ClCntrl.h"
 #include "core/LocaleInfo.h"
 #include "platform/ControlTag.h"

@@ -1,10 +1,11 @@
-#include "TestSupport.h"
+#include "ScreenTests.h"
 #include "core/Conversions.h"
 #include "core/RuntimeError.h"
 
 #include <QtTest>
 
 using namespace ledgora;
+using namespace Qt::StringLiterals;
 using ledgora::test::LocaleScope;
 
 // The runtime's conversions, checked in a locale that writes decimals with a point and in
@@ -15,8 +16,8 @@ private:
     static void addLocales() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("sep");
-        QTest::newRow("point") << test::pointLocale() << QStringLiteral(".");
-        QTest::newRow("comma") << test::commaLocale() << QStringLiteral(",");
+        QTest::newRow("point") << test::pointLocale() << u"."_s;
+        QTest::newRow("comma") << test::commaLocale() << u","_s;
     }
     static QString withSep(QString text, const QString& sep) { return text.replace(u'.', sep); }
 
@@ -34,8 +35,8 @@ private Q_SLOTS:
         QCOMPARE(rt::formatAmount(Money::fromUnits(50)), withSep("00.01", sep));
         QCOMPARE(rt::formatAmount(Money::fromUnits(-50)), withSep("-00.01", sep));
         QCOMPARE(rt::formatAmount(Money::fromUnits(-40)), withSep("00.00", sep));
-        QCOMPARE(rt::formatThreeDigits(7), QStringLiteral("007"));
-        QCOMPARE(rt::formatThreeDigits(1234), QStringLiteral("1234"));
+        QCOMPARE(rt::formatThreeDigits(7), u"007"_s);
+        QCOMPARE(rt::formatThreeDigits(1234), u"1234"_s);
     }
 
     void generalNumberTextDropsTrailingZeros_data() { addLocales(); }
@@ -44,14 +45,14 @@ private Q_SLOTS:
         QFETCH(QString, sep);
         LocaleScope scope(locale);
         QCOMPARE(rt::generalNumberText(150.5), withSep("150.5", sep));
-        QCOMPARE(rt::generalNumberText(100.0), QStringLiteral("100"));
+        QCOMPARE(rt::generalNumberText(100.0), u"100"_s);
         QCOMPARE(rt::generalNumberText(-0.25), withSep("-0.25", sep));
         QCOMPARE(rt::generalNumberText(1.0 / 3), withSep("0.333333333333333", sep));
-        QCOMPARE(rt::generalNumberText(1e15), QStringLiteral("1E+15"));
-        QCOMPARE(rt::generalNumberText(0.00001), QStringLiteral("1E-05"));
+        QCOMPARE(rt::generalNumberText(1e15), u"1E+15"_s);
+        QCOMPARE(rt::generalNumberText(0.00001), u"1E-05"_s);
         QCOMPARE(rt::generalNumberText(0.0001), withSep("0.0001", sep));
         QCOMPARE(rt::generalNumberText(Money::fromUnits(1505000)), withSep("150.5", sep));
-        QCOMPARE(rt::generalNumberText(Money::fromUnits(-10000)), QStringLiteral("-1"));
+        QCOMPARE(rt::generalNumberText(Money::fromUnits(-10000)), u"-1"_s);
     }
 
     void numbersAreReadByTheLocale_data() { addLocales(); }
@@ -66,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(!rt::readsAsNumber(u"12abc"));
         QCOMPARE(rt::readAmount(withSep("-150.05", sep)), Money::fromUnits(-1500500));
         // The other locale's way of writing the same number is not this locale's number.
-        const QString foreign = sep == u"." ? QStringLiteral("150,5") : QStringLiteral("150.5");
+        const QString foreign = sep == u"." ? u"150,5"_s : u"150.5"_s;
         QVERIFY(rt::readAmount(foreign) != Money::fromUnits(1505000));
     }
 
@@ -95,8 +96,8 @@ private Q_SLOTS:
         QVERIFY(!rt::readsAsDate(u"31/02/2024"));
         QVERIFY(!rt::readsAsDate(u"15/02"));
         QVERIFY(!rt::readsAsDate(u"hoy"));
-        QCOMPARE(rt::formatDateSlashed(QDate(2026, 12, 1)), QStringLiteral("01/12/2026"));
-        QCOMPARE(rt::formatDateDashed(QDate(2026, 12, 1)), QStringLiteral("01-12-2026"));
+        QCOMPARE(rt::formatDateSlashed(QDate(2026, 12, 1)), u"01/12/2026"_s);
+        QCOMPARE(rt::formatDateDashed(QDate(2026, 12, 1)), u"01-12-2026"_s);
     }
 
     void leadingNumberAndIntegerConversion() {
@@ -123,12 +124,12 @@ private Q_SLOTS:
         QFETCH(QString, sep);
         LocaleScope scope(locale);
         QCOMPARE(rt::toText(Variant()), QString());
-        QCOMPARE(rt::trimBlanks(u"\t two words "), QStringLiteral("\t two words"));
-        QCOMPARE(rt::toText(Variant(std::int64_t(42))), QStringLiteral("42"));
+        QCOMPARE(rt::trimBlanks(u"\t two words "), u"\t two words"_s);
+        QCOMPARE(rt::toText(Variant(std::int64_t(42))), u"42"_s);
         QCOMPARE(rt::toText(Variant(2.5)), withSep("2.5", sep));
-        QCOMPARE(rt::toText(Variant(QDate(2024, 3, 9))), QStringLiteral("09/03/2024"));
+        QCOMPARE(rt::toText(Variant(QDate(2024, 3, 9))), u"09/03/2024"_s);
         QCOMPARE(rt::toAmount(Variant(withSep("7.25", sep))), Money::fromUnits(72500));
-        QVERIFY(!rt::toAmount(Variant(QStringLiteral("siete"))));
+        QVERIFY(!rt::toAmount(Variant(u"siete"_s)));
         QVERIFY(!rt::toNumber(Variant()));
     }
 };

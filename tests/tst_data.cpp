@@ -1,14 +1,11 @@
-#include "DataTests.h"
-#include "TestDatabase.h"
-#include "TestSupport.h"
-#include "core/Conversions.h"
-#include "core/RuntimeError.h"
+#include "LedgerTests.h"
 #include "data/ConnectionString.h"
 #include "data/EngineErrors.h"
 #include "data/Schema.h"
 #include "data/StatementCatalog.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
+#include "fuzz/GatewayChecks.h"
 #include "ledger/ListingStatement.h"
 #include "ledger/SharedState.h"
 
@@ -32,9 +29,8 @@ QString listing(const QString& filter = {}, const QString& from = "01/01/2024",
                           "format(MOVDLAAC,'00.00'),format(MOVDLADE,'00.00'),"
                           "format(MOVDLACR,'00.00'),format(MOVDLDEB,'00.00'), MOVINNRO from "
                           "BANMOV where CNTSTNRO = '") +
-           account + QStringLiteral("' and MOVDTALT between DATEVALUE('") + from +
-           QStringLiteral("') AND DATEVALUE ('") + to + QStringLiteral("') ") + filter +
-           QStringLiteral("order by MOVDTALT,MOVINNRO");
+           account + u"' and MOVDTALT between DATEVALUE('"_s + from + u"') AND DATEVALUE ('"_s +
+           to + u"') "_s + filter + u"order by MOVDTALT,MOVINNRO"_s;
 }
 
 long accountRows(clManejo& manejo) {
@@ -68,10 +64,12 @@ QStringList layoutOf(int version, const QString& replaced = {}) {
                       << "INSERT INTO BANCON VALUES('3','Deposito','C')";
 }
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+// The text of a registered form with these values, as a routine would splice it.
+QString statementText(const char* name, const std::vector<QString>& values) {
+    for (const StatementForm* form : StatementCatalog::all())
+        if (form->name() == QLatin1String(name))
+            return fuzz::render(*form, values);
+    return {};
 }
 
 } // namespace
@@ -87,43 +85,57 @@ private Q_SLOTS:
         registerComponentClasses();
     }
 
-    // A new or empty file gets the three tables; a file that is no ledger, a folder, a path
-    // that cannot exist or none at all leave no connection and nothing changed.
-    void newEmptyAndUnusableFiles() {
+    // A new (empty) file gets the three tables; a file that is no ledger or holds another
+    // program's tables, a folder, a file or folder that is not there, or no source at all
+    // leave no connection, and nothing changed or made.
+    void onlyALedgerOrANewFileOpens_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("new file") << true;
+        for (const char* kind : {"no ledger", "another program's tables", "folder", "missing file",
+                                 "missing folder", "no source"})
+            QTest::newRow(kind) << false;
+    }
+    void onlyALedgerOrANewFileOpens() {
+        QFETCH(bool, opens);
         if (onServer())
-            QSKIP("a file's layout");
+            QSKIP("files on disk");
         TestDatabase db;
-        const QString empty = db.folder() + "/empty.db", garbage = db.folder() + "/notes.txt";
-        QFile(empty).open(QIODevice::WriteOnly);
-        for (const QString& path : {db.path(), empty}) {
-            clManejo manejo;
-            manejo.CadenaConexion("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path);
-            manejo.Conectar();
-            QVERIFY(manejo.EstadoConexion());
-            QCOMPARE(sqliteColumn(path, "select name from sqlite_master where type='table' "
-                                        "order by name"),
-                     QStringList({"BANCNT", "BANCON", "BANMOV"}));
+        const QString kind = QString::fromLatin1(QTest::currentDataTag());
+        QString source = db.path();
+        if (kind == u"no ledger")
+            writeFile(source, QByteArray(4096, 'x'));
+        else if (kind == u"another program's tables")
+            QVERIFY(sqliteExec(source,
+                               {"CREATE TABLE BANCNT(x TEXT)", "INSERT INTO BANCNT VALUES('a')"}));
+        else if (kind == u"folder")
+            source = db.folder();
+        else if (kind == u"missing file")
+            source = db.folder() + u"/missing.db"_s;
+        else if (kind == u"missing folder")
+            source = u"/no/such/dir/x.db"_s;
+        else if (kind == u"no source")
+            source.clear();
+        const QByteArray before = fileContent(source);
+        clManejo manejo;
+        manejo.CadenaConexion(u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source="_s + source);
+        manejo.Conectar();
+        QCOMPARE(manejo.EstadoConexion(), opens);
+        if (opens) {
+            QCOMPARE(
+                sqliteRows(source,
+                           u"select name from sqlite_master where type='table' order by name"_s),
+                QStringList({"BANCNT", "BANCON", "BANMOV"}));
+            return;
         }
-        QFile file(garbage);
-        file.open(QIODevice::WriteOnly);
-        file.write(QByteArray(4096, 'x'));
-        file.close();
-        const QByteArray before = contentsOf(garbage);
-        for (const QString& source :
-             {garbage, db.folder(), QString("/no/such/dir/x.db"), QString()}) {
-            clManejo manejo;
-            manejo.CadenaConexion("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + source);
-            manejo.Conectar();
-            QVERIFY2(!manejo.EstadoConexion(), qPrintable(source));
-            Recordset rs;
-            manejo.Sql(totals("01/01/2024"));
-            QVERIFY(!manejo.CrearRs(rs));
-            QVERIFY(!manejo.RsEstado());
-            QCOMPARE(errorNumberOf([&] { execute(manejo, accountInsert("001", "A")); }),
-                     clManejo::notConnected().number());
-        }
-        QCOMPARE(contentsOf(garbage), before);
-        QVERIFY(!QFile::exists(garbage + "-wal"));
+        Recordset rs;
+        manejo.Sql(totals(u"01/01/2024"_s));
+        QVERIFY(!manejo.CrearRs(rs));
+        QVERIFY(!manejo.RsEstado());
+        QCOMPARE(errorNumberOf([&] { addAccount(manejo, u"001"_s); }),
+                 clManejo::notConnected().number());
+        QCOMPARE(fileContent(source), before);
+        QVERIFY(!QFile::exists(source + u"-wal"_s));
+        QVERIFY(kind != u"missing file" || !QFile::exists(source)); // the component makes none
     }
 
     void anEarlierLayoutIsUpgradedWithItsRowsTotalsAndABackup_data() {
@@ -151,16 +163,16 @@ private Q_SLOTS:
                      .RecordCount(),
                  1L);
         // The key now holds "7" and "7 " as one account.
-        QVERIFY(errorNumberOf([&] { execute(*manejo, accountInsert("7 ", "Otra")); }) != 0);
+        QVERIFY(errorNumberOf([&] { addAccount(*manejo, "7 ", "Otra"); }) != 0);
         manejo.reset();
-        QCOMPARE(sqliteColumn(db.path(), "PRAGMA user_version"), QStringList{"3"});
+        QCOMPARE(sqliteRows(db.path(), "PRAGMA user_version"), QStringList{"3"});
         // The totals are the sums of the movements, and the file as it was is kept aside.
-        QCOMPARE(sqliteColumn(db.path(), "select TOMDLAAC||' '||TOMDLADE||' '||TOMDLACR||' '||"
-                                         "TOMDLDEB from BANCNT"),
+        QCOMPARE(sqliteRows(db.path(), "select TOMDLAAC||' '||TOMDLADE||' '||TOMDLACR||' '||"
+                                       "TOMDLDEB from BANCNT"),
                  QStringList{"1505000 0 0 250000"});
-        QCOMPARE(sqliteColumn(db.folder() + QString("/backups/ledgora-antes-de-actualizar-v%1.db")
-                                                .arg(std::max(version, 1)),
-                              "PRAGMA user_version"),
+        QCOMPARE(sqliteRows(db.folder() + QString("/backups/ledgora-antes-de-actualizar-v%1.db")
+                                              .arg(std::max(version, 1)),
+                            "PRAGMA user_version"),
                  QStringList{QString::number(version)});
     }
 
@@ -197,7 +209,7 @@ private Q_SLOTS:
         QVERIFY(sqliteExec(db.path(), layoutOf(version, replaced)));
         if (noBackups) // a file where the folder of backups would go
             QFile(db.folder() + "/backups").open(QIODevice::WriteOnly);
-        const QByteArray before = contentsOf(db.path());
+        const QByteArray before = fileContent(db.path());
         const QRegularExpression newer("newer Ledgora");
         if (version > Schema::kVersion) {
             QLoggingCategory::setFilterRules("ledgora.data.warning=true");
@@ -215,7 +227,7 @@ private Q_SLOTS:
             QCOMPARE(manejo.Ejecutar("ledger.accountTotals", {"1", "0", "0", "0", "7"}), 1L);
             QString reason;
             try {
-                execute(manejo, accountInsert("8", "Ocho"));
+                addAccount(manejo, "8", "Ocho");
             } catch (const RuntimeError& error) {
                 reason = error.description();
                 QCOMPARE(error.kind(), version > Schema::kVersion ? RuntimeError::Kind::NewerLayout
@@ -223,39 +235,23 @@ private Q_SLOTS:
             }
             QCOMPARE(reason, refusal);
         }
-        QCOMPARE(contentsOf(db.path()), before);
-        QCOMPARE(sqliteColumn(db.path(), "PRAGMA journal_mode"), QStringList{"delete"});
+        QCOMPARE(fileContent(db.path()), before);
+        QCOMPARE(sqliteRows(db.path(), "PRAGMA journal_mode"), QStringList{"delete"});
     }
 
-    void foreignMissingReadOnlyAndBusyFiles() {
+    void readOnlyAndBusyFiles() {
         if (onServer())
             QSKIP("files on disk");
         TestDatabase db;
-        // Another program's tables under our names: refused, and the file is not touched.
-        const QString foreign = db.folder() + "/foreign.db", missing = db.folder() + "/missing.db";
-        QVERIFY(
-            sqliteExec(foreign, {"CREATE TABLE BANCNT(x TEXT)", "INSERT INTO BANCNT VALUES('a')"}));
-        const QByteArray before = contentsOf(foreign);
-        for (const QString& path : {foreign, missing}) {
-            clManejo manejo;
-            manejo.CadenaConexion("Data Source=" + path);
-            manejo.Conectar();
-            QVERIFY(!manejo.EstadoConexion());
-        }
-        QCOMPARE(contentsOf(foreign), before);
-        QVERIFY(!QFile::exists(foreign + "-wal"));
-        QVERIFY(!QFile::exists(missing)); // the component never makes a file
-
         // A read-only file lists; its writes are refused with the engine's reason.
-        execute(*db.connect(), accountInsert("001", "Caja"));
-        execute(*db.connect(), movementInsert(1, "05/03/2024", "A", "10"));
+        addAccount(*db.connect(), "001", "Caja");
+        addMovement(*db.connect(), 1, "05/03/2024", "A", "10");
         QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup);
         {
             auto manejo = db.connect();
             QVERIFY(manejo->EstadoConexion());
             QCOMPARE(query(*manejo, listing()).RecordCount(), 1L);
-            QVERIFY(errorNumberOf(
-                        [&] { execute(*manejo, movementInsert(2, "05/03/2024", "B", "1")); }) != 0);
+            QVERIFY(errorNumberOf([&] { addMovement(*manejo, 2, "05/03/2024", "B", "1"); }) != 0);
         }
         QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
         // So does a ledger in write-ahead mode in a folder where its log cannot be made.
@@ -278,7 +274,7 @@ private Q_SLOTS:
         waited.start();
         QString reason;
         try {
-            execute(*manejo, movementInsert(3, "05/03/2024", "C", "1"));
+            addMovement(*manejo, 3, "05/03/2024", "C", "1");
         } catch (const RuntimeError& error) {
             reason = error.description();
         }
@@ -332,12 +328,16 @@ private Q_SLOTS:
     void onlyTheModulesStatementFormsRun() {
         TestDatabase db;
         auto manejo = db.connect();
-        QCOMPARE(execute(*manejo, accountInsert("001", "Caja")), 1L);
+        QCOMPARE(addAccount(*manejo, "001", "Caja"), 1L);
         // Anything else, a known form with text added, a typed quote breaking its statement's
         // form, a query form given to Ejecutar: refused before it reaches the engine.
         for (const QString& refused :
-             {QString("DROP TABLE BANCNT"), accountInsert("002", "B") + ";DELETE FROM BANCNT",
-              accountInsert("002", "x',0,0,0,0);DELETE FROM BANCNT;--"), totals("01/01/2024")})
+             {QString("DROP TABLE BANCNT"),
+              statementText("accounts.insert", {"002", "01/01/2024", "B", "", "", ""}) +
+                  ";DELETE FROM BANCNT",
+              statementText("accounts.insert",
+                            {"002", "01/01/2024", "x',0,0,0,0);DELETE FROM BANCNT;--", "", "", ""}),
+              totals("01/01/2024")})
             QCOMPARE(errorNumberOf([&] { execute(*manejo, refused); }),
                      StatementCatalog::syntaxError().number());
         QCOMPARE(errorNumberOf([&] { query(*manejo, listing(" and CONSTNRO = '3' or '1'='1' ")); }),
@@ -347,11 +347,7 @@ private Q_SLOTS:
         QCOMPARE(rs.Fields("cntstnom"), Variant(QString("Caja")));
     }
 
-    void theDialectReadsDatesAmountsAndFunctions_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("point") << pointLocale();
-        QTest::newRow("comma") << commaLocale();
-    }
+    void theDialectReadsDatesAmountsAndFunctions_data() { inEitherLocale(); }
     void theDialectReadsDatesAmountsAndFunctions() {
         QFETCH(QLocale, locale);
         LocaleScope scope(locale);
@@ -359,7 +355,7 @@ private Q_SLOTS:
         TestDatabase db;
         auto manejo = db.connect();
         for (const char* number : {"10", "2", "1"})
-            execute(*manejo, accountInsert(number, "  Cuenta "));
+            addAccount(*manejo, number, "  Cuenta ");
         // Numeric order of numbers kept as text, and the highest of them.
         Recordset accounts = query(*manejo, "select * from BANCNT order by VAL(CNTSTNRO)");
         QStringList order;
@@ -370,9 +366,9 @@ private Q_SLOTS:
                  Variant(10.0));
 
         // Locale number text into amount columns; display formats come back in the locale.
-        execute(*manejo, movementInsert(1, "05/03/2024", "  Deposito ", "150" + sep + "5"));
-        execute(*manejo, movementInsert(2, "5/3/2024", "Luz 50%", "0", "-3" + sep + "2"));
-        execute(*manejo, movementInsert(3, "01/04/2024", "Abril", "1"));
+        addMovement(*manejo, 1, "05/03/2024", "  Deposito ", "150" + sep + "5");
+        addMovement(*manejo, 2, "5/3/2024", "Luz 50%", "0", "-3" + sep + "2");
+        addMovement(*manejo, 3, "01/04/2024", "Abril", "1");
         Recordset rs = query(*manejo, listing({}, "01/03/2024", "31/03/2024"));
         QCOMPARE(rs.RecordCount(), 2L);
         const QString zero = "00" + sep + "00";
@@ -396,29 +392,11 @@ private Q_SLOTS:
         QCOMPARE(execute(*manejo, dateUpdate.arg("29/02/2024")), 1L);
         const long mismatch = StatementCatalog::typeMismatch().number();
         QCOMPARE(errorNumberOf([&] { execute(*manejo, dateUpdate.arg("31/02/2024")); }), mismatch);
-        QCOMPARE(
-            errorNumberOf([&] { execute(*manejo, movementInsert(4, "01/04/2024", "x", "abc")); }),
-            mismatch);
+        QCOMPARE(errorNumberOf([&] { addMovement(*manejo, 4, "01/04/2024", "x", "abc"); }),
+                 mismatch);
         Recordset one = query(*manejo, "select * from BANCNT order by VAL(CNTSTNRO)");
         QCOMPARE(one.Fields("CNTDTALT"), Variant(QDate(2024, 2, 29)));
         QCOMPARE(one.Fields("TOMDLAAC"), Variant(Money()));
-    }
-
-    void keyNumbersCompareWithoutTrailingBlanks() {
-        TestDatabase db;
-        auto manejo = db.connect();
-        QVERIFY(manejo->EstadoConexion());
-        execute(*manejo, accountInsert("7", "Siete"));
-        execute(*manejo, movementInsert(1, "05/03/2024", "a", "2"));
-        // "7 " is the account "7"; the movement's concept "3 " is found as "3".
-        QVERIFY(errorNumberOf([&] { execute(*manejo, accountInsert("7 ", "Otra")); }) != 0);
-        QCOMPARE(query(*manejo, "select * from BANCNT where CNTSTNRO = '7  '").RecordCount(), 1L);
-        QCOMPARE(query(*manejo, listing(" and CONSTNRO = '3' ")).RecordCount(), 1L);
-        // A second connection finds the tables the first one made, and its rows.
-        auto second = db.connect();
-        QVERIFY(second->EstadoConexion());
-        QCOMPARE(query(*second, totals("31/12/2024")).Fields("TOTAAC"),
-                 Variant(Money::fromUnits(20000)));
     }
 
     void aggregatesAndRecordsetOperations() {
@@ -431,7 +409,7 @@ private Q_SLOTS:
         QVERIFY(query(*manejo, "select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '001'")
                     .Fields("nro")
                     .isNull());
-        execute(*manejo, movementInsert(7, "05/03/2024", "a", "1"));
+        addMovement(*manejo, 7, "05/03/2024", "a", "1");
         Recordset count =
             query(*manejo, "select count(1) as tot from BANMOV where CNTSTNRO = '001'");
         QCOMPARE(count.Fields("TOT"), Variant(std::int64_t(1)));
@@ -458,7 +436,7 @@ private Q_SLOTS:
             for (int k = 1; k <= count; ++k) {
                 const int cents = 1 + (k * 37) % 99999;
                 expectedCents += cents;
-                execute(*manejo, movementInsert(k, "01/01/2024", "m", centsText(cents)));
+                addMovement(*manejo, k, "01/01/2024", "m", centsText(cents));
             }
             batch.commit();
         }
@@ -471,7 +449,7 @@ private Q_SLOTS:
         db.connect();
         const pid_t child = fork();
         if (child == 0) // no clean shutdown: the process just ends
-            _exit(execute(*db.connect(), accountInsert("009", "Z")) == 1 ? 0 : 1);
+            _exit(addAccount(*db.connect(), "009", "Z") == 1 ? 0 : 1);
         int status = 0;
         waitpid(child, &status, 0);
         QCOMPARE(WEXITSTATUS(status), 0);
@@ -480,13 +458,13 @@ private Q_SLOTS:
         // A batch left without commit writes nothing.
         try {
             WriteBatch batch(*manejo);
-            execute(*manejo, accountInsert("010", "Y"));
+            addAccount(*manejo, "010", "Y");
             throw RuntimeError(1, "interrumpido");
         } catch (const RuntimeError&) {
         }
         QCOMPARE(accountRows(*manejo), 1L);
         // A duplicate key is the database's refusal, reported as a run-time error.
-        QVERIFY(errorNumberOf([&] { execute(*manejo, accountInsert("009", "Z")); }) != 0);
+        QVERIFY(errorNumberOf([&] { addAccount(*manejo, "009", "Z"); }) != 0);
     }
 };
 

@@ -1,5 +1,4 @@
-#include "LedgerFixture.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "data/BackupSet.h"
 #include "data/CsvReader.h"
 #include "data/DatabaseCopy.h"
@@ -26,18 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 // A file of the given kind: the example ledger, a ledger with no accounts yet, another
 // program's database (its own tables, or ours laid out with other kinds), an empty file, or
 // the example ledger with a run of random bytes written into its middle.
@@ -48,18 +35,13 @@ QString makeFile(const QString& folder, const QString& name, const QString& kind
         clDemo().Crear(path);
     } else if (kind == u"new ledger") {
         clManejo manejo;
-        manejo.CadenaConexion(QStringLiteral("Data Source=") + path);
+        manejo.CadenaConexion(u"Data Source="_s + path);
         manejo.Conectar();
     } else if (kind.startsWith(u"foreign")) {
-        sqlite3* db = nullptr;
-        sqlite3_open(path.toUtf8().constData(), &db);
-        sqlite3_exec(db,
-                     kind == u"foreign"
-                         ? "CREATE TABLE clientes(id INTEGER, nombre TEXT)"
-                         : "CREATE TABLE BANCNT(CNTSTNRO TEXT); CREATE TABLE BANCON(CONSTNRO "
-                           "TEXT); CREATE TABLE BANMOV(CNTSTNRO TEXT, MOVDLAAC REAL)",
-                     nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        sqliteExec(path, {kind == u"foreign"
+                              ? u"CREATE TABLE clientes(id INTEGER, nombre TEXT)"_s
+                              : u"CREATE TABLE BANCNT(CNTSTNRO TEXT); CREATE TABLE BANCON(CONSTNRO "
+                                "TEXT); CREATE TABLE BANMOV(CNTSTNRO TEXT, MOVDLAAC REAL)"_s});
     }
     if (kind == u"damaged") {
         QFile file(path);
@@ -73,24 +55,6 @@ QString makeFile(const QString& folder, const QString& name, const QString& kind
     return path;
 }
 
-QStringList rowsOf(const QString& path, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-    QStringList rows;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        QStringList values;
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c)
-            values << QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)));
-        rows << values.join(u'|');
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return rows;
-}
-
 } // namespace
 
 // The ledger's data in and out: CSV for spreadsheets, the legacy system's tables, and the
@@ -101,28 +65,23 @@ private Q_SLOTS:
     void theCsvExportIsReadBackByAnyCsvReaderInAnyLocale() {
         LocaleScope comma(commaLocale());
         LedgerFixture data;
-        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
-        data.addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Deposito"),
-                         money(150.5));
-        data.addMovement(QStringLiteral("001"), 2, QDate(2024, 3, 6), QStringLiteral("Cheque"), {},
-                         {}, {}, Money::fromUnits(12345678));
-        data.addMovement(QStringLiteral("001"), 3, QDate(2024, 3, 7),
-                         QStringLiteral("=HYPERLINK(\"http://x\",\"Ver\")"), money(1));
-        data.addMovement(QStringLiteral("001"), 4, QDate(2024, 3, 8),
-                         QStringLiteral("Pago luz, agua"), {}, {}, {}, money(-2));
+        data.addAccount(u"001"_s, u"Caja"_s);
+        data.addMovement(u"001"_s, 1, QDate(2024, 3, 5), u"Deposito"_s, money(150.5));
+        data.addMovement(u"001"_s, 2, QDate(2024, 3, 6), u"Cheque"_s, {}, {}, {},
+                         Money::fromUnits(12345678));
+        data.addMovement(u"001"_s, 3, QDate(2024, 3, 7), u"=HYPERLINK(\"http://x\",\"Ver\")"_s,
+                         money(1));
+        data.addMovement(u"001"_s, 4, QDate(2024, 3, 8), u"Pago luz, agua"_s, {}, {}, {},
+                         money(-2));
         gManejo.reset();
         // A description as another program may have stored it: quotes, a comma, a line break.
-        sqlite3* raw = nullptr;
-        sqlite3_open(data.db().path().toUtf8().constData(), &raw);
-        sqlite3_exec(raw,
-                     "UPDATE BANMOV SET MOVSTCPT='Dijo \"pago\", luego\nnada' WHERE MOVINNRO=2",
-                     nullptr, nullptr, nullptr);
-        sqlite3_close(raw);
+        QVERIFY(sqliteExec(
+            data.path(),
+            {"UPDATE BANMOV SET MOVSTCPT='Dijo \"pago\", luego\nnada' WHERE MOVINNRO=2"}));
 
-        const QString out = data.db().folder() + QStringLiteral("/listado.csv");
-        QCOMPARE(clListado().GuardarCsv(data.db().path(), QStringLiteral("001"),
-                                        QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"),
-                                        out, {}, {}),
+        const QString out = data.db().folder() + u"/listado.csv"_s;
+        QCOMPARE(clListado().GuardarCsv(data.db().path(), u"001"_s, u"01/03/2024"_s,
+                                        u"31/03/2024"_s, out, {}, {}),
                  QString());
         const QList<QStringList> expected = {
             {"fecha", "numero", "concepto", "descripcion", "a_acreditar", "a_debitar", "acreditado",
@@ -142,10 +101,10 @@ private Q_SLOTS:
         QCOMPARE(parsed, expected);
 
         // Python's own reader agrees, where there is one.
-        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        const QString python = QStandardPaths::findExecutable(u"python3"_s);
         if (!python.isEmpty()) {
             QProcess reader;
-            reader.start(python, {QStringLiteral("-c"),
+            reader.start(python, {u"-c"_s,
                                   QStringLiteral("import csv,json,sys; print(json.dumps(list("
                                                  "csv.reader(open(sys.argv[1], newline='', "
                                                  "encoding='utf-8')))))"),
@@ -159,8 +118,7 @@ private Q_SLOTS:
         // A date that is not one leaves no file.
         QFile::remove(out);
         QVERIFY(!clListado()
-                     .GuardarCsv(data.db().path(), QStringLiteral("001"), QStringLiteral("x"),
-                                 QStringLiteral("31/03/2024"), out, {}, {})
+                     .GuardarCsv(data.db().path(), u"001"_s, u"x"_s, u"31/03/2024"_s, out, {}, {})
                      .isEmpty());
         QVERIFY(!QFile::exists(out));
     }
@@ -234,16 +192,16 @@ private Q_SLOTS:
         // Keys as stored ("7  ", "3 "), a date with a time of day, point and comma decimals,
         // a tab in a text, a Windows-1252 "ó" beside a UTF-8 one, totals left to the database,
         // an account without a date (registered today).
-        writeFile(legacy.filePath(QStringLiteral("BANCNT.csv")),
+        writeFile(legacy.filePath(u"BANCNT.csv"_s),
                   "CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC,TOMDLADE,"
                   "TOMDLACR,TOMDLDEB\r\n"
                   "001,2020-01-15 00:00:00,\"O'Higgins, cuenta\",Banco,,,0,0,0,0\r\n"
                   "7,15/02/2021,Siete,,,,9,9,9,9\r\n8,,Ocho,,,,0,0,0,0\r\n");
-        writeFile(legacy.filePath(QStringLiteral("BANCON.csv")),
+        writeFile(legacy.filePath(u"BANCON.csv"_s),
                   "CONSTNRO,CONSTDSC,CONSTTIP\r\n3,Dep\xF3sito,C\r\n12,\"Cheque "
                   "\"\"diferido\"\"\",D\r\n");
         writeFile(
-            legacy.filePath(QStringLiteral("BANMOV.csv")),
+            legacy.filePath(u"BANMOV.csv"_s),
             "CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB\r\n"
             "001,1,2024-03-05,3 ,Depósito,150.5,0,0,0\r\n"
             "001,2,2024-03-06,12,\"Tab\there\",0,0,0,\"1234,5678\"\r\n"
@@ -253,33 +211,32 @@ private Q_SLOTS:
         else if (!file.isEmpty())
             writeFile(legacy.filePath(file), content);
         QTemporaryDir dir;
-        const QString db = makeFile(dir.path(), QStringLiteral("libro.db"), database);
+        const QString db = makeFile(dir.path(), u"libro.db"_s, database);
         const char* counts = "select (select count(*) from BANCNT),(select count(*) from BANCON),"
                              "(select count(*) from BANMOV)";
-        const QStringList before = rowsOf(db, counts); // none of our tables: no rows at all
+        const QStringList before = sqliteRows(db, counts); // none of our tables: no rows at all
         clImportar importer;
         const QString failure = importer.Importar(legacy.path(), db);
         if (!refusal.isEmpty()) {
             QVERIFY2(failure.contains(refusal) && failure.endsWith(u"no se importó nada"),
                      qPrintable(failure));
-            const QStringList after = rowsOf(db, counts);
+            const QStringList after = sqliteRows(db, counts);
             QVERIFY2(after == before || (database == u"empty" && after == QStringList{"0|0|0"}),
                      qPrintable(after.join(u',')));
             return;
         }
         QCOMPARE(failure, QString());
-        QCOMPARE(importer.Resumen(),
-                 QStringLiteral("se importaron 3 cuentas, 2 conceptos y 3 movimientos"));
-        QCOMPARE(rowsOf(db, "select CNTSTNRO,CNTDTALT,CNTSTNOM,TOMDLAAC,TOMDLACR,TOMDLDEB "
-                            "from BANCNT order by 1"),
+        QCOMPARE(importer.Resumen(), u"se importaron 3 cuentas, 2 conceptos y 3 movimientos"_s);
+        QCOMPARE(sqliteRows(db, "select CNTSTNRO,CNTDTALT,CNTSTNOM,TOMDLAAC,TOMDLACR,TOMDLDEB "
+                                "from BANCNT order by 1"),
                  QStringList({"001|2020-01-15|O'Higgins, cuenta|1505000|0|12345678",
                               "7|2021-02-15|Siete|1000|2000|0",
                               "8|" + QDate::currentDate().toString(Qt::ISODate) + "|Ocho|0|0|0"}));
-        QCOMPARE(rowsOf(db, "select CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT from BANMOV "
-                            "order by MOVDTALT,CNTSTNRO,MOVINNRO"),
+        QCOMPARE(sqliteRows(db, "select CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT from BANMOV "
+                                "order by MOVDTALT,CNTSTNRO,MOVINNRO"),
                  QStringList({"001|1|2024-03-05|3 |Depósito", "001|2|2024-03-06|12|Tab here",
                               "7  |1|2024-03-06|3 |Otro"}));
-        QCOMPARE(rowsOf(db, "select CONSTDSC from BANCON order by 1"),
+        QCOMPARE(sqliteRows(db, "select CONSTDSC from BANCON order by 1"),
                  QStringList({"Cheque \"diferido\"", "Depósito"}));
     }
 
@@ -287,30 +244,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("restored over a ledger") << "ledger"
-                                                << "new ledger"
-                                                << "";
-        QTest::newRow("restored into a new file") << "ledger"
-                                                  << "none"
-                                                  << "";
-        QTest::newRow("restored over a damaged ledger") << "ledger"
-                                                        << "damaged"
-                                                        << "";
-        QTest::newRow("damaged copy") << "damaged"
-                                      << "new ledger"
-                                      << "tiene daños";
-        QTest::newRow("empty copy") << "empty"
-                                    << "new ledger"
-                                    << "no tiene contenido";
-        QTest::newRow("another program's copy") << "foreign"
-                                                << "new ledger"
-                                                << "las tablas";
-        QTest::newRow("our names, other kinds") << "foreign kinds"
-                                                << "new ledger"
-                                                << "tablas";
-        QTest::newRow("over another program's file") << "ledger"
-                                                     << "foreign"
-                                                     << "no es un libro";
+        auto row = [](const char* name, const char* copy, const char* current,
+                      const char* refusal) { QTest::newRow(name) << copy << current << refusal; };
+        row("restored over a ledger", "ledger", "new ledger", "");
+        row("restored into a new file", "ledger", "none", "");
+        row("restored over a damaged ledger", "ledger", "damaged", "");
+        row("damaged copy", "damaged", "new ledger", "tiene daños");
+        row("empty copy", "empty", "new ledger", "no tiene contenido");
+        row("another program's copy", "foreign", "new ledger", "las tablas");
+        row("our names, other kinds", "foreign kinds", "new ledger", "tablas");
+        row("over another program's file", "ledger", "foreign", "no es un libro");
     }
 
     void aRestoreChecksTheCopyFirstAndKeepsWhatItReplaces() {
@@ -318,32 +261,32 @@ private Q_SLOTS:
         QFETCH(QString, current);
         QFETCH(QString, refusal);
         QTemporaryDir dir;
-        const QString backup = makeFile(dir.path(), QStringLiteral("copia.db"), copy);
-        const QString ledger = dir.filePath(QStringLiteral("libro.db"));
+        const QString backup = makeFile(dir.path(), u"copia.db"_s, copy);
+        const QString ledger = dir.filePath(u"libro.db"_s);
         if (current != u"none")
-            makeFile(dir.path(), QStringLiteral("libro.db"), current);
-        const QByteArray before = contentOf(ledger);
+            makeFile(dir.path(), u"libro.db"_s, current);
+        const QByteArray before = fileContent(ledger);
         const QString failure = clRespaldo().Restaurar(backup, ledger);
         if (!refusal.isEmpty()) {
             QVERIFY2(failure.contains(refusal) && failure.endsWith(u"no se cambió nada"),
                      qPrintable(failure));
-            QCOMPARE(contentOf(ledger), before);
+            QCOMPARE(fileContent(ledger), before);
             return;
         }
         QCOMPARE(failure, QString());
-        QCOMPARE(rowsOf(ledger, "PRAGMA integrity_check"), QStringList{"ok"});
-        QCOMPARE(rowsOf(ledger, "select count(*) from BANMOV"),
-                 rowsOf(backup, "select count(*) from BANMOV"));
-        const QStringList kept = QDir(dir.filePath(QStringLiteral("backups")))
-                                     .entryList({QStringLiteral("libro.db.antes-de-restaurar-*")});
+        QCOMPARE(sqliteRows(ledger, "PRAGMA integrity_check"), QStringList{"ok"});
+        QCOMPARE(sqliteRows(ledger, "select count(*) from BANMOV"),
+                 sqliteRows(backup, "select count(*) from BANMOV"));
+        const QStringList kept =
+            QDir(dir.filePath(u"backups"_s)).entryList({u"libro.db.antes-de-restaurar-*"_s});
         QCOMPARE(kept.size(), current == u"none" ? 0 : 1);
         if (!kept.isEmpty())
-            QCOMPARE(contentOf(dir.filePath(QStringLiteral("backups/")) + kept.first()), before);
+            QCOMPARE(fileContent(dir.filePath(u"backups/"_s) + kept.first()), before);
     }
 
     void aBackupTakenWhileAnotherConnectionWritesHoldsEveryCommittedMovement() {
         LedgerFixture data;
-        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
+        data.addAccount(u"001"_s, u"Caja"_s);
         gManejo.reset();
         std::atomic<int> committed{0};
         std::atomic<bool> stop{false};
@@ -372,9 +315,9 @@ private Q_SLOTS:
         writer.join();
         const QStringList made = BackupSet(data.db().path()).paths();
         QCOMPARE(made.size(), 1);
-        QCOMPARE(rowsOf(made.first(), "PRAGMA integrity_check"), QStringList{"ok"});
+        QCOMPARE(sqliteRows(made.first(), "PRAGMA integrity_check"), QStringList{"ok"});
         const QStringList counts =
-            rowsOf(made.first(), "select count(*), coalesce(max(MOVINNRO),0) from BANMOV");
+            sqliteRows(made.first(), "select count(*), coalesce(max(MOVINNRO),0) from BANMOV");
         const QStringList held = counts.value(0).split(u'|');
         QVERIFY2(held.value(0).toInt() >= before, qPrintable(counts.value(0)));
         QCOMPARE(held.value(0), held.value(1)); // every movement up to the last it holds
@@ -384,8 +327,8 @@ private Q_SLOTS:
     // zone, are added only when the ledger changed, and the oldest go first.
     void backupsBelongToTheirLedgerAndTheOldestGoFirst() {
         QTemporaryDir dir;
-        const QString ledger = makeFile(dir.path(), QStringLiteral("caja[1].db"), u"ledger"_s);
-        const QString alike = makeFile(dir.path(), QStringLiteral("caja[1]-2025.db"), u"ledger"_s);
+        const QString ledger = makeFile(dir.path(), u"caja[1].db"_s, u"ledger"_s);
+        const QString alike = makeFile(dir.path(), u"caja[1]-2025.db"_s, u"ledger"_s);
         const QDateTime start(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
         QCOMPARE(BackupSet(alike).take(start).kind, BackupSet::Outcome::Taken);
         writeFile(dir.filePath(u"backups/caja[1].db.copia-20260301-115959-000Z.db.parcial"_s),
@@ -401,11 +344,7 @@ private Q_SLOTS:
             QCOMPARE(outcome.kind, BackupSet::Outcome::Taken);
             taken << outcome.path;
             QCOMPARE(set.take(moment.addSecs(30)).kind, BackupSet::Outcome::Unchanged);
-            sqlite3* db = nullptr;
-            sqlite3_open(ledger.toUtf8().constData(), &db);
-            sqlite3_exec(db, "UPDATE BANCNT SET CNTSTNOM = CNTSTNOM || '.'", nullptr, nullptr,
-                         nullptr);
-            sqlite3_close(db);
+            sqliteExec(ledger, {"UPDATE BANCNT SET CNTSTNOM = CNTSTNOM || '.'"});
         }
         // The ten newest and the newest of the rest, which are all of this week.
         QCOMPARE(set.paths(), taken.mid(2));
@@ -417,24 +356,21 @@ private Q_SLOTS:
     void aLedgerThatFailsItsCheckIsNeverCopiedOverGoodCopies_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("truncated to nothing") << "empty"
-                                              << "no tiene contenido";
-        QTest::newRow("damaged") << "damaged"
-                                 << "tiene daños";
-        QTest::newRow("another program's") << "foreign"
-                                           << "no tiene las tablas";
+        QTest::newRow("truncated to nothing") << u"empty"_s << u"no tiene contenido"_s;
+        QTest::newRow("damaged") << u"damaged"_s << u"tiene daños"_s;
+        QTest::newRow("another program's") << u"foreign"_s << u"no tiene las tablas"_s;
     }
 
     void aLedgerThatFailsItsCheckIsNeverCopiedOverGoodCopies() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString ledger = makeFile(dir.path(), QStringLiteral("libro.db"), u"ledger"_s);
+        const QString ledger = makeFile(dir.path(), u"libro.db"_s, u"ledger"_s);
         const BackupSet set(ledger);
         QCOMPARE(set.take().kind, BackupSet::Outcome::Taken);
         const QStringList good = set.paths();
         QFile::remove(ledger);
-        makeFile(dir.path(), QStringLiteral("libro.db"), kind);
+        makeFile(dir.path(), u"libro.db"_s, kind);
         for (int k = 0; k < 3; ++k) {
             const BackupSet::Outcome outcome = set.take();
             QCOMPARE(outcome.kind, BackupSet::Outcome::Refused);
@@ -448,8 +384,8 @@ private Q_SLOTS:
     // one left.
     void aRestoreOrABackupKilledAtAnyMomentLeavesTheLedgerWhole() {
         QTemporaryDir dir;
-        const QString copy = makeFile(dir.path(), QStringLiteral("copia.db"), u"ledger"_s);
-        const QString ledger = makeFile(dir.path(), QStringLiteral("libro.db"), u"new ledger"_s);
+        const QString copy = makeFile(dir.path(), u"copia.db"_s, u"ledger"_s);
+        const QString ledger = makeFile(dir.path(), u"libro.db"_s, u"new ledger"_s);
         QRandomGenerator random(20261206);
         for (int k = 0; k < 10; ++k) {
             QProcess host;
@@ -465,8 +401,8 @@ private Q_SLOTS:
             QThread::msleep(random.bounded(10, 200));
             host.kill();
             host.waitForFinished();
-            QCOMPARE(rowsOf(ledger, "PRAGMA integrity_check"), QStringList{"ok"});
-            const QString accounts = rowsOf(ledger, "select count(*) from BANCNT").value(0);
+            QCOMPARE(sqliteRows(ledger, "PRAGMA integrity_check"), QStringList{"ok"});
+            const QString accounts = sqliteRows(ledger, "select count(*) from BANCNT").value(0);
             QVERIFY2(accounts == u"0" || accounts == u"3", qPrintable(accounts));
         }
         BackupSet(ledger).take();
@@ -477,7 +413,7 @@ private Q_SLOTS:
     // and the ledger goes on working. The disk is a small one mounted for the test alone.
     void aStartOnAnAlmostFullDiskTakesNoCopyAndSaysWhy() {
         QTemporaryDir dir;
-        const QString ledger = makeFile(dir.path(), QStringLiteral("libro.db"), u"ledger"_s);
+        const QString ledger = makeFile(dir.path(), u"libro.db"_s, u"ledger"_s);
         const QString disk = dir.filePath(u"disco"_s);
         QDir().mkpath(disk);
         const qint64 room = QFileInfo(ledger).size() * 3 / 2 + 65536;

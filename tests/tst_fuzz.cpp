@@ -1,9 +1,8 @@
-#include "TestSupport.h"
+#include "ScreenTests.h"
 #include "fuzz/GatewayChecks.h"
 #include "ledger/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QtTest>
@@ -25,8 +24,8 @@ const QStringList kPieces = [] {
                           "-inf|inf|1,000|05/03/2024|31/02/24|2024-03-05|99999999999999999999|ñ|"
                           "😀|<D800>| and MOVSTCPT like '%zz%|' or '1'='1|x|{text}|(|)")
             .split(u'|');
-    pieces[pieces.indexOf(QStringLiteral("<0>"))] = QString(QChar(0));
-    pieces[pieces.indexOf(QStringLiteral("<D800>"))] = QString(QChar(0xD800));
+    pieces[pieces.indexOf(u"<0>"_s)] = QString(QChar(0));
+    pieces[pieces.indexOf(u"<D800>"_s)] = QString(QChar(0xD800));
     return pieces;
 }();
 
@@ -34,11 +33,11 @@ const QStringList kPieces = [] {
 std::vector<QString> sampleValues(const StatementForm& form) {
     std::vector<QString> values;
     for (ValueKind kind : form.parameters())
-        values.push_back(kind == ValueKind::Text       ? QStringLiteral("001")
-                         : kind == ValueKind::Contains ? QStringLiteral("zz")
-                         : kind == ValueKind::Date     ? QStringLiteral("05/03/2024")
-                         : kind == ValueKind::Amount   ? QStringLiteral("150.5")
-                                                       : QStringLiteral("15"));
+        values.push_back(kind == ValueKind::Text       ? u"001"_s
+                         : kind == ValueKind::Contains ? u"zz"_s
+                         : kind == ValueKind::Date     ? u"05/03/2024"_s
+                         : kind == ValueKind::Amount   ? u"150.5"_s
+                                                       : u"15"_s);
     return values;
 }
 
@@ -100,8 +99,6 @@ private Q_SLOTS:
 
     void everyFormBindsItselfAndItsMutationsBindOnceOrAreRefused() {
         QRandomGenerator random(kSeed);
-        QElapsedTimer clock;
-        clock.start();
         int cases = 0, bound = 0, ambiguous = 0;
         QSet<QString> ambiguousForms;
         for (const StatementForm* form : StatementCatalog::all()) {
@@ -115,9 +112,8 @@ private Q_SLOTS:
                     ++ambiguous;
                     ambiguousForms.insert(shapes.join(u'+'));
                 }
-                QVERIFY2(broken.isEmpty(),
-                         qPrintable(form->name() + QStringLiteral(": ") + broken +
-                                    QStringLiteral("\n") + statement.toHtmlEscaped()));
+                QVERIFY2(broken.isEmpty(), qPrintable(form->name() + u": "_s + broken + u"\n"_s +
+                                                      statement.toHtmlEscaped()));
                 try {
                     StatementCatalog::bind(statement);
                     ++bound;
@@ -127,24 +123,16 @@ private Q_SLOTS:
         }
         for (int k = 0; k < 3000; ++k, ++cases)
             QVERIFY(checkStatement(randomText(random, random.bounded(1, 20))).isEmpty());
-        qInfo("statements: %d cases (%d bound, the rest refused), seed %u, %lld ms", cases, bound,
-              kSeed, clock.elapsed());
         // Bound by shape alone these could be read as another form than the routine meant.
         qInfo("statements with the shape of two forms: %d (%s)", ambiguous,
               qPrintable(QStringList(ambiguousForms.values()).join(u' ')));
     }
 
-    void conversionsOfRandomTexts_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("point") << pointLocale();
-        QTest::newRow("comma") << commaLocale();
-    }
+    void conversionsOfRandomTexts_data() { inEitherLocale(); }
     void conversionsOfRandomTexts() {
         QFETCH(QLocale, locale);
         LocaleScope scope(locale);
         QRandomGenerator random(kSeed);
-        QElapsedTimer clock;
-        clock.start();
         int cases = 0;
         for (; cases < 20000; ++cases) {
             QString text = randomText(random, random.bounded(1, 6));
@@ -152,11 +140,8 @@ private Q_SLOTS:
                 text = QString::number(random.generate64()) + text +
                        QString::number(random.bounded(100000));
             const QString broken = checkConversions(text);
-            QVERIFY2(broken.isEmpty(),
-                     qPrintable(broken + QStringLiteral(": ") + text.toHtmlEscaped()));
+            QVERIFY2(broken.isEmpty(), qPrintable(broken + u": "_s + text.toHtmlEscaped()));
         }
-        qInfo("conversions (%s): %d texts, %lld ms", qPrintable(locale.name()), cases,
-              clock.elapsed());
     }
 
     void amountsBeyondWhatMoneyHoldsAreRefused() {
@@ -170,7 +155,7 @@ private Q_SLOTS:
         // Movements of 90,000,000,000,000 summed past what a total holds do not wrap it round
         // to a negative.
         Money total;
-        const Money large = *rt::readAmount(QStringLiteral("90000000000000"));
+        const Money large = *rt::readAmount(u"90000000000000"_s);
         try {
             for (int k = 0; k < 11; ++k)
                 total += large;

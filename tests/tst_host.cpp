@@ -1,6 +1,6 @@
 // The shared ledger reached the way a person reaches it: the real program started with the
 // server's address, with a window and in each windowless mode, as the README shows.
-#include "TestDatabase.h"
+#include "LedgerTests.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -77,12 +77,6 @@ QString rowCount(const QString& uri, const QString& table) {
     PQclear(result);
     PQfinish(conn);
     return count;
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "ScreenTests.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "ledger/MovementListing.h"
 #include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
@@ -11,11 +10,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
-#include <sqlite3.h>
 
 using namespace ledgora;
 using namespace ledgora::test;
@@ -29,21 +26,7 @@ const QStringList kDescriptions = {u"Deposito 100%"_s, u"Pago_luz"_s, u"Cheque"_
 // left out: entering or changing a movement changes them, and they are checked against the
 // movements instead.
 QStringList rowsOf(const QString& path, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    QStringList rows;
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        QStringList values;
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c)
-            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
-                                        sqlite3_column_bytes(stmt, c));
-        rows << values.join(u'\x1f');
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return rows;
+    return sqliteRows(path, QString::fromLatin1(sql), u'\x1f');
 }
 
 struct FileState {
@@ -60,12 +43,8 @@ FileState stateOf(const QString& path) {
                               "BANCNT order by rowid");
     s.movements = rowsOf(path, "select * from BANMOV order by rowid");
     s.concepts = rowsOf(path, "select * from BANCON order by rowid");
-    s.totals = rowsOf(path, "select TOMDLAAC,TOMDLADE,TOMDLACR,TOMDLDEB from BANCNT where "
-                            "CNTSTNRO = '001'")
-                   .value(0);
-    s.sums = rowsOf(path, "select coalesce(sum(MOVDLAAC),0),coalesce(sum(MOVDLADE),0),"
-                          "coalesce(sum(MOVDLACR),0),coalesce(sum(MOVDLDEB),0) from BANMOV")
-                 .value(0);
+    s.totals = storedTotals(path);
+    s.sums = summedMovements(path);
     return s;
 }
 
@@ -124,7 +103,6 @@ class TstHostile : public QObject {
 private:
     std::unique_ptr<LedgerFixture> data_;
     QTemporaryDir settings_;
-    QStringList table_;
 
     static int reload() {
         FlexGrid grid;
@@ -135,14 +113,10 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { SettingsStore::setFolder(settings_.path()); }
-    void cleanupTestCase() {
-        for (const QString& line : table_)
-            qInfo("%s", qPrintable(line));
-    }
     void init() {
         data_ = std::make_unique<LedgerFixture>();
         data_->addAccount(u"001"_s, u"Caja"_s);
-        addConcept(u"3"_s, u"Deposito"_s, u"C"_s);
+        data_->addConcept(u"3"_s, u"Deposito"_s, u"C"_s);
         for (int k = 0; k < kDescriptions.size(); ++k)
             data_->addMovement(u"001"_s, k + 1, QDate(2024, 3, 5 + k), kDescriptions[k],
                                money(100 + k), {}, {}, {}, u"3"_s);
@@ -305,13 +279,6 @@ private Q_SLOTS:
         }
 
         const FileState after = stateOf(data_->db().path());
-        const QString kind = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 1);
-        const QString shown = messages.prompts().join(u'|').left(60).replace(
-            QRegularExpression(u"[\r\n]+"_s), u" "_s);
-        table_ << u"%1 | %2 | %3 | %4"_s.arg(screen + u'.' + box, -24)
-                      .arg(kind + (typed == value ? QString() : u" (not pasted)"_s), -12)
-                      .arg(expectedMessage.isEmpty() ? u"written"_s : u"refused"_s, -8)
-                      .arg(shown.isEmpty() ? u"(no message)"_s : shown);
         if (expectedMessage.isEmpty()) {
             QCOMPARE(messages.prompts(), QStringList());
             if (row.table) {

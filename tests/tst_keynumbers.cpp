@@ -1,9 +1,11 @@
-#include "DataTests.h"
-#include "LedgerFixture.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "controls/FlexGrid.h"
+#include "ledger/MovementListing.h"
+#include "mainscreen/FrmBNKMain.h"
+#include "mainscreen/MainScreenLifecycle.h"
 #include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
+#include "screens/FrmConceptos.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,17 +22,10 @@ QString LedgerPath;
 // The numbers stored, read with SQLite itself, blanks around them trimmed.
 QStringList storedNumbers(const char* sql) {
     QStringList numbers;
-    for (const QString& number : sqliteColumn(LedgerPath, sql))
+    for (const QString& number : sqliteRows(LedgerPath, QString::fromLatin1(sql)))
         numbers << number.trimmed();
     numbers.sort();
     return numbers;
-}
-
-template <typename T> T& child(QWidget& screen, const char* name) {
-    T* found = screen.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return *found;
 }
 
 } // namespace
@@ -47,19 +42,17 @@ private:
     template <typename S> std::unique_ptr<S> open() {
         auto screen = std::make_unique<S>();
         screen->load();
-        screen->show();
-        QApplication::setActiveWindow(screen.get());
-        if (!QTest::qWaitForWindowActive(screen.get()))
+        if (!showActive(*screen))
             qWarning("screen not active");
         return screen;
     }
 
     template <typename S> void enterNumber(const QString& typed, std::array<const char*, 4> names) {
         auto screen = open<S>();
-        QTest::keyClick(&child<FlexGrid>(*screen, names[0]), Qt::Key_Insert);
-        child<QLineEdit>(*screen, names[1]).setText(typed);
-        child<QLineEdit>(*screen, names[2]).setText("Nombre");
-        child<QPushButton>(*screen, names[3]).click();
+        QTest::keyClick(child(screen.get(), names[0]), Qt::Key_Insert);
+        child<QLineEdit>(screen.get(), names[1])->setText(typed);
+        child<QLineEdit>(screen.get(), names[2])->setText(u"Nombre"_s);
+        child<QPushButton>(screen.get(), names[3])->click();
     }
 
 private Q_SLOTS:
@@ -72,30 +65,30 @@ private Q_SLOTS:
 
     void anOlderFilesAccountNumbersLeaveTheListUsable() {
         QVERIFY(sqliteExec(
-            data_->db().path(),
+            LedgerPath,
             {"insert into BANCNT values ('001','2024-01-01','Caja','B','','',0,0,0,0)",
              "insert into BANCNT values ('9e9','2024-01-01','Nueve','B','','',0,0,0,0)",
              "insert into BANCNT values ('abc','2024-01-01','Letras','B','','',0,0,0,0)",
              "insert into BANCNT values ('99999999999','2024-01-01','Once','B','','',0,0,0,0)"}));
         MessageRecorder messages;
         auto screen = open<FrmABMCuentas>();
-        auto& grid = child<FlexGrid>(*screen, "grdList");
+        auto& grid = *child<FlexGrid>(screen.get(), "grdList");
         QCOMPARE(messages.prompts(), QStringList());
-        QCOMPARE(gridColumn(grid, 0), QStringList({"abc", "001", "9e9", "99999999999"}));
+        QCOMPARE(column(grid, 0), QStringList({"abc", "001", "9e9", "99999999999"}));
 
         // The next number follows the highest usable one.
         QTest::keyClick(&grid, Qt::Key_Insert);
-        QCOMPARE(child<QLineEdit>(*screen, "txtCNTSTNRO").text(), QStringLiteral("002"));
+        QCOMPARE(child<QLineEdit>(screen.get(), "txtCNTSTNRO")->text(), u"002"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
         // Every account can be chosen.
         for (int row = 1; row < grid.rows(); ++row) {
             auto chooser = open<FrmABMCuentas>();
-            auto& list = child<FlexGrid>(*chooser, "grdList");
+            auto& list = *child<FlexGrid>(chooser.get(), "grdList");
             list.setRow(row);
             list.setFocus();
             QTest::keyClick(&list, Qt::Key_Return);
-            QCOMPARE(gCuenta.CNTSTNRO, gridColumn(grid, 0).at(row - 1));
+            QCOMPARE(gCuenta.CNTSTNRO, column(grid, 0).at(row - 1));
             QVERIFY(!chooser->isLoaded());
         }
 
@@ -105,7 +98,7 @@ private Q_SLOTS:
         grid.setFocus();
         QTest::keyClick(&grid, Qt::Key_Delete);
         QCOMPARE(messages.prompts(), QStringList{"Confirma eliminar la cuenta seleccionada"});
-        QCOMPARE(gridColumn(grid, 0), QStringList({"abc", "001", "99999999999"}));
+        QCOMPARE(column(grid, 0), QStringList({"abc", "001", "99999999999"}));
         QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"),
                  QStringList({"001", "99999999999", "abc"}));
     }
@@ -116,11 +109,9 @@ private Q_SLOTS:
                             "insert into BANCON values ('abc','Letras','C')",
                             "insert into BANCON values ('1e300','Enorme','D')",
                             "insert into BANCON values ('99999999999999999999','Nueves','D')"}));
-        MessageRecorder messages;
         auto screen = open<FrmABMConceptos>();
-        QCOMPARE(messages.prompts(), QStringList());
-        QCOMPARE(gridColumn(child<FlexGrid>(*screen, "lstCON"), 0).size(), 4);
-        QCOMPARE(child<QLineEdit>(*screen, "txtCONTSTNRO").text(), QStringLiteral("8"));
+        QCOMPARE(column(*child<FlexGrid>(screen.get(), "lstCON"), 0).size(), 4);
+        QCOMPARE(child<QLineEdit>(screen.get(), "txtCONTSTNRO")->text(), u"8"_s);
     }
 
     // Only digits, blanks around allowed; what merely reads as a number is refused.
@@ -156,6 +147,47 @@ private Q_SLOTS:
             QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"), QStringList());
             QCOMPARE(storedNumbers("select CONSTNRO from BANCON"), QStringList());
         }
+    }
+
+    // Keys are written at their widths ("7  ", "3 ") and found by the numbers as the lists
+    // hold them: by the listing's filter, the check before deleting an account, and the key
+    // itself, which holds "7" and "7 " as one account.
+    void paddedKeysMatchTheirNumbers() {
+        data_->addAccount(u"7"_s, u"Siete"_s);
+        data_->addConcept(u"3"_s, u"Deposito"_s, u"C"_s);
+        gCuenta = cuenta(u"7"_s, u"Siete"_s);
+        {
+            auto entry = open<FrmConceptos>();
+            child(entry.get(), "cboCONTIP")->setFocus();
+            child<QLineEdit>(entry.get(), "txtVALOR")->setText(u"25"_s);
+            child<QPushButton>(entry.get(), "cmdAgregar")->click();
+        }
+        QCOMPARE(sqliteRows(LedgerPath, u"select CNTSTNRO,CONSTNRO from BANMOV"_s),
+                 QStringList{"7  |3 "});
+        QVERIFY(errorNumberOf([] { addAccount(*gManejo, u"7 "_s, u"Otra"_s); }) != 0);
+        QCOMPARE(query(*gManejo, u"select * from BANCNT where CNTSTNRO = '7  '"_s).RecordCount(),
+                 1L);
+        FrmBNKMain main;
+        GridOnlyLifecycle lifecycle;
+        main.setLifecycle(&lifecycle);
+        main.load();
+        gFechaDesde = QDate(QDate::currentDate().year(), 1, 1);
+        gFechaHasta = QDate(QDate::currentDate().year(), 12, 31);
+        gFiltro = {true, u"3"_s, QString()};
+        CARGAR_CUENTAS(main.LstBNK());
+        QCOMPARE(main.LstBNK().rows(), 2);
+        QCOMPARE(storedTotals(LedgerPath, u"7"_s), summedMovements(LedgerPath, u"7"_s));
+
+        MessageRecorder messages;
+        messages.answers = {MsgAnswer::Yes};
+        auto accounts = open<FrmABMCuentas>();
+        auto* list = child<FlexGrid>(accounts.get(), "grdList");
+        list->setRow(1);
+        QCOMPARE(list->textMatrix(1, 0), u"7"_s);
+        accounts->PP_ELIMINAR();
+        QCOMPARE(messages.prompts().last(),
+                 u"No se puede eliminar esta cuenta, porque tiene movimientos."_s);
+        QCOMPARE(storedNumbers("select CNTSTNRO from BANCNT"), QStringList{"7"});
     }
 };
 

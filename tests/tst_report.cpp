@@ -1,6 +1,4 @@
-#include "ModalDriver.h"
-#include "ScreenTests.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "controls/BandedReport.h"
 #include "controls/PanelStatusBar.h"
 #include "ledger/ListingReport.h"
@@ -205,23 +203,6 @@ private Q_SLOTS:
         QCOMPARE(screen_->LstBNK().rows(), 1);
     }
 
-    void aBrokenFilterIsReportedAsTheLoadersFailure() {
-        addMarch();
-        MessageRecorder messages;
-        PointerRecorder pointer;
-        gFiltro = {true, u"7'"_s, QString()};
-        bool shown = false;
-        CARGAR_LISTADO([&](const BandedReport&, ReportRecords&) { shown = true; });
-        QVERIFY(!shown);
-        QCOMPARE(messages.boxes.size(), std::size_t(1));
-        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
-        QVERIFY(messages.boxes[0].prompt.contains(u" / "_s));
-        QVERIFY(messages.boxes[0].prompt.endsWith(u"\r\n\r\nSeccion [BANCOS.CARGAR_CUENTAS]"_s));
-        QCOMPARE(pointer.shapes.back(), PointerShape::Normal);
-        // The totals computed before the failure stay.
-        QCOMPARE(gCuenta.TOMDLACR, money(1000 + 50 * 1234));
-    }
-
     void theHostWritesThePdfOrSaysWhyOnOneLineAndLeavesNoFile() {
         addMarch();
         const QString db = data_->db().path();
@@ -243,7 +224,6 @@ private Q_SLOTS:
         // account, from, to, target and what the one line of the refusal says
         const QString failures[][5] = {
             {u"999"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no account"_s},
-            {u"0'1"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no account"_s},
             {kAccount, u"31/02/2024"_s, u"31/03/2024"_s, kept, u"FROM is not a date"_s},
             {kAccount, u"01/03/2024"_s, u"marzo"_s, kept, u"TO is not a date"_s},
             {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, missingFolder, u"cannot write"_s},

@@ -1,6 +1,4 @@
-#include "DataTests.h"
-#include "LedgerFixture.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "controls/FlexGrid.h"
 #include "core/RuntimeError.h"
 #include "data/ConnectionString.h"
@@ -34,9 +32,14 @@ namespace {
 constexpr int kPerPerson = 2000;
 
 // The account totals statement, which a listing sends for the account it shows.
-const QString kTotalsUpdate =
-    QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '1',   TOMDLADE = '0',   TOMDLACR = '0',   "
-                   "TOMDLDEB = '0'   WHERE CNTSTNRO = '001'");
+long storeTotals(clManejo& manejo) {
+    return manejo.Ejecutar("ledger.accountTotals", {"1", "0", "0", "0", "001"});
+}
+// The status change F12 sends: the amount moves to the credited side.
+long realise(clManejo& manejo, int number, const QString& amount) {
+    return manejo.Ejecutar("movements.status",
+                           {"0", "0", amount, "0", "001", QString::number(number)});
+}
 
 std::unique_ptr<clManejo> connected(const QString& connection) {
     auto manejo = std::make_unique<clManejo>();
@@ -52,9 +55,9 @@ int movementCount(clManejo& manejo) {
 }
 
 int highestNumber(clManejo& manejo) {
-    Recordset rs = query(
-        manejo, QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '001'"));
-    const Variant nro = rs.Fields(QStringLiteral("nro"));
+    Recordset rs =
+        query(manejo, u"select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '001'"_s);
+    const Variant nro = rs.Fields(u"nro"_s);
     return nro.isNull() ? 0 : int(rt::leadingNumber(rt::toText(nro)));
 }
 
@@ -89,8 +92,7 @@ int enterMovements(const TestDatabase& db, int person, const QString& log) {
         const int cents = person * 100000 + k;
         const QString amount = centsText(cents);
         try {
-            if (execute(*manejo, movementInsert(last + 1, "05/03/2024",
-                                                QStringLiteral("p%1").arg(person), amount)) != 1)
+            if (addMovement(*manejo, last + 1, u"05/03/2024"_s, u"p%1"_s.arg(person), amount) != 1)
                 return 4;
         } catch (const RuntimeError& error) {
             if (error.kind() == RuntimeError::Kind::Busy) {
@@ -106,14 +108,8 @@ int enterMovements(const TestDatabase& db, int person, const QString& log) {
         ++last;
         out.write(QByteArray::number(last) + ' ' + QByteArray::number(cents) + '\n');
         if (k % 10 == 0) {
-            persisting([&] {
-                execute(*manejo, QStringLiteral("UPDATE BANMOV SET MOVDLAAC = '0',MOVDLADE = '0',"
-                                                "MOVDLACR = '%1',MOVDLDEB = '0' WHERE CNTSTNRO = "
-                                                "'001' AND MOVINNRO = %2")
-                                     .arg(amount)
-                                     .arg(last));
-            });
-            persisting([&] { execute(*manejo, kTotalsUpdate); });
+            persisting([&] { realise(*manejo, last, amount); });
+            persisting([&] { storeTotals(*manejo); });
         }
         ++k;
     }
@@ -139,18 +135,16 @@ private Q_SLOTS:
     void aSaveWhoseNumberWasTakenKeepsTheTypedValuesAndTheNextOneWorks() {
         LocaleScope scope(pointLocale());
         LedgerFixture data;
-        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
-        execute(*gManejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values "
-                                         "('3','Deposito','C')"));
-        gCuenta = cuenta(QStringLiteral("001"), QStringLiteral("Caja"));
+        data.addAccount(u"001"_s, u"Caja"_s);
+        data.addConcept(u"3"_s, u"Deposito"_s, u"C"_s);
+        gCuenta = cuenta(u"001"_s, u"Caja"_s);
         MessageRecorder messages;
         FrmConceptos entry;
         entry.load();
         entry.show();
         QVERIFY(QTest::qWaitForWindowActive(&entry));
         // Another person stores movement 1 while this screen still counts on it.
-        data.addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Ajeno"),
-                         money(7));
+        data.addMovement(u"001"_s, 1, QDate(2024, 3, 5), u"Ajeno"_s, money(7));
         auto* value = entry.findChild<QLineEdit*>("txtVALOR");
         auto* description = entry.findChild<QLineEdit*>("txtMOVSTCPT");
         value->setText("12.5");
@@ -162,17 +156,17 @@ private Q_SLOTS:
         auto* add = entry.findChild<QPushButton*>("cmdAgregar");
         add->click();
         QVERIFY2(messages.prompts().last().startsWith(
-                     QStringLiteral("Otra persona grabó un movimiento con el número 1 ")),
+                     u"Otra persona grabó un movimiento con el número 1 "_s),
                  qPrintable(messages.prompts().last()));
-        QCOMPARE(value->text(), QStringLiteral("12.5"));
-        QCOMPARE(description->text(), QStringLiteral("Propio"));
+        QCOMPARE(value->text(), u"12.5"_s);
+        QCOMPARE(description->text(), u"Propio"_s);
         QCOMPARE(movementCount(*gManejo), 1);
 
         add->click();
         QCOMPARE(value->text(), QString());
         QCOMPARE(highestNumber(*gManejo), 2);
         // Today's movement, whichever side its status puts it on.
-        Recordset sums = query(*gManejo, totals(QStringLiteral("31/12/9999")));
+        Recordset sums = query(*gManejo, totals(u"31/12/9999"_s));
         Money all;
         for (const char* column : {"TOTAAC", "TOTADE", "TOTACR", "TOTDEB"})
             all += *sums.Fields(QString::fromLatin1(column)).get<Money>();
@@ -182,26 +176,23 @@ private Q_SLOTS:
     void aChangeToAMovementAnotherPersonChangedSinceItWasListedChangesNothing() {
         LocaleScope scope(pointLocale());
         LedgerFixture data;
-        data.addAccount(QStringLiteral("001"), QStringLiteral("Caja"));
-        data.addMovement(QStringLiteral("001"), 1, QDate(2024, 3, 5), QStringLiteral("Mio"),
-                         money(10));
-        gCuenta = cuenta(QStringLiteral("001"), QStringLiteral("Caja"));
+        data.addAccount(u"001"_s, u"Caja"_s);
+        data.addMovement(u"001"_s, 1, QDate(2024, 3, 5), u"Mio"_s, money(10));
+        gCuenta = cuenta(u"001"_s, u"Caja"_s);
         gFechaDesde = QDate(2024, 1, 1);
         gFechaHasta = QDate(2024, 12, 31);
         FlexGrid grid;
         grid.setCols(7);
         CARGAR_CUENTAS(grid);
         // Another person realises it meanwhile, through the same statement F12 sends.
-        execute(*gManejo, QStringLiteral("UPDATE BANMOV SET MOVDLAAC = '0',MOVDLADE = '0',"
-                                         "MOVDLACR = '10',MOVDLDEB = '0' WHERE CNTSTNRO = '001' "
-                                         "AND MOVINNRO = 1"));
+        realise(*gManejo, 1, u"10"_s);
         MessageRecorder messages;
         grid.setRow(1);
         PP_ACRODCR(grid);
         QCOMPARE(messages.prompts(), QStringList{ListedMovement::changedMessage()});
         auto stored = [] {
-            Recordset rs = query(*gManejo, totals(QStringLiteral("31/12/2024")));
-            return *rs.Fields(QStringLiteral("TOTACR")).get<Money>();
+            Recordset rs = query(*gManejo, totals(u"31/12/2024"_s));
+            return *rs.Fields(u"TOTACR"_s).get<Money>();
         };
         QCOMPARE(stored(), money(10)); // the other person's change stands
         // Listed again, the change goes through.
@@ -215,7 +206,7 @@ private Q_SLOTS:
     void peopleEnteringAtOnceEachStoreEveryMovementOnce() {
         constexpr int people = 2;
         TestDatabase db;
-        QCOMPARE(execute(*db.connect(), accountInsert("001", "Caja")), 1L);
+        QCOMPARE(addAccount(*db.connect(), "001", "Caja"), 1L);
         QTemporaryDir logs;
         std::vector<pid_t> children;
         for (int person = 1; person <= people; ++person) {
@@ -245,9 +236,9 @@ private Q_SLOTS:
         }
         QCOMPARE(int(told.size()), people * kPerPerson);
         QCOMPARE(movementCount(*manejo), people * kPerPerson);
-        Recordset sums = query(*manejo, totals(QStringLiteral("31/12/2024")));
-        const Money all = *sums.Fields(QStringLiteral("TOTAAC")).get<Money>() +
-                          *sums.Fields(QStringLiteral("TOTACR")).get<Money>();
+        Recordset sums = query(*manejo, totals(u"31/12/2024"_s));
+        const Money all =
+            *sums.Fields(u"TOTAAC"_s).get<Money>() + *sums.Fields(u"TOTACR"_s).get<Money>();
         QCOMPARE(all, Money::fromUnits(cents * 100));
         std::fprintf(stderr, "%d people, %d movements stored, %zu told saved\n", people,
                      people * kPerPerson, told.size());
@@ -262,8 +253,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("types");  // of a BANMOV already there: key, number, amounts
         QTest::addColumn<bool>("opens");
         QString wrongPassword = qEnvironmentVariable("LEDGORA_TEST_PG");
-        wrongPassword.replace(QStringLiteral(":ledgora-test@"), QStringLiteral(":secreto@"));
-        const QString server = QStringLiteral("Data Source=postgresql://ledgora:secreto");
+        wrongPassword.replace(u":ledgora-test@"_s, u":secreto@"_s);
+        const QString server = u"Data Source=postgresql://ledgora:secreto"_s;
         QTest::newRow("no such folder")
             << server + "@/postgres?host=/no/such/folder" << QStringList() << false;
         QTest::newRow("unreachable")
@@ -326,16 +317,15 @@ private Q_SLOTS:
         TestDatabase db;
         const auto running = qScopeGuard([&] { server("status") || server("start"); });
         auto manejo = db.connect();
-        QCOMPARE(execute(*manejo, accountInsert("001", "Caja")), 1L);
+        QCOMPARE(addAccount(*manejo, "001", "Caja"), 1L);
         QVERIFY(server("restart"));
-        QCOMPARE(execute(*manejo, movementInsert(1, "05/03/2024", "a", "1")), 1L);
+        QCOMPARE(addMovement(*manejo, 1, "05/03/2024", "a", "1"), 1L);
         {
             WriteBatch batch(*manejo);
-            execute(*manejo, movementInsert(2, "05/03/2024", "b", "1"));
+            addMovement(*manejo, 2, "05/03/2024", "b", "1");
             QVERIFY(server("restart"));
-            QCOMPARE(
-                errorNumberOf([&] { execute(*manejo, movementInsert(3, "05/03/2024", "c", "1")); }),
-                EngineErrors::kNumber);
+            QCOMPARE(errorNumberOf([&] { addMovement(*manejo, 3, "05/03/2024", "c", "1"); }),
+                     EngineErrors::kNumber);
             QCOMPARE(errorNumberOf([&] { batch.commit(); }), EngineErrors::kNumber);
         }
         QCOMPARE(movementCount(*manejo), 1);
@@ -372,7 +362,7 @@ private Q_SLOTS:
         QFETCH(int, version);
         QFETCH(QString, refusal);
         TestDatabase db;
-        QCOMPARE(execute(*db.connect(), accountInsert("001", "Caja")), 1L);
+        QCOMPARE(addAccount(*db.connect(), "001", "Caja"), 1L);
         QVERIFY(onTestServer(db.path(), QStringLiteral("CREATE OR REPLACE FUNCTION "
                                                        "ldg_schema_version() RETURNS integer "
                                                        "LANGUAGE sql AS 'SELECT %1'")
@@ -390,9 +380,8 @@ private Q_SLOTS:
                  QString::number(version));
         QCOMPARE(onTestServer(db.path(), written) != before, stamped < version);
         QCOMPARE(query(*manejo, "select * from BANCNT order by VAL(CNTSTNRO)").RecordCount(), 1L);
-        QCOMPARE(execute(*manejo, kTotalsUpdate), 1L);
-        QCOMPARE(errorDescriptionOf(
-                     [&] { execute(*manejo, movementInsert(1, "05/03/2024", "a", "1")); }),
+        QCOMPARE(storeTotals(*manejo), 1L);
+        QCOMPARE(errorDescriptionOf([&] { addMovement(*manejo, 1, "05/03/2024", "a", "1"); }),
                  refusal);
     }
 
@@ -413,19 +402,17 @@ private Q_SLOTS:
         QFETCH(QString, grant);
         QFETCH(QString, refusal);
         TestDatabase db;
-        execute(*db.connect(), accountInsert("001", "Caja"));
-        execute(*db.connect(), movementInsert(1, "05/03/2024", "a", "1"));
-        const QString role =
-            QStringLiteral("ledgora_%1_%2").arg(::getpid()).arg(QTest::currentDataTag());
+        addAccount(*db.connect(), "001", "Caja");
+        addMovement(*db.connect(), 1, "05/03/2024", "a", "1");
+        const QString role = u"ledgora_%1_%2"_s.arg(::getpid()).arg(QTest::currentDataTag());
         QVERIFY(onTestServer(db.path(), QStringLiteral("REVOKE EXECUTE ON ALL FUNCTIONS IN SCHEMA "
                                                        "public FROM PUBLIC; CREATE ROLE %1 LOGIN "
                                                        "PASSWORD 'clave'; GRANT EXECUTE ON ALL "
                                                        "FUNCTIONS IN SCHEMA public TO %1; ")
                                                 .arg(role) +
                                             grant.arg(role)));
-        const auto dropped = qScopeGuard([&] {
-            onTestServer(db.path(), QStringLiteral("DROP OWNED BY %1; DROP ROLE %1").arg(role));
-        });
+        const auto dropped = qScopeGuard(
+            [&] { onTestServer(db.path(), u"DROP OWNED BY %1; DROP ROLE %1"_s.arg(role)); });
         QString source = db.path();
         auto manejo =
             connected("Data Source=" + source.replace("ledgora:ledgora-test@", role + ":clave@"));
@@ -437,15 +424,16 @@ private Q_SLOTS:
                                 "from BANMOV where CNTSTNRO = '001' AND MOVINNRO = 1")
                      .RecordCount(),
                  1L);
-        QCOMPARE(execute(*manejo, kTotalsUpdate), 1L);
-        for (const QString& write :
-             {accountInsert("002", "B"), movementInsert(2, "05/03/2024", "b", "2"),
-              QString("UPDATE BANMOV SET MOVDLAAC = '0',MOVDLADE = '0',MOVDLACR = '2',MOVDLDEB = "
-                      "'0' WHERE CNTSTNRO = '001' AND MOVINNRO = 2"),
-              QString("DELETE FROM BANMOV WHERE CNTSTNRO = '001' AND MOVINNRO = 2"),
-              QString("delete from BANCNT where CNTSTNRO = '002'"),
-              QString("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values ('3','D','C')")})
-            QCOMPARE(errorDescriptionOf([&] { execute(*manejo, write); }), refusal);
+        QCOMPARE(storeTotals(*manejo), 1L);
+        const std::pair<const char*, QStringList> writes[] = {
+            {"accounts.insert", {"002", "01/01/2024", "B", "", "", ""}},
+            {"entry.insertMovement", {"001", "2", "05/03/2024", "3 ", "b", "2", "0", "0", "0"}},
+            {"movements.status", {"0", "0", "2", "0", "001", "2"}},
+            {"movements.delete", {"001", "2"}},
+            {"accounts.delete", {"002"}},
+            {"concepts.insert", {"3", "D", "C"}}};
+        for (const auto& [form, values] : writes)
+            QCOMPARE(errorDescriptionOf([&] { manejo->Ejecutar(form, values); }), refusal);
     }
 };
 

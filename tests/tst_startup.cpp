@@ -1,6 +1,4 @@
-#include "ModalDriver.h"
-#include "TestDatabase.h"
-#include "TestSupport.h"
+#include "LedgerTests.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "core/ClassRegistry.h"
@@ -12,8 +10,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
 #include <QTimer>
 #include <QtTest>
 #include <sqlite3.h>
@@ -23,13 +19,11 @@ using namespace ledgora::test;
 
 namespace {
 
-const QString kNoAccount = QStringLiteral("No hay seleccionada ninguna cuenta.");
+const QString kNoAccount = u"No hay seleccionada ninguna cuenta."_s;
 
 void storeInterval(const QString& from, const QString& to) {
-    SettingsStore::SaveSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
-                               QStringLiteral("FACDESDE"), from);
-    SettingsStore::SaveSetting(QStringLiteral("VENTALIA"), QStringLiteral("BANCOS"),
-                               QStringLiteral("FACHASTA"), to);
+    SettingsStore::SaveSetting(u"VENTALIA"_s, u"BANCOS"_s, u"FACDESDE"_s, from);
+    SettingsStore::SaveSetting(u"VENTALIA"_s, u"BANCOS"_s, u"FACHASTA"_s, to);
 }
 
 } // namespace
@@ -47,14 +41,14 @@ private Q_SLOTS:
         registerComponentClasses();
     }
     void init() {
-        QFile::remove(settings_.filePath(QStringLiteral("VENTALIA.ini")));
+        QFile::remove(settings_.filePath(u"VENTALIA.ini"_s));
         gCuenta = {};
         gFiltro = {};
     }
 
     void anEmptyPathShowsNothing() {
         MessageRecorder messages;
-        gDBPath = QStringLiteral("before");
+        gDBPath = u"before"_s;
         clMain().Show(QString());
         QVERIFY(gDBPath.isEmpty());
         QVERIFY(messages.boxes.empty());
@@ -77,50 +71,40 @@ private Q_SLOTS:
         QCOMPARE(gFechaHasta, month.hasta);
     }
 
-    void aStoredIntervalThatIsNoDateStopsTheStartUp() {
-        TestDatabase db;
-        storeInterval(QStringLiteral("ayer"), QStringLiteral("31/12/2026"));
-        MessageRecorder messages;
-        clMain().Show(db.path());
-        QCOMPARE(messages.boxes.size(), std::size_t(2));
-        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("Inicio de Sistema 13 - ")));
-        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
-        QVERIFY(messages.boxes[0].systemModal);
-        QCOMPARE(messages.boxes[1].prompt, kNoAccount);
-        QCOMPARE(QFileInfo(db.path()).size(), 0); // no connection was made
+    // A start-up that fails says why in a critical box, then that no account is chosen; a
+    // file that is no ledger is left as it was.
+    void aFailedStartUpSaysWhy_data() {
+        QTest::addColumn<QString>("message"); // how the first box begins
+        QTest::newRow("stored interval not a date") << u"Inicio de Sistema 13 - "_s;
+        QTest::newRow("file not a ledger") << u"Error en Acceder a Base de datos"_s;
+        QTest::newRow("no data component") << u"Inicio de Sistema 429 - "_s;
     }
-
-    void aFileThatCannotBeOpenedIsReported() {
+    void aFailedStartUpSaysWhy() {
+        QFETCH(QString, message);
+        const QString kind = QString::fromLatin1(QTest::currentDataTag());
         TestDatabase db;
-        QFile garbage(db.path());
-        garbage.open(QIODevice::WriteOnly);
-        garbage.write(QByteArray(2048, 'z'));
-        garbage.close();
-        MessageRecorder messages;
-        clMain().Show(db.path());
-        QCOMPARE(messages.prompts(),
-                 QStringList({QStringLiteral("Error en Acceder a Base de datos"), kNoAccount}));
-        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
-    }
-
-    void aMissingDataComponentIsAStartUpError() {
-        TestDatabase db;
-        ClassRegistry::unregisterClass(QStringLiteral("Datorix.clManejo"));
+        if (kind == u"stored interval not a date")
+            storeInterval(u"ayer"_s, u"31/12/2026"_s);
+        else if (kind == u"file not a ledger")
+            writeFile(db.path(), QByteArray(2048, 'z'));
+        else
+            ClassRegistry::unregisterClass(u"Datorix.clManejo"_s);
+        const QByteArray before = fileContent(db.path());
         MessageRecorder messages;
         clMain().Show(db.path());
         registerComponentClasses();
-        QCOMPARE(messages.boxes.size(), std::size_t(2));
-        QVERIFY(messages.boxes[0].prompt.startsWith(QStringLiteral("Inicio de Sistema 429 - ")));
+        QCOMPARE(messages.prompts().size(), 2);
+        QVERIFY2(messages.prompts()[0].startsWith(message), qPrintable(messages.prompts()[0]));
+        QCOMPARE(messages.boxes[0].icon, MsgIcon::Critical);
+        QVERIFY(messages.boxes[0].systemModal);
+        QCOMPARE(messages.prompts()[1], kNoAccount);
+        QCOMPARE(fileContent(db.path()), before);
     }
 
     void theExampleLedgerFillsOnlyANewDatabase() {
         TestDatabase db;
-        {
-            // Concepts without accounts: the example keeps them and fills the rest.
-            auto manejo = db.connect();
-            execute(*manejo, QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) "
-                                            "values ('1','Propio','C')"));
-        }
+        // Concepts without accounts: the example keeps them and fills the rest.
+        addConcept(*db.connect(), u"1"_s, u"Propio"_s, u"C"_s);
         QCOMPARE(clDemo().Crear(db.path()), QString());
         QVERIFY(!clDemo().Crear(db.path()).isEmpty()); // it never writes over a ledger in use
         // Nor into a database another program is writing: it says so, and nothing escapes.
@@ -135,44 +119,27 @@ private Q_SLOTS:
             sqlite3_exec(raw, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_close(raw);
         }
-        auto manejo = db.connect();
-        QCOMPARE(query(*manejo, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"))
-                     .RecordCount(),
-                 3L);
-        Recordset types = query(*manejo, QStringLiteral("select * from BANCON order by CONSTDSC"));
-        QSet<QString> kinds;
-        for (; !types.Eof(); types.MoveNext())
-            kinds << *types.Fields(QStringLiteral("CONSTTIP")).get<QString>();
-        QCOMPARE(kinds, (QSet<QString>{QStringLiteral("C"), QStringLiteral("D")}));
+        QCOMPARE(sqliteRows(db.path(), u"select count(*) from BANCNT"_s), QStringList{"3"});
+        QCOMPARE(sqliteRows(db.path(), u"select distinct CONSTTIP from BANCON order by 1"_s),
+                 QStringList({"C", "D"}));
         // A year up to today, pending lately and realised before; the stored totals agree.
-        const QDate today = QDate::currentDate();
-        Recordset year = query(
-            *manejo, QStringLiteral(
-                         "SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
-                         "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE MOVDTALT<=datevalue('") +
-                         rt::dateText(today) + QStringLiteral("') AND CNTSTNRO = '001'"));
-        Recordset stored =
-            query(*manejo, QStringLiteral("select * from BANCNT where CNTSTNRO = '001'"));
-        QVERIFY(*year.Fields(QStringLiteral("TOTACR")).get<Money>() > Money());
-        QVERIFY(*year.Fields(QStringLiteral("TOTAAC")).get<Money>() +
-                    *year.Fields(QStringLiteral("TOTADE")).get<Money>() >
-                Money());
-        QCOMPARE(stored.Fields(QStringLiteral("TOMDLACR")), year.Fields(QStringLiteral("TOTACR")));
-        QCOMPARE(stored.Fields(QStringLiteral("TOMDLADE")), year.Fields(QStringLiteral("TOTADE")));
-        Recordset old = query(
-            *manejo, QStringLiteral(
-                         "SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
-                         "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE MOVDTALT<=datevalue('") +
-                         rt::dateText(today.addMonths(-11)) +
-                         QStringLiteral("') AND CNTSTNRO = '001'"));
-        QVERIFY(!old.Fields(QStringLiteral("TOTACR")).isNull());
+        const QString year = summedMovements(db.path());
+        QCOMPARE(storedTotals(db.path()), year);
+        const QStringList sums = year.split(u'|');
+        QVERIFY(sums.value(2).toLongLong() > 0 &&
+                sums.value(0).toLongLong() + sums.value(1).toLongLong() > 0);
+        QVERIFY(!sqliteRows(
+                     db.path(),
+                     u"select MOVDTALT from BANMOV where MOVDLACR <> 0 and MOVDTALT <= '%1'"_s.arg(
+                         QDate::currentDate().addMonths(-11).toString(Qt::ISODate)))
+                     .isEmpty());
     }
 
     void aHeldAccountOutlivesTheScreenAndLoadsOnTheNextUse() {
         TestDatabase db;
-        storeInterval(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
-        gCuenta.CNTSTNRO = QStringLiteral("001");
-        gCuenta.CNTSTNOM = QStringLiteral("Caja");
+        storeInterval(u"01/03/2024"_s, u"31/03/2024"_s);
+        gCuenta.CNTSTNRO = u"001"_s;
+        gCuenta.CNTSTNOM = u"Caja"_s;
         MessageRecorder messages;
         QString statusAccount;
         QString statusInterval;
@@ -187,13 +154,14 @@ private Q_SLOTS:
             connected = gManejo && gManejo->EstadoConexion();
             ModalDriver::press(screen, Qt::Key_Escape);
         });
+        gFechaDesde = gFechaHasta = QDate(2030, 1, 1); // the stored interval wins
         clMain().Show(db.path());
         QVERIFY(connected);
         QVERIFY(messages.boxes.empty());
-        QCOMPARE(statusAccount, QStringLiteral("Cuenta:  001 - (Caja)"));
-        QCOMPARE(statusInterval, QStringLiteral("Desde (01/03/2024) - Hasta (31/03/2024)"));
+        QCOMPARE(statusAccount, u"Cuenta:  001 - (Caja)"_s);
+        QCOMPARE(statusInterval, u"Desde (01/03/2024) - Hasta (31/03/2024)"_s);
         QVERIFY(!gManejo);
-        QCOMPARE(gCuenta.CNTSTNRO, QStringLiteral("001"));
+        QCOMPARE(gCuenta.CNTSTNRO, u"001"_s);
         QCOMPARE(gFechaDesde, QDate(2024, 3, 1));
     }
 };
