@@ -7,6 +7,7 @@
 #include "ScreenTests.h"
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
+#include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 #include "entry/ComponentClasses.h"
@@ -133,8 +134,7 @@ public:
 
     std::unique_ptr<clManejo> connect() const {
         auto manejo = std::make_unique<clManejo>();
-        manejo->CadenaConexion(
-            u"Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source="_s + path_);
+        manejo->CadenaConexion(ConnectionString::forSource(path_));
         manejo->Conectar();
         return manejo;
     }

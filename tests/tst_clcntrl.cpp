@@ -56,12 +56,6 @@ struct Screen {
                box->selectedText() == box->text();
     }
     void keypadDecimal() { QTest::keyClick(box, Qt::Key_Period, Qt::KeypadModifier); }
-    void hover(int row, Qt::MouseButtons held) {
-        const QPoint at = list->visualItemRect(list->item(row)).center();
-        QMouseEvent move(QEvent::MouseMove, at, list->viewport()->mapToGlobal(at), Qt::NoButton,
-                         held, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &move);
-    }
 };
 
 } // namespace
@@ -216,15 +210,6 @@ private Q_SLOTS:
         QCOMPARE(returns.count(), 1);
     }
 
-    void boxDestroyedWhileLinkedAndFocusedOnlyEndsTheLink() {
-        Screen screen;
-        QVERIFY(screen.ready());
-        screen.tabInto();
-        delete screen.box;
-        QCOMPARE(screen.control->linkedText(), nullptr);
-        screen.control->sLinkText(screen.after);
-    }
-
     // Lists
     void searchMakesCurrentTheFirstItemStartingWithText() {
         Screen screen;
@@ -246,17 +231,6 @@ private Q_SLOTS:
         screen.control->sLinkCBoBox(&combo);
         screen.control->BuscarCBO("cajE");
         QCOMPARE(combo.currentIndex(), 2);
-    }
-
-    void hoverShowsTheRowUnlessAButtonIsHeld() {
-        Screen screen;
-        QVERIFY(screen.ready());
-        screen.hover(1, Qt::NoButton);
-        QCOMPARE(screen.list->toolTip(), QString("Caja chica"));
-        screen.hover(2, Qt::LeftButton);
-        QCOMPARE(screen.list->toolTip(), QString("Caja chica"));
-        screen.hover(2, Qt::NoButton);
-        QCOMPARE(screen.list->toolTip(), QString("cajero"));
     }
 
     // Emptying a screen: the editors inside combo and spin boxes belong to their controls.

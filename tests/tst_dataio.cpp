@@ -1,5 +1,6 @@
 #include "LedgerTests.h"
 #include "data/BackupSet.h"
+#include "data/ConnectionString.h"
 #include "data/CsvReader.h"
 #include "data/DatabaseCopy.h"
 #include "entry/clDemo.h"
@@ -35,7 +36,7 @@ QString makeFile(const QString& folder, const QString& name, const QString& kind
         clDemo().Crear(path);
     } else if (kind == u"new ledger") {
         clManejo manejo;
-        manejo.CadenaConexion(u"Data Source="_s + path);
+        manejo.CadenaConexion(ConnectionString::forSource(path));
         manejo.Conectar();
     } else if (kind.startsWith(u"foreign")) {
         sqliteExec(path, {kind == u"foreign"

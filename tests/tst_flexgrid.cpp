@@ -9,7 +9,6 @@
 #include <QtTest>
 
 using ledgora::FlexGrid;
-using ledgora::test::errorNumberOf;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -171,45 +170,6 @@ private Q_SLOTS:
         QCOMPARE(source.use_count(), 1);
     }
 
-    // Size, current cell and selection
-    void rowZeroIsTheHeaderAndResizingLeavesNoOldText() {
-        FlexGrid grid;
-        fill(grid, 4, 3);
-        select(grid, 0, 0, 3, 2);
-        grid.setClip(u"Fecha\tImporte\tS\ra\tb\tc\rd\te\tf"_s);
-        grid.setTextMatrix(0, 2, u"Saldo"_s);
-        const QAbstractItemModel* model = grid.model();
-        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), u"Importe"_s);
-        QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), u"Saldo"_s);
-        grid.setRows(1);
-        QCOMPARE(grid.row(), 0);
-        QCOMPARE(model->rowCount(), 0);
-        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), u"Fecha"_s);
-        grid.setCols(2);
-        grid.setRows(4);
-        grid.setCols(3);
-        QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QString());
-        QCOMPARE(dataRows(grid), QStringList({"||", "||", "||"}));
-    }
-
-    void settingRowOrColCollapsesTheSelectionAndRangesAreChecked() {
-        FlexGrid grid;
-        fill(grid, 6, 4);
-        select(grid, 2, 1, 4, 3);
-        grid.setRow(3);
-        QCOMPARE(QList<int>({grid.rowSel(), grid.colSel()}), QList<int>({3, 1}));
-        grid.setRowSel(5);
-        grid.setCol(2);
-        QCOMPARE(QList<int>({grid.rowSel(), grid.colSel()}), QList<int>({3, 2}));
-        grid.setTextMatrix(3, 2, u"here"_s);
-        QCOMPARE(grid.text(), u"here"_s);
-
-        QCOMPARE(errorNumberOf([&] { grid.setRow(6); }), 30009L);
-        QCOMPARE(errorNumberOf([&] { grid.textMatrix(1, 5); }), 30010L);
-        QCOMPARE(errorNumberOf([&] { grid.removeItem(0); }), 30009L);
-        QCOMPARE(errorNumberOf([&] { grid.setCellAlignment(10); }), 380L);
-    }
-
     // Block formatting
     void formattingCoversTheWholeBlockLatestWins() {
         FlexGrid grid;
@@ -272,23 +232,6 @@ private Q_SLOTS:
             QCOMPARE(background(grid, r, 0), expected(r));
     }
 
-    // Columns and scrolling
-    void topRowAndRowIsVisibleAtTheEndOfTenThousandRows() {
-        FlexGrid grid;
-        QVERIFY(showOnScreen(grid));
-        grid.setRows(10'001);
-        QVERIFY(!grid.rowIsVisible(10'000));
-        grid.setRow(10'000);
-        QCOMPARE(grid.topRow(), 1); // moving the current row from code does not scroll
-        grid.setTopRow(10'000);
-        QVERIFY(grid.rowIsVisible(10'000));
-        const int top = grid.topRow();
-        QVERIFY(top > 9'980 && top < 10'000); // as far as the rows below allow
-        QVERIFY(grid.rowIsVisible(top));
-        QVERIFY(!grid.rowIsVisible(top - 1));
-        QVERIFY(grid.rowIsVisible(0));
-    }
-
     // Keys and mouse
     void keysGoToTheHandlerFirstThenMoveTheWholeRowSelection() {
         QWidget window;
@@ -333,33 +276,6 @@ private Q_SLOTS:
         QTest::keyClick(grid, Qt::Key_Tab); // Tab belongs to the window
         QVERIFY(next->hasFocus());
         QCOMPARE(grid->row(), row);
-    }
-
-    void mouseClicksSelectRowsAndReportButtons() {
-        FlexGrid grid;
-        fill(grid, 6, 3);
-        QVERIFY(showOnScreen(grid));
-        QList<int> buttons;
-        int shift = -1;
-        QPointF position;
-        grid.setMouseUpHandler([&](int button, int shiftBits, double x, double y) {
-            buttons << button;
-            shift = shiftBits;
-            position = {x, y};
-        });
-        const QPoint cell = grid.visualRect(grid.model()->index(2, 1)).center(); // row 3, col 1
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell);
-        QCOMPARE(QList<int>({grid.row(), grid.col(), grid.rowSel(), grid.colSel()}),
-                 QList<int>({3, 0, 3, 2}));
-        const QPoint other = grid.visualRect(grid.model()->index(0, 0)).center(); // row 1
-        QTest::mouseClick(grid.viewport(), Qt::RightButton, Qt::ShiftModifier, other);
-        QCOMPARE(buttons, QList<int>({1, 2}));
-        QCOMPARE(shift, 1);
-        QCOMPARE(grid.row(), 3); // the right button leaves the selection alone
-        // Measured from the grid's corner, so the header's height counts.
-        const QPoint inGrid = grid.viewport()->mapTo(&grid, other);
-        QCOMPARE(qRound(position.x()), qRound(inGrid.x() * ledgora::Twips::perPixelX()));
-        QCOMPARE(qRound(position.y()), qRound(inGrid.y() * ledgora::Twips::perPixelY()));
     }
 
     // A hidden column stays hidden when a person drags its border.

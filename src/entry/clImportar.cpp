@@ -1,5 +1,7 @@
 #include "clImportar.h"
 
+#include "entry/EntryLog.h"
+
 #include "LegacyTable.h"
 #include "NewLedger.h"
 #include "core/Conversions.h"
@@ -135,7 +137,10 @@ QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
                        .arg(accounts.rows())
                        .arg(concepts.rows())
                        .arg(movements.rows());
+        qCInfo(lcImport).noquote()
+            << legacy << "into" << ConnectionString::masked(dbPath) << ":" << summary_;
     } catch (const RuntimeError& error) {
+        qCWarning(lcImport).noquote() << legacy << "refused:" << error.description();
         return error.description() + QStringLiteral("; no se importó nada");
     }
     return {};

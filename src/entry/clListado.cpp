@@ -1,5 +1,7 @@
 #include "clListado.h"
 
+#include "entry/EntryLog.h"
+
 #include "controls/BandedReport.h"
 #include "core/ClassRegistry.h"
 #include "core/Conversions.h"
@@ -36,6 +38,8 @@ QString native(const QString& path) {
 QString prepareListing(const QString& dbPath, const QString& account, const QString& from,
                        const QString& to, const QString& outPath, const QString& concept,
                        const QString& text) {
+    qCInfo(lcEntry).noquote() << "windowless listing of account" << account << "from" << from
+                              << "to" << to << "into" << outPath;
     const auto desde = dayMonthYear(from);
     if (!desde)
         return QStringLiteral("FROM is not a date dd/mm/yyyy: ") + from;
