@@ -75,8 +75,13 @@ wait_screen() {
 keys_to() {
     local pid="$1"
     shift
-    local window
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | tail -1)
+    local window n
+    # The screen says it is shown before the window manager has mapped it on a busy machine.
+    for n in $(seq 1 50); do
+        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | tail -1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
     [ -n "$window" ] || fail "no window of process $pid"
     xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
     sleep 0.2

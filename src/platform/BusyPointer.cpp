@@ -4,8 +4,8 @@
 
 namespace ledgora {
 
-BusyPointer::BusyPointer() {
-    Pointer::set(PointerShape::Busy);
+BusyPointer::BusyPointer(PointerShape first) {
+    Pointer::set(first);
 }
 
 BusyPointer::~BusyPointer() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pointer.h"
+
 namespace ledgora {
 
 // The hourglass for the life of a routine's work with the database: busy from construction,
@@ -8,7 +10,9 @@ namespace ledgora {
 // calls release() first; the pointer is then left alone.
 class BusyPointer {
 public:
-    BusyPointer();
+    // `first` is what shows now: the hourglass, or the arrow for a routine whose checks show
+    // the hourglass themselves once they pass.
+    explicit BusyPointer(PointerShape first = PointerShape::Busy);
     ~BusyPointer();
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;

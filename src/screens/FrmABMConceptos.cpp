@@ -283,8 +283,8 @@ void FrmABMConceptos::Command1_Click() {
 }
 
 bool FrmABMConceptos::PP_VERIFICAR() {
-    // Under the caller's hourglass.
     try {
+        Pointer::set(PointerShape::Busy); // the caller's guard shows the arrow again
         if (!isKeyNumber(txtCONTSTNRO_->text())) {
             MsgBox(QStringLiteral("Debe ingresar un valor Númerico"), MsgIcon::Exclamation);
             txtCONTSTNRO_->setFocus();
@@ -349,7 +349,7 @@ void FrmABMConceptos::PP_AGREGARf() {
 }
 
 void FrmABMConceptos::PP_MODIFICARf() {
-    BusyPointer busy;
+    BusyPointer arrowFirst(PointerShape::Normal);
     try {
         if (mode() == u"M" && PP_VERIFICAR() && takeFields()) {
             statement_ = QStringLiteral("update BANCON set ");
