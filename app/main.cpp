@@ -138,171 +138,186 @@ int callComponent(const char* classId, const char* method, const QStringList& ar
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+// Answering or writing a file needs no window: those modes run offscreen wherever they run.
+void runWindowlessModesOffscreen(int argc, char* argv[]) {
+    static const char* const windowless[] = {"--help",   "-h",        "--version",
+                                             "-v",       "--listing", "--csv",
+                                             "--import", "--restore", "--check"};
     for (int k = 1; k < argc; ++k) {
-        const QByteArray arg(argv[k]);
-        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v" ||
-            arg == "--listing" || arg == "--csv" || arg == "--import" || arg == "--restore" ||
-            arg == "--check")
-            qputenv("QT_QPA_PLATFORM", "offscreen"); // answering or writing a PDF needs no window
+        for (const char* mode : windowless)
+            if (QByteArray(argv[k]) == mode)
+                qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "ledgora: no display found; run it on a desktop, or headless with: "
-                     "xvfb-run -a %s [DBPATH]\n",
-                     argv[0]);
-        return 2;
-    }
+}
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ledgora"));
-    QApplication::setApplicationVersion(QStringLiteral(LEDGORA_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(LEDGORA_APP_ID)); // icon and menu entry
-
-    QCommandLineParser parser;
+void declareOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Ledgora: the bank-account ledger. Opens DBPATH, or your own database "
                        "(%1) when none is given.")
             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption demoOption(
+    parser.addOption(QCommandLineOption(
         QStringLiteral("demo"),
         QStringLiteral("Fill DBPATH (by default %1) with an example ledger when it has no "
                        "accounts, then open it.")
-            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db")))));
-    parser.addOption(demoOption);
-    const QCommandLineOption listingOption(
+            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db"))))));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("listing"),
         QStringLiteral("With DBPATH ACCOUNT FROM TO OUT.pdf [CONCEPT [TEXT]]: write the account "
                        "listing of ACCOUNT from FROM to TO (dd/mm/yyyy), narrowed to the concept "
                        "number CONCEPT and to descriptions containing TEXT when given, to the "
                        "PDF file OUT.pdf without opening a window, as Alt+P prints it (the "
                        "account's running totals up to TO are stored on the way). Exits 0 when "
-                       "written; otherwise says why on one line and leaves no file."));
-    parser.addOption(listingOption);
-    const QCommandLineOption csvOption(
+                       "written; otherwise says why on one line and leaves no file.")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("csv"),
         QStringLiteral("With DBPATH ACCOUNT FROM TO OUT.csv [CONCEPT [TEXT]]: write the same "
                        "movements as --listing as CSV (RFC 4180, UTF-8, a header row; dates "
-                       "yyyy-mm-dd, amounts with a point and their exact decimals)."));
-    parser.addOption(csvOption);
-    const QCommandLineOption importOption(
+                       "yyyy-mm-dd, amounts with a point and their exact decimals).")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("import"),
         QStringLiteral("With LEGACY DBPATH: bring the accounts, concepts and movements of the "
                        "old system's Access file (read with mdb-export, package mdbtools) or of "
                        "a folder holding BANCNT.csv, BANCON.csv and BANMOV.csv into DBPATH, "
-                       "which must have no accounts yet. Says what it imported."));
-    parser.addOption(importOption);
-    const QCommandLineOption restoreOption(
+                       "which must have no accounts yet. Says what it imported.")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("restore"),
         QStringLiteral("With BACKUP DBPATH: after asking, check the backup and put its content "
                        "into DBPATH, keeping what it replaces. A backup of the database is "
                        "taken on every start that finds it changed, in a \"backups\" folder "
-                       "beside it (the last 10, and one a week for 8 weeks before them)."));
-    parser.addOption(restoreOption);
-    const QCommandLineOption checkOption(
+                       "beside it (the last 10, and one a week for 8 weeks before them).")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("check"),
         QStringLiteral("Load the component as a start would, print the file it was loaded "
                        "from and exit 0 when it offers Ledgora.clMain; checks an installation "
-                       "without opening a window or a database."));
-    parser.addOption(checkOption);
+                       "without opening a window or a database.")));
     parser.addPositionalArgument(
         QStringLiteral("DBPATH"),
         QStringLiteral("The database file (created when it is new), or the "
                        "postgresql:// address of a shared ledger."),
         QStringLiteral("[DBPATH]"));
-    parser.process(app);
+}
 
+int checkInstallation() {
+    QLibrary component;
+    if (!loadComponent(component))
+        return 1;
+    if (!createObject(component, "Ledgora.clMain")) {
+        std::fprintf(stderr, "ledgora: the component does not offer Ledgora.clMain\n");
+        return 1;
+    }
+    std::printf("ledgora: component %s\n",
+                qPrintable(QFileInfo(component.fileName()).canonicalFilePath()));
+    return 0;
+}
+
+// --listing and --csv: the listing written to a file.
+int writeListing(bool pdf, const QStringList& positional) {
+    if (positional.size() < 5 || positional.size() > 7) {
+        std::fprintf(stderr, "ledgora: --%s takes DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]\n",
+                     pdf ? "listing" : "csv");
+        return 2;
+    }
+    return callComponent("Ledgora.clListado", pdf ? "GuardarPdf" : "GuardarCsv",
+                         {dataSourceOf(positional[0]), positional[1], positional[2], positional[3],
+                          positional[4], positional.value(5), positional.value(6)});
+}
+
+int importLegacy(const QStringList& positional) {
+    if (positional.size() != 2) {
+        std::fprintf(stderr, "ledgora: --import takes LEGACY DBPATH\n");
+        return 2;
+    }
+    const QString target = dataSourceOf(positional[1]);
+    if (!isServerAddress(target))
+        makeEmptyFile(target);
+    QString summary;
+    const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
+                                 &summary, "Resumen");
+    if (rc == 0)
+        std::printf("ledgora: %s en %s\n", qPrintable(summary),
+                    qPrintable(isServerAddress(target) ? QStringLiteral("el libro compartido")
+                                                       : QDir::toNativeSeparators(target)));
+    return rc;
+}
+
+int restoreBackup(const QStringList& positional) {
+    if (positional.size() != 2) {
+        std::fprintf(stderr, "ledgora: --restore takes BACKUP DBPATH\n");
+        return 2;
+    }
+    if (isServerAddress(positional[0]) || isServerAddress(positional[1])) {
+        tellServerBackups();
+        std::printf("No se restauró nada.\n");
+        return 2;
+    }
+    std::printf("Se reemplazará el contenido de %s por la copia %s.\n¿Continuar? (s/N) ",
+                qPrintable(QDir::toNativeSeparators(positional[1])),
+                qPrintable(QDir::toNativeSeparators(positional[0])));
+    std::fflush(stdout);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin) || (answer[0] != 's' && answer[0] != 'S')) {
+        std::printf("No se restauró nada.\n");
+        return 1;
+    }
+    const int rc = callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
+    if (rc == 0)
+        std::printf("Copia restaurada.\n");
+    return rc;
+}
+
+// The commands that answer or write a file and open no window; -1 when none was asked for.
+int runWindowlessMode(const QCommandLineParser& parser) {
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(checkOption)) {
-        QLibrary component;
-        if (!loadComponent(component))
-            return 1;
-        if (!createObject(component, "Ledgora.clMain")) {
-            std::fprintf(stderr, "ledgora: the component does not offer Ledgora.clMain\n");
-            return 1;
-        }
-        std::printf("ledgora: component %s\n",
-                    qPrintable(QFileInfo(component.fileName()).canonicalFilePath()));
-        return 0;
-    }
-    // The commands that write a file and open no window.
-    const bool listing = parser.isSet(listingOption);
-    if (listing || parser.isSet(csvOption)) {
-        if (positional.size() < 5 || positional.size() > 7) {
-            std::fprintf(stderr,
-                         "ledgora: --%s takes DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]\n",
-                         listing ? "listing" : "csv");
-            return 2;
-        }
-        return callComponent("Ledgora.clListado", listing ? "GuardarPdf" : "GuardarCsv",
-                             {dataSourceOf(positional[0]), positional[1], positional[2],
-                              positional[3], positional[4], positional.value(5),
-                              positional.value(6)});
-    }
-    if (parser.isSet(importOption)) {
-        if (positional.size() != 2) {
-            std::fprintf(stderr, "ledgora: --import takes LEGACY DBPATH\n");
-            return 2;
-        }
-        const QString target = dataSourceOf(positional[1]);
-        if (!isServerAddress(target))
-            makeEmptyFile(target);
-        QString summary;
-        const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
-                                     &summary, "Resumen");
-        if (rc == 0)
-            std::printf("ledgora: %s en %s\n", qPrintable(summary),
-                        qPrintable(isServerAddress(target) ? QStringLiteral("el libro compartido")
-                                                           : QDir::toNativeSeparators(target)));
-        return rc;
-    }
-    if (parser.isSet(restoreOption)) {
-        if (positional.size() != 2) {
-            std::fprintf(stderr, "ledgora: --restore takes BACKUP DBPATH\n");
-            return 2;
-        }
-        if (isServerAddress(positional[0]) || isServerAddress(positional[1])) {
-            tellServerBackups();
-            std::printf("No se restauró nada.\n");
-            return 2;
-        }
-        std::printf("Se reemplazará el contenido de %s por la copia %s.\n¿Continuar? (s/N) ",
-                    qPrintable(QDir::toNativeSeparators(positional[1])),
-                    qPrintable(QDir::toNativeSeparators(positional[0])));
-        std::fflush(stdout);
-        char answer[16] = {};
-        if (!std::fgets(answer, sizeof answer, stdin) || (answer[0] != 's' && answer[0] != 'S')) {
-            std::printf("No se restauró nada.\n");
-            return 1;
-        }
-        const int rc =
-            callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
-        if (rc == 0)
-            std::printf("Copia restaurada.\n");
-        return rc;
-    }
-    bool demo = parser.isSet(demoOption);
+    if (parser.isSet(QStringLiteral("check")))
+        return checkInstallation();
+    if (parser.isSet(QStringLiteral("listing")) || parser.isSet(QStringLiteral("csv")))
+        return writeListing(parser.isSet(QStringLiteral("listing")), positional);
+    if (parser.isSet(QStringLiteral("import")))
+        return importLegacy(positional);
+    if (parser.isSet(QStringLiteral("restore")))
+        return restoreBackup(positional);
+    return -1;
+}
+
+// A first start, on no database of one's own yet: the example ledger is offered before an
+// empty one. True when the person takes it.
+bool exampleWanted() {
+    QMessageBox offer(QMessageBox::Question, QStringLiteral("Ledgora"),
+                      QStringLiteral("Su base de datos todavía está vacía.\n¿Desea ver primero "
+                                     "un libro de ejemplo, con cuentas y un año de movimientos?"));
+    QPushButton* yes = offer.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+    offer.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    offer.exec();
+    return offer.clickedButton() == yes;
+}
+
+void writeExample(QLibrary& component, const QString& database, bool onServer) {
+    std::unique_ptr<QObject> example = createObject(component, "Ledgora.clDemo");
+    QString refusal = QStringLiteral("the component does not offer Ledgora.clDemo");
+    if (example)
+        QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
+                                  Q_RETURN_ARG(QString, refusal), Q_ARG(QString, database));
+    // A server's address is not repeated: it may hold a password.
+    const QString where =
+        onServer ? QStringLiteral("the shared ledger") : QDir::toNativeSeparators(database);
+    if (refusal.isEmpty())
+        std::fprintf(stderr, "ledgora: example ledger written to %s\n", qPrintable(where));
+    else
+        std::fprintf(stderr, "ledgora: %s: %s\n", qPrintable(where), qPrintable(refusal));
+}
+
+// The ledger's window on the database: the example written first when asked for, a backup
+// taken, then Show until the person leaves.
+int openLedger(bool demo, const QStringList& positional) {
     QString database = positional.isEmpty() ? dataFile(demo ? QStringLiteral("demo.db")
                                                             : QStringLiteral("ledgora.db"))
                                             : dataSourceOf(positional.first());
     const bool onServer = isServerAddress(database);
-    if (!demo && positional.isEmpty() && isNew(database)) {
-        // A first start: offer the example ledger before an empty one.
-        QMessageBox offer(
-            QMessageBox::Question, QStringLiteral("Ledgora"),
-            QStringLiteral("Su base de datos todavía está vacía.\n¿Desea ver primero "
-                           "un libro de ejemplo, con cuentas y un año de movimientos?"));
-        QPushButton* yes = offer.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-        offer.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        offer.exec();
-        if (offer.clickedButton() == yes) {
-            demo = true;
-            database = dataFile(QStringLiteral("demo.db"));
-        }
+    if (!demo && positional.isEmpty() && isNew(database) && exampleWanted()) {
+        demo = true;
+        database = dataFile(QStringLiteral("demo.db"));
     }
 
     if (!onServer)
@@ -315,20 +330,8 @@ int main(int argc, char* argv[]) {
     QLibrary component;
     if (!loadComponent(component))
         return 1;
-    if (demo) {
-        std::unique_ptr<QObject> example = createObject(component, "Ledgora.clDemo");
-        QString refusal = QStringLiteral("the component does not offer Ledgora.clDemo");
-        if (example)
-            QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
-                                      Q_RETURN_ARG(QString, refusal), Q_ARG(QString, database));
-        // A server's address is not repeated: it may hold a password.
-        const QString where =
-            onServer ? QStringLiteral("the shared ledger") : QDir::toNativeSeparators(database);
-        if (refusal.isEmpty())
-            std::fprintf(stderr, "ledgora: example ledger written to %s\n", qPrintable(where));
-        else
-            std::fprintf(stderr, "ledgora: %s: %s\n", qPrintable(where), qPrintable(refusal));
-    }
+    if (demo)
+        writeExample(component, database, onServer);
     // A backup on every start, written while the ledger opens.
     std::unique_ptr<QObject> backups = createObject(component, "Ledgora.clRespaldo");
     if (onServer)
@@ -347,4 +350,29 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    runWindowlessModesOffscreen(argc, argv);
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "ledgora: no display found; run it on a desktop, or headless with: "
+                     "xvfb-run -a %s [DBPATH]\n",
+                     argv[0]);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ledgora"));
+    QApplication::setApplicationVersion(QStringLiteral(LEDGORA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LEDGORA_APP_ID)); // icon and menu entry
+
+    QCommandLineParser parser;
+    declareOptions(parser);
+    parser.process(app);
+    if (const int rc = runWindowlessMode(parser); rc >= 0)
+        return rc;
+    return openLedger(parser.isSet(QStringLiteral("demo")), parser.positionalArguments());
 }

@@ -16,6 +16,7 @@
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
 #include "core/SettingsStore.h"
+#include "data/ConnectionString.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
 #include "entry/clMain.h"
@@ -23,10 +24,12 @@
 #include "ledger/ListingStatement.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
+#include "ledger/SharedStateScope.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
+#include "screens/ScreenStatements.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,47 +56,33 @@ constexpr int kRuns = 3;
 const QDate kFirstDay(2019, 1, 1);
 const QDate kLastDay(2026, 12, 31);
 
-QString connectionString(const QString& path) {
-    return QStringLiteral(
-               "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
-           path;
-}
-
 // N movements of account 001 spread evenly over eight years, written through the module's
 // own statements.
 void buildDatabase(const QString& path, long count) {
     QFile(path).open(QIODevice::WriteOnly);
     clManejo manejo;
-    manejo.CadenaConexion(connectionString(path));
+    manejo.CadenaConexion(ConnectionString::forSource(path));
     manejo.Conectar();
     WriteBatch batch(manejo);
-    manejo.Sql(
-        QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
-                       "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values ('001',"
-                       "datevalue('01/01/2019'),'Cuenta corriente','Banco Nación','','',0,0,0,0)"));
-    manejo.Ejecutar();
+    insertAccount(manejo, {QStringLiteral("001"), kFirstDay, QStringLiteral("Cuenta corriente"),
+                           QStringLiteral("Banco Nación"), QString(), QString()});
     const qint64 days = kFirstDay.daysTo(kLastDay) + 1;
-    const QString sep = QString(rt::decimalSeparator());
+    NewMovement movement;
+    movement.account = QStringLiteral("001");
     for (long k = 1; k <= count; ++k) {
-        const QDate date = kFirstDay.addDays(qint64(k - 1) * days / count);
-        const long cents = 100 + (k * 7919) % 250000;
-        const QString amount = QString::number(cents / 100) + sep +
-                               QString::number(cents % 100).rightJustified(2, u'0');
+        const Money amount = Money::fromUnits((100 + (k * 7919) % 250000) * 100);
         const bool credit = k % 3 != 0;
         const bool realised = k % 2 == 0;
-        const QString zero = QStringLiteral("0");
-        manejo.Sql(
-            QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
-                           "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('001','") +
-            QString::number(k) + QStringLiteral("',datevalue('") + rt::dateText(date) +
-            QStringLiteral("'),'") + (credit ? QStringLiteral("1 ") : QStringLiteral("2 ")) +
-            QStringLiteral("','") +
+        movement.number = k;
+        movement.date = kFirstDay.addDays(qint64(k - 1) * days / count);
+        movement.concept = credit ? QStringLiteral("1 ") : QStringLiteral("2 ");
+        movement.description =
             (credit ? QStringLiteral("Depósito cliente ") : QStringLiteral("Pago proveedor ")) +
-            QString::number(k) + QStringLiteral("','") + (credit && !realised ? amount : zero) +
-            QStringLiteral("','") + (!credit && !realised ? amount : zero) + QStringLiteral("','") +
-            (credit && realised ? amount : zero) + QStringLiteral("','") +
-            (!credit && realised ? amount : zero) + QStringLiteral("')"));
-        manejo.Ejecutar();
+            QString::number(k);
+        movement.amounts = {};
+        (credit ? (realised ? movement.amounts.MOVDLACR : movement.amounts.MOVDLAAC)
+                : (realised ? movement.amounts.MOVDLDEB : movement.amounts.MOVDLADE)) = amount;
+        insertMovement(manejo, movement);
     }
     batch.commit();
 }
@@ -167,10 +156,9 @@ double timeStatusChange(FrmBNKMain& screen) {
 
 // A movement dated today entered on the entry screen: stored, totals, appended to the grid.
 double timeAppend(FrmBNKMain& screen) {
-    gManejo->Sql(QStringLiteral(
-        "insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values ('1','Deposito','C')"));
     try {
-        gManejo->Ejecutar();
+        gManejo->Ejecutar("concepts.insert",
+                          {QStringLiteral("1"), QStringLiteral("Deposito"), QStringLiteral("C")});
     } catch (const RuntimeError&) {
         // already there from an earlier run
     }
@@ -302,6 +290,7 @@ int main(int argc, char* argv[]) {
     const bool filtered = argc > 3 && std::string(argv[3]) == "filter";
     const QString path = QDir(folder).filePath(QStringLiteral("bench_%1.db").arg(count));
     registerComponentClasses();
+    const SharedStateScope state; // the connection and the account go when the bench ends
     MessageBoxes::setHandler([](const MessageBoxRequest& box) {
         std::fprintf(stderr, "message: %s\n", qPrintable(box.prompt));
         return MsgAnswer::Ok;
@@ -310,15 +299,13 @@ int main(int argc, char* argv[]) {
         buildDatabase(path, count);
     if (reportMode) {
         gManejo = std::make_unique<clManejo>();
-        gManejo->CadenaConexion(connectionString(path));
+        gManejo->CadenaConexion(ConnectionString::forSource(path));
         gManejo->Conectar();
         gCuenta.CNTSTNRO = QStringLiteral("001");
         gCuenta.CNTSTNOM = QStringLiteral("Cuenta corriente");
         gFechaDesde = kFirstDay;
         gFechaHasta = kLastDay;
-        const int rc = benchReport(count, folder);
-        gManejo.reset();
-        return rc;
+        return benchReport(count, folder);
     }
 
     FrmBNKMain screen;
@@ -326,7 +313,7 @@ int main(int argc, char* argv[]) {
     screen.show();
     MainScreenPort::setCurrent(&screen);
     gManejo = std::make_unique<clManejo>();
-    gManejo->CadenaConexion(connectionString(path));
+    gManejo->CadenaConexion(ConnectionString::forSource(path));
     gManejo->Conectar();
     gCuenta.CNTSTNRO = QStringLiteral("001");
     gFechaDesde = kFirstDay;
@@ -372,6 +359,5 @@ int main(int argc, char* argv[]) {
     }
     std::printf("\n");
     MainScreenPort::setCurrent(nullptr);
-    gManejo.reset();
     return 0;
 }

@@ -5,11 +5,13 @@
 // The movements are loaded once with COPY (the totals triggers are recomputed once at the
 // end, not per row), then the account's totals are recomputed by the module's own update.
 #include "controls/FlexGrid.h"
+#include "data/ConnectionString.h"
 #include "entry/ComponentClasses.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
+#include "screens/ScreenStatements.h"
 
 #include <QApplication>
 #include <QDate>
@@ -107,14 +109,14 @@ int main(int argc, char* argv[]) {
     screen.show();
     MainScreenPort::setCurrent(&screen);
     gManejo = std::make_unique<clManejo>();
-    gManejo->CadenaConexion(QStringLiteral("Data Source=") + uri); // lays out the tables
+    gManejo->CadenaConexion(ConnectionString::forSource(uri)); // lays out the tables
     gManejo->Conectar();
     if (!gManejo->EstadoConexion())
         return 1;
     try {
-        gManejo->Ejecutar("accounts.insert", {QStringLiteral("001"), QStringLiteral("01/01/2019"),
-                                              QStringLiteral("Cuenta corriente"),
-                                              QStringLiteral("Banco"), QString(), QString()});
+        insertAccount(*gManejo,
+                      {QStringLiteral("001"), kFirstDay, QStringLiteral("Cuenta corriente"),
+                       QStringLiteral("Banco"), QString(), QString()});
     } catch (const RuntimeError& error) {
         std::fprintf(stderr, "the server's database must be new: %s\n",
                      qPrintable(error.description()));

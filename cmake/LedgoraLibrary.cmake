@@ -13,6 +13,10 @@ function(ledgora_library name)
     add_library(${name} STATIC ${arg_SOURCES})
     target_include_directories(${name} PUBLIC ${root})
     target_link_libraries(${name} PUBLIC ${arg_PUBLIC} PRIVATE ledgora_flags ${arg_PRIVATE})
+    # Every text the module holds is Unicode on purpose: a byte string becomes text only
+    # where the code says how (QStringLiteral, u""_s, fromUtf8), never by an implicit cast.
+    # Concatenations build their text in one allocation (QStringBuilder).
+    target_compile_definitions(${name} PRIVATE QT_NO_CAST_FROM_ASCII QT_USE_QSTRINGBUILDER)
 endfunction()
 
 # The logging categories of one library, declared here so the whole list is in the CMake files:

@@ -2,7 +2,7 @@
 
 namespace ledgora {
 
-TitleBanner::TitleBanner(const QString& text, QWidget* parent) : QLabel(text, parent) {
+TitleBanner::TitleBanner(const QString& text, QWidget* parent, Size size) : QLabel(text, parent) {
     setAutoFillBackground(true);
     QPalette banner = palette();
     banner.setColor(QPalette::Window, QColor(0, 0, 128));
@@ -10,7 +10,8 @@ TitleBanner::TitleBanner(const QString& text, QWidget* parent) : QLabel(text, pa
     setPalette(banner);
     QFont bannerFont = font();
     bannerFont.setBold(true);
-    bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.2);
+    if (size == Size::Large)
+        bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.2);
     setFont(bannerFont);
 }
 

@@ -9,7 +9,10 @@ namespace ledgora {
 class TitleBanner final : public QLabel {
     Q_OBJECT
 public:
-    TitleBanner(const QString& text, QWidget* parent);
+    // Large: the title a fifth larger than the screen's type; Normal: at the screen's type.
+    enum class Size { Large, Normal };
+
+    TitleBanner(const QString& text, QWidget* parent, Size size = Size::Large);
 };
 
 } // namespace ledgora

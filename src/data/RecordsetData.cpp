@@ -48,6 +48,17 @@ bool isDigit(char ch) {
 
 constexpr std::size_t kFormattedMax = 48;
 
+// Whole cents, halves away from zero, as the display format rounds.
+std::int64_t shownCents(std::int64_t units) {
+    std::int64_t cents = units / 100;
+    const std::int64_t rest = units % 100;
+    if (rest >= 50)
+        ++cents;
+    else if (rest <= -50)
+        --cents;
+    return cents;
+}
+
 } // namespace
 
 RecordsetData::RecordsetData(std::vector<QString> columnNames, QString separator)
@@ -156,13 +167,7 @@ std::size_t RecordsetData::formatted(const Cell& cell, char* out) const {
         break;
     }
     case CellType::FormattedAmount: {
-        // Whole cents, halves away from zero, as the display format rounds.
-        std::int64_t cents = cell.number / 100;
-        const std::int64_t rest = cell.number % 100;
-        if (rest >= 50)
-            ++cents;
-        else if (rest <= -50)
-            --cents;
+        const std::int64_t cents = shownCents(cell.number);
         const bool negative = cents < 0;
         const std::uint64_t magnitude =
             negative ? std::uint64_t(0) - std::uint64_t(cents) : std::uint64_t(cents);
@@ -214,6 +219,13 @@ Variant RecordsetData::value(long row, int column) const {
         return Variant(text(row, column));
     }
     return {};
+}
+
+std::optional<Money> RecordsetData::shownAmount(long row, int column) const {
+    const Cell cell = cellAt(row, column);
+    if (cell.type != CellType::FormattedAmount)
+        return std::nullopt;
+    return Money::fromUnits(shownCents(cell.number) * 100);
 }
 
 QString RecordsetData::text(long row, int column, const QString& nullText) const {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ public:
     void appendFormattedDate(const char* iso, std::size_t size);
 
     Variant value(long row, int column) const;
+    // The amount a formatted amount shows, to the cent its text shows; none for another value.
+    std::optional<Money> shownAmount(long row, int column) const;
     // The value as the delimited text gives it, nulls as nullText.
     QString text(long row, int column, const QString& nullText = QString()) const;
     // Rows from `fromRow` on, as text: fields joined by the column separator, each row

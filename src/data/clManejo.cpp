@@ -28,16 +28,26 @@ void clManejo::Conectar() {
     }
 }
 
-BoundStatement clManejo::bound() const {
+BoundStatement clManejo::bound(const char* form, const QStringList& values) const {
+    if (form)
+        return StatementCatalog::bindValues(QString::fromLatin1(form), values);
     return form_.isEmpty() ? StatementCatalog::bind(sql_) : StatementCatalog::bind(sql_, form_);
 }
 
 bool clManejo::CrearRs(Recordset& rs) {
+    return query(rs, nullptr, {});
+}
+
+bool clManejo::CrearRs(Recordset& rs, const char* form, const QStringList& values) {
+    return query(rs, form, values);
+}
+
+bool clManejo::query(Recordset& rs, const char* form, const QStringList& values) {
     rsOpen_ = false;
     rs = Recordset();
     if (!connected_)
         return false;
-    const BoundStatement statement = bound();
+    const BoundStatement statement = bound(form, values);
     if (!statement.form->isQuery())
         throw StatementCatalog::syntaxError();
     rs = Recordset(engine_->query(statement));
@@ -47,20 +57,18 @@ bool clManejo::CrearRs(Recordset& rs) {
 }
 
 long clManejo::Ejecutar() {
-    // A command that cannot run must not pass for one that changed nothing.
-    if (!connected_)
-        throw notConnected();
-    const BoundStatement statement = bound();
-    if (statement.form->isQuery())
-        throw StatementCatalog::syntaxError();
-    return engine_->execute(statement);
+    return command(nullptr, {});
 }
 
 long clManejo::Ejecutar(const char* form, const QStringList& values) {
+    return command(form, values);
+}
+
+long clManejo::command(const char* form, const QStringList& values) {
+    // A command that cannot run must not pass for one that changed nothing.
     if (!connected_)
         throw notConnected();
-    const BoundStatement statement =
-        StatementCatalog::bindValues(QString::fromLatin1(form), values);
+    const BoundStatement statement = bound(form, values);
     if (statement.form->isQuery())
         throw StatementCatalog::syntaxError();
     return engine_->execute(statement);

@@ -47,6 +47,8 @@ public:
 
     // Runs a command of the named form with its values given apart, bound as they are.
     long Ejecutar(const char* form, const QStringList& values);
+    // The same for a query, into the caller's record set, as CrearRs.
+    bool CrearRs(Recordset& rs, const char* form, const QStringList& values);
 
     // Groups the commands between the two calls into one durable write (bulk loading).
     void beginBatch();
@@ -55,7 +57,11 @@ public:
     static RuntimeError notConnected();
 
 private:
-    BoundStatement bound() const;
+    // The statement of the named form with the given values; without a form, the one given
+    // to Sql.
+    BoundStatement bound(const char* form, const QStringList& values) const;
+    bool query(Recordset& rs, const char* form, const QStringList& values);
+    long command(const char* form, const QStringList& values);
 
     std::unique_ptr<Engine> engine_;
     QString connectionString_;

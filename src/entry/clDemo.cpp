@@ -4,6 +4,8 @@
 #include "core/Conversions.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
+#include "ledger/LedgerStatements.h"
+#include "screens/ScreenStatements.h"
 
 #include <QDate>
 #include <QRandomGenerator>
@@ -28,78 +30,47 @@ const Concept kConcepts[] = {
 // How often each concept comes up: mostly collections, now and then the salaries.
 const int kDraws[] = {1, 1, 2, 2, 2, 2, 3, 4, 4, 4, 5, 6, 7, 7};
 
-QString quoted(const QString& text) {
-    return u'\'' + text + u'\'';
-}
-
-long run(clManejo& manejo, const QString& sql, const char* form) {
-    manejo.Sql(sql, form);
-    return manejo.Ejecutar();
-}
-
 void addAccount(clManejo& manejo, const char* number, const char* name, const char* bank,
                 const char* phone, const char* contact, QDate since) {
-    run(manejo,
-        QStringLiteral("insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,"
-                       "CNTSTBKC,TOMDLAAC , TOMDLADE, TOMDLACR, TOMDLDEB) values (") +
-            quoted(QString::fromUtf8(number)) + QStringLiteral(",datevalue('") +
-            rt::dateText(since) + QStringLiteral("'),") + quoted(QString::fromUtf8(name)) + u',' +
-            quoted(QString::fromUtf8(bank)) + u',' + quoted(QString::fromUtf8(phone)) + u',' +
-            quoted(QString::fromUtf8(contact)) + QStringLiteral(",0,0,0,0)"),
-        "accounts.insert");
+    insertAccount(manejo,
+                  {QString::fromUtf8(number), since, QString::fromUtf8(name),
+                   QString::fromUtf8(bank), QString::fromUtf8(phone), QString::fromUtf8(contact)});
 }
 
 // A year of movements for one account: a few a week, the last three weeks still pending.
 void addMovements(clManejo& manejo, const QString& account, QDate today, quint32 seed) {
     QRandomGenerator random(seed);
-    const QString zero = QStringLiteral("0");
-    int number = 0;
+    NewMovement movement;
+    movement.account = account;
     for (QDate day = today.addYears(-1).addDays(1); day <= today; day = day.addDays(1)) {
         if (day.dayOfWeek() > 5 || random.bounded(100) > 45)
             continue;
         const Concept& concept = kConcepts[kDraws[random.bounded(int(std::size(kDraws)))] - 1];
         const int cents = concept.typicalCents / 2 + int(random.bounded(concept.typicalCents));
-        const QString amount = rt::generalNumberText(Money::fromUnits(std::int64_t(cents) * 100));
+        const Money amount = Money::fromUnits(std::int64_t(cents) * 100);
         const bool pending = day.daysTo(today) < 21;
         const bool credit = concept.type == 'C';
-        const QString description =
+        ++movement.number;
+        movement.date = day;
+        movement.concept = QString::fromUtf8(concept.number).leftJustified(2, u' ');
+        movement.description =
             QString::fromUtf8(concept.description) + u' ' + rt::formatDateDashed(day);
-        run(manejo,
-            QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
-                           "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES (") +
-                quoted(account) + u',' + quoted(QString::number(++number)) +
-                QStringLiteral(",datevalue('") + rt::dateText(day) + QStringLiteral("'),") +
-                quoted(QString::fromUtf8(concept.number).leftJustified(2, u' ')) + u',' +
-                quoted(description) + u',' + quoted(credit && pending ? amount : zero) + u',' +
-                quoted(!credit && pending ? amount : zero) + u',' +
-                quoted(credit && !pending ? amount : zero) + u',' +
-                quoted(!credit && !pending ? amount : zero) + u')',
-            "entry.insertMovement");
+        movement.amounts = {};
+        (credit ? (pending ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLACR)
+                : (pending ? movement.amounts.MOVDLADE : movement.amounts.MOVDLDEB)) = amount;
+        insertMovement(manejo, movement);
     }
 }
 
 // The account's running totals, as the listing loader keeps them.
 void storeTotals(clManejo& manejo, const QString& account, QDate today) {
     Recordset rs;
-    manejo.Sql(
-        QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) "
-                       "as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
-                       "MOVDTALT<=datevalue('") +
-            rt::dateText(today) + QStringLiteral("') AND CNTSTNRO = '") + account + u'\'',
-        "ledger.totals");
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs);
-    auto total = [&rs](const char* field) {
-        return rt::generalNumberText(
-            rt::toAmount(rs.Fields(QString::fromLatin1(field))).value_or(Money()));
-    };
-    run(manejo,
-        QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '") + total("TOTAAC") +
-            QStringLiteral("',   TOMDLADE = '") + total("TOTADE") +
-            QStringLiteral("',   TOMDLACR = '") + total("TOTACR") +
-            QStringLiteral("',   TOMDLDEB = '") + total("TOTDEB") +
-            QStringLiteral("'   WHERE CNTSTNRO = '") + account + u'\'',
-        "ledger.accountTotals");
+    const MovementAmounts sums = sumMovements(manejo, rs, account, today);
+    manejo.Ejecutar("ledger.accountTotals",
+                    {rt::generalNumberText(sums.MOVDLAAC), rt::generalNumberText(sums.MOVDLADE),
+                     rt::generalNumberText(sums.MOVDLACR), rt::generalNumberText(sums.MOVDLDEB),
+                     account});
 }
 
 } // namespace
@@ -139,12 +110,9 @@ QString clDemo::fill(const QString& path) {
     // A concept the file already keeps under a number stays as it is.
     for (const Concept& concept : kConcepts) {
         try {
-            run(manejo,
-                QStringLiteral("insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values (") +
-                    quoted(QString::fromUtf8(concept.number)) + u',' +
-                    quoted(QString::fromUtf8(concept.description)) + u',' +
-                    quoted(QString(QChar::fromLatin1(concept.type))) + u')',
-                "concepts.insert");
+            manejo.Ejecutar("concepts.insert", {QString::fromUtf8(concept.number),
+                                                QString::fromUtf8(concept.description),
+                                                QString(QChar::fromLatin1(concept.type))});
         } catch (const RuntimeError&) {
         }
     }

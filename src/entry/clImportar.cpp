@@ -7,6 +7,7 @@
 #include "data/DatabaseCopy.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
+#include "screens/ScreenStatements.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -18,6 +19,84 @@ namespace {
 // Key numbers compare as the ledger compares them: without the blanks after them.
 QString keyOf(const QString& stored) {
     return rt::trimBlanks(stored);
+}
+
+// Stores the current row; a row the database refuses (a number taken twice) is refused where
+// it was read.
+template <typename Insert> void insertRow(const LegacyTable& table, Insert insert) {
+    try {
+        insert();
+    } catch (const RuntimeError& error) {
+        throw table.refusal(error.description());
+    }
+}
+
+// Why the ledger cannot take the import, or empty text when it can and is open.
+QString openTarget(clManejo& manejo, const QString& dbPath) {
+    switch (NewLedger::open(manejo, dbPath)) {
+    case NewLedger::State::Unreachable:
+        return QStringLiteral("no se puede abrir la base de datos ") +
+               ConnectionString::masked(dbPath);
+    case NewLedger::State::HasAccounts:
+        return QStringLiteral("la base de datos ya tiene cuentas: no se importó nada");
+    case NewLedger::State::Empty:
+        break;
+    }
+    return {};
+}
+
+// The accounts, each stored as it is read; gives their keys, for the movements to name.
+QSet<QString> importAccounts(clManejo& manejo, LegacyTable& accounts) {
+    QSet<QString> keys;
+    while (accounts.next()) {
+        const QString number = accounts.key("CNTSTNRO");
+        // An account registered without a date takes today's, as a new one would.
+        const QDate since = accounts.date("CNTDTALT", QDate::currentDate());
+        insertRow(accounts, [&] {
+            insertAccount(manejo,
+                          {number, since, accounts.text("CNTSTNOM"), accounts.text("CNTSTBNK"),
+                           accounts.text("CNTSTTEL"), accounts.text("CNTSTBKC")});
+        });
+        keys.insert(keyOf(number));
+    }
+    return keys;
+}
+
+QSet<QString> importConcepts(clManejo& manejo, LegacyTable& concepts) {
+    QSet<QString> keys;
+    while (concepts.next()) {
+        const QString number = concepts.key("CONSTNRO");
+        insertRow(concepts, [&] {
+            manejo.Ejecutar("concepts.insert",
+                            {number, concepts.text("CONSTDSC"), concepts.text("CONSTTIP")});
+        });
+        keys.insert(keyOf(number));
+    }
+    return keys;
+}
+
+// The movements, as they are read however many there are, each of an account and a concept
+// already brought in.
+void importMovements(clManejo& manejo, LegacyTable& movements, const QSet<QString>& accountKeys,
+                     const QSet<QString>& conceptKeys) {
+    while (movements.next()) {
+        const QString account = movements.key("CNTSTNRO");
+        const QString concept = movements.key("CONSTNRO");
+        if (!accountKeys.contains(keyOf(account)))
+            throw movements.refusal(
+                QStringLiteral("la cuenta \"%1\" no está en BANCNT").arg(account));
+        if (!conceptKeys.contains(keyOf(concept)))
+            throw movements.refusal(
+                QStringLiteral("el concepto \"%1\" no está en BANCON").arg(concept));
+        const NewMovement movement = {account,
+                                      movements.whole("MOVINNRO"),
+                                      movements.date("MOVDTALT"),
+                                      concept,
+                                      movements.text("MOVSTCPT"),
+                                      {movements.amount("MOVDLAAC"), movements.amount("MOVDLADE"),
+                                       movements.amount("MOVDLACR"), movements.amount("MOVDLDEB")}};
+        insertRow(movements, [&] { insertMovement(manejo, movement); });
+    }
 }
 
 } // namespace
@@ -33,71 +112,24 @@ QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
     if (!ConnectionString::isServerAddress(dbPath) && DatabaseCopy::belongsToAnotherProgram(dbPath))
         return QStringLiteral("%1 tiene tablas de otro programa: no se importó nada").arg(dbPath);
     clManejo manejo;
-    // A row the database refuses (a number taken twice) is refused where it was read.
-    auto insert = [&manejo](const LegacyTable& table, const char* form, const QStringList& values) {
-        try {
-            manejo.Ejecutar(form, values);
-        } catch (const RuntimeError& error) {
-            throw table.refusal(error.description());
-        }
-    };
     try {
         // The legacy tables are looked for first: a wrong source lays out nothing.
         const QStringList tables = {QStringLiteral("BANCNT"), QStringLiteral("BANCON"),
                                     QStringLiteral("BANMOV")};
         LegacyTable::requireTables(legacy, tables);
-        switch (NewLedger::open(manejo, dbPath)) {
-        case NewLedger::State::Unreachable:
-            return QStringLiteral("no se puede abrir la base de datos ") +
-                   ConnectionString::masked(dbPath);
-        case NewLedger::State::HasAccounts:
-            return QStringLiteral("la base de datos ya tiene cuentas: no se importó nada");
-        case NewLedger::State::Empty:
-            break;
-        }
+        if (const QString refusal = openTarget(manejo, dbPath); !refusal.isEmpty())
+            return refusal;
         WriteBatch batch(manejo);
-        // The keys of the accounts and concepts, for the movements to name; the movements
-        // themselves go in as they are read, however many there are.
-        QSet<QString> accountKeys, conceptKeys;
         // The totals are the database's, summed from the movements: the stored ones may be left
         // out.
         LegacyTable accounts(legacy, tables[0],
                              {QStringLiteral("TOMDLAAC"), QStringLiteral("TOMDLADE"),
                               QStringLiteral("TOMDLACR"), QStringLiteral("TOMDLDEB")});
-        while (accounts.next()) {
-            const QString number = accounts.key("CNTSTNRO");
-            // An account registered without a date takes today's, as a new one would.
-            const QDate since = accounts.date("CNTDTALT", QDate::currentDate());
-            insert(accounts, "accounts.insert",
-                   {number, rt::formatDateSlashed(since), accounts.text("CNTSTNOM"),
-                    accounts.text("CNTSTBNK"), accounts.text("CNTSTTEL"),
-                    accounts.text("CNTSTBKC")});
-            accountKeys.insert(keyOf(number));
-        }
+        const QSet<QString> accountKeys = importAccounts(manejo, accounts);
         LegacyTable concepts(legacy, tables[1]);
-        while (concepts.next()) {
-            const QString number = concepts.key("CONSTNRO");
-            insert(concepts, "concepts.insert",
-                   {number, concepts.text("CONSTDSC"), concepts.text("CONSTTIP")});
-            conceptKeys.insert(keyOf(number));
-        }
+        const QSet<QString> conceptKeys = importConcepts(manejo, concepts);
         LegacyTable movements(legacy, tables[2]);
-        while (movements.next()) {
-            const QString account = movements.key("CNTSTNRO");
-            const QString concept = movements.key("CONSTNRO");
-            if (!accountKeys.contains(keyOf(account)))
-                throw movements.refusal(
-                    QStringLiteral("la cuenta \"%1\" no está en BANCNT").arg(account));
-            if (!conceptKeys.contains(keyOf(concept)))
-                throw movements.refusal(
-                    QStringLiteral("el concepto \"%1\" no está en BANCON").arg(concept));
-            QStringList values = {account, QString::number(movements.whole("MOVINNRO")),
-                                  rt::formatDateSlashed(movements.date("MOVDTALT")), concept,
-                                  movements.text("MOVSTCPT")};
-            for (const char* column : {"MOVDLAAC", "MOVDLADE", "MOVDLACR", "MOVDLDEB"})
-                values << rt::generalNumberText(movements.amount(column));
-            insert(movements, "entry.insertMovement", values);
-        }
+        importMovements(manejo, movements, accountKeys, conceptKeys);
         batch.commit();
         summary_ = QStringLiteral("se importaron %1 cuentas, %2 conceptos y %3 movimientos")
                        .arg(accounts.rows())

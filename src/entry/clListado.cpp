@@ -10,7 +10,7 @@
 #include "ledger/ListingStatement.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
-#include "platform/MessageBoxes.h"
+#include "ledger/SharedStateScope.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,41 +19,6 @@
 namespace ledgora {
 
 namespace {
-
-// The shared state the listing works on, put back as it was when the listing is done, and
-// the routines' message boxes turned into the one line the caller reports.
-class ListingScope {
-public:
-    ListingScope()
-        : manejo_(std::move(gManejo)), cuenta_(gCuenta), desde_(gFechaDesde), hasta_(gFechaHasta),
-          filtro_(gFiltro) {
-        previousBoxes_ = MessageBoxes::setHandler([this](const MessageBoxRequest& box) {
-            if (failure.isEmpty())
-                failure = box.prompt.simplified();
-            return MsgAnswer::Ok;
-        });
-    }
-    ~ListingScope() {
-        MessageBoxes::setHandler(previousBoxes_);
-        gManejo = std::move(manejo_);
-        gCuenta = cuenta_;
-        gFechaDesde = desde_;
-        gFechaHasta = hasta_;
-        gFiltro = filtro_;
-    }
-    ListingScope(const ListingScope&) = delete;
-    ListingScope& operator=(const ListingScope&) = delete;
-
-    QString failure;
-
-private:
-    std::unique_ptr<clManejo> manejo_;
-    CuentaRecord cuenta_;
-    QDate desde_;
-    QDate hasta_;
-    FiltroRecord filtro_;
-    MessageBoxes::Handler previousBoxes_;
-};
 
 std::optional<QDate> dayMonthYear(const QString& text) {
     const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("d/M/yyyy"));
@@ -67,7 +32,7 @@ QString native(const QString& path) {
 
 // Checks what was asked, connects and reads the account into the shared state as the account
 // screen hands it over; the interval and the filter are set as the interval screen sets them.
-// Runs inside a ListingScope, which puts the shared state back. Gives why not, or empty text.
+// Runs inside a SharedStateScope, which puts the shared state back. Gives why not, or empty text.
 QString prepareListing(const QString& dbPath, const QString& account, const QString& from,
                        const QString& to, const QString& outPath, const QString& concept,
                        const QString& text) {
@@ -133,21 +98,25 @@ clListado::clListado() = default;
 QString clListado::GuardarPdf(const QString& dbPath, const QString& account, const QString& from,
                               const QString& to, const QString& pdfPath, const QString& concept,
                               const QString& text) {
-    ListingScope scope;
+    // The routines' messages become the one line the caller reports.
+    SharedStateScope scope(SharedStateScope::Boxes::Answered);
     if (const QString failure = prepareListing(dbPath, account, from, to, pdfPath, concept, text);
         !failure.isEmpty())
         return failure;
 
     bool written = false;
+    QString writeFailure;
     CARGAR_LISTADO([&](const BandedReport& report, ReportRecords& records) {
         const QString failure = report.writePdf(pdfPath, records);
         if (failure.isEmpty())
             written = true;
         else
-            scope.failure = QStringLiteral("cannot write %1: %2").arg(native(pdfPath), failure);
+            writeFailure = QStringLiteral("cannot write %1: %2").arg(native(pdfPath), failure);
     });
-    if (!scope.failure.isEmpty())
-        return scope.failure;
+    if (!writeFailure.isEmpty())
+        return writeFailure;
+    if (!scope.firstMessage().isEmpty())
+        return scope.firstMessage();
     if (!written)
         return QStringLiteral("the listing could not be read from ") + native(dbPath);
     return {};
@@ -156,7 +125,7 @@ QString clListado::GuardarPdf(const QString& dbPath, const QString& account, con
 QString clListado::GuardarCsv(const QString& dbPath, const QString& account, const QString& from,
                               const QString& to, const QString& csvPath, const QString& concept,
                               const QString& text) {
-    ListingScope scope;
+    SharedStateScope scope(SharedStateScope::Boxes::Answered);
     if (const QString failure = prepareListing(dbPath, account, from, to, csvPath, concept, text);
         !failure.isEmpty())
         return failure;

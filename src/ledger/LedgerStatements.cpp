@@ -1,7 +1,10 @@
 #include "LedgerStatements.h"
 
 #include "ListingStatement.h"
+#include "ModuleUtilities.h"
+#include "core/Conversions.h"
 #include "data/StatementCatalog.h"
+#include "data/clManejo.h"
 
 namespace ledgora {
 
@@ -41,6 +44,23 @@ void registerLedgerStatements() {
         StatementCatalog::add(name + QStringLiteral(".conceptText"),
                               base + listingTail + byConcept + byText + order);
     }
+}
+
+MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo) {
+    manejo.CrearRs(rs, "ledger.totals", {rt::dateText(upTo), account});
+    auto sum = [&rs](const char* column) {
+        return GP_NUMERO(rs.Fields(QString::fromLatin1(column)));
+    };
+    return {sum("TOTAAC"), sum("TOTADE"), sum("TOTACR"), sum("TOTDEB")};
+}
+
+std::optional<std::int32_t> highestMovementNumber(clManejo& manejo, Recordset& rs,
+                                                  const QString& account) {
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "ledger.lastMovement", {account});
+    if (!manejo.RsEstado())
+        return std::nullopt;
+    return rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
 }
 
 } // namespace ledgora

@@ -1,5 +1,8 @@
 #include "ListingRows.h"
 
+#include "core/Conversions.h"
+#include "core/RuntimeError.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -24,6 +27,23 @@ QString ListingRows::cellText(int row, int col) const {
             ch = u' ';
     }
     return text;
+}
+
+ListedMovement ListingRows::movement(int row) const {
+    const long at = firstRow_ + row;
+    auto amount = [&](int column) {
+        const auto shown = data_->shownAmount(at, kFirstAmountColumn + column);
+        if (!shown)
+            throw RuntimeError::typeMismatch();
+        return *shown;
+    };
+    const auto number = rt::toNumber(data_->value(at, kNumberColumn));
+    if (!number)
+        throw RuntimeError::typeMismatch();
+    return {QString::number(rt::toInt32(*number)),
+            cellText(row, 0),
+            cellText(row, 1),
+            {amount(0), amount(1), amount(2), amount(3)}};
 }
 
 } // namespace ledgora

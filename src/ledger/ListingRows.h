@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListedMovement.h"
 #include "controls/GridSource.h"
 #include "data/RecordsetData.h"
 
@@ -13,7 +14,16 @@ namespace ledgora {
 // program may hold one) shows as a blank, so a value always stays in its own cell.
 class ListingRows final : public GridSource {
 public:
+    // The grid listing's columns: date, description, the four amounts in their order, number.
+    static constexpr int kFirstAmountColumn = 2;
+    static constexpr int kNumberColumn = 6;
+
     ListingRows(std::shared_ptr<const RecordsetData> data, long firstRow);
+
+    // The movement a row shows, its amounts to the cent as their cells show them. Raises the
+    // type-mismatch error when a value is not what its column holds, and the overflow error
+    // for a number beyond a 32-bit whole number.
+    ListedMovement movement(int row) const;
 
     int rowCount() const override;
     int columnCount() const override;

@@ -1,6 +1,8 @@
 #include "MovementListing.h"
 
 #include "AccountTotals.h"
+#include "LedgerStatements.h"
+#include "ListedRows.h"
 #include "ListingRows.h"
 #include "ListingStatement.h"
 #include "MainScreenPort.h"
@@ -32,18 +34,11 @@ void refreshAccountTotals(Recordset& rs) {
     // program killed there leaves the old totals or the new ones, never half of them.
     WriteBatch batch(requireManejo());
     // 2. The totals of every movement up to the interval's end.
-    requireManejo().Sql(
-        QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,"
-                       "SUM(MOVDLACR) as TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV "
-                       "WHERE MOVDTALT<=datevalue('") +
-            rt::dateText(gFechaHasta) + QStringLiteral("') AND CNTSTNRO = '") + gCuenta.CNTSTNRO +
-            QStringLiteral("'"),
-        "ledger.totals");
-    requireManejo().CrearRs(rs);
-    gCuenta.TOMDLAAC = GP_NUMERO(rs.Fields(QStringLiteral("TOTAAC")));
-    gCuenta.TOMDLADE = GP_NUMERO(rs.Fields(QStringLiteral("TOTADE")));
-    gCuenta.TOMDLACR = GP_NUMERO(rs.Fields(QStringLiteral("TOTACR")));
-    gCuenta.TOMDLDEB = GP_NUMERO(rs.Fields(QStringLiteral("TOTDEB")));
+    const MovementAmounts sums = sumMovements(requireManejo(), rs, gCuenta.CNTSTNRO, gFechaHasta);
+    gCuenta.TOMDLAAC = sums.MOVDLAAC;
+    gCuenta.TOMDLADE = sums.MOVDLADE;
+    gCuenta.TOMDLACR = sums.MOVDLACR;
+    gCuenta.TOMDLDEB = sums.MOVDLDEB;
 
     // 3. Stored and shown.
     GP_ACTUALIZARCUENTA();
@@ -54,15 +49,8 @@ void refreshAccountTotals(Recordset& rs) {
         screen->setStatusPanel(2, intervalStatusText());
 
     // 5. The highest movement number, for numbering the next one.
-    requireManejo().Sql(
-        QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
-            gCuenta.CNTSTNRO + QStringLiteral("'"),
-        "ledger.lastMovement");
-    requireManejo().RsDesconectado(true);
-    requireManejo().CrearRs(rs);
-    if (requireManejo().RsEstado())
-        gCuenta.UltimoMovimiento =
-            rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
+    if (const auto highest = highestMovementNumber(requireManejo(), rs, gCuenta.CNTSTNRO))
+        gCuenta.UltimoMovimiento = *highest;
 }
 
 void CARGAR_CUENTAS(FlexGrid& LstBNK) {
@@ -73,6 +61,7 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         requireManejo().RsDesconectado(true);
         LstBNK.hide();
         LstBNK.setRows(1);
+        ListedRows::of(LstBNK).clear();
 
         // 2 to 5. The account's totals, the interval shown, the highest movement number.
         refreshAccountTotals(rs);
@@ -83,13 +72,16 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         if (requireManejo().CrearRs(rs) && rs.RecordCount() > 0) {
             // 8. One paste of the whole record set, then formatting by column blocks. The grid
             // keeps the record set's rows and makes each cell's text when it is shown, so a
-            // long listing is held once, compactly, and never as text.
+            // long listing is held once, compactly, and never as text. The movements behind
+            // the rows are read from the same rows.
             LstBNK.setRows(int(rs.RecordCount()) + 1);
             LstBNK.setCol(0);
             LstBNK.setRow(1);
             LstBNK.setColSel(LstBNK.cols() - 1);
             LstBNK.setRowSel(LstBNK.rows() - 1);
-            LstBNK.setClip(std::make_shared<ListingRows>(rs.sharedData(), rs.position()));
+            auto listing = std::make_shared<const ListingRows>(rs.sharedData(), rs.position());
+            LstBNK.setClip(listing);
+            ListedRows::of(LstBNK).load(std::move(listing));
 
             selectColumns(LstBNK, 1, 1);
             LstBNK.setCellAlignment(FlexGrid::LeftCenter);

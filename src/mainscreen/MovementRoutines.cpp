@@ -5,6 +5,8 @@
 #include "data/WriteBatch.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/ListedMovement.h"
+#include "ledger/ListedRows.h"
+#include "ledger/ListingRows.h"
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
@@ -13,31 +15,7 @@ namespace ledgora {
 
 namespace {
 
-constexpr int kFirstAmountColumn = 2;
-constexpr int kNumberColumn = 6;
-
-// A cell's "00.00" text read back by the locale's rules that wrote it.
-Money cellAmount(const FlexGrid& grid, int row, int col) {
-    const auto amount = rt::readAmount(grid.textMatrix(row, col));
-    if (!amount)
-        throw RuntimeError::typeMismatch();
-    return *amount;
-}
-
-MovementAmounts rowAmounts(const FlexGrid& grid, int row) {
-    return {cellAmount(grid, row, kFirstAmountColumn),
-            cellAmount(grid, row, kFirstAmountColumn + 1),
-            cellAmount(grid, row, kFirstAmountColumn + 2),
-            cellAmount(grid, row, kFirstAmountColumn + 3)};
-}
-
-// The movement's number, as a 32-bit whole number.
-QString rowNumber(const FlexGrid& grid, int row) {
-    const auto number = rt::readNumber(grid.textMatrix(row, kNumberColumn));
-    if (!number)
-        throw RuntimeError::typeMismatch();
-    return QString::number(rt::toInt32(*number));
-}
+constexpr int kFirstAmountColumn = ListingRows::kFirstAmountColumn;
 
 void writeRowAmounts(FlexGrid& grid, int row, const MovementAmounts& amounts) {
     grid.setTextMatrix(row, kFirstAmountColumn, rt::formatAmount(amounts.MOVDLAAC));
@@ -66,15 +44,10 @@ QString numberText(Money amount) {
     return rt::generalNumberText(amount);
 }
 
-// The row as the person sees it, to be checked against what is stored before it changes.
-ListedMovement listedRow(const FlexGrid& grid, int row) {
-    return {rowNumber(grid, row), grid.textMatrix(row, 0), grid.textMatrix(row, 1),
-            rowAmounts(grid, row)};
-}
-
-// Whether the row is still stored as listed; when not, the person is told and nothing changes.
-bool stillAsListed(const FlexGrid& grid, int row) {
-    if (listedRow(grid, row).stillStored())
+// Whether the movement is still stored as listed; when not, the person is told and nothing
+// changes.
+bool stillAsListed(const ListedMovement& listed) {
+    if (listed.stillStored())
         return true;
     MsgBox(ListedMovement::changedMessage(), MsgIcon::Exclamation);
     return false;
@@ -88,15 +61,16 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
     BusyPointer busy;
     try {
         const int row = LstBNK.row();
-        const MovementAmounts before = rowAmounts(LstBNK, row);
-        const QString nro = rowNumber(LstBNK, row);
+        ListedRows& rows = ListedRows::of(LstBNK);
+        ListedMovement listed = rows.at(row);
+        const MovementAmounts before = listed.amounts;
         MovementAmounts after = before;
         moveSide(after.MOVDLAAC, after.MOVDLACR);
         moveSide(after.MOVDLADE, after.MOVDLDEB);
 
         // One write: the check that the row is as listed, the change and the totals.
         WriteBatch batch(requireManejo());
-        if (!stillAsListed(LstBNK, row))
+        if (!stillAsListed(listed))
             return;
         gsSQL = QStringLiteral("UPDATE BANMOV SET ");
         gsSQL += QStringLiteral("MOVDLAAC = '") + numberText(after.MOVDLAAC) + QStringLiteral("',");
@@ -104,12 +78,14 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
         gsSQL += QStringLiteral("MOVDLACR = '") + numberText(after.MOVDLACR) + QStringLiteral("',");
         gsSQL += QStringLiteral("MOVDLDEB = '") + numberText(after.MOVDLDEB) + QStringLiteral("' ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
-        gsSQL += QStringLiteral("MOVINNRO = ") + nro;
+        gsSQL += QStringLiteral("MOVINNRO = ") + listed.number;
         requireManejo().Sql(gsSQL, "movements.status");
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(before, after);
             GP_ACTUALIZARCUENTA();
             writeRowAmounts(LstBNK, row, after);
+            listed.amounts = after;
+            rows.replace(row, std::move(listed));
         }
         batch.commit();
         selectWholeRow(LstBNK);
@@ -127,23 +103,26 @@ void PP_ELIMINARCUENTA(FlexGrid& LstBNK) {
     BusyPointer busy;
     try {
         const int row = LstBNK.row();
-        const MovementAmounts amounts = rowAmounts(LstBNK, row);
-        const QString nro = rowNumber(LstBNK, row);
+        ListedRows& rows = ListedRows::of(LstBNK);
+        const ListedMovement listed = rows.at(row);
 
         WriteBatch batch(requireManejo());
-        if (!stillAsListed(LstBNK, row))
+        if (!stillAsListed(listed))
             return;
         gsSQL = QStringLiteral("DELETE FROM BANMOV ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
-        gsSQL += QStringLiteral("MOVINNRO = ") + nro;
+        gsSQL += QStringLiteral("MOVINNRO = ") + listed.number;
         requireManejo().Sql(gsSQL, "movements.delete");
         if (requireManejo().Ejecutar() > 0) {
-            adjustTotalsByCents(amounts, {});
+            adjustTotalsByCents(listed.amounts, {});
             GP_ACTUALIZARCUENTA();
-            if (LstBNK.rows() > 2)
+            if (LstBNK.rows() > 2) {
                 LstBNK.removeItem(row);
-            else
+                rows.remove(row);
+            } else {
                 LstBNK.setRows(1);
+                rows.clear();
+            }
         }
         batch.commit();
         selectWholeRow(LstBNK);
@@ -158,24 +137,29 @@ void PP_MODIFICARCUENTA(FlexGrid& LstBNK, ScreenRef<FrmModConcepto>& frmModConce
         if (LstBNK.rows() < 2)
             return;
         const int row = LstBNK.row();
+        ListedRows& rows = ListedRows::of(LstBNK);
+        const ListedMovement listed = rows.at(row);
         gMovimiento = MovimientoRecord();
-        gMovimiento.MOVINNRO = LstBNK.textMatrix(row, kNumberColumn);
-        gMovimiento.MOVDTALT = LstBNK.textMatrix(row, 0);
-        gMovimiento.MOVSTCPT = LstBNK.textMatrix(row, 1);
-        const MovementAmounts amounts = rowAmounts(LstBNK, row);
-        gMovimiento.MOVDLAAC = amounts.MOVDLAAC;
-        gMovimiento.MOVDLADE = amounts.MOVDLADE;
-        gMovimiento.MOVDLACR = amounts.MOVDLACR;
-        gMovimiento.MOVDLDEB = amounts.MOVDLDEB;
+        gMovimiento.MOVINNRO = listed.number;
+        gMovimiento.MOVDTALT = listed.date;
+        gMovimiento.MOVSTCPT = listed.description;
+        gMovimiento.MOVDLAAC = listed.amounts.MOVDLAAC;
+        gMovimiento.MOVDLADE = listed.amounts.MOVDLADE;
+        gMovimiento.MOVDLACR = listed.amounts.MOVDLACR;
+        gMovimiento.MOVDLDEB = listed.amounts.MOVDLDEB;
 
         frmModConcepto.showModal();
 
         if (gMovimiento.Modificado) {
-            LstBNK.setTextMatrix(row, 0, gMovimiento.MOVDTALT);
-            LstBNK.setTextMatrix(row, 1, gMovimiento.MOVSTCPT);
-            writeRowAmounts(LstBNK, row,
-                            {gMovimiento.MOVDLAAC, gMovimiento.MOVDLADE, gMovimiento.MOVDLACR,
-                             gMovimiento.MOVDLDEB});
+            const ListedMovement changed = {listed.number,
+                                            gMovimiento.MOVDTALT,
+                                            gMovimiento.MOVSTCPT,
+                                            {gMovimiento.MOVDLAAC, gMovimiento.MOVDLADE,
+                                             gMovimiento.MOVDLACR, gMovimiento.MOVDLDEB}};
+            LstBNK.setTextMatrix(row, 0, changed.date);
+            LstBNK.setTextMatrix(row, 1, changed.description);
+            writeRowAmounts(LstBNK, row, changed.amounts);
+            rows.replace(row, changed);
         }
         selectWholeRow(LstBNK);
     } catch (const RuntimeError& error) {

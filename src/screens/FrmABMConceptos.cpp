@@ -2,6 +2,7 @@
 
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
+#include "controls/TitleBanner.h"
 #include "controls/TypedLength.h"
 #include "core/Conversions.h"
 #include "ledger/ModuleUtilities.h"
@@ -64,17 +65,10 @@ FrmABMConceptos::FrmABMConceptos() {
 FrmABMConceptos::~FrmABMConceptos() = default;
 
 void FrmABMConceptos::buildControls() {
-    Label1_ = named(new QLabel(QStringLiteral("CONCEPTOS"), this), "Label1");
+    Label1_ = named(new TitleBanner(QStringLiteral("CONCEPTOS"), this, TitleBanner::Size::Normal),
+                    "Label1");
     Label1_->setGeometry(twipsRect(0, 0, kWidth, 340));
     Label1_->setAlignment(Qt::AlignCenter);
-    Label1_->setAutoFillBackground(true);
-    QPalette banner = Label1_->palette();
-    banner.setColor(QPalette::Window, QColor(0, 0, 128));
-    banner.setColor(QPalette::WindowText, Qt::white);
-    Label1_->setPalette(banner);
-    QFont bold = Label1_->font();
-    bold.setBold(true);
-    Label1_->setFont(bold);
 
     lstCON_ = named(new FlexGrid(this), "lstCON");
     lstCON_->setGeometry(twipsRect(60, kGridTop, kWidth - 120, kGridHeight));
@@ -289,8 +283,8 @@ void FrmABMConceptos::Command1_Click() {
 }
 
 bool FrmABMConceptos::PP_VERIFICAR() {
+    // Under the caller's hourglass.
     try {
-        Pointer::set(PointerShape::Busy); // the caller shows the arrow again
         if (!isKeyNumber(txtCONTSTNRO_->text())) {
             MsgBox(QStringLiteral("Debe ingresar un valor Númerico"), MsgIcon::Exclamation);
             txtCONTSTNRO_->setFocus();
@@ -355,8 +349,8 @@ void FrmABMConceptos::PP_AGREGARf() {
 }
 
 void FrmABMConceptos::PP_MODIFICARf() {
+    BusyPointer busy;
     try {
-        Pointer::set(PointerShape::Normal);
         if (mode() == u"M" && PP_VERIFICAR() && takeFields()) {
             statement_ = QStringLiteral("update BANCON set ");
             statement_ += QStringLiteral("CONSTDSC = '") + description_ + QStringLiteral("',");
@@ -364,11 +358,9 @@ void FrmABMConceptos::PP_MODIFICARf() {
             statement_ += QStringLiteral("WHERE CONSTNRO = '") + number_ + u'\'';
             save(statement_, "concepts.update", QStringLiteral("No se modificó ningún concepto."));
         }
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Seccion ABMConceptos.PP_MODIFICARf"));
-        Pointer::set(PointerShape::Normal);
     }
 }
 

@@ -10,7 +10,6 @@
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
-#include "platform/Pointer.h"
 #include "platform/SiempreVisible.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
@@ -447,12 +446,15 @@ void FrmABMCuentas::PP_ELIMINAR() {
     if (!hasAccounts())
         return;
     Recordset rs;
+    // Busy once the person has confirmed; what the routine tells afterwards is told under the
+    // hourglass.
+    std::optional<BusyPointer> busy;
     try {
         const QString number = grdList_->textMatrix(grdList_->row(), 0);
         if (MsgBox(QStringLiteral("Confirma eliminar la cuenta seleccionada"), MsgIcon::Question,
                    MsgButtons::YesNo, true) == MsgAnswer::No)
             return;
-        Pointer::set(PointerShape::Busy);
+        busy.emplace();
         requireManejo().Sql(
             QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '") + number +
                 u'\'',
@@ -463,7 +465,6 @@ void FrmABMCuentas::PP_ELIMINAR() {
             MsgBox(QStringLiteral("No se puede eliminar esta cuenta, porque tiene movimientos."),
                    MsgIcon::Critical);
             rs.Close();
-            Pointer::set(PointerShape::Normal);
             return;
         }
         rs.Close();
@@ -481,11 +482,9 @@ void FrmABMCuentas::PP_ELIMINAR() {
         } else {
             MsgBox(QStringLiteral("No se puede eliminar esta cuenta"), MsgIcon::Critical);
         }
-        Pointer::set(PointerShape::Normal);
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Sección Cuentas.PP_ELIMINAR"),
                     MsgIcon::Question, true);
-        Pointer::set(PointerShape::Normal);
     }
 }
 

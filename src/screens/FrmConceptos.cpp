@@ -6,6 +6,8 @@
 #include "core/Conversions.h"
 #include "core/RuntimeError.h"
 #include "ledger/AccountTotals.h"
+#include "ledger/LedgerStatements.h"
+#include "ledger/ListedRows.h"
 #include "ledger/MainScreenPort.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
@@ -204,111 +206,11 @@ void FrmConceptos::Agregar() {
     try {
         if (rt::trimBlanks(txtMOVSTCPT_->text()).isEmpty())
             txtMOVSTCPT_->setText(proposedDescription());
-        if (rt::trimBlanks(gCuenta.CNTSTNOM).isEmpty()) {
-            MsgBox(QStringLiteral("NO HAY CUENTA SELECCIONADA"), MsgIcon::Critical);
+        const auto movement = checkedMovement();
+        if (!movement || !store(*movement))
             return;
-        }
-        if (cboCONDSC_->currentIndex() < 0) {
-            MsgBox(QStringLiteral("Debe seleccionar un CONCEPTO"), MsgIcon::Exclamation);
-            return;
-        }
-        if (cboCONTIP_->currentIndex() < 0) {
-            MsgBox(QStringLiteral("Debe seleccionar un ESTADO de Concepto."), MsgIcon::Exclamation);
-            return;
-        }
-        if (!rt::readsAsNumber(txtVALOR_->text())) {
-            MsgBox(QStringLiteral("Debe Ingresar NÚMEROS en el campo VALOR."),
-                   MsgIcon::Exclamation);
-            return;
-        }
-        // A number beyond what an amount holds is an overflow, never a wrapped value.
-        const auto typed = rt::readAmount(txtVALOR_->text());
-        if (!typed)
-            throw RuntimeError::overflow();
-        const Money value = typed->roundedToCents();
-        const auto date = rt::readDate(txtMOVDTALT_->text());
-        if (!date) {
-            MsgBox(QStringLiteral("Debe ingresar una FECHA valida."), MsgIcon::Exclamation);
-            return;
-        }
-
-        // Account and concept are written at their widths, padded with blanks; a longer
-        // number is written whole rather than cut into another one.
-        const QString account = gCuenta.CNTSTNRO.leftJustified(3, u' ');
-        if (gCuenta.UltimoMovimiento == std::numeric_limits<std::int32_t>::max())
-            throw RuntimeError::overflow();
-        const std::int32_t number = gCuenta.UltimoMovimiento + 1;
-        const QString dateText = rt::formatDateSlashed(*date);
-        const QString concept = conceptNumber().leftJustified(2, u' ');
-        const QString description = rt::trimBlanks(txtMOVSTCPT_->text()).left(100);
-        const MovementAmounts amounts = amountsFor(value);
-        auto amount = [](Money m) { return rt::generalNumberText(m); };
-
-        gsSQL = QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
-                               "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES (");
-        gsSQL += u'\'' + account + QStringLiteral("',");
-        gsSQL += u'\'' + QString::number(number) + QStringLiteral("',");
-        gsSQL += QStringLiteral("datevalue('") + dateText + QStringLiteral("'),");
-        gsSQL += u'\'' + concept + QStringLiteral("',");
-        gsSQL += u'\'' + description + QStringLiteral("',");
-        gsSQL += u'\'' + amount(amounts.MOVDLAAC) + QStringLiteral("',");
-        gsSQL += u'\'' + amount(amounts.MOVDLADE) + QStringLiteral("',");
-        gsSQL += u'\'' + amount(amounts.MOVDLACR) + QStringLiteral("',");
-        gsSQL += u'\'' + amount(amounts.MOVDLDEB) + QStringLiteral("')");
-        requireManejo().Sql(gsSQL, "entry.insertMovement");
-        long inserted = 0;
-        try {
-            inserted = requireManejo().Ejecutar();
-        } catch (const RuntimeError& error) {
-            if (error.kind() != RuntimeError::Kind::DuplicateKey)
-                throw;
-            // Someone else stored a movement under this number first: theirs stays, this one
-            // waits on the screen for the next number.
-            takeLastMovementFromStore();
-            MsgBox(QStringLiteral("Otra persona grabó un movimiento con el número ") +
-                       QString::number(number) +
-                       QStringLiteral(" en esta cuenta. El suyo no se grabó: presione Agregar "
-                                      "de nuevo para grabarlo con el número siguiente."),
-                   MsgIcon::Exclamation);
-            return;
-        }
-        if (inserted <= 0) {
-            MsgBox(QStringLiteral("No se agrego el Concepto."), MsgIcon::Exclamation);
-            return;
-        }
-
-        gCuenta.UltimoMovimiento += std::int32_t(inserted);
-        gCuenta.TOMDLAAC += amounts.MOVDLAAC;
-        gCuenta.TOMDLACR += amounts.MOVDLACR;
-        gCuenta.TOMDLADE += amounts.MOVDLADE;
-        gCuenta.TOMDLDEB += amounts.MOVDLDEB;
-        GP_ACTUALIZARCUENTA();
-
-        if (MainScreenPort* main = MainScreenPort::current()) {
-            if (*date == QDate::currentDate()) {
-                const QStringList cells = {dateText,
-                                           description,
-                                           rt::formatAmount(amounts.MOVDLAAC),
-                                           rt::formatAmount(amounts.MOVDLADE),
-                                           rt::formatAmount(amounts.MOVDLACR),
-                                           rt::formatAmount(amounts.MOVDLDEB),
-                                           QString::number(gCuenta.UltimoMovimiento)};
-                appendToMainGrid(cells.join(u'\t'));
-            } else {
-                CARGAR_CUENTAS(main->LstBNK());
-            }
-        }
-
-        // Ready for the next movement of the same day.
-        txtMOVSTCPT_->clear();
-        txtVALOR_->clear();
-        if (cboCONDSC_->count() > 0) {
-            cboCONDSC_->setCurrentIndex(0);
-            cboCONNRO_->setCurrentIndex(0);
-        }
-        if (cboCONTIP_->count() > 0)
-            cboCONTIP_->setCurrentIndex(0);
-        cboCONDSC_->setFocus();
+        showOnMainScreen(*movement);
+        readyForNext();
     } catch (const RuntimeError& error) {
         // A failure of the store itself: the typed values stay for another try.
         reportError(error, QStringLiteral(" / "), QStringLiteral("Seccion Conceptos.Agregar"));
@@ -316,24 +218,114 @@ void FrmConceptos::Agregar() {
     }
 }
 
-void FrmConceptos::takeLastMovementFromStore() {
-    Recordset rs;
-    requireManejo().Sql(
-        QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '") +
-        gCuenta.CNTSTNRO + u'\'');
-    requireManejo().RsDesconectado(true);
-    requireManejo().CrearRs(rs);
-    if (requireManejo().RsEstado() && !rs.Eof()) {
-        const Variant nro = rs.Fields(QStringLiteral("nro"));
-        if (!nro.isNull())
-            gCuenta.UltimoMovimiento = rt::toInt32(rt::leadingNumber(rt::toText(nro)));
+std::optional<NewMovement> FrmConceptos::checkedMovement() const {
+    if (rt::trimBlanks(gCuenta.CNTSTNOM).isEmpty()) {
+        MsgBox(QStringLiteral("NO HAY CUENTA SELECCIONADA"), MsgIcon::Critical);
+        return std::nullopt;
     }
-    rs.Close();
+    if (cboCONDSC_->currentIndex() < 0) {
+        MsgBox(QStringLiteral("Debe seleccionar un CONCEPTO"), MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    if (cboCONTIP_->currentIndex() < 0) {
+        MsgBox(QStringLiteral("Debe seleccionar un ESTADO de Concepto."), MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    if (!rt::readsAsNumber(txtVALOR_->text())) {
+        MsgBox(QStringLiteral("Debe Ingresar NÚMEROS en el campo VALOR."), MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    // A number beyond what an amount holds is an overflow, never a wrapped value.
+    const auto typed = rt::readAmount(txtVALOR_->text());
+    if (!typed)
+        throw RuntimeError::overflow();
+    const Money value = typed->roundedToCents();
+    const auto date = rt::readDate(txtMOVDTALT_->text());
+    if (!date) {
+        MsgBox(QStringLiteral("Debe ingresar una FECHA valida."), MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    if (gCuenta.UltimoMovimiento == std::numeric_limits<std::int32_t>::max())
+        throw RuntimeError::overflow();
+    // Account and concept are written at their widths, padded with blanks; a longer number is
+    // written whole rather than cut into another one.
+    return NewMovement{gCuenta.CNTSTNRO.leftJustified(3, u' '),
+                       gCuenta.UltimoMovimiento + 1,
+                       *date,
+                       conceptNumber().leftJustified(2, u' '),
+                       rt::trimBlanks(txtMOVSTCPT_->text()).left(100),
+                       amountsFor(value)};
 }
 
-void FrmConceptos::appendToMainGrid(const QString& row) {
-    FlexGrid& grid = MainScreenPort::current()->LstBNK();
-    grid.addItem(row);
+bool FrmConceptos::store(const NewMovement& movement) {
+    auto amount = [](Money m) { return rt::generalNumberText(m); };
+    const MovementAmounts& amounts = movement.amounts;
+    gsSQL = QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
+                           "MOVSTCPT, MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES (");
+    gsSQL += u'\'' + movement.account + QStringLiteral("',");
+    gsSQL += u'\'' + QString::number(movement.number) + QStringLiteral("',");
+    gsSQL += QStringLiteral("datevalue('") + rt::formatDateSlashed(movement.date) +
+             QStringLiteral("'),");
+    gsSQL += u'\'' + movement.concept + QStringLiteral("',");
+    gsSQL += u'\'' + movement.description + QStringLiteral("',");
+    gsSQL += u'\'' + amount(amounts.MOVDLAAC) + QStringLiteral("',");
+    gsSQL += u'\'' + amount(amounts.MOVDLADE) + QStringLiteral("',");
+    gsSQL += u'\'' + amount(amounts.MOVDLACR) + QStringLiteral("',");
+    gsSQL += u'\'' + amount(amounts.MOVDLDEB) + QStringLiteral("')");
+    requireManejo().Sql(gsSQL, "entry.insertMovement");
+    long inserted = 0;
+    try {
+        inserted = requireManejo().Ejecutar();
+    } catch (const RuntimeError& error) {
+        if (error.kind() != RuntimeError::Kind::DuplicateKey)
+            throw;
+        // Someone else stored a movement under this number first: theirs stays, this one
+        // waits on the screen for the next number.
+        takeLastMovementFromStore();
+        MsgBox(QStringLiteral("Otra persona grabó un movimiento con el número ") +
+                   QString::number(movement.number) +
+                   QStringLiteral(" en esta cuenta. El suyo no se grabó: presione Agregar "
+                                  "de nuevo para grabarlo con el número siguiente."),
+               MsgIcon::Exclamation);
+        return false;
+    }
+    if (inserted <= 0) {
+        MsgBox(QStringLiteral("No se agrego el Concepto."), MsgIcon::Exclamation);
+        return false;
+    }
+
+    gCuenta.UltimoMovimiento += std::int32_t(inserted);
+    gCuenta.TOMDLAAC += amounts.MOVDLAAC;
+    gCuenta.TOMDLACR += amounts.MOVDLACR;
+    gCuenta.TOMDLADE += amounts.MOVDLADE;
+    gCuenta.TOMDLDEB += amounts.MOVDLDEB;
+    GP_ACTUALIZARCUENTA();
+    return true;
+}
+
+void FrmConceptos::showOnMainScreen(const NewMovement& movement) {
+    MainScreenPort* main = MainScreenPort::current();
+    if (!main)
+        return;
+    // A movement of another day belongs elsewhere in the listing, or outside it.
+    if (movement.date != QDate::currentDate()) {
+        CARGAR_CUENTAS(main->LstBNK());
+        return;
+    }
+    const ListedMovement listed = {QString::number(gCuenta.UltimoMovimiento),
+                                   rt::formatDateSlashed(movement.date), movement.description,
+                                   movement.amounts};
+    const MovementAmounts& amounts = listed.amounts;
+    const QStringList cells = {listed.date,
+                               listed.description,
+                               rt::formatAmount(amounts.MOVDLAAC),
+                               rt::formatAmount(amounts.MOVDLADE),
+                               rt::formatAmount(amounts.MOVDLACR),
+                               rt::formatAmount(amounts.MOVDLDEB),
+                               listed.number};
+    FlexGrid& grid = main->LstBNK();
+    grid.addItem(cells.join(u'\t'));
+    ListedRows::of(grid).append(listed);
     // The credit columns keep their shading over every data row.
     for (int col : {2, 4}) {
         grid.setCol(col);
@@ -347,6 +339,25 @@ void FrmConceptos::appendToMainGrid(const QString& row) {
     grid.setCellAlignment(FlexGrid::RightCenter);
     grid.setCol(0);
     grid.setColSel(grid.cols() - 1);
+}
+
+void FrmConceptos::readyForNext() {
+    // Ready for the next movement of the same day.
+    txtMOVSTCPT_->clear();
+    txtVALOR_->clear();
+    if (cboCONDSC_->count() > 0) {
+        cboCONDSC_->setCurrentIndex(0);
+        cboCONNRO_->setCurrentIndex(0);
+    }
+    if (cboCONTIP_->count() > 0)
+        cboCONTIP_->setCurrentIndex(0);
+    cboCONDSC_->setFocus();
+}
+
+void FrmConceptos::takeLastMovementFromStore() {
+    Recordset rs;
+    if (const auto highest = highestMovementNumber(requireManejo(), rs, gCuenta.CNTSTNRO))
+        gCuenta.UltimoMovimiento = *highest;
 }
 
 } // namespace ledgora

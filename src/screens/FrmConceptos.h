@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ledger/MovementAmounts.h"
+#include "NewMovement.h"
 #include "platform/Screen.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -42,10 +43,19 @@ private:
     QString conceptNumber() const;
     // The amounts of a new movement of the chosen type and status.
     MovementAmounts amountsFor(Money value) const;
+    // The movement the fields describe, checked in the order the person is told: nothing,
+    // with the first refusal shown, when a field is wrong.
+    std::optional<NewMovement> checkedMovement() const;
+    // Stores it and adds it to the account's totals; false, with the person told why, when
+    // it was not stored.
+    static bool store(const NewMovement& movement);
     // The account's highest movement number as stored now, by whoever stored it.
     static void takeLastMovementFromStore();
-    // The new movement as the last row of the main screen's grid, shaded and selected.
-    static void appendToMainGrid(const QString& row);
+    // A movement of today as the last row of the main screen's grid, shaded and selected;
+    // any other day's reloads the listing.
+    static void showOnMainScreen(const NewMovement& movement);
+    // The fields cleared for the next movement of the same day.
+    void readyForNext();
 
     QLineEdit* txtMOVDTALT_ = nullptr;
     QComboBox* cboCONDSC_ = nullptr;

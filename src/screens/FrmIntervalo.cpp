@@ -1,6 +1,7 @@
 #include "FrmIntervalo.h"
 
 #include "controls/ClCntrl.h"
+#include "controls/TitleBanner.h"
 #include "core/Conversions.h"
 #include "core/SettingsStore.h"
 #include "ledger/MainScreenPort.h"
@@ -50,19 +51,12 @@ FrmIntervalo::~FrmIntervalo() = default;
 void FrmIntervalo::buildControls() {
     setFixedSize(Twips::toPixelsX(kWidth), Twips::toPixelsY(kHeight));
 
-    Label1_ =
-        named(new QLabel(QStringLiteral("Ingrese, el intervalo para la Cuenta Seleccionada"), this),
-              "Label1");
+    Label1_ = named(new TitleBanner(QStringLiteral("Ingrese, el intervalo para la Cuenta "
+                                                   "Seleccionada"),
+                                    this, TitleBanner::Size::Normal),
+                    "Label1");
     Label1_->setGeometry(twipsRect(0, 0, kWidth, 360));
     Label1_->setAlignment(Qt::AlignCenter);
-    Label1_->setAutoFillBackground(true);
-    QPalette banner = Label1_->palette();
-    banner.setColor(QPalette::Window, QColor(0, 0, 128));
-    banner.setColor(QPalette::WindowText, Qt::white);
-    Label1_->setPalette(banner);
-    QFont bold = Label1_->font();
-    bold.setBold(true);
-    Label1_->setFont(bold);
 
     txtDesde_ = named(new QLineEdit(this), "txtDesde");
     txtDesde_->setGeometry(twipsRect(240, 560, 1300, 315));

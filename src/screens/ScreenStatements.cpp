@@ -1,6 +1,8 @@
 #include "ScreenStatements.h"
 
+#include "core/Conversions.h"
 #include "data/StatementCatalog.h"
+#include "data/clManejo.h"
 
 namespace ledgora {
 
@@ -58,6 +60,22 @@ void registerScreenStatements() {
                        "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('{text}','{int}',"
                        "datevalue('{date}'),'{text}','{text}','{amount}','{amount}','{amount}',"
                        "'{amount}')"));
+}
+
+long insertAccount(clManejo& manejo, const NewAccount& account) {
+    return manejo.Ejecutar("accounts.insert",
+                           {account.number, rt::formatDateSlashed(account.since), account.name,
+                            account.bank, account.phone, account.contact});
+}
+
+long insertMovement(clManejo& manejo, const NewMovement& movement) {
+    const MovementAmounts& amounts = movement.amounts;
+    return manejo.Ejecutar(
+        "entry.insertMovement",
+        {movement.account, QString::number(movement.number), rt::formatDateSlashed(movement.date),
+         movement.concept, movement.description, rt::generalNumberText(amounts.MOVDLAAC),
+         rt::generalNumberText(amounts.MOVDLADE), rt::generalNumberText(amounts.MOVDLACR),
+         rt::generalNumberText(amounts.MOVDLDEB)});
 }
 
 } // namespace ledgora

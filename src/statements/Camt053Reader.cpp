@@ -1,0 +1,291 @@
+#include "Camt053Reader.h"
+
+#include "statements/ReadOrRefuse.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QXmlStreamReader>
+#include <algorithm>
+
+namespace ledgora {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The elements read, by their path of local names from BkToCstmrStmt down.
+const QStringList& leaves() {
+    static const QStringList paths{
+        u"Stmt/Acct/Id/IBAN"_s,
+        u"Stmt/Acct/Id/Othr/Id"_s,
+        u"Stmt/Acct/Ccy"_s,
+        u"Stmt/Acct/Ownr/Nm"_s,
+        u"Stmt/FrToDt/FrDtTm"_s,
+        u"Stmt/FrToDt/ToDtTm"_s,
+        u"Stmt/Bal/Tp/CdOrPrtry/Cd"_s,
+        u"Stmt/Bal/Amt"_s,
+        u"Stmt/Bal/CdtDbtInd"_s,
+        u"Stmt/Bal/Dt"_s,
+        u"Stmt/Ntry/Amt"_s,
+        u"Stmt/Ntry/CdtDbtInd"_s,
+        u"Stmt/Ntry/RvslInd"_s,
+        u"Stmt/Ntry/Sts"_s,
+        u"Stmt/Ntry/BookgDt"_s,
+        u"Stmt/Ntry/ValDt"_s,
+        u"Stmt/Ntry/AcctSvcrRef"_s,
+        u"Stmt/Ntry/BkTxCd/Prtry/Cd"_s,
+        u"Stmt/Ntry/AddtlNtryInf"_s,
+        u"Stmt/Ntry/NtryDtls/TxDtls/Refs/EndToEndId"_s,
+        u"Stmt/Ntry/NtryDtls/TxDtls/RmtInf/Ustrd"_s,
+    };
+    return paths;
+}
+
+// A decimal as ISO 20022 writes amounts: digits with at most one point, no sign, no exponent.
+bool isPlainDecimal(const QString& text) {
+    return !text.isEmpty() && text.count(u'.') <= 1 &&
+           std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
+}
+
+// Where a message points: Stmt, Bal or Ntry, which of them in the file, and its line.
+struct Place {
+    QString name;
+    int number = 0;
+    qint64 line = 0;
+};
+
+class CamtParser {
+public:
+    explicit CamtParser(QIODevice& device) : xml_(&device) {}
+
+    StatementFile run();
+    StatementRefusal refusal(const QString& reason) const {
+        return {place_.line, u"Elemento "_s + place_.name + u' ' + QString::number(place_.number) +
+                                 u" (línea "_s + QString::number(place_.line) + u"): "_s + reason +
+                                 u'.'};
+    }
+
+private:
+    [[noreturn]] void refuse(const QString& reason) const { throw refusal(reason); }
+    [[noreturn]] void refuseHere(const QString& reason) const;
+    QString relativePath() const;
+    QString value(const QString& path) const { return values_.value(path); }
+    void enter(const QString& name, int& counter);
+    void start();
+    void end();
+    Money amount(const QString& path) const;
+    bool isDebit(const QString& path) const;
+    QDate date(const QString& path, const QString& what) const;
+    void finishBalance();
+    void finishEntry();
+    void finishStatement();
+
+    QXmlStreamReader xml_;
+    QStringList path_; // local names from the root down
+    // The texts read of the current statement, by path; Bal and Ntry forget theirs as they end.
+    QHash<QString, QString> values_;
+    StatementFile file_;
+    BankStatement statement_;
+    QDate openingDate_;
+    QDate closingDate_;
+    bool openingIsOpbd_ = false;
+    Place statementPlace_;
+    Place place_;
+    int statements_ = 0;
+    int balances_ = 0;
+    int entries_ = 0;
+};
+
+StatementFile CamtParser::run() {
+    while (!xml_.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml_.readNext();
+        if (token == QXmlStreamReader::StartElement)
+            start();
+        else if (token == QXmlStreamReader::EndElement)
+            end();
+    }
+    if (xml_.hasError())
+        refuseHere(xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError
+                       ? u"el XML se acaba antes de cerrar sus elementos"_s
+                       : u"el XML está mal formado"_s);
+    return std::move(file_);
+}
+
+void CamtParser::refuseHere(const QString& reason) const {
+    throw StatementRefusal{xml_.lineNumber(),
+                           u"Línea "_s + QString::number(xml_.lineNumber()) + u", columna "_s +
+                               QString::number(xml_.columnNumber()) + u": "_s + reason + u'.'};
+}
+
+QString CamtParser::relativePath() const {
+    if (path_.size() < 3 || path_[1] != u"BkToCstmrStmt")
+        return {};
+    return path_.mid(2).join(u'/');
+}
+
+void CamtParser::enter(const QString& name, int& counter) {
+    place_ = {name, ++counter, xml_.lineNumber()};
+}
+
+void CamtParser::start() {
+    path_.append(xml_.name().toString());
+    if (path_.size() == 1) {
+        if (path_[0] != u"Document" || !xml_.namespaceUri().contains(u"camt.053"))
+            refuseHere(u"el XML no es un extracto camt.053 (su raíz es «"_s + path_[0] +
+                       u"» del espacio de nombres «"_s + xml_.namespaceUri().toString() + u"»)"_s);
+        return;
+    }
+    const QString path = relativePath();
+    if (path == u"Stmt") {
+        statement_ = BankStatement();
+        statement_.format = BankStatement::Format::Camt053;
+        openingDate_ = closingDate_ = QDate();
+        openingIsOpbd_ = false;
+        values_.clear();
+        enter(u"Stmt"_s, statements_);
+        statementPlace_ = place_;
+    } else if (path == u"Stmt/Bal") {
+        enter(u"Bal"_s, balances_);
+    } else if (path == u"Stmt/Ntry") {
+        enter(u"Ntry"_s, entries_);
+    } else if (leaves().contains(path)) {
+        const QString currency = xml_.attributes().value(u"Ccy"_s).toString();
+        // A leaf given as children (Sts/Cd, Dt/Dt, Dt/DtTm) is read as their text.
+        const QString text = xml_.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        path_.removeLast();
+        QString& held = values_[path];
+        if (held.isEmpty())
+            held = text;
+        else if (path.endsWith(u"/Ustrd"))
+            held += u' ' + text;
+        if (!currency.isEmpty())
+            values_[path + u"@Ccy"_s] = currency;
+    }
+}
+
+void CamtParser::end() {
+    const QString path = relativePath();
+    if (path == u"Stmt/Bal" || path == u"Stmt/Ntry") {
+        path == u"Stmt/Bal" ? finishBalance() : finishEntry();
+        const QString prefix = path + u'/';
+        values_.removeIf([&prefix](const QHash<QString, QString>::iterator& it) {
+            return it.key().startsWith(prefix);
+        });
+        place_ = statementPlace_;
+    } else if (path == u"Stmt") {
+        finishStatement();
+    }
+    path_.removeLast();
+}
+
+Money CamtParser::amount(const QString& path) const {
+    const QString text = value(path);
+    if (text.isEmpty())
+        refuse(u"falta el importe (Amt)"_s);
+    bool rounded = false;
+    const std::optional<Money> amount = Money::parse(text, u'.', &rounded);
+    if (!isPlainDecimal(text) || !amount || rounded)
+        refuse(u"el importe no es un número exacto ("_s + text + u')');
+    return *amount;
+}
+
+bool CamtParser::isDebit(const QString& path) const {
+    const QString side = value(path);
+    if (side != u"CRDT" && side != u"DBIT")
+        refuse(u"falta el indicador de abono o cargo (CdtDbtInd CRDT o DBIT)"_s);
+    return side == u"DBIT";
+}
+
+QDate CamtParser::date(const QString& path, const QString& what) const {
+    const QString text = value(path);
+    if (text.isEmpty())
+        return {};
+    // A date and time is taken as the day it is written in, whatever its offset.
+    const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+    if (!date.isValid())
+        refuse(what + u" no es una fecha ("_s + text + u')');
+    return date;
+}
+
+void CamtParser::finishBalance() {
+    const QString type = value(u"Stmt/Bal/Tp/CdOrPrtry/Cd"_s);
+    const bool opbd = type == u"OPBD";
+    const bool opening = opbd || (type == u"PRCD" && !openingIsOpbd_);
+    if (!opening && type != u"CLBD")
+        return;
+    const Money magnitude = amount(u"Stmt/Bal/Amt"_s);
+    const Money balance = isDebit(u"Stmt/Bal/CdtDbtInd"_s) ? -magnitude : magnitude;
+    const QDate day = date(u"Stmt/Bal/Dt"_s, u"la fecha del saldo"_s);
+    if (opening) {
+        statement_.openingBalance = balance;
+        openingDate_ = day;
+        openingIsOpbd_ = opbd;
+    } else {
+        statement_.closingBalance = balance;
+        closingDate_ = day;
+    }
+}
+
+void CamtParser::finishEntry() {
+    BankLine line;
+    line.amount = amount(u"Stmt/Ntry/Amt"_s);
+    line.side = isDebit(u"Stmt/Ntry/CdtDbtInd"_s) ? BankLine::Side::Debit : BankLine::Side::Credit;
+    line.currency = value(u"Stmt/Ntry/Amt@Ccy"_s);
+    line.operationDate = date(u"Stmt/Ntry/BookgDt"_s, u"la fecha de asiento (BookgDt)"_s);
+    line.valueDate = date(u"Stmt/Ntry/ValDt"_s, u"la fecha valor (ValDt)"_s);
+    if (!line.operationDate.isValid() && !line.valueDate.isValid())
+        refuse(u"falta la fecha (BookgDt o ValDt)"_s);
+    if (!line.operationDate.isValid())
+        line.operationDate = line.valueDate;
+    if (!line.valueDate.isValid())
+        line.valueDate = line.operationDate;
+    const QString status = value(u"Stmt/Ntry/Sts"_s);
+    line.status = status.isEmpty() || status == u"BOOK" ? BankLine::Status::Booked
+                                                        : BankLine::Status::Pending;
+    const QString reversal = value(u"Stmt/Ntry/RvslInd"_s);
+    line.reversal = reversal == u"true" || reversal == u"1";
+    line.servicerReference = value(u"Stmt/Ntry/AcctSvcrRef"_s);
+    line.bankConcept = value(u"Stmt/Ntry/BkTxCd/Prtry/Cd"_s);
+    line.endToEndId = value(u"Stmt/Ntry/NtryDtls/TxDtls/Refs/EndToEndId"_s);
+    line.text = value(u"Stmt/Ntry/NtryDtls/TxDtls/RmtInf/Ustrd"_s);
+    if (line.text.isEmpty())
+        line.text = value(u"Stmt/Ntry/AddtlNtryInf"_s);
+    line.sourceLine = place_.line;
+    statement_.lines.append(std::move(line));
+}
+
+void CamtParser::finishStatement() {
+    statement_.iban = value(u"Stmt/Acct/Id/IBAN"_s);
+    statement_.account = value(u"Stmt/Acct/Id/Othr/Id"_s);
+    if (statement_.accountKey().isEmpty())
+        refuse(u"falta la cuenta (Acct/Id)"_s);
+    statement_.currency = value(u"Stmt/Acct/Ccy"_s);
+    if (statement_.currency.isEmpty())
+        statement_.currency = u"EUR"_s;
+    statement_.holder = value(u"Stmt/Acct/Ownr/Nm"_s);
+    statement_.startDate = date(u"Stmt/FrToDt/FrDtTm"_s, u"el principio del periodo"_s);
+    statement_.endDate = date(u"Stmt/FrToDt/ToDtTm"_s, u"el final del periodo"_s);
+    if (!statement_.startDate.isValid())
+        statement_.startDate = openingDate_;
+    if (!statement_.endDate.isValid())
+        statement_.endDate = closingDate_;
+    for (BankLine& line : statement_.lines) {
+        if (line.currency.isEmpty())
+            line.currency = statement_.currency;
+    }
+    if (!statement_.balancesAgree())
+        refuse(u"el saldo final no cuadra con el inicial más los abonos menos los cargos "
+               u"apuntados"_s);
+    statement_.fingerprintLines();
+    file_.statements.append(std::move(statement_));
+}
+
+} // namespace
+
+StatementFile Camt053Reader::read(QIODevice& device) {
+    CamtParser parser(device);
+    return readOrRefuse(parser);
+}
+
+} // namespace ledgora

@@ -1,0 +1,379 @@
+#include "Norma43Reader.h"
+
+#include "statements/ReadOrRefuse.h"
+
+#include <QByteArrayView>
+#include <QStringList>
+#include <optional>
+#include <utility>
+
+namespace ledgora {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr qsizetype kRecordLength = 80;
+constexpr int kMaxExtraConcepts = 5;
+
+struct CodeName {
+    QStringView code;
+    QStringView name;
+};
+
+constexpr CodeName kConcepts[] = {
+    {u"01", u"Talones/Reintegros"},
+    {u"02", u"Abonarés/Entregas/Ingresos"},
+    {u"03", u"Domiciliados/Recibos/Letras"},
+    {u"04", u"Giros/Transferencias/Traspasos/Cheques"},
+    {u"05", u"Amortizaciones préstamos"},
+    {u"06", u"Remesas efectos"},
+    {u"07", u"Suscripciones/Div. pasivos/Canjes"},
+    {u"08", u"Div. cupones/Prima junta/Amortizaciones"},
+    {u"09", u"Operaciones de bolsa y/o compra/venta valores"},
+    {u"10", u"Cheques gasolina"},
+    {u"11", u"Cajero automático"},
+    {u"12", u"Tarjetas"},
+    {u"13", u"Moneda extranjera"},
+    {u"14", u"Devoluciones e impagados"},
+    {u"15", u"Nóminas/Seguros sociales"},
+    {u"16", u"Timbres"},
+    {u"17", u"Intereses/Comisiones/Custodia/Gastos e impuestos"},
+    {u"98", u"Anulaciones/Correcciones asiento"},
+    {u"99", u"Varios"},
+};
+
+// The currencies a Spanish business meets, and the peseta of the files before 2002.
+constexpr CodeName kCurrencies[] = {
+    {u"978", u"EUR"}, {u"840", u"USD"}, {u"826", u"GBP"}, {u"756", u"CHF"}, {u"392", u"JPY"},
+    {u"124", u"CAD"}, {u"036", u"AUD"}, {u"752", u"SEK"}, {u"578", u"NOK"}, {u"208", u"DKK"},
+    {u"985", u"PLN"}, {u"203", u"CZK"}, {u"348", u"HUF"}, {u"946", u"RON"}, {u"156", u"CNY"},
+    {u"484", u"MXN"}, {u"986", u"BRL"}, {u"504", u"MAD"}, {u"724", u"ESP"},
+};
+
+template <std::size_t N>
+std::optional<QString> lookUp(const CodeName (&table)[N], QStringView code) {
+    for (const CodeName& entry : table) {
+        if (entry.code == code)
+            return entry.name.toString();
+    }
+    return std::nullopt;
+}
+
+QString currencyCode(QStringView number) {
+    return number.isEmpty() ? u"EUR"_s : lookUp(kCurrencies, number).value_or(number.toString());
+}
+
+bool allDigits(QStringView text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+enum class DateOrder { YearFirst, DayFirst };
+
+// Six digits read in the given order; an invalid date when they are not one.
+QDate sixDigitDate(QStringView digits, DateOrder order) {
+    if (digits.size() != 6 || !allDigits(digits))
+        return {};
+    const int first = digits.left(2).toInt();
+    const int last = digits.right(2).toInt();
+    const int year = order == DateOrder::YearFirst ? first : last;
+    const int day = order == DateOrder::YearFirst ? last : first;
+    return QDate(year < 80 ? 2000 + year : 1900 + year, digits.mid(2, 2).toInt(), day);
+}
+
+// The file's lines without their ends. A trailing Ctrl-Z (the old end-of-file mark) is
+// dropped, and control characters, a CR before LF among them, become blanks.
+QStringList decodedLines(QByteArray bytes) {
+    while (bytes.endsWith('\x1A') || bytes.endsWith('\n') || bytes.endsWith('\r'))
+        bytes.chop(1);
+    QString text =
+        QByteArrayView(bytes).isValidUtf8() ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 && c != u'\n')
+            c = u' ';
+    }
+    return text.split(u'\n');
+}
+
+// One pass over the records, building the statements and checking each group as it closes.
+class Norma43Parser {
+public:
+    explicit Norma43Parser(QStringList lines) : lines_(std::move(lines)) {}
+
+    StatementFile run();
+    StatementRefusal refusal(const QString& reason) const {
+        return {at_, u"Línea "_s + QString::number(at_) + u": "_s + reason + u'.'};
+    }
+
+private:
+    [[noreturn]] void refuse(const QString& reason) const { throw refusal(reason); }
+    // Positions are counted from 1, as the format describes them.
+    QStringView field(int from, int to) const {
+        return QStringView(record_).mid(from - 1, to - from + 1);
+    }
+    QString text(int from, int to) const { return field(from, to).trimmed().toString(); }
+    qint64 number(int from, int to, const QString& what) const;
+    // Every amount is 14 digits of cents.
+    Money amount(int from, const QString& what) const {
+        return Money::fromUnits(number(from, from + 13, what) * 100);
+    }
+    bool isDebit(int at) const;
+    Money balance(int signAt, int from, const QString& what) const;
+    QDate date(int from, const QString& what) const;
+    DateOrder dateOrder() const;
+
+    void openAccount();
+    void addMovement();
+    void addExtraConcept();
+    void addEquivalent();
+    void closeAccount();
+    void endFile(qint64 counted) const;
+    BankStatement& statement() { return file_.statements.last(); }
+
+    QStringList lines_;
+    QString record_;
+    qint64 at_ = 0;
+    DateOrder order_ = DateOrder::YearFirst;
+    StatementFile file_;
+    bool inAccount_ = false;  // between an 11 and its 33
+    bool inMovement_ = false; // after a 22, where its 23 and 24 go
+    int extraConcepts_ = 0;
+    bool equivalent_ = false;
+};
+
+StatementFile Norma43Parser::run() {
+    order_ = dateOrder();
+    qint64 counted = 0; // records but 00 and 88, as the 88 counts them
+    bool ended = false;
+    for (at_ = 1; at_ <= lines_.size(); ++at_) {
+        const QString& line = lines_[at_ - 1];
+        if (line.trimmed().isEmpty())
+            continue;
+        if (!QStringView(line).mid(kRecordLength).trimmed().isEmpty())
+            refuse(u"la línea pasa de 80 caracteres"_s);
+        if (ended)
+            refuse(u"hay registros después del registro 88 de final de archivo"_s);
+        record_ = line.leftJustified(kRecordLength, u' ', true);
+        const QStringView code = field(1, 2);
+        if (code == u"00") {
+            if (counted > 0)
+                refuse(u"el registro 00 de cabecera solo puede ir al principio"_s);
+            continue;
+        }
+        if (code == u"88") {
+            endFile(counted);
+            ended = true;
+            continue;
+        }
+        ++counted;
+        if (code == u"11")
+            openAccount();
+        else if (code == u"22")
+            addMovement();
+        else if (code == u"23")
+            addExtraConcept();
+        else if (code == u"24")
+            addEquivalent();
+        else if (code == u"33")
+            closeAccount();
+        else
+            refuse(u"el tipo de registro «"_s + code.toString() + u"» no es de Norma 43"_s);
+    }
+    at_ = lines_.size();
+    if (inAccount_)
+        refuse(u"la última cuenta no tiene registro 33 de final"_s);
+    if (!ended)
+        refuse(u"falta el registro 88 de final de archivo"_s);
+    return std::move(file_);
+}
+
+qint64 Norma43Parser::number(int from, int to, const QString& what) const {
+    const QStringView digits = field(from, to);
+    if (!allDigits(digits))
+        refuse(what + u" no es un número"_s);
+    return digits.toLongLong();
+}
+
+bool Norma43Parser::isDebit(int at) const {
+    const QChar sign = record_[at - 1];
+    if (sign != u'1' && sign != u'2')
+        refuse(u"el signo no es 1 (cargo) ni 2 (abono)"_s);
+    return sign == u'1';
+}
+
+Money Norma43Parser::balance(int signAt, int from, const QString& what) const {
+    const Money value = amount(from, what);
+    // Some banks give a balance of zero the sign 0.
+    if (value.isZero() && record_[signAt - 1] == u'0')
+        return value;
+    return isDebit(signAt) ? -value : value;
+}
+
+QDate Norma43Parser::date(int from, const QString& what) const {
+    const QDate date = sixDigitDate(field(from, from + 5), order_);
+    if (!date.isValid())
+        refuse(what + u" no es una fecha ("_s + field(from, from + 5).toString() + u')');
+    return date;
+}
+
+DateOrder Norma43Parser::dateOrder() const {
+    // How badly the file reads in one order: a date that is not one, an operation date outside
+    // its account's period and a period longer than a year are misfits; then, as a wrong order
+    // stretches a month into years, how long the periods are.
+    auto fit = [this](DateOrder order) {
+        qint64 misfits = 0;
+        qint64 periodDays = 0;
+        QDate start;
+        QDate end;
+        for (const QString& line : lines_) {
+            const QStringView record(line);
+            if (record.startsWith(u"11")) {
+                start = sixDigitDate(record.mid(20, 6), order);
+                end = sixDigitDate(record.mid(26, 6), order);
+                const qint64 days = start.isValid() && end.isValid() ? start.daysTo(end) : -1;
+                misfits += days < 0 || days > 366;
+                periodDays += qAbs(days);
+            } else if (record.startsWith(u"22")) {
+                const QDate operation = sixDigitDate(record.mid(10, 6), order);
+                misfits +=
+                    !operation.isValid() || !sixDigitDate(record.mid(16, 6), order).isValid();
+                misfits += operation.isValid() && start.isValid() && end.isValid() &&
+                           (operation < start || operation > end);
+            }
+        }
+        return std::pair{misfits, periodDays};
+    };
+    return fit(DateOrder::DayFirst) < fit(DateOrder::YearFirst) ? DateOrder::DayFirst
+                                                                : DateOrder::YearFirst;
+}
+
+void Norma43Parser::openAccount() {
+    if (inAccount_)
+        refuse(u"la cuenta anterior no tiene registro 33 de final"_s);
+    BankStatement statement;
+    statement.format = BankStatement::Format::Norma43;
+    statement.bank = text(3, 6);
+    statement.branch = text(7, 10);
+    statement.account = text(11, 20);
+    statement.startDate = date(21, u"la fecha inicial"_s);
+    statement.endDate = date(27, u"la fecha final"_s);
+    statement.openingBalance = balance(33, 34, u"el saldo inicial"_s);
+    statement.currency = currencyCode(field(48, 50).trimmed());
+    statement.holder = text(52, 77);
+    file_.statements.append(std::move(statement));
+    inAccount_ = true;
+    inMovement_ = false;
+}
+
+void Norma43Parser::addMovement() {
+    if (!inAccount_)
+        refuse(u"un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)"_s);
+    BankLine line;
+    line.originBranch = text(7, 10);
+    line.operationDate = date(11, u"la fecha de operación"_s);
+    line.valueDate = date(17, u"la fecha de valor"_s);
+    line.commonConcept = text(23, 24);
+    line.bankConcept = text(25, 27);
+    line.side = isDebit(28) ? BankLine::Side::Debit : BankLine::Side::Credit;
+    line.amount = amount(29, u"el importe"_s);
+    line.currency = statement().currency;
+    line.documentNumber = text(43, 52);
+    line.reference1 = text(53, 64);
+    line.reference2 = text(65, 80);
+    line.sourceLine = at_;
+    statement().lines.append(std::move(line));
+    inMovement_ = true;
+    extraConcepts_ = 0;
+    equivalent_ = false;
+}
+
+void Norma43Parser::addExtraConcept() {
+    if (!inMovement_ || extraConcepts_ == kMaxExtraConcepts)
+        refuse(u"un registro 23 de concepto complementario solo puede seguir a un 22, y cinco "
+               u"como mucho"_s);
+    ++extraConcepts_;
+    BankLine& line = statement().lines.last();
+    QStringList parts{line.text, text(5, 42), text(43, 80)};
+    parts.removeAll(QString());
+    line.text = parts.join(u' ');
+}
+
+void Norma43Parser::addEquivalent() {
+    if (!inMovement_ || equivalent_)
+        refuse(u"un registro 24 de equivalencia de divisa solo puede seguir a un 22, y uno solo"_s);
+    equivalent_ = true;
+    BankLine& line = statement().lines.last();
+    line.equivalentCurrency = currencyCode(field(5, 7).trimmed());
+    line.equivalentAmount = amount(8, u"el importe equivalente"_s);
+}
+
+void Norma43Parser::closeAccount() {
+    if (!inAccount_)
+        refuse(u"un registro 33 de final de cuenta sin su registro 11"_s);
+    BankStatement& account = statement();
+    if (text(3, 6) != account.bank || text(7, 10) != account.branch ||
+        text(11, 20) != account.account)
+        refuse(u"el registro 33 es de otra cuenta que su registro 11"_s);
+    const qint64 debitCount = number(21, 25, u"el número de cargos"_s);
+    const Money debits = amount(26, u"el total de cargos"_s);
+    const qint64 creditCount = number(40, 44, u"el número de abonos"_s);
+    const Money credits = amount(45, u"el total de abonos"_s);
+    account.closingBalance = balance(59, 60, u"el saldo final"_s);
+    const QStringView currency = field(74, 76).trimmed();
+    if (!currency.isEmpty() && currencyCode(currency) != account.currency)
+        refuse(u"la divisa del registro 33 no es la de su registro 11"_s);
+
+    qint64 debitLines = 0;
+    Money debitSum;
+    Money creditSum;
+    for (const BankLine& line : account.lines) {
+        const bool debit = line.side == BankLine::Side::Debit;
+        debitLines += debit;
+        (debit ? debitSum : creditSum) += line.amount;
+    }
+    const qint64 creditLines = account.lines.size() - debitLines;
+    if (debitCount != debitLines || creditCount != creditLines)
+        refuse(QStringLiteral("el registro 33 cuenta %1 cargos y %2 abonos, y la cuenta tiene %3 "
+                              "y %4")
+                   .arg(debitCount)
+                   .arg(creditCount)
+                   .arg(debitLines)
+                   .arg(creditLines));
+    if (debits != debitSum || credits != creditSum)
+        refuse(u"los totales de cargos y abonos del registro 33 no son la suma de sus "
+               u"movimientos"_s);
+    if (!account.balancesAgree())
+        refuse(u"el saldo final no cuadra con el inicial más los abonos menos los cargos"_s);
+    account.fingerprintLines();
+    inAccount_ = false;
+    inMovement_ = false;
+}
+
+void Norma43Parser::endFile(qint64 counted) const {
+    if (inAccount_)
+        refuse(u"la cuenta no tiene registro 33 de final"_s);
+    const qint64 declared = number(21, 26, u"el número de registros"_s);
+    if (qAbs(declared - counted) > 1)
+        refuse(QStringLiteral("el registro 88 cuenta %1 registros y el archivo tiene %2")
+                   .arg(declared)
+                   .arg(counted));
+}
+
+} // namespace
+
+StatementFile Norma43Reader::read(const QByteArray& bytes) {
+    Norma43Parser parser(decodedLines(bytes));
+    return readOrRefuse(parser);
+}
+
+QString Norma43Reader::conceptName(QStringView code) {
+    return lookUp(kConcepts, code).value_or(QString());
+}
+
+} // namespace ledgora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/RuntimeError.h"
+#include "statements/StatementFile.h"
+
+namespace ledgora {
+
+// Runs one of the readers' parsers to its end. What it refuses arrives as a thrown
+// StatementRefusal, so the first fault ends the reading wherever it is found; a sum beyond
+// what an amount holds is refused at the parser's place too. Nothing escapes a reader.
+template <class Parser> StatementFile readOrRefuse(Parser& parser) {
+    try {
+        return parser.run();
+    } catch (const StatementRefusal& refusal) {
+        return StatementFile::refused(refusal);
+    } catch (const RuntimeError& error) {
+        return StatementFile::refused(
+            parser.refusal(QStringLiteral("los importes suman más de lo que cabe (") +
+                           error.description() + u')'));
+    }
+}
+
+} // namespace ledgora

@@ -1,0 +1,52 @@
+#include "StatementReader.h"
+
+#include "statements/Camt053Reader.h"
+#include "statements/Norma43Reader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace ledgora {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// As much of the start as an XML declaration, comments and the root's attributes take.
+constexpr qint64 kProbeBytes = 64 * 1024;
+
+StatementFile refusedWhole(const QString& message) {
+    return StatementFile::refused({0, message});
+}
+
+} // namespace
+
+StatementFile StatementReader::readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refusedWhole(u"No se puede abrir el extracto "_s + path + u": "_s +
+                            file.errorString() + u'.');
+    return read(file);
+}
+
+StatementFile StatementReader::read(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer);
+}
+
+StatementFile StatementReader::read(QIODevice& device) {
+    const QByteArray start = device.peek(kProbeBytes);
+    QXmlStreamReader probe(start);
+    while (!probe.atEnd() && probe.readNext() != QXmlStreamReader::StartElement) {
+    }
+    if (probe.isStartElement())
+        return Camt053Reader::read(device);
+    if (start.startsWith("00") || start.startsWith("11"))
+        return Norma43Reader::read(device.readAll());
+    return refusedWhole(u"El archivo no es un extracto Norma 43 ni camt.053."_s);
+}
+
+} // namespace ledgora

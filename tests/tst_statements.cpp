@@ -1,0 +1,272 @@
+#include "statements/Norma43Reader.h"
+#include "statements/StatementReader.h"
+
+#include <QtTest>
+
+using namespace ledgora;
+
+namespace {
+
+// A Norma 43 record: its type, then each field's text at its position counted from 1.
+QByteArray record(const char* type, std::initializer_list<std::pair<int, QByteArray>> fields) {
+    QByteArray text = QByteArray(type).leftJustified(80, ' ');
+    for (const auto& [at, field] : fields)
+        text.replace(at - 1, field.size(), field);
+    return text;
+}
+
+QByteArray digits(qint64 value, int width = 14) {
+    return QByteArray::number(value).rightJustified(width, '0');
+}
+
+struct Movement {
+    QByteArray date;
+    char sign; // '1' debit, '2' credit
+    qint64 cents;
+    QByteArray document = {};
+};
+
+// A balance as Norma 43 writes it: the sign (1 debit, 2 credit), then 14 digits of cents.
+QByteArray balance(qint64 cents) {
+    return (cents < 0 ? "1" : "2") + digits(qAbs(cents));
+}
+
+// One account's records, 11 to 33, the 33's counts, totals and closing balance worked out.
+// Fields that follow each other are written as one text from the first one's position.
+QByteArrayList account(const QByteArray& from, const QByteArray& to, qint64 opening,
+                       const QList<Movement>& movements) {
+    const QByteArray bankAccount = "210000010200012345"; // bank, branch, account number
+    QByteArrayList records{record(
+        "11", {{3, bankAccount + from + to + balance(opening) + "9783ALMACENES GARCIA SL"}})};
+    qint64 count[2] = {};
+    qint64 sum[2] = {};
+    for (const Movement& m : movements) {
+        records << record("22", {{7, "0001" + m.date + m.date + "02001" + m.sign + digits(m.cents)},
+                                 {43, m.document},
+                                 {53, "REF1"}});
+        const int side = m.sign == '2';
+        ++count[side];
+        sum[side] += m.cents;
+    }
+    records << record(
+        "33", {{3, bankAccount + digits(count[0], 5) + digits(sum[0]) + digits(count[1], 5) +
+                       digits(sum[1]) + balance(opening + sum[1] - sum[0]) + "978"}});
+    return records;
+}
+
+// The movements of January that the camt.053 pair below describes too.
+QByteArrayList january() {
+    return account("240101", "240131", 10000, {{"240105", '2', 5000}, {"240110", '1', 2550}});
+}
+
+// A whole file: the records, then the 88 that counts them (off by `countOff`).
+QByteArray norma43(QByteArrayList records, const QByteArray& end = "\n", int countOff = 0) {
+    records << record("88", {{3, QByteArray(18, '9')}, {21, digits(records.size() + countOff, 6)}});
+    return records.join(end) + end;
+}
+
+// January's account as a camt.053 statement, one entry a line from line 3, and a pending
+// entry at the end that the balances leave out. Version 08 gives the status as Sts/Cd and the
+// booking date as a date and time.
+QByteArray camt(const QByteArray& version, const QByteArray& closing = "124.50",
+                const QByteArray& firstAmount = "<Amt Ccy=\"EUR\">50.00</Amt>") {
+    auto entry = [&](const QByteArray& amount, const char* side, const QByteArray& day,
+                     const char* status) {
+        const bool v08 = version == "08";
+        return "<Ntry>" + amount + "<CdtDbtInd>" + side + "</CdtDbtInd><Sts>" +
+               (v08 ? "<Cd>" + QByteArray(status) + "</Cd>" : QByteArray(status)) +
+               "</Sts><BookgDt>" +
+               (v08 ? "<DtTm>" + day + "T09:30:00+01:00</DtTm>" : "<Dt>" + day + "</Dt>") +
+               "</BookgDt><ValDt><Dt>" + day + "</Dt></ValDt></Ntry>\n";
+    };
+    auto balance = [](const char* type, const QByteArray& amount) {
+        return "<Bal><Tp><CdOrPrtry><Cd>" + QByteArray(type) +
+               "</Cd></CdOrPrtry></Tp><Amt Ccy=\"EUR\">" + amount +
+               "</Amt><CdtDbtInd>CRDT</CdtDbtInd><Dt><Dt>2024-01-31</Dt></Dt></Bal>";
+    };
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Document "
+           "xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001." +
+           version + "\"><BkToCstmrStmt><Stmt><Acct><Id><IBAN>ES9121000001020200012345</IBAN>" +
+           "</Id><Ccy>EUR</Ccy></Acct>" + balance("OPBD", "100.00") + balance("CLBD", closing) +
+           "\n" + entry(firstAmount, "CRDT", "2024-01-05", "BOOK") +
+           entry("<Amt Ccy=\"EUR\">25.50</Amt>", "DBIT", "2024-01-10", "BOOK") +
+           entry("<Amt Ccy=\"EUR\">7.00</Amt>", "DBIT", "2024-01-31", "PDNG") +
+           "</Stmt></BkToCstmrStmt></Document>\n";
+}
+
+QString problem(const StatementFile& file) {
+    return file.refusal ? file.refusal->message : QString();
+}
+
+} // namespace
+
+class TstStatements : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Every quirk real Norma 43 files have reads, each row one quirk on January's account.
+    void norma43Reads_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QDate>("firstDate");
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<QString>("text");
+        QByteArrayList second =
+            account("240101", "240131", -500, {{"240120", '2', 500}, {"240121", '1', 1}});
+        for (QByteArray* line : {&second.first(), &second.last()})
+            line->replace(10, 10, "0200067890");
+        QTest::newRow("two accounts")
+            << norma43(january() + second) << 4 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "";
+        QByteArrayList cut = january();
+        for (QByteArray& line : cut)
+            line = line.trimmed();
+        QTest::newRow("trailing blanks cut")
+            << norma43(cut) << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "";
+        QByteArrayList zero = account("240101", "240131", 0, {});
+        zero[1][58] = '0';
+        QTest::newRow("sign 0 of a zero balance")
+            << norma43(zero) << 0 << QDate() << "ALMACENES GARCIA SL"
+            << "";
+        // UTF-8 counts the 80 positions in characters: the Ñ takes two bytes of an 81-byte line.
+        for (const QByteArray holder : {"MU\xD1OZ E HIJOS", "MU\xC3\x91OZ E HIJOS"}) {
+            QByteArrayList records = january();
+            records[0].replace(51, 26, holder.leftJustified(26 + holder.count('\xC3')));
+            QTest::newRow(holder.contains('\xC3') ? "UTF-8" : "Latin-1, CR LF and Ctrl-Z")
+                << norma43(records, "\r\n") + "\x1A" << 2 << QDate(2024, 1, 5) << "MUÑOZ E HIJOS"
+                << "";
+        }
+        QTest::newRow("DDMMYY") << norma43(account("010124", "310124", 10000,
+                                                   {{"050124", '2', 5000}, {"100124", '1', 2550}}))
+                                << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+                                << "";
+        QTest::newRow("88 one off")
+            << norma43(january(), "\n", 1) << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "";
+        QByteArrayList extras = january();
+        extras.insert(2, record("23", {{3, "01"}, {5, "RECIBO"}, {43, "LUZ ENERO"}}));
+        extras.insert(3, record("23", {{3, "02"}, {5, "CONTRATO 7"}}));
+        extras.insert(4, record("24", {{3, "01"}, {5, "840"}, {8, digits(5400)}}));
+        QTest::newRow("23 and 24")
+            << norma43(extras) << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "RECIBO LUZ ENERO CONTRATO 7";
+    }
+    void norma43Reads() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, lines);
+        QFETCH(QDate, firstDate);
+        const StatementFile read = StatementReader::read(file);
+        QCOMPARE(problem(read), QString());
+        qsizetype total = 0;
+        for (const BankStatement& statement : read.statements)
+            total += statement.lines.size();
+        QCOMPARE(total, lines);
+        const BankStatement& first = read.statements.at(0);
+        QCOMPARE(first.accountKey(), QStringLiteral("2100-0001-0200012345"));
+        QCOMPARE(first.currency, QStringLiteral("EUR"));
+        QTEST(first.holder, "holder");
+        if (first.lines.isEmpty())
+            return;
+        const BankLine& line = first.lines.at(0);
+        QCOMPARE(line.operationDate, firstDate);
+        QCOMPARE(line.amount, Money::fromUnits(500000));
+        QCOMPARE(line.side, BankLine::Side::Credit);
+        QTEST(line.text, "text");
+        QCOMPARE(Norma43Reader::conceptName(line.commonConcept),
+                 QStringLiteral("Abonarés/Entregas/Ingresos"));
+        QCOMPARE(first.closingBalance, Money::fromUnits(1245000));
+    }
+
+    // A file that fails its own checks is refused whole, naming the line and the reason.
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        auto patched = [](int line, int at, const QByteArray& text) {
+            QByteArrayList records = january();
+            records[line - 1].replace(at - 1, text.size(), text);
+            return norma43(records);
+        };
+        QTest::newRow("total") << patched(4, 45, digits(5001))
+                               << "Línea 4: los totales de cargos y abonos del registro 33 no "
+                                  "son la suma de sus movimientos.";
+        QTest::newRow("closing") << patched(4, 60, digits(12451))
+                                 << "Línea 4: el saldo final no cuadra con el inicial más los "
+                                    "abonos menos los cargos.";
+        QTest::newRow("count") << patched(4, 21, digits(2, 5))
+                               << "Línea 4: el registro 33 cuenta 2 cargos y 1 abonos, y la "
+                                  "cuenta tiene 1 y 1.";
+        QTest::newRow("amount") << patched(2, 29, "00000000005O00")
+                                << "Línea 2: el importe no es un número.";
+        // A mistaken date in a YYMMDD file, though DDMMYY would read it, is refused.
+        QTest::newRow("date") << patched(2, 11, "240230")
+                              << "Línea 2: la fecha de operación no es una fecha (240230).";
+        QTest::newRow("unknown record")
+            << patched(2, 1, "42") << "Línea 2: el tipo de registro «42» no es de Norma 43.";
+        QTest::newRow("22 outside a group")
+            << norma43(january() << january().at(1))
+            << "Línea 5: un movimiento (registro 22) fuera de una cuenta (registros 11 a 33).";
+        QTest::newRow("88 missing")
+            << january().join('\n') << "Línea 4: falta el registro 88 de final de archivo.";
+        QTest::newRow("88 two off") << norma43(january(), "\n", 2)
+                                    << "Línea 5: el registro 88 cuenta 6 registros y el archivo "
+                                       "tiene 4.";
+        QTest::newRow("camt closing") << camt("02", "124.51")
+                                      << "Elemento Stmt 1 (línea 2): el saldo final no cuadra con "
+                                         "el inicial más los abonos menos los cargos apuntados.";
+        QTest::newRow("camt amount")
+            << camt("08", "124.50", "") << "Elemento Ntry 1 (línea 3): falta el importe (Amt).";
+        QTest::newRow("camt broken")
+            << camt("02").replace("</Stmt>", "") << "Línea 6, columna 16: el XML está mal formado.";
+        QTest::newRow("neither") << QByteArray("hola\n")
+                                 << "El archivo no es un extracto Norma 43 ni camt.053.";
+    }
+    void refusals() {
+        QFETCH(QByteArray, file);
+        const StatementFile read = StatementReader::read(file);
+        QTEST(problem(read), "message");
+        QVERIFY(read.statements.isEmpty());
+    }
+
+    // Both camt.053 versions read January's movements as the Norma 43 file does; the pending
+    // entry is read as such and left out of the balances.
+    void camtReadsAsNorma43() {
+        const BankStatement norma = StatementReader::read(norma43(january())).statements.at(0);
+        for (const QByteArray version : {"02", "08"}) {
+            const StatementFile read = StatementReader::read(camt(version));
+            QCOMPARE(problem(read), QString());
+            const BankStatement& statement = read.statements.at(0);
+            QCOMPARE(statement.accountKey(), QStringLiteral("ES9121000001020200012345"));
+            QCOMPARE(statement.openingBalance, norma.openingBalance);
+            QCOMPARE(statement.closingBalance, norma.closingBalance);
+            QCOMPARE(statement.lines.size(), 3);
+            QCOMPARE(statement.lines.at(2).status, BankLine::Status::Pending);
+            for (int k = 0; k < 2; ++k) {
+                const BankLine& line = statement.lines.at(k);
+                QCOMPARE(line.side, norma.lines.at(k).side);
+                QCOMPARE(line.amount, norma.lines.at(k).amount);
+                QCOMPARE(line.operationDate, norma.lines.at(k).operationDate);
+                QCOMPARE(line.valueDate, norma.lines.at(k).valueDate);
+                QCOMPARE(line.status, BankLine::Status::Booked);
+            }
+        }
+    }
+
+    // Two statements of one account overlap on the 10th, when two identical debits were made:
+    // read from either, each keeps its fingerprint, and they stay two.
+    void fingerprintsSurviveAnOverlap() {
+        const QList<Movement> twins{{"240110", '1', 2550, "77"}, {"240110", '1', 2550, "77"}};
+        const StatementFile first = StatementReader::read(norma43(
+            account("240101", "240110", 10000, QList<Movement>{{"240105", '2', 5000}} + twins)));
+        const StatementFile second = StatementReader::read(norma43(
+            account("240110", "240120", 9900, twins + QList<Movement>{{"240115", '2', 100}})));
+        const QList<BankLine>& earlier = first.statements.at(0).lines;
+        const QList<BankLine>& later = second.statements.at(0).lines;
+        QCOMPARE(later.at(0).fingerprint, earlier.at(1).fingerprint);
+        QCOMPARE(later.at(1).fingerprint, earlier.at(2).fingerprint);
+        QVERIFY(earlier.at(1).fingerprint != earlier.at(2).fingerprint);
+        QVERIFY(earlier.at(0).fingerprint != later.at(2).fingerprint);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstStatements)
+#include "tst_statements.moc"
