@@ -37,8 +37,9 @@ public:
 
 private:
     explicit ListedRows(QObject* parent);
-    // What a data row (0 is the first) shows: below the listing's size, a row of the listing
-    // unless it was changed; from there on, a row added afterwards.
+    // The entry a grid row shows, raising the type-mismatch error for a row without one.
+    // Entries below the listing's size are its rows (unless held here since a change); the
+    // ones after them were appended.
     std::int32_t entryAt(int gridRow) const;
 
     std::shared_ptr<const ListingRows> listing_;
