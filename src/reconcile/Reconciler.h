@@ -1,0 +1,49 @@
+#pragma once
+
+#include "reconcile/ReconciliationPlan.h"
+#include "statements/BankStatement.h"
+
+#include <QString>
+#include <optional>
+
+namespace ledgora {
+
+class clManejo;
+
+// The date a bank line is matched by, and how far a movement's date may stray from it.
+struct MatchSettings {
+    enum class DateBasis { ValueDate, OperationDate };
+    DateBasis basis = DateBasis::ValueDate;
+    int windowDays = 4;
+    static MatchSettings fromSettings(); // the stored setting, these defaults when none
+};
+
+// Reads a statement against the ledger and applies what the person accepted.
+class Reconciler {
+public:
+    // The Ledgora account a bank account (BankStatement::accountKey()) was linked to.
+    static std::optional<QString> linkedAccount(clManejo& manejo, const QString& bankKey);
+    // Links a bank account to a Ledgora account, replacing an earlier link.
+    static void link(clManejo& manejo, const QString& bankKey, const QString& account);
+
+    // Proposes an action for every line of the statement against the account's pending
+    // movements and the lines already recorded. Reads only.
+    static ReconciliationPlan propose(clManejo& manejo, const BankStatement& statement,
+                                      const QString& account, const MatchSettings& settings);
+
+    // Moves a Review or Match line to its next candidate (wrapping), making it a Match.
+    static void cycleCandidate(LineProposal& line);
+
+    // Applies the accepted lines in one transaction: a match realises its movement as F12
+    // does, a new line enters a realised movement, every applied line's fingerprint is
+    // recorded with the movement it realised, and the statement's closing balance is kept
+    // for the account. A line recorded meanwhile by someone else is counted as already
+    // imported and skipped. Throws RuntimeError (nothing written) on failure.
+    static ApplyOutcome apply(clManejo& manejo, const ReconciliationPlan& plan);
+
+    // The bank's last closing balance kept for an account, and its date.
+    static std::optional<std::pair<Money, QDate>> bankBalance(clManejo& manejo,
+                                                             const QString& account);
+};
+
+} // namespace ledgora
