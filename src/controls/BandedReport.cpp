@@ -2,6 +2,7 @@
 
 #include "ReportRecords.h"
 #include "core/Conversions.h"
+#include "core/UiLanguage.h"
 #include "platform/MessageBoxes.h"
 
 #include <QFileDialog>
@@ -27,7 +28,7 @@ public:
     SectionPainter(QPainter& painter, const QPaintDevice& device, QDate printed)
         : painter_(painter), toX_(device.logicalDpiX() / kTwipsPerInch),
           toY_(device.logicalDpiY() / kTwipsPerInch), pageHeight_(int(device.height() / toY_)),
-          printed_(QLocale().toString(printed, QLocale::LongFormat)) {
+          printed_(UiLanguage::textLocale().toString(printed, QLocale::LongFormat)) {
         painter_.setPen(QPen(Qt::black, kRuleTwips * toY_));
     }
 
