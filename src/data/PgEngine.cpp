@@ -89,6 +89,11 @@ QStringList passwordsOf(const QString& dataSource) {
     return secrets;
 }
 
+bool lacksEssential(const std::vector<const TableDef*>& missing) {
+    return std::any_of(missing.begin(), missing.end(),
+                       [](const TableDef* table) { return Schema::isEssential(*table); });
+}
+
 } // namespace
 
 void PgEngine::ConnectionCloser::operator()(pg_conn* conn) const {
@@ -160,13 +165,15 @@ bool PgEngine::prepareSchema(const QString& dataSource, OpenMode mode) {
     std::optional<Layout> found = inspect();
     if (!found)
         return false;
-    const bool complete = found->missing.empty();
+    // A ledger of an earlier layout lacks the later tables, and lists without them.
+    const bool complete = !lacksEssential(found->missing);
     if (mode == OpenMode::Read && !complete) {
         why_ = QStringLiteral("no ledger at ") + ConnectionString::masked(dataSource);
         return false;
     }
     if (mode == OpenMode::Work &&
-        (!complete || (found->writable && found->version < Schema::kVersion))) {
+        (!complete ||
+         (found->writable && (found->version < Schema::kVersion || !found->missing.empty())))) {
         if (!layOut()) {
             if (!complete)
                 return false;
@@ -196,7 +203,8 @@ std::optional<PgEngine::Layout> PgEngine::inspect() {
     QStringList names;
     for (const TableDef& table : Schema::tables()) {
         const QString name = table.name.toLower();
-        names << u'\'' + name + u'\'';
+        if (Schema::isEssential(table)) // the later tables may not be there yet
+            names << u'\'' + name + u'\'';
         // The table that name finds, as the statements will find it.
         Result columns = setUp(QStringLiteral("SELECT a.attname, t.typname FROM pg_attribute a "
                                               "JOIN pg_type t ON t.oid = a.atttypid WHERE "
@@ -224,7 +232,7 @@ std::optional<PgEngine::Layout> PgEngine::inspect() {
             }
         }
     }
-    if (!found.missing.empty())
+    if (lacksEssential(found.missing))
         return found;
     Result state = setUp(QStringLiteral("SELECT to_regproc('ldg_schema_version') IS NOT NULL, "
                                         "bool_or(has_table_privilege(t, 'INSERT,UPDATE,DELETE')) "

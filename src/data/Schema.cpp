@@ -33,6 +33,32 @@ const std::vector<TableDef>& Schema::tables() {
           {QStringLiteral("CONSTDSC"), K::Text},
           {QStringLiteral("CONSTTIP"), K::Text}},
          {QStringLiteral("CONSTNRO")}},
+        // A bank account (a statement's accountKey()) and the ledger account it is, with the
+        // closing balance and date of the last statement applied to it.
+        {QStringLiteral("BANENL"),
+         {{QStringLiteral("ENLSTBNK"), K::Text},
+          {QStringLiteral("CNTSTNRO"), K::Text, true},
+          {QStringLiteral("ENLDLSAL"), K::Amount},
+          {QStringLiteral("ENLDTSAL"), K::Date}},
+         {QStringLiteral("ENLSTBNK")},
+         4},
+        // Every bank line applied, by its fingerprint: a line is applied once, whoever applies
+        // it again. MOVINNRO is the movement it realised or entered.
+        {QStringLiteral("BANEXT"),
+         {{QStringLiteral("EXTSTHUE"), K::Text},
+          {QStringLiteral("CNTSTNRO"), K::Text, true},
+          {QStringLiteral("MOVINNRO"), K::Integer},
+          {QStringLiteral("EXTDTOPE"), K::Date},
+          {QStringLiteral("EXTDTVAL"), K::Date},
+          {QStringLiteral("EXTDLIMP"), K::Amount},
+          {QStringLiteral("EXTSTAPL"), K::Text}},
+         {QStringLiteral("EXTSTHUE")},
+         4},
+        // The concept a Norma 43 common concept ("02") enters new movements under.
+        {QStringLiteral("BANEQV"),
+         {{QStringLiteral("EQVSTCOM"), K::Text}, {QStringLiteral("CONSTNRO"), K::Text, true}},
+         {QStringLiteral("EQVSTCOM")},
+         4},
     };
     return all;
 }

@@ -23,19 +23,27 @@ struct TableDef {
     QString name;
     std::vector<ColumnDef> columns;
     std::vector<QString> key;
+    // The layout version that brought the table. A ledger of an earlier layout lacks it until
+    // it is opened for work, and still lists without it.
+    int since = 1;
 };
 
-// The module's three tables: bank accounts, movements and concepts.
+// The module's tables: bank accounts, movements and concepts, then what the reconciliation
+// with bank statements keeps beside them (links to bank accounts, applied bank lines and the
+// concept each common bank concept enters as).
 class Schema {
 public:
     // The layout version stamped in a database; files of an older layout are upgraded when
     // they are opened for work. 1: the first layout; 2: key numbers compare without trailing
-    // blanks; 3: account totals are kept by the database from the movements. A database
-    // stamped with a higher version was written by a newer Ledgora and is only read.
-    static constexpr int kVersion = 3;
+    // blanks; 3: account totals are kept by the database from the movements; 4: the
+    // reconciliation's tables. A database stamped with a higher version was written by a newer
+    // Ledgora and is only read.
+    static constexpr int kVersion = 4;
 
     static const std::vector<TableDef>& tables();
     static const TableDef* table(const QString& name);
+    // Whether the table is one the ledger cannot list without.
+    static bool isEssential(const TableDef& table) { return table.since == 1; }
     static std::optional<ColumnKind> columnKind(const QString& columnName);
 };
 

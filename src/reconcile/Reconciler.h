@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace ledgora {
 
@@ -16,6 +17,7 @@ struct MatchSettings {
     DateBasis basis = DateBasis::ValueDate;
     int windowDays = 4;
     static MatchSettings fromSettings(); // the stored setting, these defaults when none
+    void save() const;                   // stores it for the next statements
 };
 
 // Reads a statement against the ledger and applies what the person accepted.
@@ -39,11 +41,27 @@ public:
     // recorded with the movement it realised, and the statement's closing balance is kept
     // for the account. A line recorded meanwhile by someone else is counted as already
     // imported and skipped. Throws RuntimeError (nothing written) on failure.
-    static ApplyOutcome apply(clManejo& manejo, const ReconciliationPlan& plan);
+    // Dry, nothing is read or written: what applying the plan as it stands would do. The bank
+    // account is linked to the plan's account on the way.
+    static ApplyOutcome apply(clManejo& manejo, const ReconciliationPlan& plan,
+                              bool dryRun = false);
+    // The same for several statements (a file of several accounts), all in one transaction:
+    // one outcome per plan, in order.
+    static std::vector<ApplyOutcome>
+    applyAll(clManejo& manejo, const std::vector<ReconciliationPlan>& plans, bool dryRun = false);
+
+    // The ledger concept (CONSTNRO) a new movement of a bank line with this Norma 43 common
+    // concept ("02") is entered under: the one the person chose for it when it is of the
+    // line's side, otherwise the concept of that side whose description shares most words
+    // with the common concept's name, otherwise the first of that side by description. Empty
+    // when the ledger has no concept of that side.
+    static QString conceptFor(clManejo& manejo, const QString& commonConcept, BankLine::Side side);
+    // Remembers the person's choice of a ledger concept for a common concept.
+    static void mapConcept(clManejo& manejo, const QString& commonConcept, const QString& concept);
 
     // The bank's last closing balance kept for an account, and its date.
     static std::optional<std::pair<Money, QDate>> bankBalance(clManejo& manejo,
-                                                             const QString& account);
+                                                              const QString& account);
 };
 
 } // namespace ledgora

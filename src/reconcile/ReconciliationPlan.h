@@ -18,6 +18,9 @@ struct MatchCandidate {
     QString description;
     MovementAmounts amounts;
     int dayDistance = 0; // days between the line's chosen date and the movement's
+    // How well the movement's description fits the line: words of the line's text, and its
+    // document number or references, found in it. Higher is better.
+    int fit = 0;
 };
 
 // What is proposed for one bank line of a statement.
@@ -42,9 +45,9 @@ struct LineProposal {
 
 // A statement of one bank account read against one Ledgora account, line by line.
 struct ReconciliationPlan {
-    QString account;    // CNTSTNRO
-    QString bankKey;    // BankStatement::accountKey()
-    QString currency;   // the account's currency, "EUR" unless it says otherwise
+    QString account;                     // CNTSTNRO
+    QString bankKey;                     // BankStatement::accountKey()
+    QString currency;                    // the account's currency, "EUR" unless it says otherwise
     std::optional<Money> closingBalance; // the bank's closing balance from the statement
     QDate closingDate;
     std::vector<LineProposal> lines;

@@ -1,0 +1,54 @@
+#include "ConceptChooser.h"
+
+#include "core/Conversions.h"
+#include "data/Recordset.h"
+#include "data/clManejo.h"
+#include "ledger/ModuleUtilities.h"
+#include "statements/Norma43Reader.h"
+
+#include <QRegularExpression>
+
+namespace ledgora {
+
+ConceptChooser::ConceptChooser(clManejo& manejo) {
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "entry.concepts", {});
+    for (; !rs.Eof(); rs.MoveNext())
+        concepts_.push_back({GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))),
+                             GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))),
+                             GP_TEXTO(rs.Fields(QStringLiteral("CONSTTIP"))).left(1).toUpper()});
+    manejo.CrearRs(rs, "reconcile.conceptMap", {});
+    for (; !rs.Eof(); rs.MoveNext())
+        chosen_.insert(GP_TEXTO(rs.Fields(QStringLiteral("EQVSTCOM"))),
+                       GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))));
+}
+
+QString ConceptChooser::conceptFor(const QString& commonConcept, BankLine::Side side) const {
+    const QString type = typeOf(side);
+    const QString chosen = chosen_.value(commonConcept);
+    const Concept* best = nullptr;
+    int bestShared = 0;
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"));
+    const QStringList words = Norma43Reader::conceptName(commonConcept)
+                                  .toCaseFolded()
+                                  .split(separators, Qt::SkipEmptyParts);
+    for (const Concept& concept : concepts_) {
+        if (concept.type != type)
+            continue;
+        if (!chosen.isEmpty() && concept.number == chosen)
+        return concept.number;
+        int shared = 0;
+        // By the word's stem, so that "Transferencias" finds "Transferencia".
+        for (const QString& word : words)
+        shared +=
+            word.size() >= 4 && concept.description.contains(word.left(5), Qt::CaseInsensitive);
+        if (!best || shared > bestShared) {
+            best = &concept;
+            bestShared = shared;
+        }
+    }
+    return best ? best->number : QString();
+}
+
+} // namespace ledgora

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace ledgora {
+
+// Registers the statement forms the reconciliation issues (and the ledger's and the entry
+// screen's it reuses). Registering again changes nothing.
+void registerReconcileStatements();
+
+} // namespace ledgora

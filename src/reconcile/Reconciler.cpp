@@ -1,0 +1,314 @@
+#include "Reconciler.h"
+
+#include "ConceptChooser.h"
+#include "PendingMovements.h"
+#include "ReconcileStatements.h"
+#include "core/Conversions.h"
+#include "core/SettingsStore.h"
+#include "data/Recordset.h"
+#include "data/WriteBatch.h"
+#include "data/clManejo.h"
+#include "ledger/LedgerStatements.h"
+#include "ledger/ModuleUtilities.h"
+#include "screens/ScreenStatements.h"
+#include "statements/Norma43Reader.h"
+
+#include <QDateTime>
+#include <QSet>
+
+namespace ledgora {
+
+namespace {
+
+const QString kApplication = QStringLiteral("VENTALIA");
+const QString kSection = QStringLiteral("BANCOS");
+const QString kWindowKey = QStringLiteral("CONCILIAR_DIAS");
+const QString kBasisKey = QStringLiteral("CONCILIAR_FECHA");
+const QString kOperationDate = QStringLiteral("OPERACION");
+
+// The movement entry screen keeps at most this much of a description.
+constexpr int kDescriptionLength = 100;
+
+clManejo& registered(clManejo& manejo) {
+    static const bool once = (registerReconcileStatements(), true);
+    Q_UNUSED(once);
+    return manejo;
+}
+
+QDate matchDate(const BankLine& line, const MatchSettings& settings) {
+    const bool byValue = settings.basis == MatchSettings::DateBasis::ValueDate;
+    const QDate first = byValue ? line.valueDate : line.operationDate;
+    return first.isValid() ? first : (byValue ? line.operationDate : line.valueDate);
+}
+
+// What the bank wrote about the line, as a movement's description: its texts, else its
+// references, else the name of its common concept.
+QString descriptionOf(const BankLine& line) {
+    QString text = line.text.simplified();
+    for (const QString& other : {line.reference1, line.reference2, line.servicerReference,
+                                 line.endToEndId, line.documentNumber}) {
+        if (!text.isEmpty())
+            break;
+        text = other.simplified();
+    }
+    if (text.isEmpty())
+        text = Norma43Reader::conceptName(line.commonConcept);
+    if (text.isEmpty())
+        text = QStringLiteral("Extracto bancario");
+    return text.left(kDescriptionLength).trimmed();
+}
+
+QSet<QString> recordedLines(clManejo& manejo, const QString& account) {
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "reconcile.recorded", {account});
+    QSet<QString> recorded;
+    const RecordsetData* rows = rs.data();
+    for (long row = 0; rows && row < rows->rowCount(); ++row)
+        recorded.insert(rows->text(row, 0));
+    return recorded;
+}
+
+LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
+                         const QSet<QString>& recorded, PendingMovements& pending,
+                         const ConceptChooser& concepts, const MatchSettings& settings) {
+    LineProposal proposal;
+    proposal.line = line;
+    if (recorded.contains(line.fingerprint)) {
+        proposal.action = LineProposal::Action::AlreadyImported;
+        return proposal;
+    }
+    if (line.status != BankLine::Status::Booked || line.currency != plan.currency) {
+        proposal.action = LineProposal::Action::Foreign;
+        return proposal;
+    }
+    proposal.candidates = pending.candidates(line, matchDate(line, settings), settings.windowDays);
+    if (proposal.candidates.empty()) {
+        proposal.action = LineProposal::Action::NewMovement;
+        proposal.concept = concepts.conceptFor(line.commonConcept, line.side);
+        proposal.description = descriptionOf(line);
+        // Without a concept of the line's side the ledger cannot take it: the person decides.
+        proposal.accepted = !proposal.concept.isEmpty();
+        return proposal;
+    }
+    const auto& c = proposal.candidates;
+    const bool tied = c.size() > 1 && c[0].dayDistance == c[1].dayDistance && c[0].fit == c[1].fit;
+    if (tied) {
+        proposal.action = LineProposal::Action::Review;
+        return proposal;
+    }
+    proposal.action = LineProposal::Action::Match;
+    proposal.chosen = 0;
+    proposal.accepted = true;
+    pending.take(c[0].number);
+    return proposal;
+}
+
+// The bank line's fingerprint recorded with the movement it realises or enters; false when
+// it was recorded already (by someone else meanwhile).
+bool recordLine(clManejo& manejo, const ReconciliationPlan& plan, const BankLine& line,
+                std::int32_t movement, const QString& appliedAt) {
+    return manejo.Ejecutar("reconcile.record",
+                           {line.fingerprint, plan.account, QString::number(movement),
+                            rt::formatDateSlashed(line.operationDate),
+                            rt::formatDateSlashed(line.valueDate),
+                            rt::generalNumberText(line.signedAmount()), appliedAt}) > 0;
+}
+
+// Realises the matched side of the movement as the status change does, only while it is
+// still stored as proposed; false when it is not (someone changed it meanwhile).
+bool realise(clManejo& manejo, const QString& account, const LineProposal& proposal) {
+    const MatchCandidate& movement = proposal.candidates[std::size_t(proposal.chosen)];
+    const MovementAmounts before = movement.amounts;
+    MovementAmounts after = before;
+    if (proposal.line.side == BankLine::Side::Credit) {
+        after.MOVDLACR = after.MOVDLAAC;
+        after.MOVDLAAC = Money();
+    } else {
+        after.MOVDLDEB = after.MOVDLADE;
+        after.MOVDLADE = Money();
+    }
+    auto texts = [](const MovementAmounts& a) {
+        return QStringList{rt::generalNumberText(a.MOVDLAAC), rt::generalNumberText(a.MOVDLADE),
+                           rt::generalNumberText(a.MOVDLACR), rt::generalNumberText(a.MOVDLDEB)};
+    };
+    return manejo.Ejecutar("reconcile.realise",
+                           texts(after) + QStringList{account, QString::number(movement.number)} +
+                               texts(before)) > 0;
+}
+
+bool applicable(const LineProposal& proposal) {
+    switch (proposal.action) {
+    case LineProposal::Action::Match:
+        return proposal.accepted && proposal.chosen >= 0 &&
+               std::size_t(proposal.chosen) < proposal.candidates.size();
+    case LineProposal::Action::NewMovement:
+        return proposal.accepted && !proposal.concept
+        .isEmpty();
+    default:
+        return false;
+    }
+}
+
+// What applying would do, line by line, without asking the ledger.
+ApplyOutcome tally(const ReconciliationPlan& plan) {
+    ApplyOutcome outcome;
+    for (const LineProposal& proposal : plan.lines) {
+        if (proposal.action == LineProposal::Action::AlreadyImported)
+            ++outcome.alreadyImported;
+        else if (!applicable(proposal))
+            ++outcome.leftForReview;
+        else if (proposal.action == LineProposal::Action::Match)
+            ++outcome.matched;
+        else
+            ++outcome.added;
+    }
+    return outcome;
+}
+
+ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
+    manejo.Ejecutar("reconcile.holdAccount", {plan.account});
+    manejo.Ejecutar("reconcile.link", {plan.bankKey, plan.account});
+    Recordset rs;
+    std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
+    const QString appliedAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    ApplyOutcome outcome;
+    for (const LineProposal& proposal : plan.lines) {
+        const BankLine& line = proposal.line;
+        if (proposal.action == LineProposal::Action::AlreadyImported) {
+            ++outcome.alreadyImported;
+        } else if (!applicable(proposal)) {
+            ++outcome.leftForReview;
+        } else if (proposal.action == LineProposal::Action::Match) {
+            const std::int32_t number = proposal.candidates[std::size_t(proposal.chosen)].number;
+            if (!recordLine(manejo, plan, line, number, appliedAt)) {
+                ++outcome.alreadyImported;
+            } else if (realise(manejo, plan.account, proposal)) {
+                ++outcome.matched;
+            } else {
+                // Changed by someone since it was proposed: this line waits for the person,
+                // the others go on.
+                manejo.Ejecutar("reconcile.unrecord", {line.fingerprint});
+                ++outcome.leftForReview;
+            }
+        } else if (recordLine(manejo, plan, line, last + 1, appliedAt)) {
+            MovementAmounts amounts;
+            (line.side == BankLine::Side::Credit ? amounts.MOVDLACR : amounts.MOVDLDEB) =
+                line.amount;
+            insertMovement(manejo, {plan.account.leftJustified(3, u' '), ++last, line.operationDate,
+                                    proposal.concept.leftJustified(2, u' '), proposal.description,
+                                    amounts});
+            ++outcome.added;
+        } else {
+            ++outcome.alreadyImported;
+        }
+    }
+    if (plan.closingBalance && plan.closingDate.isValid())
+        manejo.Ejecutar("reconcile.keepBalance",
+                        {rt::generalNumberText(*plan.closingBalance),
+                         rt::formatDateSlashed(plan.closingDate), plan.bankKey,
+                         rt::formatDateSlashed(plan.closingDate)});
+    return outcome;
+}
+
+} // namespace
+
+MatchSettings MatchSettings::fromSettings() {
+    MatchSettings settings;
+    bool ok = false;
+    const int days = SettingsStore::GetSetting(kApplication, kSection, kWindowKey, {}).toInt(&ok);
+    if (ok && days >= 0)
+        settings.windowDays = days;
+    if (SettingsStore::GetSetting(kApplication, kSection, kBasisKey, {}) == kOperationDate)
+        settings.basis = DateBasis::OperationDate;
+    return settings;
+}
+
+void MatchSettings::save() const {
+    SettingsStore::SaveSetting(kApplication, kSection, kWindowKey, QString::number(windowDays));
+    SettingsStore::SaveSetting(kApplication, kSection, kBasisKey,
+                               basis == DateBasis::OperationDate ? kOperationDate
+                                                                 : QStringLiteral("VALOR"));
+}
+
+std::optional<QString> Reconciler::linkedAccount(clManejo& manejo, const QString& bankKey) {
+    Recordset rs;
+    registered(manejo).RsDesconectado(true);
+    manejo.CrearRs(rs, "reconcile.linkedAccount", {bankKey});
+    if (rs.Eof())
+        return std::nullopt;
+    return GP_TEXTO(rs.Fields(0));
+}
+
+void Reconciler::link(clManejo& manejo, const QString& bankKey, const QString& account) {
+    registered(manejo).Ejecutar("reconcile.link", {bankKey, account});
+}
+
+ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& statement,
+                                       const QString& account, const MatchSettings& settings) {
+    ReconciliationPlan plan;
+    plan.account = account;
+    plan.bankKey = statement.accountKey();
+    plan.currency = QStringLiteral("EUR");
+    plan.closingBalance = statement.closingBalance;
+    plan.closingDate = statement.endDate;
+    const QSet<QString> recorded = recordedLines(registered(manejo), account);
+    PendingMovements pending(manejo, account);
+    const ConceptChooser concepts(manejo);
+    plan.lines.reserve(std::size_t(statement.lines.size()));
+    for (const BankLine& line : statement.lines)
+        plan.lines.push_back(proposeLine(line, plan, recorded, pending, concepts, settings));
+    return plan;
+}
+
+void Reconciler::cycleCandidate(LineProposal& line) {
+    if (line.candidates.empty())
+        return;
+    line.chosen = (line.chosen + 1) % int(line.candidates.size());
+    line.action = LineProposal::Action::Match;
+}
+
+ApplyOutcome Reconciler::apply(clManejo& manejo, const ReconciliationPlan& plan, bool dryRun) {
+    return applyAll(manejo, {plan}, dryRun).front();
+}
+
+std::vector<ApplyOutcome>
+Reconciler::applyAll(clManejo& manejo, const std::vector<ReconciliationPlan>& plans, bool dryRun) {
+    std::vector<ApplyOutcome> outcomes;
+    if (dryRun) {
+        for (const ReconciliationPlan& plan : plans)
+            outcomes.push_back(tally(plan));
+        return outcomes;
+    }
+    WriteBatch batch(registered(manejo));
+    for (const ReconciliationPlan& plan : plans)
+        outcomes.push_back(applyPlan(manejo, plan));
+    batch.commit();
+    return outcomes;
+}
+
+QString Reconciler::conceptFor(clManejo& manejo, const QString& commonConcept,
+                               BankLine::Side side) {
+    return ConceptChooser(registered(manejo)).conceptFor(commonConcept, side);
+}
+
+void Reconciler::mapConcept(clManejo& manejo, const QString& commonConcept,
+                            const QString& concept) {
+    registered(manejo).Ejecutar("reconcile.mapConcept", {commonConcept, concept});
+}
+
+std::optional<std::pair<Money, QDate>> Reconciler::bankBalance(clManejo& manejo,
+                                                               const QString& account) {
+    Recordset rs;
+    registered(manejo).RsDesconectado(true);
+    manejo.CrearRs(rs, "reconcile.balance", {account});
+    if (rs.Eof())
+        return std::nullopt;
+    const Variant balance = rs.Fields(0);
+    const Variant date = rs.Fields(1);
+    if (!balance.get<Money>() || !date.get<QDate>())
+        return std::nullopt;
+    return std::pair{*balance.get<Money>(), *date.get<QDate>()};
+}
+
+} // namespace ledgora

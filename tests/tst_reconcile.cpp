@@ -1,0 +1,194 @@
+#include "LedgerTests.h"
+#include "StatementFiles.h"
+#include "reconcile/Reconciler.h"
+#include "statements/StatementReader.h"
+
+#include <QtTest>
+#include <thread>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+namespace {
+
+// Each line's proposal in a word: M and the movement's number, N new, R review, A already
+// imported, F foreign.
+QString actions(const ReconciliationPlan& plan) {
+    QStringList codes;
+    for (const LineProposal& line : plan.lines) {
+        static const char* const letters[] = {"M", "N", "A", "R", "F"};
+        codes << QString::fromLatin1(letters[int(line.action)]) +
+                     (line.chosen >= 0 ? QString::number(line.candidates[line.chosen].number)
+                                       : QString());
+    }
+    return codes.join(u' ');
+}
+
+BankStatement statementOf(const QByteArray& file) {
+    return StatementReader::read(file).statements.value(0);
+}
+
+QByteArray oneAccount(const QList<Movement>& movements) {
+    return norma43(account("240101", "240131", 0, movements));
+}
+
+} // namespace
+
+// Bank statements matched to account 001's pending movements and applied.
+class TstReconcile : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<LedgerFixture> data_;
+
+    ReconciliationPlan propose(clManejo& manejo, const QByteArray& file) {
+        return Reconciler::propose(manejo, statementOf(file), u"001"_s, MatchSettings());
+    }
+    // The account's movements counted and summed (to be credited, to be debited, credited,
+    // debited), each sum checked against the total the database keeps.
+    QString state() {
+        Recordset rs = query(*gManejo, totals(u"31/12/2099"_s));
+        const std::vector<Money> stored = data_->storedTotals(u"001"_s);
+        QString text = rt::toText(
+            query(*gManejo, u"select count(1) as tot from BANMOV where CNTSTNRO = '001'"_s)
+                .Fields(0));
+        for (int k = 0; k < 4; ++k) {
+            const Money* sum = rs.Fields(k).get<Money>();
+            const Money m = sum ? *sum : Money();
+            text += u' ' + (m == stored[std::size_t(k)] ? rt::formatAmount(m) : u"differs"_s);
+        }
+        return text;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (const QString missing = serverMissing(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+    }
+    void init() {
+        data_ = std::make_unique<LedgerFixture>();
+        data_->addAccount(u"001"_s, u"Banco"_s);
+        data_->addConcept(u"1"_s, u"Cobros"_s, u"C"_s);
+        data_->addConcept(u"2"_s, u"Pagos"_s, u"D"_s);
+    }
+    void cleanup() { data_.reset(); }
+
+    // Pending movements "date|description|to be credited|to be debited", numbered from 1.
+    void applies_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("pending");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("after");
+        const QByteArray one = oneAccount({{"240105", '2', 5000}});
+        QTest::newRow("unique match") << one << QStringList{u"05/01/2024|Cobro|50|0"_s} << "M1"
+                                      << "1 00.00 00.00 50.00 00.00";
+        QTest::newRow("nearest date wins")
+            << one << QStringList{u"01/01/2024|A|50|0"_s, u"04/01/2024|B|50|0"_s} << "M2"
+            << "2 50.00 00.00 50.00 00.00";
+        QTest::newRow("tie left for review")
+            << one << QStringList{u"03/01/2024|A|50|0"_s, u"07/01/2024|B|50|0"_s} << "R"
+            << "2 100.00 00.00 00.00 00.00";
+        QTest::newRow("document number breaks the tie")
+            << oneAccount({{"240105", '2', 5000, "0000004712"}})
+            << QStringList{u"03/01/2024|Factura 4711|50|0"_s, u"07/01/2024|Factura 4712|50|0"_s}
+            << "M2"
+            << "2 50.00 00.00 50.00 00.00";
+        QTest::newRow("words break the tie")
+            << oneAccount({{"240105", '2', 5000, {}, "TRANSFERENCIA DE ACME SL"}})
+            << QStringList{u"03/01/2024|Cobro Acme|50|0"_s, u"07/01/2024|Cobro Zeta|50|0"_s} << "M1"
+            << "2 50.00 00.00 50.00 00.00";
+        QTest::newRow("outside the window: new")
+            << one << QStringList{u"20/01/2024|Cobro|50|0"_s} << "N"
+            << "2 50.00 00.00 50.00 00.00";
+        QTest::newRow("other side: new") << one << QStringList{u"05/01/2024|Pago|0|50"_s} << "N"
+                                         << "2 00.00 50.00 50.00 00.00";
+        const QByteArray twice = oneAccount({{"240105", '2', 5000}, {"240105", '2', 5000}});
+        QTest::newRow("two identical lines stay two") << twice << QStringList() << "N N"
+                                                      << "2 00.00 00.00 100.00 00.00";
+        QTest::newRow("a movement realises one line")
+            << twice << QStringList{u"05/01/2024|Cobro|50|0"_s} << "M1 N"
+            << "2 00.00 00.00 100.00 00.00";
+        QByteArrayList dollars = account("240101", "240131", 0, {{"240105", '2', 5000}});
+        dollars.first().replace(47, 3, "840");
+        dollars.last().replace(73, 3, "840");
+        QTest::newRow("other currency") << norma43(dollars) << QStringList() << "F"
+                                        << "0 00.00 00.00 00.00 00.00";
+        const QStringList january = {u"05/01/2024|Cobro|50|0"_s, u"10/01/2024|Pago|0|25.5"_s};
+        QTest::newRow("January in Norma 43") << norma43(test::january()) << january << "M1 M2"
+                                             << "2 00.00 00.00 50.00 25.50";
+        QTest::newRow("January in camt.053, one entry pending")
+            << camt("02") << january << "M1 M2 F"
+            << "2 00.00 00.00 50.00 25.50";
+    }
+    // Proposed, tried dry (nothing written), applied, then read and applied once more: the
+    // second time every line applied is already imported and nothing changes.
+    void applies() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, pending);
+        for (int k = 0; k < pending.size(); ++k) {
+            const QStringList v = pending[k].split(u'|');
+            addMovement(*gManejo, k + 1, v[0], v[1], {v[2], v[3], u"0"_s, u"0"_s});
+        }
+        const QString before = state();
+        const ReconciliationPlan plan = propose(*gManejo, file);
+        QTEST(actions(plan), "proposed");
+        const ApplyOutcome dry = Reconciler::apply(*gManejo, plan, true);
+        QCOMPARE(state(), before);
+        const ApplyOutcome done = Reconciler::apply(*gManejo, plan);
+        QCOMPARE(std::tie(done.matched, done.added, done.alreadyImported, done.leftForReview),
+                 std::tie(dry.matched, dry.added, dry.alreadyImported, dry.leftForReview));
+        QTEST(state(), "after");
+        QCOMPARE(Reconciler::bankBalance(*gManejo, u"001"_s)->first,
+                 *statementOf(file).closingBalance);
+        QCOMPARE(Reconciler::linkedAccount(*gManejo, plan.bankKey), u"001"_s);
+
+        const ReconciliationPlan again = propose(*gManejo, file);
+        QCOMPARE(actions(again),
+                 actions(plan).replace(QRegularExpression(u"[MN][0-9]*"_s), u"A"_s));
+        QCOMPARE(Reconciler::apply(*gManejo, again).alreadyImported, done.matched + done.added);
+        QTEST(state(), "after");
+    }
+
+    // Two people apply the same statement at once, each from a plan read before either wrote:
+    // each line is applied once.
+    void concurrentAppliersApplyEachLineOnce() {
+        addMovement(*gManejo, 1, u"05/01/2024"_s, u"Cobro"_s, u"50"_s);
+        const QByteArray file =
+            oneAccount({{"240105", '2', 5000}, {"240106", '1', 1000}, {"240106", '1', 1000}});
+        std::unique_ptr<clManejo> other = data_->db().connect();
+        const ReconciliationPlan mine = propose(*gManejo, file);
+        const ReconciliationPlan theirs = propose(*other, file);
+        ApplyOutcome a, b;
+        QString failure;
+        std::thread them([&] {
+            try {
+                b = Reconciler::apply(*other, theirs);
+            } catch (const RuntimeError& error) {
+                failure = error.description();
+            }
+        });
+        a = Reconciler::apply(*gManejo, mine);
+        them.join();
+        QCOMPARE(failure, QString());
+        QCOMPARE(a.matched + b.matched, 1);
+        QCOMPARE(a.added + b.added, 2);
+        QCOMPARE(a.alreadyImported + b.alreadyImported, 3);
+        QCOMPARE(state(), u"3 00.00 00.00 50.00 20.00"_s);
+    }
+
+    // A new movement's concept: the person's choice when it is of the line's side, else the
+    // concept of that side sharing a word with the common concept, else the first of it.
+    void conceptsBySideAndChoice() {
+        data_->addConcept(u"3"_s, u"Transferencias recibidas"_s, u"C"_s);
+        auto conceptFor = [](const char* common, BankLine::Side side) {
+            return Reconciler::conceptFor(*gManejo, QString::fromLatin1(common), side);
+        };
+        QCOMPARE(conceptFor("02", BankLine::Side::Credit), u"1"_s);
+        QCOMPARE(conceptFor("04", BankLine::Side::Credit), u"3"_s);
+        Reconciler::mapConcept(*gManejo, u"04"_s, u"1"_s);
+        QCOMPARE(conceptFor("04", BankLine::Side::Credit), u"1"_s);
+        QCOMPARE(conceptFor("04", BankLine::Side::Debit), u"2"_s);
+    }
+};
+
+QTEST_MAIN(TstReconcile)
+#include "tst_reconcile.moc"
