@@ -142,9 +142,9 @@ int callComponent(const char* classId, const char* method, const QStringList& ar
 
 // Answering or writing a file needs no window: those modes run offscreen wherever they run.
 void runWindowlessModesOffscreen(int argc, char* argv[]) {
-    static const char* const windowless[] = {"--help",   "-h",        "--version",
-                                             "-v",       "--listing", "--csv",
-                                             "--import", "--restore", "--check"};
+    static const char* const windowless[] = {"--help",    "-h",         "--version", "-v",
+                                             "--listing", "--csv",      "--import",  "--restore",
+                                             "--check",   "--statement"};
     for (int k = 1; k < argc; ++k) {
         for (const char* mode : windowless)
             if (QByteArray(argv[k]) == mode)
@@ -189,6 +189,19 @@ void declareOptions(QCommandLineParser& parser) {
                        "into DBPATH, keeping what it replaces. A backup of the database is "
                        "taken on every start that finds it changed, in a \"backups\" folder "
                        "beside it (the last 10, and one a week for 8 weeks before them).")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("statement"),
+        QStringLiteral("With FILE DBPATH [ACCOUNT]: apply the bank statement FILE (Norma 43 or "
+                       "camt.053) to the ledger. Each bank line realises the pending movement of "
+                       "its side and exact amount nearest its date (within 4 days), as F12 "
+                       "does, or is entered as a new realised movement; lines applied before "
+                       "are skipped and ties are left for the reconciliation screen. A bank "
+                       "account met for the first time goes to ACCOUNT and is remembered. All "
+                       "in one transaction; prints a summary per account. Exits 1, writing "
+                       "nothing, when the file or an account is refused.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("dry-run"),
+        QStringLiteral("With --statement: print what it would do, and write nothing.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("check"),
         QStringLiteral("Load the component as a start would, print the file it was loaded "
@@ -269,6 +282,22 @@ int restoreBackup(const QStringList& positional) {
     return rc;
 }
 
+int applyStatement(const QStringList& positional, bool dryRun) {
+    if (positional.size() < 2 || positional.size() > 3) {
+        std::fprintf(stderr, "ledgora: --statement takes FILE DBPATH [ACCOUNT]\n");
+        return 2;
+    }
+    QString summary;
+    const int rc =
+        callComponent("Ledgora.clExtracto", "Aplicar",
+                      {QFileInfo(positional[0]).absoluteFilePath(), dataSourceOf(positional[1]),
+                       positional.value(2), dryRun ? QStringLiteral("1") : QString()},
+                      &summary, "Resumen");
+    if (rc == 0)
+        std::printf("%s\n", qPrintable(summary));
+    return rc;
+}
+
 // The commands that answer or write a file and open no window; -1 when none was asked for.
 int runWindowlessMode(const QCommandLineParser& parser) {
     const QStringList positional = parser.positionalArguments();
@@ -280,6 +309,8 @@ int runWindowlessMode(const QCommandLineParser& parser) {
         return importLegacy(positional);
     if (parser.isSet(QStringLiteral("restore")))
         return restoreBackup(positional);
+    if (parser.isSet(QStringLiteral("statement")))
+        return applyStatement(positional, parser.isSet(QStringLiteral("dry-run")));
     return -1;
 }
 

@@ -1,6 +1,7 @@
 // The shared ledger reached the way a person reaches it: the real program started with the
 // server's address, with a window and in each windowless mode, as the README shows.
 #include "LedgerTests.h"
+#include "StatementFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -156,6 +157,52 @@ private Q_SLOTS:
             rowCount(database.path(), u"BANCNT WHERE TOMDLAAC = 105000 AND TOMDLACR = 22500"_s),
             u"1"_s);
         QVERIFY(kept(command({u"--import"_s, legacy.path(), database.path()})).code != 0);
+    }
+
+    // A statement applied from the command line: the account given for a bank account met
+    // for the first time, a dry run, and refusals that write nothing.
+    void statementFromTheCommandLine_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("after"); // the arguments after FILE DBPATH
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("movements");
+        const QByteArray file =
+            norma43(account("240101", "240131", 0, {{"240105", '2', 5000}, {"240106", '1', 1000}}));
+        const QString summary = u"Extracto 2100-0001-0200012345: 1 casado, 1 nuevo, 0 ya "
+                                "importados, 0 para revisar.\n"_s;
+        QTest::newRow("applied") << file << QStringList{u"001"_s} << 0 << summary << "2";
+        QTest::newRow("dry run") << file << QStringList{u"001"_s, u"--dry-run"_s} << 0
+                                 << summary + u"(simulación: no se ha escrito nada)"_s << "1";
+        QTest::newRow("bank account not linked")
+            << file << QStringList() << 1
+            << u"la cuenta bancaria 2100-0001-0200012345 no está vinculada"_s << "1";
+        QByteArray broken = file;
+        broken.replace(81 + 28, 3, "ABC");
+        QTest::newRow("file refused")
+            << broken << QStringList{u"001"_s} << 1 << u"Línea 2"_s << "1";
+    }
+    void statementFromTheCommandLine() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, after);
+        TestDatabase database;
+        ledgora::registerComponentClasses();
+        {
+            const auto manejo = database.connect();
+            addAccount(*manejo, u"001"_s);
+            addConcept(*manejo, u"1"_s, u"Cobros"_s, u"C"_s);
+            addConcept(*manejo, u"2"_s, u"Pagos"_s, u"D"_s);
+            addMovement(*manejo, 1, u"05/01/2024"_s, u"Cobro"_s, u"50"_s);
+        }
+        QTemporaryDir dir;
+        writeFile(dir.filePath(u"extracto.n43"_s), file);
+        const Run run = kept(command(
+            QStringList{u"--statement"_s, dir.filePath(u"extracto.n43"_s), database.path()} +
+            after));
+        QTEST(run.code, "code");
+        QFETCH(QString, said);
+        QVERIFY2((run.out + run.err).contains(said), qPrintable(run.out + run.err));
+        QTEST(rowCount(database.path(), u"BANMOV"_s), "movements");
     }
 
     void cleanupTestCase() {

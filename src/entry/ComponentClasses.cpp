@@ -1,6 +1,7 @@
 #include "ComponentClasses.h"
 
 #include "clDemo.h"
+#include "clExtracto.h"
 #include "clImportar.h"
 #include "clListado.h"
 #include "clMain.h"
@@ -26,6 +27,8 @@ void registerComponentClasses() {
                                  [] { return std::make_unique<clImportar>(); });
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clRespaldo"),
                                  [] { return std::make_unique<clRespaldo>(); });
+    ClassRegistry::registerClass(QStringLiteral("Ledgora.clExtracto"),
+                                 [] { return std::make_unique<clExtracto>(); });
 }
 
 void unregisterComponentClasses() {
@@ -34,6 +37,7 @@ void unregisterComponentClasses() {
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clListado"));
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clImportar"));
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clRespaldo"));
+    ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clExtracto"));
 }
 
 } // namespace ledgora

@@ -1,0 +1,97 @@
+#include "clExtracto.h"
+
+#include "entry/EntryLog.h"
+
+#include "data/ConnectionString.h"
+#include "data/Recordset.h"
+#include "data/clManejo.h"
+#include "reconcile/Reconciler.h"
+#include "statements/StatementReader.h"
+
+namespace ledgora {
+
+namespace {
+
+// "1 casado", "3 casados".
+QString counted(int count, const char* one, const char* many) {
+    return QString::number(count) + u' ' + QString::fromUtf8(count == 1 ? one : many);
+}
+
+QString summaryLine(const QString& bankKey, const ApplyOutcome& outcome) {
+    return QStringLiteral("Extracto %1: %2, %3, %4, %5 para revisar.")
+        .arg(bankKey, counted(outcome.matched, "casado", "casados"),
+             counted(outcome.added, "nuevo", "nuevos"),
+             counted(outcome.alreadyImported, "ya importado", "ya importados"))
+        .arg(outcome.leftForReview);
+}
+
+bool accountExists(clManejo& manejo, const QString& account) {
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "accounts.readOne", {account});
+    return !rs.Eof();
+}
+
+// The ledger account a statement goes to, or why it cannot go anywhere.
+QString accountFor(clManejo& manejo, const BankStatement& statement, const QString& given,
+                   QString& why) {
+    const QString bankKey = statement.accountKey();
+    const std::optional<QString> linked = Reconciler::linkedAccount(manejo, bankKey);
+    if (linked && !given.isEmpty() && *linked != given)
+        why = QStringLiteral("la cuenta bancaria %1 está vinculada a la cuenta %2, no a la %3")
+                  .arg(bankKey, *linked, given);
+    else if (!linked && given.isEmpty())
+        why = QStringLiteral("la cuenta bancaria %1 no está vinculada a ninguna cuenta del libro: "
+                             "indique la cuenta tras la base de datos")
+                  .arg(bankKey);
+    else if (!accountExists(manejo, linked.value_or(given)))
+        why = QStringLiteral("no existe la cuenta %1").arg(linked.value_or(given));
+    return linked.value_or(given);
+}
+
+} // namespace
+
+clExtracto::clExtracto() = default;
+
+QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
+                            const QString& account, const QString& dryRun) {
+    summary_.clear();
+    const StatementFile read = StatementReader::readFile(statementFile);
+    if (read.isRefused())
+        return read.refusal->message;
+    const bool dry = !dryRun.isEmpty();
+    clManejo manejo;
+    // A dry run only reads: the ledger is left exactly as it was.
+    manejo.CadenaConexion(ConnectionString::forSource(dbPath, dry));
+    manejo.Conectar();
+    if (!manejo.EstadoConexion())
+        return QStringLiteral("no se puede abrir la base de datos ") +
+               ConnectionString::masked(dbPath);
+    try {
+        // Every statement finds its account before anything is written.
+        std::vector<ReconciliationPlan> plans;
+        const MatchSettings settings = MatchSettings::fromSettings();
+        for (const BankStatement& statement : read.statements) {
+            QString why;
+            const QString target = accountFor(manejo, statement, account.trimmed(), why);
+            if (!why.isEmpty())
+                return why + QStringLiteral("; no se ha escrito nada");
+            plans.push_back(Reconciler::propose(manejo, statement, target, settings));
+        }
+        const std::vector<ApplyOutcome> outcomes = Reconciler::applyAll(manejo, plans, dry);
+        QStringList lines;
+        for (std::size_t k = 0; k < plans.size(); ++k)
+            lines << summaryLine(plans[k].bankKey, outcomes[k]);
+        if (dry)
+            lines << QStringLiteral("(simulación: no se ha escrito nada)");
+        summary_ = lines.join(u'\n');
+        qCInfo(lcEntry).noquote() << statementFile << "applied to"
+                                  << ConnectionString::masked(dbPath) << ":" << summary_;
+    } catch (const RuntimeError& error) {
+        qCWarning(lcEntry).noquote() << statementFile << "not applied:" << error.description();
+        return error.description() + QStringLiteral("; no se ha escrito nada");
+    }
+    return {};
+}
+
+} // namespace ledgora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace ledgora {
+
+// "Ledgora.clExtracto": applies a bank statement file (Norma 43 or camt.053) to a ledger without
+// a window. Each account's statement goes to the ledger account its bank account is linked to;
+// a bank account not linked yet goes to the account given, and is linked to it. The unique
+// matches and the new movements are applied, all the file's statements in one transaction.
+class clExtracto final : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE clExtracto();
+
+    // Gives empty text when the file was applied (or, with `dryRun` not empty, only read
+    // against the ledger), otherwise why not, in Spanish; nothing is written then.
+    Q_INVOKABLE QString Aplicar(const QString& statementFile, const QString& dbPath,
+                                const QString& account, const QString& dryRun);
+    // What the last Aplicar did, a line for each account's statement.
+    Q_INVOKABLE QString Resumen() const { return summary_; }
+
+private:
+    QString summary_;
+};
+
+} // namespace ledgora
