@@ -235,11 +235,12 @@ private Q_SLOTS:
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         // account, from, to, target and what the one line of the refusal says
         const QString failures[][5] = {
-            {u"999"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no account"_s},
-            {kAccount, u"31/02/2024"_s, u"31/03/2024"_s, kept, u"FROM is not a date"_s},
-            {kAccount, u"01/03/2024"_s, u"marzo"_s, kept, u"TO is not a date"_s},
-            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, missingFolder, u"cannot write"_s},
-            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, pipe, u"not a regular file"_s},
+            {u"999"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no hay una cuenta \"999\""_s},
+            {kAccount, u"31/02/2024"_s, u"31/03/2024"_s, kept, u"DESDE no es una fecha"_s},
+            {kAccount, u"01/03/2024"_s, u"marzo"_s, kept, u"HASTA no es una fecha"_s},
+            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, missingFolder,
+             u"no se puede escribir en la carpeta"_s},
+            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, pipe, u"no es un archivo común"_s},
         };
         const QStringList before = QDir(out_.path()).entryList(QDir::Files);
         for (const auto& failure : failures) {
