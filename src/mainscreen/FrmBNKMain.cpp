@@ -81,7 +81,7 @@ void FrmBNKMain::buildControls() {
     connect(chooseAccount, &QAction::triggered, this, [this] { TbMenu_ButtonClick(1); });
     connect(concepts, &QAction::triggered, this, [this] { TbMenu_ButtonClick(2); });
     QAction* reconcile = TbMenu_->addAction(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                            QStringLiteral("Conciliar [F9]"));
+                                            tr("Conciliar [F9]"));
     connect(reconcile, &QAction::triggered, this, [this] { TbMenu_ButtonClick(3); });
 
     LstBNK_ = new FlexGrid(this);
@@ -174,8 +174,8 @@ void FrmBNKMain::readBankBalance() {
     try {
         if (const auto kept = Reconciler::bankBalance(requireManejo(), gCuenta.CNTSTNRO)) {
             bankBalance_ = kept->first;
-            lbEXTRACTO_->setToolTip(QStringLiteral("Saldo final del extracto del banco al ") +
-                                    rt::formatDateSlashed(kept->second));
+            lbEXTRACTO_->setToolTip(tr("Saldo final del extracto del banco al %1")
+                                        .arg(rt::formatDateSlashed(kept->second)));
         }
     } catch (const RuntimeError&) {
         // A ledger that cannot tell (read-only, an older layout) simply shows no statement.
@@ -197,8 +197,8 @@ void FrmBNKMain::showBankDifference() {
         return;
     // The books agree with the bank when the realised balance is the statement's.
     const Money difference = realisedBankBalance(gCuenta) - *bankBalance_;
-    lbEXTRACTO_->setText(QStringLiteral("Extracto: ") + rt::formatAmount(*bankBalance_));
-    lbDIFERENCIA_->setText(QStringLiteral("Diferencia: ") + rt::formatAmount(difference));
+    lbEXTRACTO_->setText(tr("Extracto: %1").arg(rt::formatAmount(*bankBalance_)));
+    lbDIFERENCIA_->setText(tr("Diferencia: %1").arg(rt::formatAmount(difference)));
     paint(*lbDIFERENCIA_,
           difference.roundedToCents().isZero() ? QColor(0, 0, 0) : QColor(255, 0, 0));
 }
@@ -241,10 +241,10 @@ void FrmBNKMain::PP_CONCILIAR() {
     if (path.isEmpty()) {
         QFileDialog dialog(this);
         dialog.setOption(QFileDialog::DontUseNativeDialog); // the same keys everywhere
-        dialog.setWindowTitle(QStringLiteral("Extracto del banco (Norma 43 o camt.053)"));
+        dialog.setWindowTitle(tr("Extracto del banco (Norma 43 o camt.053)"));
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({QStringLiteral("Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)"),
-                               QStringLiteral("Todos los archivos (*)")});
+        dialog.setNameFilters(
+            {tr("Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)"), tr("Todos los archivos (*)")});
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
         path = dialog.selectedFiles().constFirst();

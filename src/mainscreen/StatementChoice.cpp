@@ -9,6 +9,7 @@
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace ledgora {
@@ -40,11 +41,11 @@ AccountList ledgerAccounts() {
 std::optional<QString> askAccount(QWidget* parent, const BankStatement& statement,
                                   const QString& current) {
     const AccountList accounts = ledgerAccounts();
-    QString prompt =
-        QStringLiteral("¿A qué cuenta pertenece el extracto ") + statement.accountKey();
-    if (!statement.holder.trimmed().isEmpty())
-        prompt += QStringLiteral(" (") + statement.holder.trimmed() + u')';
-    prompt += u'?';
+    const QString holder = statement.holder.trimmed();
+    const QString prompt =
+        QCoreApplication::translate("StatementChoice", "¿A qué cuenta pertenece el extracto %1?")
+            .arg(holder.isEmpty() ? statement.accountKey()
+                                  : statement.accountKey() + QStringLiteral(" (") + holder + u')');
     const auto chosen =
         PickList::choose(parent, prompt, accounts.entries,
                          std::max(0, int(accounts.numbers.indexOf(current.trimmed()))));
@@ -55,10 +56,12 @@ std::optional<QString> askAccount(QWidget* parent, const BankStatement& statemen
     const QString& account = accounts.numbers.at(*chosen);
     if (account != current.trimmed()) {
         Reconciler::link(requireManejo(), statement.accountKey(), account);
-        MsgBox(QStringLiteral("El extracto ") + statement.accountKey() +
-                   QStringLiteral(" queda vinculado con la cuenta ") + account +
-                   QStringLiteral(". Selecciónela para conciliarlo."),
-               MsgIcon::Exclamation);
+        MsgBox(
+            QCoreApplication::translate(
+                "StatementChoice",
+                "El extracto %1 queda vinculado con la cuenta %2. Selecciónela para conciliarlo.")
+                .arg(statement.accountKey(), account),
+            MsgIcon::Exclamation);
     }
     return account;
 }
@@ -96,8 +99,9 @@ std::optional<ReconciliationPlan> proposeFromFile(QWidget* parent, const QString
         chosen = unknown;
     }
     if (!chosen) {
-        MsgBox(QStringLiteral("El archivo no tiene ningún extracto de la cuenta ") +
-                   account.trimmed() + u'.',
+        MsgBox(QCoreApplication::translate("StatementChoice",
+                                           "El archivo no tiene ningún extracto de la cuenta %1.")
+                   .arg(account.trimmed()),
                MsgIcon::Exclamation);
         return std::nullopt;
     }

@@ -15,8 +15,6 @@ std::optional<int> PickList::choose(QWidget* parent, const QString& prompt,
     dialog.setComboBoxItems(entries);
     dialog.setComboBoxEditable(false);
     dialog.setTextValue(entries.value(current, entries.first()));
-    dialog.setOkButtonText(QStringLiteral("Aceptar"));
-    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const int chosen = int(entries.indexOf(dialog.textValue()));

@@ -39,24 +39,26 @@ bool canAccept(const LineProposal& line) {
 QString actionText(const LineProposal& line, const QString& currency) {
     switch (line.action) {
     case Action::Match: {
-        QString text = QStringLiteral("Casar con nº ") +
-                       QString::number(line.candidates.at(std::size_t(line.chosen)).number);
-        if (line.candidates.size() > 1)
-            text += QStringLiteral(" (%1 de %2)").arg(line.chosen + 1).arg(line.candidates.size());
-        return text;
+        const std::int32_t number = line.candidates.at(std::size_t(line.chosen)).number;
+        if (line.candidates.size() == 1)
+            return FrmConciliacion::tr("Casar con nº %1").arg(number);
+        return FrmConciliacion::tr("Casar con nº %1 (%2 de %3)")
+            .arg(number)
+            .arg(line.chosen + 1)
+            .arg(line.candidates.size());
     }
     case Action::NewMovement:
-        return QStringLiteral("Nuevo movimiento");
+        return FrmConciliacion::tr("Nuevo movimiento");
     case Action::AlreadyImported:
-        return QStringLiteral("Ya importado");
+        return FrmConciliacion::tr("Ya importado");
     case Action::Review:
-        return QStringLiteral("Revisar (%1 candidatos)").arg(line.candidates.size());
+        return FrmConciliacion::tr("Revisar (%1 candidatos)").arg(line.candidates.size());
     case Action::Foreign:
         break;
     }
     // Shown, never applied: another currency, or a movement the bank has not booked yet.
-    return line.line.currency != currency ? QStringLiteral("Otra moneda")
-                                          : QStringLiteral("No contabilizado");
+    return line.line.currency != currency ? FrmConciliacion::tr("Otra moneda")
+                                          : FrmConciliacion::tr("No contabilizado");
 }
 
 } // namespace
@@ -75,7 +77,7 @@ void FrmConciliacion::buildControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
-    Label1_ = new TitleBanner(QStringLiteral("CONCILIACIÓN CON EL EXTRACTO DEL BANCO"), this,
+    Label1_ = new TitleBanner(tr("CONCILIACIÓN CON EL EXTRACTO DEL BANCO"), this,
                               TitleBanner::Size::Normal);
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setAlignment(Qt::AlignCenter);
@@ -93,13 +95,13 @@ void FrmConciliacion::buildControls() {
                              "ACCIÓN", "MOVIMIENTO",  "ACEPTADA"};
     const int widths[] = {1305, 3900, 1305, 800, 2600, 3300, 900};
     for (int c = 0; c < kColumns; ++c) {
-        lstLIN_->setTextMatrix(0, c, QString::fromUtf8(headers[c]));
+        lstLIN_->setTextMatrix(0, c, tr(headers[c]));
         lstLIN_->setColWidth(c, widths[c]);
     }
     for (int c : {int(kAmount), int(kSide), int(kMark)})
         lstLIN_->setColAlignment(c, FlexGrid::CenterCenter);
 
-    cmdAplicar_ = new QPushButton(QStringLiteral("Aplicar [F10]"), this);
+    cmdAplicar_ = new QPushButton(tr("Aplicar [F10]"), this);
     cmdAplicar_->setObjectName(QStringLiteral("cmdAplicar"));
     cmdAplicar_->setAutoDefault(false);
     connect(cmdAplicar_, &QPushButton::clicked, this,
@@ -107,9 +109,9 @@ void FrmConciliacion::buildControls() {
 
     StBar_ = new PanelStatusBar(2, this);
     StBar_->setObjectName(QStringLiteral("StBar"));
-    StBar_->setPanelText(2, QStringLiteral("ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - "
-                                           "F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] "
-                                           "- ESC [Salir]"));
+    StBar_->setPanelText(2, tr("ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - "
+                               "F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] "
+                               "- ESC [Salir]"));
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 0, 8, 0);
@@ -129,11 +131,11 @@ void FrmConciliacion::setPlan(ReconciliationPlan plan) {
 
 void FrmConciliacion::Form_Load() {
     loadConcepts();
-    QString statement =
-        QStringLiteral("Extracto ") + plan_.bankKey + QStringLiteral(" - Cuenta ") + plan_.account;
+    QString statement = tr("Extracto %1 - Cuenta %2").arg(plan_.bankKey, plan_.account.trimmed());
     if (plan_.closingBalance)
-        statement += QStringLiteral(" - Saldo final ") + rt::formatAmount(*plan_.closingBalance) +
-                     QStringLiteral(" al ") + rt::formatDateSlashed(plan_.closingDate);
+        statement += tr(" - Saldo final %1 al %2")
+                         .arg(rt::formatAmount(*plan_.closingBalance),
+                              rt::formatDateSlashed(plan_.closingDate));
     lbEXTRACTO_->setText(statement);
     lstLIN_->setRows(int(plan_.lines.size()) + 1);
     for (int k = 0; k < int(plan_.lines.size()); ++k)
@@ -165,7 +167,7 @@ QString FrmConciliacion::conceptText(const QString& number) const {
     for (const Concept& concept : concepts_)
         if (concept.number == number.trimmed())
     return concept.number + QStringLiteral(" - ") + concept.description;
-    return number.trimmed().isEmpty() ? QStringLiteral("Sin concepto (F4)") : number;
+    return number.trimmed().isEmpty() ? tr("Sin concepto (F4)") : number;
 }
 
 void FrmConciliacion::showLine(int index) {
@@ -183,15 +185,14 @@ void FrmConciliacion::showLine(int index) {
     } else if (line.action == Action::Review) {
         QStringList numbers; // F5 goes through them in this order
         for (const MatchCandidate& candidate : line.candidates)
-            numbers << QStringLiteral("nº ") + QString::number(candidate.number);
+            numbers << tr("nº %1").arg(candidate.number);
         movement = numbers.join(QStringLiteral(", "));
     }
     const QString cells[] = {
         rt::formatDateSlashed(line.line.operationDate),
         line.line.text.simplified(),
         amount,
-        line.line.side == BankLine::Side::Credit ? QStringLiteral("Abono")
-                                                 : QStringLiteral("Cargo"),
+        line.line.side == BankLine::Side::Credit ? tr("Abono") : tr("Cargo"),
         actionText(line, plan_.currency),
         movement,
         line.accepted ? QStringLiteral("X") : QString(),
@@ -203,8 +204,7 @@ void FrmConciliacion::showLine(int index) {
 void FrmConciliacion::showCounts() {
     const auto accepted = std::count_if(plan_.lines.begin(), plan_.lines.end(),
                                         [](const LineProposal& line) { return line.accepted; });
-    StBar_->setPanelText(
-        1, QStringLiteral("Aceptadas: %1 de %2").arg(accepted).arg(plan_.lines.size()));
+    StBar_->setPanelText(1, tr("Aceptadas: %1 de %2").arg(accepted).arg(plan_.lines.size()));
 }
 
 void FrmConciliacion::Form_KeyDown(int& keyCode, int) {
@@ -248,8 +248,8 @@ void FrmConciliacion::acceptLine(int index, bool accepted) {
         for (const LineProposal& other : plan_.lines)
             if (&other != &line && other.accepted && other.action == Action::Match &&
                 other.candidates.at(std::size_t(other.chosen)).number == number) {
-                MsgBox(QStringLiteral("El movimiento nº %1 ya está aceptado para otra línea "
-                                      "del extracto.")
+                MsgBox(tr("El movimiento nº %1 ya está aceptado para otra línea "
+                          "del extracto.")
                            .arg(number),
                        MsgIcon::Exclamation);
                 return;
@@ -294,13 +294,12 @@ void FrmConciliacion::chooseConcept(int index) {
         offered.push_back(&concept);
     }
     if (entries.isEmpty()) {
-        MsgBox(credit ? QStringLiteral("No hay conceptos de CREDITO.")
-                      : QStringLiteral("No hay conceptos de DEBITO."),
+        MsgBox(credit ? tr("No hay conceptos de CREDITO.") : tr("No hay conceptos de DEBITO."),
                MsgIcon::Exclamation);
         return;
     }
     const auto chosen =
-        PickList::choose(this, QStringLiteral("Concepto del nuevo movimiento:"), entries, current);
+        PickList::choose(this, tr("Concepto del nuevo movimiento:"), entries, current);
     if (!chosen)
         return;
     line.concept = offered.at(std::size_t(*chosen))->number;
@@ -312,7 +311,7 @@ void FrmConciliacion::chooseConcept(int index) {
 void FrmConciliacion::PP_APLICAR() {
     if (std::none_of(plan_.lines.begin(), plan_.lines.end(),
                      [](const LineProposal& line) { return line.accepted; })) {
-        MsgBox(QStringLiteral("No hay ninguna línea aceptada para aplicar."), MsgIcon::Exclamation);
+        MsgBox(tr("No hay ninguna línea aceptada para aplicar."), MsgIcon::Exclamation);
         return;
     }
     ApplyOutcome outcome;
@@ -327,8 +326,8 @@ void FrmConciliacion::PP_APLICAR() {
     rememberConcepts();
     busy.release();
     Q_EMIT planApplied();
-    MsgBox(QStringLiteral("Conciliación aplicada: %1 casados, %2 nuevos, %3 ya importados, "
-                          "%4 sin aplicar.")
+    MsgBox(tr("Conciliación aplicada: %1 casados, %2 nuevos, %3 ya importados, "
+              "%4 sin aplicar.")
                .arg(outcome.matched)
                .arg(outcome.added)
                .arg(outcome.alreadyImported)
@@ -352,7 +351,7 @@ void FrmConciliacion::rememberConcepts() {
 void FrmConciliacion::PP_SALIR() {
     // Proposals the person has not touched are read again with the statement; choices made
     // here would be lost, so only then is leaving confirmed.
-    if (changed_ && MsgBox(QStringLiteral("¿Sale sin aplicar? Se pierden los cambios hechos."),
+    if (changed_ && MsgBox(tr("¿Sale sin aplicar? Se pierden los cambios hechos."),
                            MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     GP_DESCARGAR(*this);
