@@ -91,8 +91,9 @@ void FrmConciliacion::buildControls() {
     lstLIN_->setAccessibleName(tr("Líneas del extracto"));
     lstLIN_->setKeyDownHandler([this](int& keyCode, int shift) { lstLIN_KeyDown(keyCode, shift); });
     lstLIN_->setCols(kColumns);
-    const char* headers[] = {"FECHA",  "DESCRIPCIÓN", "IMPORTE", "TIPO",
-                             "ACCIÓN", "MOVIMIENTO",  "ACEPTADA"};
+    const char* headers[] = {
+        QT_TR_NOOP("FECHA"),  QT_TR_NOOP("DESCRIPCIÓN"), QT_TR_NOOP("IMPORTE"), QT_TR_NOOP("TIPO"),
+        QT_TR_NOOP("ACCIÓN"), QT_TR_NOOP("MOVIMIENTO"),  QT_TR_NOOP("ACEPTADA")};
     const int widths[] = {1305, 3900, 1305, 800, 2600, 3300, 900};
     for (int c = 0; c < kColumns; ++c) {
         lstLIN_->setTextMatrix(0, c, tr(headers[c]));
@@ -163,10 +164,15 @@ void FrmConciliacion::loadConcepts() {
     rs.Close();
 }
 
+QString FrmConciliacion::Concept::entry() const {
+    return number + QStringLiteral(" - ") + description;
+}
+
 QString FrmConciliacion::conceptText(const QString& number) const {
-    for (const Concept& concept : concepts_)
-        if (concept.number == number.trimmed())
-    return concept.number + QStringLiteral(" - ") + concept.description;
+    for (const Concept& known : concepts_) {
+        if (known.number == number.trimmed())
+            return known.entry();
+    }
     return number.trimmed().isEmpty() ? tr("Sin concepto (F4)") : number;
 }
 
@@ -265,7 +271,8 @@ void FrmConciliacion::cycleLine(int index) {
     LineProposal& line = plan_.lines.at(std::size_t(index));
     if ((line.action != Action::Match && line.action != Action::Review) || line.candidates.empty())
         return;
-    // The next candidate is a proposal to look at; ENTER accepts it.
+    // An accepted line stays accepted with its next candidate, unless another accepted line
+    // holds that movement already.
     const bool accepted = line.accepted;
     Reconciler::cycleCandidate(line);
     line.accepted = false;
@@ -285,13 +292,13 @@ void FrmConciliacion::chooseConcept(int index) {
     QStringList entries;
     std::vector<const Concept*> offered;
     int current = 0;
-    for (const Concept& concept : concepts_) {
-        if (concept.type != type)
+    for (const Concept& known : concepts_) {
+        if (known.type != type)
             continue;
-        if (concept.number == line.concept.trimmed())
+        if (known.number == line.concept.trimmed())
             current = int(offered.size());
-        entries << concept.number + QStringLiteral(" - ") + concept.description;
-        offered.push_back(&concept);
+        entries << known.entry();
+        offered.push_back(&known);
     }
     if (entries.isEmpty()) {
         MsgBox(credit ? tr("No hay conceptos de CREDITO.") : tr("No hay conceptos de DEBITO."),

@@ -39,7 +39,8 @@ private:
     struct Concept {
         QString number;
         QString description;
-        QString type; // "C" credit, "D" debit
+        QString type;          // "C" credit, "D" debit
+        QString entry() const; // "7 - Gastos bancarios"
     };
 
     void buildControls();
