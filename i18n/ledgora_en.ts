@@ -48,6 +48,89 @@
     </message>
 </context>
 <context>
+    <name>Camt053Reader</name>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="67"/>
+        <source>Elemento %1 %2 (línea %3): %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="115"/>
+        <source>el XML se acaba antes de cerrar sus elementos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="116"/>
+        <source>el XML está mal formado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="121"/>
+        <source>Línea %1, columna %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="141"/>
+        <source>el XML no es un extracto camt.053 (su raíz es «%1» del espacio de nombres «%2»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="192"/>
+        <source>falta el importe (Amt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="196"/>
+        <source>el importe no es un número exacto (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="203"/>
+        <source>falta el indicador de abono o cargo (CdtDbtInd CRDT o DBIT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="214"/>
+        <source>%1 no es una fecha (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="226"/>
+        <source>la fecha del saldo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="242"/>
+        <source>la fecha de asiento (BookgDt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="243"/>
+        <source>la fecha valor (ValDt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="245"/>
+        <source>falta la fecha (BookgDt o ValDt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="269"/>
+        <source>falta la cuenta (Acct/Id)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="274"/>
+        <source>el principio del periodo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Camt053Reader.cpp" line="275"/>
+        <source>el final del periodo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
         <location filename="../src/data/CsvReader.cpp" line="51"/>
@@ -253,6 +336,184 @@
     </message>
 </context>
 <context>
+    <name>Norma43Reader</name>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="114"/>
+        <source>Línea %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="162"/>
+        <source>la línea pasa de 80 caracteres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="164"/>
+        <source>hay registros después del registro 88 de final de archivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="169"/>
+        <source>el registro 00 de cabecera solo puede ir al principio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="189"/>
+        <source>el tipo de registro «%1» no es de Norma 43</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="193"/>
+        <source>la última cuenta no tiene registro 33 de final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="195"/>
+        <source>falta el registro 88 de final de archivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="202"/>
+        <source>%1 no es un número</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="209"/>
+        <source>el signo no es 1 (cargo) ni 2 (abono)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="224"/>
+        <source>%1 no es una fecha (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="261"/>
+        <source>la cuenta anterior no tiene registro 33 de final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="267"/>
+        <source>la fecha inicial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="268"/>
+        <source>la fecha final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="269"/>
+        <source>el saldo inicial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="279"/>
+        <source>un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="282"/>
+        <source>la fecha de operación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="283"/>
+        <source>la fecha de valor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="287"/>
+        <source>el importe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="301"/>
+        <source>un registro 23 de concepto complementario solo puede seguir a un 22, y cinco como mucho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="313"/>
+        <source>un registro 24 de equivalencia de divisa solo puede seguir a un 22, y uno solo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="317"/>
+        <source>el importe equivalente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="322"/>
+        <source>un registro 33 de final de cuenta sin su registro 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="326"/>
+        <source>el registro 33 es de otra cuenta que su registro 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="327"/>
+        <source>el número de cargos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="328"/>
+        <source>el total de cargos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="329"/>
+        <source>el número de abonos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="330"/>
+        <source>el total de abonos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="331"/>
+        <source>el saldo final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="334"/>
+        <source>la divisa del registro 33 no es la de su registro 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="346"/>
+        <source>el registro 33 cuenta %1 cargos y %2 abonos, y la cuenta tiene %3 y %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="353"/>
+        <source>los totales de cargos y abonos del registro 33 no son la suma de sus movimientos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="356"/>
+        <source>el saldo final no cuadra con el inicial más los abonos menos los cargos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="364"/>
+        <source>la cuenta no tiene registro 33 de final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="365"/>
+        <source>el número de registros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Norma43Reader.cpp" line="367"/>
+        <source>el registro 88 cuenta %1 registros y el archivo tiene %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SqliteReason</name>
     <message>
         <location filename="../src/data/SqliteReason.cpp" line="12"/>
@@ -307,6 +568,24 @@
     <message>
         <location filename="../src/data/SqliteReason.cpp" line="45"/>
         <source>error %1 de SQLite (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatementReader</name>
+    <message>
+        <location filename="../src/statements/ReadOrRefuse.h" line="20"/>
+        <source>los importes suman más de lo que cabe (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/StatementReader.cpp" line="32"/>
+        <source>No se puede abrir el extracto %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/StatementReader.cpp" line="53"/>
+        <source>El archivo no es un extracto Norma 43 ni camt.053.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
