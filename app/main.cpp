@@ -1,6 +1,8 @@
 // The host program: loads the Ledgora component at run time, creates its public class by the
 // class identifier "Ledgora.clMain" and calls Show by member name, as the billing application
 // that hosts the module does.
+#include "core/UiLanguage.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -399,6 +401,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ledgora"));
     QApplication::setApplicationVersion(QStringLiteral(LEDGORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(LEDGORA_APP_ID)); // icon and menu entry
+    ledgora::UiLanguage::install(); // before the first text: --help is Qt's own, in Spanish too
 
     QCommandLineParser parser;
     declareOptions(parser);

@@ -3,11 +3,12 @@
 
 LEDGORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 LEDGORA_PACKAGES=(build-essential cmake qt6-base-dev libgl1-mesa-dev libsqlite3-dev sqlite3 libpq-dev
-                  fonts-dejavu-core fonts-urw-base35 poppler-utils)
+                  fonts-dejavu-core fonts-urw-base35 poppler-utils qt6-translations-l10n
+                  qt6-tools-dev qt6-l10n-tools)
 # The tests and the benchmark also run the shared ledger against a real PostgreSQL server.
 LEDGORA_SERVER_PACKAGES=(postgresql postgresql-client)
 # The tests that run the real program in windows, typed into as a person would.
-LEDGORA_DESKTOP_PACKAGES=(xvfb openbox xdotool imagemagick)
+LEDGORA_DESKTOP_PACKAGES=(xvfb openbox xdotool imagemagick at-spi2-core python3-pyatspi dbus)
 
 # Installs, from Debian's packages, those of the given packages that are not installed yet.
 ledgora_ensure_packages() {

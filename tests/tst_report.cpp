@@ -1,6 +1,7 @@
 #include "LedgerTests.h"
 #include "controls/BandedReport.h"
 #include "controls/PanelStatusBar.h"
+#include "core/UiLanguage.h"
 #include "ledger/ListingReport.h"
 #include "ledger/MovementListing.h"
 #include "mainscreen/FrmBNKMain.h"
@@ -135,7 +136,11 @@ private Q_SLOTS:
         const QStringList pages = printListing(&printed);
         QCOMPARE(pages.size(), 3);
         QCOMPARE(printed, 3);
-        const QString today = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+        // The long date is Spanish whatever the system's language ("6 de diciembre de 2026").
+        const QDate date = QDate::currentDate();
+        const QString today = u"%1 de %2 de %3"_s.arg(date.day())
+                                  .arg(QLocale(QLocale::Spanish).monthName(date.month()))
+                                  .arg(date.year());
         int listed = 0;
         for (int p = 0; p < pages.size(); ++p) {
             const QString& page = pages[p];
@@ -181,21 +186,28 @@ private Q_SLOTS:
     }
 
     void altPShowsThePreviewAfterRefreshingTheTotals() {
+        UiLanguage::install(); // as the component does when shown
         addMarch();
         screen_->load();
         QVERIFY(showActive(*screen_));
         ModalDriver person;
-        QStringList seen; // the caption, the pages shown and whether it can save a PDF
+        // The caption, the pages shown, whether it can save a PDF, and Qt's own buttons in
+        // Spanish even on a system in English.
+        QStringList seen;
         person.then([&](QWidget* modal) {
             auto* view = modal->findChild<QPrintPreviewWidget*>();
+            QStringList actions;
+            for (const QAction* action : modal->findChildren<QAction*>())
+                actions << action->text();
             seen << modal->windowTitle() << QString::number(view ? view->pageCount() : 0)
-                 << QString::number(modal->findChild<QAction*>(u"actGuardarPdf"_s) != nullptr);
+                 << QString::number(modal->findChild<QAction*>(u"actGuardarPdf"_s) != nullptr)
+                 << QString::number(actions.contains(u"Página siguiente"_s));
             ModalDriver::press(modal, Qt::Key_Escape);
         });
         QTest::keyClick(&screen_->LstBNK(), Qt::Key_P, Qt::AltModifier);
         QCOMPARE(person.handled(), 1);
         QVERIFY(qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget()) == nullptr);
-        QCOMPARE(seen, QStringList({"Listado de Cuenta", "3", "1"}));
+        QCOMPARE(seen, QStringList({"Listado de Cuenta", "3", "1", "1"}));
         // What the loader writes, the report writes too (all but the grid).
         QCOMPARE(gCuenta.TOMDLACR, money(1000 + 50 * 1234));
         QCOMPARE(gCuenta.UltimoMovimiento, 200);
@@ -223,11 +235,12 @@ private Q_SLOTS:
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         // account, from, to, target and what the one line of the refusal says
         const QString failures[][5] = {
-            {u"999"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no account"_s},
-            {kAccount, u"31/02/2024"_s, u"31/03/2024"_s, kept, u"FROM is not a date"_s},
-            {kAccount, u"01/03/2024"_s, u"marzo"_s, kept, u"TO is not a date"_s},
-            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, missingFolder, u"cannot write"_s},
-            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, pipe, u"not a regular file"_s},
+            {u"999"_s, u"01/03/2024"_s, u"31/03/2024"_s, kept, u"no hay una cuenta \"999\""_s},
+            {kAccount, u"31/02/2024"_s, u"31/03/2024"_s, kept, u"DESDE no es una fecha"_s},
+            {kAccount, u"01/03/2024"_s, u"marzo"_s, kept, u"HASTA no es una fecha"_s},
+            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, missingFolder,
+             u"no se puede escribir en la carpeta"_s},
+            {kAccount, u"01/03/2024"_s, u"31/03/2024"_s, pipe, u"no es un archivo común"_s},
         };
         const QStringList before = QDir(out_.path()).entryList(QDir::Files);
         for (const auto& failure : failures) {

@@ -2,8 +2,11 @@
 
 #include "ReportRecords.h"
 #include "core/Conversions.h"
+#include "core/FileErrorText.h"
+#include "core/UiLanguage.h"
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLocale>
 #include <QPainter>
@@ -27,7 +30,7 @@ public:
     SectionPainter(QPainter& painter, const QPaintDevice& device, QDate printed)
         : painter_(painter), toX_(device.logicalDpiX() / kTwipsPerInch),
           toY_(device.logicalDpiY() / kTwipsPerInch), pageHeight_(int(device.height() / toY_)),
-          printed_(QLocale().toString(printed, QLocale::LongFormat)) {
+          printed_(UiLanguage::textLocale().toString(printed, QLocale::LongFormat)) {
         painter_.setPen(QPen(Qt::black, kRuleTwips * toY_));
     }
 
@@ -137,18 +140,19 @@ void BandedReport::preview(ReportRecords& records, QWidget* parent) const {
     // Printing is on the preview's own toolbar; saving as PDF sits beside it.
     if (auto* toolbar = dialog.findChild<QToolBar*>()) {
         toolbar->addSeparator();
-        QAction* save = toolbar->addAction(QStringLiteral("Guardar como PDF..."));
+        QAction* save =
+            toolbar->addAction(QCoreApplication::translate("BandedReport", "Guardar como PDF..."));
         save->setObjectName(QStringLiteral("actGuardarPdf"));
         QObject::connect(save, &QAction::triggered, &dialog, [this, &records, &dialog] {
-            const QString path =
-                QFileDialog::getSaveFileName(&dialog, QStringLiteral("Guardar como PDF"), QString(),
-                                             QStringLiteral("PDF (*.pdf)"));
+            const QString path = QFileDialog::getSaveFileName(
+                &dialog, QCoreApplication::translate("BandedReport", "Guardar como PDF"), QString(),
+                QStringLiteral("PDF (*.pdf)"));
             if (path.isEmpty())
                 return;
             const QString failure = writePdf(path, records);
             if (!failure.isEmpty())
-                MsgBox(QStringLiteral("No se pudo guardar ") + path + QStringLiteral(": ") +
-                           failure,
+                MsgBox(QCoreApplication::translate("BandedReport", "No se pudo guardar %1: %2")
+                           .arg(path, failure),
                        MsgIcon::Critical);
         });
     }
@@ -158,7 +162,7 @@ void BandedReport::preview(ReportRecords& records, QWidget* parent) const {
 QString BandedReport::writePdf(const QString& path, ReportRecords& records, int* pages) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return fileErrorText(file);
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(pageLayout);
@@ -167,13 +171,13 @@ QString BandedReport::writePdf(const QString& path, ReportRecords& records, int*
         const int printed = print(writer, records);
         if (printed == 0) {
             file.cancelWriting();
-            return QStringLiteral("the PDF could not be started");
+            return QCoreApplication::translate("BandedReport", "no se pudo empezar el PDF");
         }
         if (pages)
             *pages = printed;
     }
     if (!file.commit())
-        return file.errorString();
+        return fileErrorText(file);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "DatabaseCopy.h"
 #include "data/DataLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,7 +93,9 @@ void BackupSet::prune(const QDateTime& now) const {
 
 BackupSet::Outcome BackupSet::take(const QDateTime& now) const {
     if (!QDir().mkpath(folder_))
-        return {Outcome::Failed, {}, QStringLiteral("no se pudo crear la carpeta ") + folder_};
+        return {Outcome::Failed,
+                {},
+                QCoreApplication::translate("BackupSet", "no se pudo crear la carpeta ") + folder_};
     // What an interrupted copy left behind is of no use to anybody.
     for (const QString& name : QDir(folder_).entryList(QDir::Files))
         if (name.startsWith(prefix_) && name.endsWith(QLatin1String(".parcial")))
@@ -105,8 +108,9 @@ BackupSet::Outcome BackupSet::take(const QDateTime& now) const {
     if (const QString problem = DatabaseCopy::ledgerProblem(database_, false); !problem.isEmpty())
         return {Outcome::Refused,
                 {},
-                QStringLiteral("el libro %1 %2: no se tomó una copia, y las anteriores se "
-                               "conservan")
+                QCoreApplication::translate(
+                    "BackupSet", "el libro %1 %2: no se tomó una copia, y las anteriores se "
+                                 "conservan")
                     .arg(database_, problem)};
     const qint64 size =
         QFileInfo(database_).size() + QFileInfo(database_ + QStringLiteral("-wal")).size();
@@ -114,8 +118,9 @@ BackupSet::Outcome BackupSet::take(const QDateTime& now) const {
     if (disk.bytesAvailable() < 2 * size)
         return {Outcome::Refused,
                 {},
-                QStringLiteral("queda poco espacio en el disco (%1 MB libres para un libro de "
-                               "%2 MB): no se tomó una copia")
+                QCoreApplication::translate(
+                    "BackupSet", "queda poco espacio en el disco (%1 MB libres para un libro de "
+                                 "%2 MB): no se tomó una copia")
                     .arg(disk.bytesAvailable() >> 20)
                     .arg(size >> 20)};
 
@@ -123,7 +128,9 @@ BackupSet::Outcome BackupSet::take(const QDateTime& now) const {
         folder_ + u'/' + prefix_ + now.toUTC().toString(kStampFormat) + QStringLiteral("Z.db");
     const QStringList before = paths();
     if (const QString failure = DatabaseCopy::copy(database_, target); !failure.isEmpty())
-        return {Outcome::Failed, {}, QStringLiteral("no se pudo tomar la copia: ") + failure};
+        return {Outcome::Failed,
+                {},
+                QCoreApplication::translate("BackupSet", "no se pudo tomar la copia: ") + failure};
     if (!before.isEmpty() && sameContent(before.last(), target)) {
         QFile::remove(target);
         return {Outcome::Unchanged, before.last(), {}};

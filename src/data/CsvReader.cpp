@@ -1,6 +1,7 @@
 #include "CsvReader.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace ledgora {
@@ -45,9 +46,12 @@ bool CsvReader::next() {
             line_ = linesRead_;
         recordBytes += text.size();
         if (text.isEmpty() || recordBytes > kMaxRecordBytes) {
-            problem_ = text.isEmpty() ? QStringLiteral("unas comillas se abren y no se cierran")
-                                      : QStringLiteral("un registro pasa de 1 MB (¿unas "
-                                                       "comillas sin cerrar?)");
+            problem_ =
+                text.isEmpty()
+                    ? QCoreApplication::translate("CsvReader",
+                                                  "unas comillas se abren y no se cierran")
+                    : QCoreApplication::translate("CsvReader", "un registro pasa de 1 MB (¿unas "
+                                                               "comillas sin cerrar?)");
             return false;
         }
         // The line's own break, CR LF or LF, ends the record unless a quoted field goes on.

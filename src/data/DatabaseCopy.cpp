@@ -1,8 +1,11 @@
 #include "DatabaseCopy.h"
 
 #include "SqliteEngine.h"
+#include "SqliteReason.h"
+#include "core/FileErrorText.h"
 #include "data/DataLog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -29,8 +32,8 @@ Connection openFile(const QString& path, int flags, QString& failure) {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, flags, nullptr);
     Connection db(raw);
     if (rc != SQLITE_OK) {
-        failure =
-            QStringLiteral("cannot open %1: %2").arg(path, QString::fromUtf8(sqlite3_errstr(rc)));
+        failure = QCoreApplication::translate("DatabaseCopy", "no se puede abrir %1: %2")
+                      .arg(path, sqliteReason(rc));
         return nullptr;
     }
     sqlite3_busy_timeout(raw, 5000);
@@ -41,11 +44,11 @@ Connection openFile(const QString& path, int flags, QString& failure) {
 QString transfer(sqlite3* from, sqlite3* to) {
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
     if (!backup)
-        return QString::fromUtf8(sqlite3_errmsg(to));
+        return sqliteReason(sqlite3_extended_errcode(to));
     const int rc = sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE)
-        return QString::fromUtf8(sqlite3_errstr(rc));
+        return sqliteReason(rc);
     return {};
 }
 
@@ -69,7 +72,7 @@ QString firstValue(sqlite3* db, const char* sql) {
         sqlite3_step(stmt) == SQLITE_ROW)
         value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
     else
-        value = QString::fromUtf8(sqlite3_errmsg(db));
+        value = sqliteReason(sqlite3_extended_errcode(db));
     sqlite3_finalize(stmt);
     return value;
 }
@@ -88,11 +91,12 @@ bool syncToDisk(const QString& path) {
 // or the new one, whole, also after a crash.
 QString replaceWith(const QString& complete, const QString& target) {
     if (!syncToDisk(complete))
-        return QStringLiteral("no se pudo asegurar en el disco ") + complete;
+        return QCoreApplication::translate("DatabaseCopy", "no se pudo asegurar en el disco ") +
+               complete;
     if (std::rename(QFile::encodeName(complete).constData(),
                     QFile::encodeName(target).constData()) != 0)
-        return QStringLiteral("no se pudo reemplazar %1: %2")
-            .arg(target, QString::fromLocal8Bit(std::strerror(errno)));
+        return QCoreApplication::translate("DatabaseCopy", "no se pudo reemplazar %1: %2")
+            .arg(target, systemErrorText(errno));
     syncToDisk(QFileInfo(target).absolutePath());
     return {};
 }
@@ -107,11 +111,11 @@ bool hasSqliteHeader(const QString& path) {
 QString DatabaseCopy::ledgerProblem(const QString& path, bool thorough) {
     const QFileInfo info(path);
     if (!info.isFile())
-        return QStringLiteral("no existe");
+        return QCoreApplication::translate("DatabaseCopy", "no existe");
     if (info.size() == 0)
-        return QStringLiteral("no tiene contenido");
+        return QCoreApplication::translate("DatabaseCopy", "no tiene contenido");
     if (!hasSqliteHeader(path))
-        return QStringLiteral("no es una base de datos");
+        return QCoreApplication::translate("DatabaseCopy", "no es una base de datos");
     QString failure;
     Connection db = openFile(path, SQLITE_OPEN_READONLY, failure);
     if (!db)
@@ -119,13 +123,15 @@ QString DatabaseCopy::ledgerProblem(const QString& path, bool thorough) {
     const QString check =
         firstValue(db.get(), thorough ? "PRAGMA integrity_check" : "PRAGMA quick_check");
     if (check != u"ok")
-        return QStringLiteral("tiene daños (%1)").arg(check);
+        return QCoreApplication::translate("DatabaseCopy", "tiene daños (%1)").arg(check);
     if (!isLedger(db.get()))
-        return QStringLiteral("no tiene las tablas de un libro de Ledgora");
+        return QCoreApplication::translate("DatabaseCopy",
+                                           "no tiene las tablas de un libro de Ledgora");
     db.reset();
     // Our tables, with our columns and kinds, exactly as the engine checks a ledger it opens.
     if (!SqliteEngine().open(path, OpenMode::Read))
-        return QStringLiteral("sus tablas no son las de un libro de Ledgora");
+        return QCoreApplication::translate("DatabaseCopy",
+                                           "sus tablas no son las de un libro de Ledgora");
     return {};
 }
 
@@ -139,7 +145,7 @@ QString stamp() {
 
 QString DatabaseCopy::copy(const QString& source, const QString& target) {
     if (!QFileInfo(source).isFile())
-        return QStringLiteral("no database at ") + source;
+        return QCoreApplication::translate("DatabaseCopy", "no hay una base de datos en ") + source;
     QString failure;
     Connection from = openFile(source, SQLITE_OPEN_READONLY, failure);
     if (!from)
@@ -181,7 +187,9 @@ bool DatabaseCopy::belongsToAnotherProgram(const QString& path) {
 
 QString DatabaseCopy::restore(const QString& backup, const QString& database) {
     if (const QString problem = ledgerProblem(backup); !problem.isEmpty())
-        return QStringLiteral("la copia %1 no sirve: %2; no se cambió nada").arg(backup, problem);
+        return QCoreApplication::translate("DatabaseCopy",
+                                           "la copia %1 no sirve: %2; no se cambió nada")
+            .arg(backup, problem);
     if (belongsToAnotherProgram(database))
         return QStringLiteral("%1 no es un libro de Ledgora; no se cambió nada").arg(database);
 
@@ -230,7 +238,7 @@ QString DatabaseCopy::restore(const QString& backup, const QString& database) {
 QString DatabaseCopy::backupAs(const QString& database, const QString& name, QString* made) {
     const QString folder = QFileInfo(database).absolutePath() + QStringLiteral("/backups");
     if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot make the folder ") + folder;
+        return QCoreApplication::translate("DatabaseCopy", "no se pudo crear la carpeta ") + folder;
     const QString target = folder + u'/' + name;
     const QString failure = copy(database, target);
     if (failure.isEmpty() && made)

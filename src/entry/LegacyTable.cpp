@@ -1,8 +1,10 @@
 #include "LegacyTable.h"
 
 #include "core/Conversions.h"
+#include "core/FileErrorText.h"
 #include "data/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,8 +19,9 @@ RuntimeError refused(const QString& description) {
 }
 
 RuntimeError noMdbtools() {
-    return refused(QStringLiteral("para leer un archivo de Access hace falta mdb-export "
-                                  "(paquete mdbtools de Debian)"));
+    return refused(QCoreApplication::translate(
+        "LegacyTable", "para leer un archivo de Access hace falta mdb-export "
+                       "(paquete mdbtools de Debian)"));
 }
 
 } // namespace
@@ -37,7 +40,8 @@ void LegacyTable::requireTables(const QString& legacy, const QStringList& names)
         lister.waitForFinished(-1);
         if (lister.exitStatus() != QProcess::NormalExit || lister.exitCode() != 0)
             throw refused(
-                QStringLiteral("mdbtools no puede leer %1 como archivo de Access: %2")
+                QCoreApplication::translate("LegacyTable",
+                                            "mdbtools no puede leer %1 como archivo de Access: %2")
                     .arg(legacy, QString::fromLocal8Bit(lister.readAllStandardError()).trimmed()));
         const QStringList tables =
             QString::fromUtf8(lister.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
@@ -58,8 +62,8 @@ LegacyTable::LegacyTable(const QString& legacy, const QString& name, const QStri
                      .value(0, name + QStringLiteral(".csv"));
         file_ = std::make_unique<QFile>(folder.filePath(label_));
         if (!file_->open(QIODevice::ReadOnly))
-            throw refused(QStringLiteral("no se puede leer %1: %2")
-                              .arg(file_->fileName(), file_->errorString()));
+            throw refused(QCoreApplication::translate("LegacyTable", "no se puede leer %1: %2")
+                              .arg(file_->fileName(), fileErrorText(*file_)));
         device = file_.get();
     } else {
         label_ = QStringLiteral("%1 (tabla %2)").arg(QFileInfo(legacy).fileName(), name);
@@ -74,16 +78,20 @@ LegacyTable::LegacyTable(const QString& legacy, const QString& name, const QStri
     }
     reader_ = std::make_unique<CsvReader>(*device);
     if (!read())
-        throw refusal(QStringLiteral("está vacío: falta el encabezado"));
+        throw refusal(
+            QCoreApplication::translate("LegacyTable", "está vacío: falta el encabezado"));
     QStringList known;
     for (const ColumnDef& column : Schema::table(name)->columns)
         known << column.name;
     for (const QString& field : reader_->fields()) {
         const QString column = field.trimmed().toUpper();
         if (!known.contains(column))
-            throw refusal(QStringLiteral("la columna %1 no es de la tabla %2").arg(field, name));
+            throw refusal(
+                QCoreApplication::translate("LegacyTable", "la columna %1 no es de la tabla %2")
+                    .arg(field, name));
         if (header_.contains(column))
-            throw refusal(QStringLiteral("la columna %1 está repetida").arg(column));
+            throw refusal(QCoreApplication::translate("LegacyTable", "la columna %1 está repetida")
+                              .arg(column));
         header_ << column;
     }
     QStringList missing;
@@ -91,8 +99,9 @@ LegacyTable::LegacyTable(const QString& legacy, const QString& name, const QStri
         if (!header_.contains(column) && !optional.contains(column))
             missing << column;
     if (!missing.isEmpty())
-        throw refusal(QStringLiteral("faltan columnas en el encabezado: ") +
-                      missing.join(QStringLiteral(", ")));
+        throw refusal(
+            QCoreApplication::translate("LegacyTable", "faltan columnas en el encabezado: ") +
+            missing.join(QStringLiteral(", ")));
 }
 
 bool LegacyTable::read() {
@@ -116,9 +125,10 @@ bool LegacyTable::next() {
         return false;
     ++rows_;
     if (reader_->fields().size() != header_.size())
-        throw refusal(QStringLiteral("tiene %1 campos y el encabezado %2")
-                          .arg(reader_->fields().size())
-                          .arg(header_.size()));
+        throw refusal(
+            QCoreApplication::translate("LegacyTable", "tiene %1 campos y el encabezado %2")
+                .arg(reader_->fields().size())
+                .arg(header_.size()));
     return true;
 }
 
@@ -147,7 +157,8 @@ QString LegacyTable::text(const char* column) const {
 QString LegacyTable::key(const char* column) const {
     static const QRegularExpression digits(QStringLiteral("^[0-9]+ *$"));
     if (!digits.match(cell(column)).hasMatch())
-        throw refusedValue(column, QStringLiteral("no es un número de dígitos"));
+        throw refusedValue(
+            column, QCoreApplication::translate("LegacyTable", "no es un número de dígitos"));
     return cell(column);
 }
 
@@ -155,11 +166,13 @@ int LegacyTable::whole(const char* column) const {
     static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
     const QString value = cell(column).trimmed();
     if (!integer.match(value).hasMatch())
-        throw refusedValue(column, QStringLiteral("no es un número entero"));
+        throw refusedValue(column,
+                           QCoreApplication::translate("LegacyTable", "no es un número entero"));
     bool ok = false;
     const int number = value.toInt(&ok);
     if (!ok)
-        throw refusedValue(column, QStringLiteral("está fuera de rango"));
+        throw refusedValue(column,
+                           QCoreApplication::translate("LegacyTable", "está fuera de rango"));
     return number;
 }
 
@@ -170,14 +183,16 @@ Money LegacyTable::amount(const char* column) const {
     if (value.isEmpty())
         return {};
     if (!number.match(value).hasMatch())
-        throw refusedValue(column, QStringLiteral("no es un importe"));
+        throw refusedValue(column, QCoreApplication::translate("LegacyTable", "no es un importe"));
     bool rounded = false;
     const auto amount = Money::parse(value, value.contains(u',') ? u',' : u'.', &rounded);
     if (!amount)
-        throw refusedValue(column, QStringLiteral("está fuera de rango"));
+        throw refusedValue(column,
+                           QCoreApplication::translate("LegacyTable", "está fuera de rango"));
     // The ledger keeps whole ten-thousandths: a fifth decimal would be lost, not stored.
     if (rounded)
-        throw refusedValue(column, QStringLiteral("tiene más de cuatro decimales"));
+        throw refusedValue(
+            column, QCoreApplication::translate("LegacyTable", "tiene más de cuatro decimales"));
     return *amount;
 }
 
@@ -188,12 +203,13 @@ QDate LegacyTable::date(const char* column, QDate ifEmpty) const {
     if (value.isEmpty()) {
         if (ifEmpty.isValid())
             return ifEmpty;
-        throw refusal(QStringLiteral("falta la fecha %1").arg(QLatin1String(column)));
+        throw refusal(QCoreApplication::translate("LegacyTable", "falta la fecha %1")
+                          .arg(QLatin1String(column)));
     }
     const auto match = dayAndTime.match(value);
     const auto day = match.hasMatch() ? rt::readDate(match.captured(1)) : std::nullopt;
     if (!day)
-        throw refusedValue(column, QStringLiteral("no es una fecha"));
+        throw refusedValue(column, QCoreApplication::translate("LegacyTable", "no es una fecha"));
     return *day;
 }
 

@@ -7,6 +7,7 @@
 #include "ledger/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QRandomGenerator>
 
@@ -82,9 +83,10 @@ QString clDemo::Crear(const QString& path) {
         return fill(path);
     } catch (const RuntimeError& error) {
         // The batch is rolled back: the file is as it was.
-        return QStringLiteral("no se pudo escribir el ejemplo: ") + error.description();
+        return QCoreApplication::translate("clDemo", "no se pudo escribir el ejemplo: ") +
+               error.description();
     } catch (const std::exception& error) {
-        return QStringLiteral("no se pudo escribir el ejemplo: ") +
+        return QCoreApplication::translate("clDemo", "no se pudo escribir el ejemplo: ") +
                QString::fromLocal8Bit(error.what());
     }
 }
@@ -93,9 +95,10 @@ QString clDemo::fill(const QString& path) {
     clManejo manejo;
     switch (NewLedger::open(manejo, path)) {
     case NewLedger::State::Unreachable:
-        return QStringLiteral("no se puede abrir la base de datos");
+        return QCoreApplication::translate("clDemo", "no se puede abrir la base de datos");
     case NewLedger::State::HasAccounts:
-        return QStringLiteral("la base de datos ya tiene cuentas; se abre tal como está");
+        return QCoreApplication::translate(
+            "clDemo", "la base de datos ya tiene cuentas; se abre tal como está");
     case NewLedger::State::Empty:
         break;
     }

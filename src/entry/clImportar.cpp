@@ -11,6 +11,7 @@
 #include "data/clManejo.h"
 #include "screens/ScreenStatements.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -37,10 +38,11 @@ template <typename Insert> void insertRow(const LegacyTable& table, Insert inser
 QString openTarget(clManejo& manejo, const QString& dbPath) {
     switch (NewLedger::open(manejo, dbPath)) {
     case NewLedger::State::Unreachable:
-        return QStringLiteral("no se puede abrir la base de datos ") +
+        return QCoreApplication::translate("clImportar", "no se puede abrir la base de datos ") +
                ConnectionString::masked(dbPath);
     case NewLedger::State::HasAccounts:
-        return QStringLiteral("la base de datos ya tiene cuentas: no se importó nada");
+        return QCoreApplication::translate("clImportar",
+                                           "la base de datos ya tiene cuentas: no se importó nada");
     case NewLedger::State::Empty:
         break;
     }
@@ -86,10 +88,12 @@ void importMovements(clManejo& manejo, LegacyTable& movements, const QSet<QStrin
         const QString concept = movements.key("CONSTNRO");
         if (!accountKeys.contains(keyOf(account)))
             throw movements.refusal(
-                QStringLiteral("la cuenta \"%1\" no está en BANCNT").arg(account));
+                QCoreApplication::translate("clImportar", "la cuenta \"%1\" no está en BANCNT")
+                    .arg(account));
         if (!conceptKeys.contains(keyOf(concept)))
             throw movements.refusal(
-                QStringLiteral("el concepto \"%1\" no está en BANCON").arg(concept));
+                QCoreApplication::translate("clImportar", "el concepto \"%1\" no está en BANCON")
+                    .arg(concept));
         const NewMovement movement = {account,
                                       movements.whole("MOVINNRO"),
                                       movements.date("MOVDTALT"),
@@ -108,7 +112,7 @@ clImportar::clImportar() = default;
 QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
     summary_.clear();
     if (!QFileInfo::exists(legacy))
-        return QStringLiteral("no hay nada que importar en ") + legacy;
+        return QCoreApplication::translate("clImportar", "no hay nada que importar en ") + legacy;
     // The ledger's tables go into a new or empty file, or one that already has them; never
     // beside another program's tables.
     if (!ConnectionString::isServerAddress(dbPath) && DatabaseCopy::belongsToAnotherProgram(dbPath))
@@ -133,7 +137,8 @@ QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
         LegacyTable movements(legacy, tables[2]);
         importMovements(manejo, movements, accountKeys, conceptKeys);
         batch.commit();
-        summary_ = QStringLiteral("se importaron %1 cuentas, %2 conceptos y %3 movimientos")
+        summary_ = QCoreApplication::translate(
+                       "clImportar", "se importaron %1 cuentas, %2 conceptos y %3 movimientos")
                        .arg(accounts.rows())
                        .arg(concepts.rows())
                        .arg(movements.rows());

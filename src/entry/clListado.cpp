@@ -5,6 +5,7 @@
 #include "controls/BandedReport.h"
 #include "core/ClassRegistry.h"
 #include "core/Conversions.h"
+#include "core/FileErrorText.h"
 #include "data/ConnectionString.h"
 #include "data/CsvText.h"
 #include "data/clManejo.h"
@@ -42,32 +43,33 @@ QString prepareListing(const QString& dbPath, const QString& account, const QStr
                               << "to" << to << "into" << outPath;
     const auto desde = dayMonthYear(from);
     if (!desde)
-        return QStringLiteral("FROM is not a date dd/mm/yyyy: ") + from;
+        return clListado::tr("DESDE no es una fecha dd/mm/aaaa: %1").arg(from);
     const auto hasta = dayMonthYear(to);
     if (!hasta)
-        return QStringLiteral("TO is not a date dd/mm/yyyy: ") + to;
+        return clListado::tr("HASTA no es una fecha dd/mm/aaaa: %1").arg(to);
     if (*hasta < *desde)
-        return QStringLiteral("the interval ends (%1) before it starts (%2)").arg(to, from);
+        return clListado::tr("el intervalo termina (%1) antes de empezar (%2)").arg(to, from);
     if (!ConnectionString::isServerAddress(dbPath) && !QFileInfo(dbPath).isFile())
-        return QStringLiteral("no database at ") + native(dbPath);
+        return clListado::tr("no hay una base de datos en %1").arg(native(dbPath));
     const QFileInfo target(outPath);
     if (target.fileName().isEmpty() || target.isDir())
-        return QStringLiteral("not a file name for the file: ") + native(outPath);
+        return clListado::tr("no es un nombre de archivo: %1").arg(native(outPath));
     // A pipe, a device or a socket is never replaced by a file of ours.
     if (target.exists() && !target.isFile())
-        return QStringLiteral("not a regular file: ") + native(outPath);
+        return clListado::tr("no es un archivo común: %1").arg(native(outPath));
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir() || !folder.isWritable())
-        return QStringLiteral("cannot write in the folder ") + native(folder.filePath());
+        return clListado::tr("no se puede escribir en la carpeta %1")
+            .arg(native(folder.filePath()));
 
     gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
     if (!gManejo)
-        return QStringLiteral("the data-access component is not available");
+        return clListado::tr("el componente de acceso a datos no está disponible");
     // Listing and exporting only read: the ledger is left exactly as it was.
     gManejo->CadenaConexion(ConnectionString::forSource(dbPath, true));
     gManejo->Conectar();
     if (!gManejo->EstadoConexion())
-        return QStringLiteral("cannot open the database ") + native(dbPath);
+        return clListado::tr("no se puede abrir la base de datos %1").arg(native(dbPath));
 
     // The account as the account screen hands it over: number, name and stored totals.
     Recordset rs;
@@ -79,7 +81,7 @@ QString prepareListing(const QString& dbPath, const QString& account, const QStr
         rs.Close(); // a number that breaks the statement names no account
     }
     if (rs.Eof())
-        return QStringLiteral("no account \"%1\" in %2").arg(account, native(dbPath));
+        return clListado::tr("no hay una cuenta \"%1\" en %2").arg(account, native(dbPath));
     gCuenta = {};
     gCuenta.CNTSTNRO = GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")));
     gCuenta.CNTSTNOM = GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
@@ -115,14 +117,14 @@ QString clListado::GuardarPdf(const QString& dbPath, const QString& account, con
         if (failure.isEmpty())
             written = true;
         else
-            writeFailure = QStringLiteral("cannot write %1: %2").arg(native(pdfPath), failure);
+            writeFailure = tr("no se pudo escribir %1: %2").arg(native(pdfPath), failure);
     });
     if (!writeFailure.isEmpty())
         return writeFailure;
     if (!scope.firstMessage().isEmpty())
         return scope.firstMessage();
     if (!written)
-        return QStringLiteral("the listing could not be read from ") + native(dbPath);
+        return tr("no se pudo leer el listado de %1").arg(native(dbPath));
     return {};
 }
 
@@ -140,12 +142,12 @@ QString clListado::GuardarCsv(const QString& dbPath, const QString& account, con
         gManejo->RsDesconectado(false);
         gManejo->CrearRs(rs);
     } catch (const RuntimeError& error) {
-        return QStringLiteral("the listing could not be read: ") + error.description();
+        return tr("no se pudo leer el listado: %1").arg(error.description());
     }
     // Written beside the target and put in its place only when whole.
     QSaveFile file(csvPath);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write %1: %2").arg(native(csvPath), file.errorString());
+        return tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file));
     auto write = [&file](const QStringList& fields) { file.write(CsvText::line(fields).toUtf8()); };
     write({QStringLiteral("fecha"), QStringLiteral("numero"), QStringLiteral("concepto"),
            QStringLiteral("descripcion"), QStringLiteral("a_acreditar"),
@@ -172,7 +174,7 @@ QString clListado::GuardarCsv(const QString& dbPath, const QString& account, con
     }
     rs.Close();
     if (!file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(native(csvPath), file.errorString());
+        return tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file));
     return {};
 }
 

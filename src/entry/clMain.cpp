@@ -1,5 +1,7 @@
 #include "clMain.h"
 
+#include "core/UiLanguage.h"
+
 #include "ledger/SharedState.h"
 #include "platform/ErrorReport.h"
 
@@ -27,6 +29,7 @@ void clMain::Show(const QString& sDBPATH) {
     gDBPath = sDBPATH;
     if (sDBPATH.isEmpty())
         return;
+    UiLanguage::install(); // a host of its own may not have done it
     // Nothing may escape into the host: whatever the screens did not trap is told here.
     guardEvent([this] {
         frmBNKMain_->setLifecycle(&startup_);

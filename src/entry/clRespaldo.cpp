@@ -6,6 +6,7 @@
 #include "data/DatabaseCopy.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <cstdio>
@@ -23,8 +24,9 @@ namespace {
 
 // A shared ledger's copies are made by its server; the module copies files.
 QString serverRefusal() {
-    return QStringLiteral("un libro compartido en un servidor se respalda con las herramientas "
-                          "del servidor (pg_dump)");
+    return QCoreApplication::translate(
+        "clRespaldo", "un libro compartido en un servidor se respalda con las herramientas "
+                      "del servidor (pg_dump)");
 }
 
 // Tells the person, without stopping the work, that the start's backup was not taken: on the
@@ -39,8 +41,9 @@ void tellNotTaken(const QString& reason) {
     QMetaObject::invokeMethod(
         app,
         [reason] {
-            auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ledgora"),
-                                        QStringLiteral("Copia de seguridad: ") + reason);
+            auto* box = new QMessageBox(
+                QMessageBox::Warning, QStringLiteral("Ledgora"),
+                QCoreApplication::translate("clRespaldo", "Copia de seguridad: ") + reason);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setModal(false);
             box->show();

@@ -72,6 +72,7 @@ void FrmBNKMain::buildControls() {
     connect(concepts, &QAction::triggered, this, [this] { TbMenu_ButtonClick(2); });
 
     LstBNK_ = new FlexGrid(this);
+    LstBNK_->setAccessibleName(tr("Movimientos"));
     LstBNK_->setObjectName(QStringLiteral("LstBNK"));
     LstBNK_->setKeyDownHandler([this](int& keyCode, int shift) { LstBNK_KeyDown(keyCode, shift); });
     LstBNK_->setMouseUpHandler(

@@ -11,6 +11,7 @@
 #include "platform/ControlTag.h"
 #include "platform/ErrorReport.h"
 #include "platform/Keystrokes.h"
+#include "platform/LabelFor.h"
 #include "platform/Pointer.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
@@ -71,6 +72,7 @@ void FrmABMConceptos::buildControls() {
     Label1_->setAlignment(Qt::AlignCenter);
 
     lstCON_ = named(new FlexGrid(this), "lstCON");
+    lstCON_->setAccessibleName(tr("Conceptos"));
     lstCON_->setGeometry(twipsRect(60, kGridTop, kWidth - 120, kGridHeight));
     lstCON_->setKeyDownHandler([this](int& keyCode, int shift) { lstCON_KeyDown(keyCode, shift); });
 
@@ -78,19 +80,21 @@ void FrmABMConceptos::buildControls() {
     Frame1_->setFrameShape(QFrame::Box);
     Frame1_->setFrameShadow(QFrame::Sunken);
     Frame1_->setGeometry(twipsRect(60, kPanelTop, kWidth - 120, kPanelHeight));
-    auto label = [this](const char* name, const QString& caption, QRect where) {
-        named(new QLabel(caption, Frame1_), name)->setGeometry(where);
+    auto label = [this](const char* name, const QString& caption, QRect where, QWidget* control) {
+        QLabel* label = named(new QLabel(caption, Frame1_), name);
+        label->setGeometry(where);
+        labelFor(label, control);
     };
-    label("Label2", QStringLiteral(" Número:"), twipsRect(120, 120, 900, 240));
     txtCONTSTNRO_ = named(new QLineEdit(Frame1_), "txtCONTSTNRO");
+    label("Label2", QStringLiteral(" Número:"), twipsRect(120, 120, 900, 240), txtCONTSTNRO_);
     txtCONTSTNRO_->setGeometry(twipsRect(120, 360, 900, 315));
     TypedLength::apply(txtCONTSTNRO_, 4); // a proposed "10000" is still shown whole
-    label("Label3", QStringLiteral(" Descrición:"), twipsRect(1140, 120, 2000, 240));
     txtCONSTDSC_ = named(new QLineEdit(Frame1_), "txtCONSTDSC");
+    label("Label3", QStringLiteral(" Descrición:"), twipsRect(1140, 120, 2000, 240), txtCONSTDSC_);
     txtCONSTDSC_->setGeometry(twipsRect(1140, 360, kWidth - 1500, 315));
     TypedLength::apply(txtCONSTDSC_, 50);
-    label("Label4", QStringLiteral(" Tipo:"), twipsRect(120, 760, 900, 240));
     cbCONSTTIP_ = named(new QComboBox(Frame1_), "cbCONSTTIP");
+    label("Label4", QStringLiteral(" Tipo:"), twipsRect(120, 760, 900, 240), cbCONSTTIP_);
     cbCONSTTIP_->setGeometry(twipsRect(120, 1000, 1800, 315));
     cbCONSTTIP_->installEventFilter(this);
     Command1_ = named(new QPushButton(QStringLiteral("Guardar"), Frame1_), "Command1");
@@ -128,6 +132,9 @@ void FrmABMConceptos::TAMB() {
     Frame1_->hide();
     lstCON_->setFocusPolicy(Qt::StrongFocus);
     txtCONTSTNRO_->setEnabled(true);
+    // The panel's controls are gone: INSERT, ENTER and DELETE are the grid's keys, so the
+    // next one works without a TAB first.
+    lstCON_->setFocus();
 }
 
 QString FrmABMConceptos::mode() const {

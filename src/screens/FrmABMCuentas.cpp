@@ -10,6 +10,7 @@
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
+#include "platform/LabelFor.h"
 #include "platform/SiempreVisible.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
@@ -74,6 +75,7 @@ void FrmABMCuentas::buildControls() {
     Label1_->setGeometry(twipsRect(0, 0, kWidth, 340));
 
     grdList_ = new FlexGrid(this);
+    grdList_->setAccessibleName(tr("Cuentas"));
     grdList_->setGeometry(twipsRect(60, kGridTop, kWidth - 120, kGridHeight));
     grdList_->setKeyDownHandler(
         [this](int& keyCode, int shift) { grdList_KeyDown(keyCode, shift); });
@@ -86,6 +88,7 @@ void FrmABMCuentas::buildControls() {
         label->setGeometry(twipsRect(left, top, width, 240));
         auto* box = new QLineEdit(framDatos_);
         box->setGeometry(twipsRect(left, top + 240, width, 315));
+        labelFor(label, box);
         return box;
     };
     // Number, date, name and bank on the first line; telephone, contact and the button below.

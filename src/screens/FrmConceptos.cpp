@@ -15,6 +15,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
 #include "platform/Keystrokes.h"
+#include "platform/LabelFor.h"
 #include "platform/Pointer.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
@@ -49,9 +50,11 @@ void FrmConceptos::buildControls() {
     auto* banner = new TitleBanner(QStringLiteral(" Agregar Concepto"), this);
     banner->setObjectName(QStringLiteral("Label1"));
     banner->setGeometry(Twips::toPixels(0, 0, kWidth, 340));
-    auto caption = [this](const QString& text, int left, int top, int width) {
+    // Each box or list is named by the caption above it, for the keyboard and a screen reader.
+    auto caption = [this](const QString& text, int left, int top, int width, QWidget* control) {
         auto* label = new QLabel(text, this);
         label->setGeometry(Twips::toPixels(left, top, width, 240));
+        labelFor(label, control);
     };
     auto box = [this](const char* name, int left, int top, int width) {
         auto* edit = new QLineEdit(this);
@@ -65,21 +68,22 @@ void FrmConceptos::buildControls() {
         combo->setGeometry(Twips::toPixels(left, top, width, 315));
         return combo;
     };
-    caption(QStringLiteral(" Fecha:"), 120, 460, 1400);
     txtMOVDTALT_ = box("txtMOVDTALT", 120, 700, 1400);
+    caption(QStringLiteral(" Fecha:"), 120, 460, 1400, txtMOVDTALT_);
     txtMOVDTALT_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    caption(QStringLiteral(" Concepto:"), 1640, 460, 4240);
     cboCONDSC_ = list("cboCONDSC", 1640, 700, 4240);
+    caption(QStringLiteral(" Concepto:"), 1640, 460, 4240, cboCONDSC_);
     cboCONNRO_ = list("cboCONNRO", 1640, 700, 4240);
+    cboCONNRO_->setAccessibleName(tr("Número de concepto"));
     cboCONNRO_->hide();
     cboCONNRO_->setFocusPolicy(Qt::NoFocus);
-    caption(QStringLiteral(" Descripción:"), 120, 1080, kWidth - 240);
     txtMOVSTCPT_ = box("txtMOVSTCPT", 120, 1320, kWidth - 240);
-    caption(QStringLiteral(" Valor:"), 120, 1700, 1700);
+    caption(QStringLiteral(" Descripción:"), 120, 1080, kWidth - 240, txtMOVSTCPT_);
     txtVALOR_ = box("txtVALOR", 120, 1940, 1700);
+    caption(QStringLiteral(" Valor:"), 120, 1700, 1700, txtVALOR_);
     txtVALOR_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    caption(QStringLiteral(" Estado:"), 1940, 1700, 2100);
     cboCONTIP_ = list("cboCONTIP", 1940, 1940, 2100);
+    caption(QStringLiteral(" Estado:"), 1940, 1700, 2100, cboCONTIP_);
     cmdAgregar_ = new QPushButton(QStringLiteral("Agregar"), this);
     cmdAgregar_->setObjectName(QStringLiteral("cmdAgregar"));
     cmdAgregar_->setGeometry(Twips::toPixels(kWidth - 1800, 1910, 1680, 375));

@@ -8,6 +8,7 @@
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "platform/ErrorReport.h"
+#include "platform/LabelFor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
@@ -92,6 +93,11 @@ void FrmIntervalo::buildControls() {
     txtValor_ = named(new QLineEdit(framFIL_), "txtValor");
     txtValor_->setGeometry(twipsRect(1160, 680, 3220, 315));
     cboID_ = named(new QComboBox(framFIL_), "cboID");
+    labelFor(label2, cboConcepto_);
+    labelFor(label3, txtValor_);
+    txtDesde_->setAccessibleName(tr("Desde"));
+    txtHasta_->setAccessibleName(tr("Hasta"));
+    cboID_->setAccessibleName(tr("Número de concepto"));
     cboID_->hide(); // the concept numbers, item for item beside the descriptions
 
     QWidget::setTabOrder(txtDesde_, txtHasta_);

@@ -9,6 +9,7 @@
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
+#include "platform/LabelFor.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 
@@ -44,6 +45,7 @@ void FrmModConcepto::buildControls() {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setGeometry(Twips::toPixels(120, top + 240, width, 315));
+        labelFor(label, box);
         return box;
     };
     txtFecha_ = field("txtFecha", QStringLiteral(" Fecha:"), 460, 1400);

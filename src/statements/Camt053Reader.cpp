@@ -2,6 +2,7 @@
 
 #include "statements/ReadOrRefuse.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -56,14 +57,18 @@ struct Place {
 };
 
 class CamtParser {
+    Q_DECLARE_TR_FUNCTIONS(Camt053Reader)
+
 public:
     explicit CamtParser(QIODevice& device) : xml_(&device) {}
 
     StatementFile run();
     StatementRefusal refusal(const QString& reason) const {
-        return {place_.line, u"Elemento "_s + place_.name + u' ' + QString::number(place_.number) +
-                                 u" (línea "_s + QString::number(place_.line) + u"): "_s + reason +
-                                 u'.'};
+        return {place_.line, tr("Elemento %1 %2 (línea %3): %4.")
+                                 .arg(place_.name)
+                                 .arg(place_.number)
+                                 .arg(place_.line)
+                                 .arg(reason)};
     }
 
 private:
@@ -107,15 +112,16 @@ StatementFile CamtParser::run() {
     }
     if (xml_.hasError())
         refuseHere(xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError
-                       ? u"el XML se acaba antes de cerrar sus elementos"_s
-                       : u"el XML está mal formado"_s);
+                       ? tr("el XML se acaba antes de cerrar sus elementos")
+                       : tr("el XML está mal formado"));
     return std::move(file_);
 }
 
 void CamtParser::refuseHere(const QString& reason) const {
-    throw StatementRefusal{xml_.lineNumber(),
-                           u"Línea "_s + QString::number(xml_.lineNumber()) + u", columna "_s +
-                               QString::number(xml_.columnNumber()) + u": "_s + reason + u'.'};
+    throw StatementRefusal{xml_.lineNumber(), tr("Línea %1, columna %2: %3.")
+                                                  .arg(xml_.lineNumber())
+                                                  .arg(xml_.columnNumber())
+                                                  .arg(reason)};
 }
 
 QString CamtParser::relativePath() const {
@@ -132,8 +138,9 @@ void CamtParser::start() {
     path_.append(xml_.name().toString());
     if (path_.size() == 1) {
         if (path_[0] != u"Document" || !xml_.namespaceUri().contains(u"camt.053"))
-            refuseHere(u"el XML no es un extracto camt.053 (su raíz es «"_s + path_[0] +
-                       u"» del espacio de nombres «"_s + xml_.namespaceUri().toString() + u"»)"_s);
+            refuseHere(tr("el XML no es un extracto camt.053 (su raíz es «%1» del espacio de "
+                          "nombres «%2»)")
+                           .arg(path_[0], xml_.namespaceUri().toString()));
         return;
     }
     const QString path = relativePath();
@@ -182,18 +189,18 @@ void CamtParser::end() {
 Money CamtParser::amount(const QString& path) const {
     const QString text = value(path);
     if (text.isEmpty())
-        refuse(u"falta el importe (Amt)"_s);
+        refuse(tr("falta el importe (Amt)"));
     bool rounded = false;
     const std::optional<Money> amount = Money::parse(text, u'.', &rounded);
     if (!isPlainDecimal(text) || !amount || rounded)
-        refuse(u"el importe no es un número exacto ("_s + text + u')');
+        refuse(tr("el importe no es un número exacto (%1)").arg(text));
     return *amount;
 }
 
 bool CamtParser::isDebit(const QString& path) const {
     const QString side = value(path);
     if (side != u"CRDT" && side != u"DBIT")
-        refuse(u"falta el indicador de abono o cargo (CdtDbtInd CRDT o DBIT)"_s);
+        refuse(tr("falta el indicador de abono o cargo (CdtDbtInd CRDT o DBIT)"));
     return side == u"DBIT";
 }
 
@@ -204,7 +211,7 @@ QDate CamtParser::date(const QString& path, const QString& what) const {
     // A date and time is taken as the day it is written in, whatever its offset.
     const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
     if (!date.isValid())
-        refuse(what + u" no es una fecha ("_s + text + u')');
+        refuse(tr("%1 no es una fecha (%2)").arg(what, text));
     return date;
 }
 
@@ -216,7 +223,7 @@ void CamtParser::finishBalance() {
         return;
     const Money magnitude = amount(u"Stmt/Bal/Amt"_s);
     const Money balance = isDebit(u"Stmt/Bal/CdtDbtInd"_s) ? -magnitude : magnitude;
-    const QDate day = date(u"Stmt/Bal/Dt"_s, u"la fecha del saldo"_s);
+    const QDate day = date(u"Stmt/Bal/Dt"_s, tr("la fecha del saldo"));
     if (opening) {
         statement_.openingBalance = balance;
         openingDate_ = day;
@@ -232,10 +239,10 @@ void CamtParser::finishEntry() {
     line.amount = amount(u"Stmt/Ntry/Amt"_s);
     line.side = isDebit(u"Stmt/Ntry/CdtDbtInd"_s) ? BankLine::Side::Debit : BankLine::Side::Credit;
     line.currency = value(u"Stmt/Ntry/Amt@Ccy"_s);
-    line.operationDate = date(u"Stmt/Ntry/BookgDt"_s, u"la fecha de asiento (BookgDt)"_s);
-    line.valueDate = date(u"Stmt/Ntry/ValDt"_s, u"la fecha valor (ValDt)"_s);
+    line.operationDate = date(u"Stmt/Ntry/BookgDt"_s, tr("la fecha de asiento (BookgDt)"));
+    line.valueDate = date(u"Stmt/Ntry/ValDt"_s, tr("la fecha valor (ValDt)"));
     if (!line.operationDate.isValid() && !line.valueDate.isValid())
-        refuse(u"falta la fecha (BookgDt o ValDt)"_s);
+        refuse(tr("falta la fecha (BookgDt o ValDt)"));
     if (!line.operationDate.isValid())
         line.operationDate = line.valueDate;
     if (!line.valueDate.isValid())
@@ -259,13 +266,13 @@ void CamtParser::finishStatement() {
     statement_.iban = value(u"Stmt/Acct/Id/IBAN"_s);
     statement_.account = value(u"Stmt/Acct/Id/Othr/Id"_s);
     if (statement_.accountKey().isEmpty())
-        refuse(u"falta la cuenta (Acct/Id)"_s);
+        refuse(tr("falta la cuenta (Acct/Id)"));
     statement_.currency = value(u"Stmt/Acct/Ccy"_s);
     if (statement_.currency.isEmpty())
         statement_.currency = u"EUR"_s;
     statement_.holder = value(u"Stmt/Acct/Ownr/Nm"_s);
-    statement_.startDate = date(u"Stmt/FrToDt/FrDtTm"_s, u"el principio del periodo"_s);
-    statement_.endDate = date(u"Stmt/FrToDt/ToDtTm"_s, u"el final del periodo"_s);
+    statement_.startDate = date(u"Stmt/FrToDt/FrDtTm"_s, tr("el principio del periodo"));
+    statement_.endDate = date(u"Stmt/FrToDt/ToDtTm"_s, tr("el final del periodo"));
     if (!statement_.startDate.isValid())
         statement_.startDate = openingDate_;
     if (!statement_.endDate.isValid())

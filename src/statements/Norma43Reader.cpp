@@ -3,6 +3,7 @@
 #include "statements/ReadOrRefuse.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QStringList>
 #include <optional>
 #include <utility>
@@ -103,12 +104,14 @@ QStringList decodedLines(QByteArray bytes) {
 
 // One pass over the records, building the statements and checking each group as it closes.
 class Norma43Parser {
+    Q_DECLARE_TR_FUNCTIONS(Norma43Reader)
+
 public:
     explicit Norma43Parser(QStringList lines) : lines_(std::move(lines)) {}
 
     StatementFile run();
     StatementRefusal refusal(const QString& reason) const {
-        return {at_, u"Línea "_s + QString::number(at_) + u": "_s + reason + u'.'};
+        return {at_, tr("Línea %1: %2.").arg(at_).arg(reason)};
     }
 
 private:
@@ -156,14 +159,14 @@ StatementFile Norma43Parser::run() {
         if (line.trimmed().isEmpty())
             continue;
         if (!QStringView(line).mid(kRecordLength).trimmed().isEmpty())
-            refuse(u"la línea pasa de 80 caracteres"_s);
+            refuse(tr("la línea pasa de 80 caracteres"));
         if (ended)
-            refuse(u"hay registros después del registro 88 de final de archivo"_s);
+            refuse(tr("hay registros después del registro 88 de final de archivo"));
         record_ = line.leftJustified(kRecordLength, u' ', true);
         const QStringView code = field(1, 2);
         if (code == u"00") {
             if (counted > 0)
-                refuse(u"el registro 00 de cabecera solo puede ir al principio"_s);
+                refuse(tr("el registro 00 de cabecera solo puede ir al principio"));
             continue;
         }
         if (code == u"88") {
@@ -183,27 +186,27 @@ StatementFile Norma43Parser::run() {
         else if (code == u"33")
             closeAccount();
         else
-            refuse(u"el tipo de registro «"_s + code.toString() + u"» no es de Norma 43"_s);
+            refuse(tr("el tipo de registro «%1» no es de Norma 43").arg(code.toString()));
     }
     at_ = lines_.size();
     if (inAccount_)
-        refuse(u"la última cuenta no tiene registro 33 de final"_s);
+        refuse(tr("la última cuenta no tiene registro 33 de final"));
     if (!ended)
-        refuse(u"falta el registro 88 de final de archivo"_s);
+        refuse(tr("falta el registro 88 de final de archivo"));
     return std::move(file_);
 }
 
 qint64 Norma43Parser::number(int from, int to, const QString& what) const {
     const QStringView digits = field(from, to);
     if (!allDigits(digits))
-        refuse(what + u" no es un número"_s);
+        refuse(tr("%1 no es un número").arg(what));
     return digits.toLongLong();
 }
 
 bool Norma43Parser::isDebit(int at) const {
     const QChar sign = record_[at - 1];
     if (sign != u'1' && sign != u'2')
-        refuse(u"el signo no es 1 (cargo) ni 2 (abono)"_s);
+        refuse(tr("el signo no es 1 (cargo) ni 2 (abono)"));
     return sign == u'1';
 }
 
@@ -218,7 +221,7 @@ Money Norma43Parser::balance(int signAt, int from, const QString& what) const {
 QDate Norma43Parser::date(int from, const QString& what) const {
     const QDate date = sixDigitDate(field(from, from + 5), order_);
     if (!date.isValid())
-        refuse(what + u" no es una fecha ("_s + field(from, from + 5).toString() + u')');
+        refuse(tr("%1 no es una fecha (%2)").arg(what, field(from, from + 5).toString()));
     return date;
 }
 
@@ -255,15 +258,15 @@ DateOrder Norma43Parser::dateOrder() const {
 
 void Norma43Parser::openAccount() {
     if (inAccount_)
-        refuse(u"la cuenta anterior no tiene registro 33 de final"_s);
+        refuse(tr("la cuenta anterior no tiene registro 33 de final"));
     BankStatement statement;
     statement.format = BankStatement::Format::Norma43;
     statement.bank = text(3, 6);
     statement.branch = text(7, 10);
     statement.account = text(11, 20);
-    statement.startDate = date(21, u"la fecha inicial"_s);
-    statement.endDate = date(27, u"la fecha final"_s);
-    statement.openingBalance = balance(33, 34, u"el saldo inicial"_s);
+    statement.startDate = date(21, tr("la fecha inicial"));
+    statement.endDate = date(27, tr("la fecha final"));
+    statement.openingBalance = balance(33, 34, tr("el saldo inicial"));
     statement.currency = currencyCode(field(48, 50).trimmed());
     statement.holder = text(52, 77);
     file_.statements.append(std::move(statement));
@@ -273,15 +276,15 @@ void Norma43Parser::openAccount() {
 
 void Norma43Parser::addMovement() {
     if (!inAccount_)
-        refuse(u"un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)"_s);
+        refuse(tr("un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)"));
     BankLine line;
     line.originBranch = text(7, 10);
-    line.operationDate = date(11, u"la fecha de operación"_s);
-    line.valueDate = date(17, u"la fecha de valor"_s);
+    line.operationDate = date(11, tr("la fecha de operación"));
+    line.valueDate = date(17, tr("la fecha de valor"));
     line.commonConcept = text(23, 24);
     line.bankConcept = text(25, 27);
     line.side = isDebit(28) ? BankLine::Side::Debit : BankLine::Side::Credit;
-    line.amount = amount(29, u"el importe"_s);
+    line.amount = amount(29, tr("el importe"));
     line.currency = statement().currency;
     line.documentNumber = text(43, 52);
     line.reference1 = text(53, 64);
@@ -295,8 +298,8 @@ void Norma43Parser::addMovement() {
 
 void Norma43Parser::addExtraConcept() {
     if (!inMovement_ || extraConcepts_ == kMaxExtraConcepts)
-        refuse(u"un registro 23 de concepto complementario solo puede seguir a un 22, y cinco "
-               u"como mucho"_s);
+        refuse(tr("un registro 23 de concepto complementario solo puede seguir a un 22, y cinco "
+                  "como mucho"));
     ++extraConcepts_;
     BankLine& line = statement().lines.last();
     QStringList parts{line.text, text(5, 42), text(43, 80)};
@@ -306,28 +309,29 @@ void Norma43Parser::addExtraConcept() {
 
 void Norma43Parser::addEquivalent() {
     if (!inMovement_ || equivalent_)
-        refuse(u"un registro 24 de equivalencia de divisa solo puede seguir a un 22, y uno solo"_s);
+        refuse(
+            tr("un registro 24 de equivalencia de divisa solo puede seguir a un 22, y uno solo"));
     equivalent_ = true;
     BankLine& line = statement().lines.last();
     line.equivalentCurrency = currencyCode(field(5, 7).trimmed());
-    line.equivalentAmount = amount(8, u"el importe equivalente"_s);
+    line.equivalentAmount = amount(8, tr("el importe equivalente"));
 }
 
 void Norma43Parser::closeAccount() {
     if (!inAccount_)
-        refuse(u"un registro 33 de final de cuenta sin su registro 11"_s);
+        refuse(tr("un registro 33 de final de cuenta sin su registro 11"));
     BankStatement& account = statement();
     if (text(3, 6) != account.bank || text(7, 10) != account.branch ||
         text(11, 20) != account.account)
-        refuse(u"el registro 33 es de otra cuenta que su registro 11"_s);
-    const qint64 debitCount = number(21, 25, u"el número de cargos"_s);
-    const Money debits = amount(26, u"el total de cargos"_s);
-    const qint64 creditCount = number(40, 44, u"el número de abonos"_s);
-    const Money credits = amount(45, u"el total de abonos"_s);
-    account.closingBalance = balance(59, 60, u"el saldo final"_s);
+        refuse(tr("el registro 33 es de otra cuenta que su registro 11"));
+    const qint64 debitCount = number(21, 25, tr("el número de cargos"));
+    const Money debits = amount(26, tr("el total de cargos"));
+    const qint64 creditCount = number(40, 44, tr("el número de abonos"));
+    const Money credits = amount(45, tr("el total de abonos"));
+    account.closingBalance = balance(59, 60, tr("el saldo final"));
     const QStringView currency = field(74, 76).trimmed();
     if (!currency.isEmpty() && currencyCode(currency) != account.currency)
-        refuse(u"la divisa del registro 33 no es la de su registro 11"_s);
+        refuse(tr("la divisa del registro 33 no es la de su registro 11"));
 
     qint64 debitLines = 0;
     Money debitSum;
@@ -339,17 +343,17 @@ void Norma43Parser::closeAccount() {
     }
     const qint64 creditLines = account.lines.size() - debitLines;
     if (debitCount != debitLines || creditCount != creditLines)
-        refuse(QStringLiteral("el registro 33 cuenta %1 cargos y %2 abonos, y la cuenta tiene %3 "
-                              "y %4")
+        refuse(tr("el registro 33 cuenta %1 cargos y %2 abonos, y la cuenta tiene %3 "
+                  "y %4")
                    .arg(debitCount)
                    .arg(creditCount)
                    .arg(debitLines)
                    .arg(creditLines));
     if (debits != debitSum || credits != creditSum)
-        refuse(u"los totales de cargos y abonos del registro 33 no son la suma de sus "
-               u"movimientos"_s);
+        refuse(tr("los totales de cargos y abonos del registro 33 no son la suma de sus "
+                  "movimientos"));
     if (!account.balancesAgree())
-        refuse(u"el saldo final no cuadra con el inicial más los abonos menos los cargos"_s);
+        refuse(tr("el saldo final no cuadra con el inicial más los abonos menos los cargos"));
     account.fingerprintLines();
     inAccount_ = false;
     inMovement_ = false;
@@ -357,10 +361,10 @@ void Norma43Parser::closeAccount() {
 
 void Norma43Parser::endFile(qint64 counted) const {
     if (inAccount_)
-        refuse(u"la cuenta no tiene registro 33 de final"_s);
-    const qint64 declared = number(21, 26, u"el número de registros"_s);
+        refuse(tr("la cuenta no tiene registro 33 de final"));
+    const qint64 declared = number(21, 26, tr("el número de registros"));
     if (qAbs(declared - counted) > 1)
-        refuse(QStringLiteral("el registro 88 cuenta %1 registros y el archivo tiene %2")
+        refuse(tr("el registro 88 cuenta %1 registros y el archivo tiene %2")
                    .arg(declared)
                    .arg(counted));
 }

@@ -3,6 +3,8 @@
 #include "core/RuntimeError.h"
 #include "statements/StatementFile.h"
 
+#include <QCoreApplication>
+
 namespace ledgora {
 
 // Runs one of the readers' parsers to its end. What it refuses arrives as a thrown
@@ -15,8 +17,9 @@ template <class Parser> StatementFile readOrRefuse(Parser& parser) {
         return StatementFile::refused(refusal);
     } catch (const RuntimeError& error) {
         return StatementFile::refused(
-            parser.refusal(QStringLiteral("los importes suman más de lo que cabe (") +
-                           error.description() + u')'));
+            parser.refusal(QCoreApplication::translate("StatementReader",
+                                                       "los importes suman más de lo que cabe (%1)")
+                               .arg(error.description())));
     }
 }
 

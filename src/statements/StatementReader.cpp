@@ -1,9 +1,12 @@
 #include "StatementReader.h"
 
+#include "core/FileErrorText.h"
+
 #include "statements/Camt053Reader.h"
 #include "statements/Norma43Reader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -25,8 +28,9 @@ StatementFile refusedWhole(const QString& message) {
 StatementFile StatementReader::readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refusedWhole(u"No se puede abrir el extracto "_s + path + u": "_s +
-                            file.errorString() + u'.');
+        return refusedWhole(
+            QCoreApplication::translate("StatementReader", "No se puede abrir el extracto %1: %2.")
+                .arg(path, fileErrorText(file)));
     return read(file);
 }
 
@@ -46,7 +50,8 @@ StatementFile StatementReader::read(QIODevice& device) {
         return Camt053Reader::read(device);
     if (start.startsWith("00") || start.startsWith("11"))
         return Norma43Reader::read(device.readAll());
-    return refusedWhole(u"El archivo no es un extracto Norma 43 ni camt.053."_s);
+    return refusedWhole(QCoreApplication::translate(
+        "StatementReader", "El archivo no es un extracto Norma 43 ni camt.053."));
 }
 
 } // namespace ledgora
