@@ -12,6 +12,12 @@
 //   bench_listing --report N FOLDER
 // prints: report N=... ms=... pages=... peak_mib=... rs_ms=... rs_peak_mib=... ratio=...
 // start_mib=... (resident before the first run)
+// With --statement it times a generated Norma 43 statement of N lines (seven in ten matching
+// a pending movement, the rest new) read, matched and applied to a copy of the ledger of a
+// million movements, against the sqlite3 shell's .import of the same lines as CSV:
+//   bench_listing --statement N FOLDER
+// prints: statement N=... ms=... peak_mib=... ratio=... import_ms=... read_ms=... propose_ms=...
+// apply_ms=... matched=... added=...
 #include "controls/BandedReport.h"
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
@@ -27,9 +33,11 @@
 #include "ledger/SharedStateScope.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
+#include "reconcile/Reconciler.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
 #include "screens/ScreenStatements.h"
+#include "statements/StatementReader.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -272,23 +280,145 @@ int benchReport(long count, const QString& folder) {
     return 0;
 }
 
+// A Norma 43 field of digits.
+QByteArray digits(qint64 value, int width) {
+    return QByteArray::number(value).rightJustified(width, '0');
+}
+
+QByteArray norma43Balance(qint64 cents) {
+    return (cents < 0 ? "1" : "2") + digits(qAbs(cents), 14);
+}
+
+// `lines` bank lines of account 001's bank account as Norma 43 records, and the same lines as
+// CSV. Seven in ten are the pending movement numbered 1 + 14 m of the ledger buildDatabase
+// writes (its side, amount and date); the others match nothing.
+void writeStatement(long lines, long movements, const QString& n43Path, const QString& csvPath) {
+    const QByteArray bankAccount = "210004180200051332";
+    const qint64 days = kFirstDay.daysTo(kLastDay) + 1;
+    QByteArrayList records{"11" + bankAccount + "190101261231" + norma43Balance(0) +
+                           "9783CUENTA CORRIENTE"};
+    QByteArray csv;
+    qint64 count[2] = {}, sum[2] = {};
+    for (long i = 0; i < lines; ++i) {
+        const bool matching = i % 10 < 7;
+        const long k = matching ? 1 + 14 * (i / 10 * 7 + i % 10) : 1 + (i * 9) % movements;
+        const bool credit = matching ? k % 3 != 0 : i % 2 == 0;
+        const qint64 cents = matching ? 100 + (k * 7919) % 250000 : 300000 + i;
+        const QByteArray date = kFirstDay.addDays(qint64(k - 1) * days / movements)
+                                    .toString(QStringLiteral("yyMMdd"))
+                                    .toLatin1();
+        const QByteArray document = digits(i, 10);
+        records << ("22    0418" + date + date + "02001" + (credit ? "2" : "1") +
+                    digits(cents, 14) + document + "REF" + digits(i, 9) + QByteArray(16, ' '));
+        csv += date + ',' + date + ',' + (credit ? "2" : "1") + ',' + QByteArray::number(cents) +
+               ',' + document + ",REF" + digits(i, 9) + '\n';
+        ++count[credit];
+        sum[credit] += cents;
+    }
+    records << "33" + bankAccount + digits(count[0], 5) + digits(sum[0], 14) + digits(count[1], 5) +
+                   digits(sum[1], 14) + norma43Balance(sum[1] - sum[0]) + "978";
+    records << "88" + QByteArray(18, '9') + digits(records.size(), 6);
+    QFile n43(n43Path), text(csvPath);
+    n43.open(QIODevice::WriteOnly);
+    n43.write(records.join("\r\n") + "\r\n");
+    text.open(QIODevice::WriteOnly);
+    text.write(csv);
+}
+
+double timeSqliteImport(const QString& csvPath, const QString& folder) {
+    const QString target = QDir(folder).filePath(QStringLiteral("bench_import.db"));
+    QFile::remove(target);
+    QProcess shell;
+    shell.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    shell.start(
+        QStringLiteral("sqlite3"),
+        {target, QStringLiteral(".mode csv"),
+         QStringLiteral("CREATE TABLE lines(operation,value,sign,cents,document,reference)"),
+         QStringLiteral(".import ") + csvPath + QStringLiteral(" lines")});
+    shell.waitForFinished(-1);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    QFile::remove(target);
+    return ms;
+}
+
+// The statement read, proposed and applied on a fresh copy of the ledger each run.
+int benchStatement(long lines, const QString& ledger, const QString& folder) {
+    constexpr long kMovements = 1000000;
+    const QString n43 = QDir(folder).filePath(QStringLiteral("bench_statement.n43"));
+    const QString csv = QDir(folder).filePath(QStringLiteral("bench_statement.csv"));
+    const QString copy = QDir(folder).filePath(QStringLiteral("bench_statement.db"));
+    writeStatement(lines, kMovements, n43, csv);
+    double best = 1e18, read = 0, propose = 0, apply = 0, imported = 1e18, peak = 0;
+    ApplyOutcome outcome;
+    for (int run = 0; run < kRuns; ++run) {
+        QFile::remove(copy);
+        QFile::copy(ledger, copy);
+        clManejo manejo;
+        manejo.CadenaConexion(ConnectionString::forSource(copy));
+        manejo.Conectar();
+        // The concepts new movements are entered under.
+        manejo.Ejecutar("concepts.insert",
+                        {QStringLiteral("1"), QStringLiteral("Depósito"), QStringLiteral("C")});
+        manejo.Ejecutar("concepts.insert",
+                        {QStringLiteral("2"), QStringLiteral("Pago"), QStringLiteral("D")});
+        resetPeak();
+        QElapsedTimer timer;
+        timer.start();
+        const StatementFile file = StatementReader::readFile(n43);
+        if (file.isRefused()) {
+            std::fprintf(stderr, "%s\n", qPrintable(file.refusal->message));
+            return 1;
+        }
+        const double readMs = double(timer.nsecsElapsed()) / 1e6;
+        const ReconciliationPlan plan = Reconciler::propose(manejo, file.statements.first(),
+                                                            QStringLiteral("001"), MatchSettings());
+        const double proposeMs = double(timer.nsecsElapsed()) / 1e6;
+        outcome = Reconciler::apply(manejo, plan);
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        peak = std::max(peak, peakMiB());
+        if (ms < best) {
+            best = ms;
+            read = readMs;
+            propose = proposeMs - readMs;
+            apply = ms - proposeMs;
+        }
+        imported = std::min(imported, timeSqliteImport(csv, folder));
+    }
+    QFile::remove(copy);
+    if (outcome.matched + outcome.added != lines) {
+        std::fprintf(stderr, "applied %d matched and %d new of %ld lines\n", outcome.matched,
+                     outcome.added, lines);
+        return 1;
+    }
+    std::printf("statement N=%ld ms=%.0f peak_mib=%.0f ratio=%.2f import_ms=%.0f read_ms=%.0f "
+                "propose_ms=%.0f apply_ms=%.0f matched=%d added=%d\n",
+                lines, best, peak, best / imported, imported, read, propose, apply, outcome.matched,
+                outcome.added);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const bool reportMode = argc > 1 && QByteArray(argv[1]) == "--report";
-    if (reportMode) {
+    const bool statementMode = argc > 1 && QByteArray(argv[1]) == "--statement";
+    if (reportMode || statementMode) {
         --argc;
         ++argv;
     }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_listing [--report] N FOLDER [filter]\n");
+        std::fprintf(stderr, "usage: bench_listing [--report|--statement] N FOLDER [filter]\n");
         return 2;
     }
     const long count = std::atol(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const bool filtered = argc > 3 && std::string(argv[3]) == "filter";
-    const QString path = QDir(folder).filePath(QStringLiteral("bench_%1.db").arg(count));
+    // The statement is applied to the ledger of a million movements.
+    const QString path =
+        QDir(folder).filePath(QStringLiteral("bench_%1.db").arg(statementMode ? 1000000 : count));
     registerComponentClasses();
     const SharedStateScope state; // the connection and the account go when the bench ends
     MessageBoxes::setHandler([](const MessageBoxRequest& box) {
@@ -296,7 +426,9 @@ int main(int argc, char* argv[]) {
         return MsgAnswer::Ok;
     });
     if (!QFile::exists(path))
-        buildDatabase(path, count);
+        buildDatabase(path, statementMode ? 1000000 : count);
+    if (statementMode)
+        return benchStatement(count, path, folder);
     if (reportMode) {
         gManejo = std::make_unique<clManejo>();
         gManejo->CadenaConexion(ConnectionString::forSource(path));

@@ -705,6 +705,75 @@
     </message>
 </context>
 <context>
+    <name>ledgora::clExtracto</name>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="21"/>
+        <source>Extracto %1: %2, %3, %4, %5 para revisar.</source>
+        <translation>Statement %1: %2, %3, %4, %5 left for review.</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="23"/>
+        <source>%1 casado</source>
+        <translation>%1 matched</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="23"/>
+        <source>%1 casados</source>
+        <translation>%1 matched</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="24"/>
+        <source>%1 nuevo</source>
+        <translation>%1 new</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="24"/>
+        <source>%1 nuevos</source>
+        <translation>%1 new</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="25"/>
+        <source>%1 ya importado</source>
+        <translation>%1 already imported</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="26"/>
+        <source>%1 ya importados</source>
+        <translation>%1 already imported</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="43"/>
+        <source>la cuenta bancaria %1 está vinculada a la cuenta %2, no a la %3</source>
+        <translation>bank account %1 is linked to account %2, not to %3</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="46"/>
+        <source>la cuenta bancaria %1 no está vinculada a ninguna cuenta del libro: indique la cuenta tras la base de datos</source>
+        <translation>bank account %1 is not linked to any account of the ledger: give the account after the database</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="50"/>
+        <source>no existe la cuenta %1</source>
+        <translation>there is no account %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="70"/>
+        <source>no se puede abrir la base de datos %1</source>
+        <translation>cannot open the database %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="80"/>
+        <location filename="../src/entry/clExtracto.cpp" line="94"/>
+        <source>%1; no se ha escrito nada</source>
+        <translation>%1; nothing was written</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="88"/>
+        <source>(simulación: no se ha escrito nada)</source>
+        <translation>(dry run: nothing was written)</translation>
+    </message>
+</context>
+<context>
     <name>ledgora::clListado</name>
     <message>
         <location filename="../src/entry/clListado.cpp" line="46"/>

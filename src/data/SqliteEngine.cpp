@@ -471,6 +471,10 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
             setUp(sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr),
                   "write-ahead log");
         setUp(sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr), "full sync");
+        // A write that changes many rows far apart (a bank statement applied to a large
+        // ledger) keeps them in memory until its commit instead of spilling to the log.
+        setUp(sqlite3_exec(raw, "PRAGMA cache_size=-65536", nullptr, nullptr, nullptr),
+              "page cache");
     } else if (forWork &&
                !setUp(sqlite3_exec(raw, "PRAGMA query_only=1", nullptr, nullptr, nullptr),
                       "reading only")) {

@@ -13,15 +13,17 @@ namespace ledgora {
 namespace {
 
 // "1 casado", "3 casados".
-QString counted(int count, const char* one, const char* many) {
-    return QString::number(count) + u' ' + QString::fromUtf8(count == 1 ? one : many);
+QString counted(int count, const QString& one, const QString& many) {
+    return (count == 1 ? one : many).arg(count);
 }
 
 QString summaryLine(const QString& bankKey, const ApplyOutcome& outcome) {
-    return QStringLiteral("Extracto %1: %2, %3, %4, %5 para revisar.")
-        .arg(bankKey, counted(outcome.matched, "casado", "casados"),
-             counted(outcome.added, "nuevo", "nuevos"),
-             counted(outcome.alreadyImported, "ya importado", "ya importados"))
+    return clExtracto::tr("Extracto %1: %2, %3, %4, %5 para revisar.")
+        .arg(bankKey,
+             counted(outcome.matched, clExtracto::tr("%1 casado"), clExtracto::tr("%1 casados")),
+             counted(outcome.added, clExtracto::tr("%1 nuevo"), clExtracto::tr("%1 nuevos")),
+             counted(outcome.alreadyImported, clExtracto::tr("%1 ya importado"),
+                     clExtracto::tr("%1 ya importados")))
         .arg(outcome.leftForReview);
 }
 
@@ -38,14 +40,14 @@ QString accountFor(clManejo& manejo, const BankStatement& statement, const QStri
     const QString bankKey = statement.accountKey();
     const std::optional<QString> linked = Reconciler::linkedAccount(manejo, bankKey);
     if (linked && !given.isEmpty() && *linked != given)
-        why = QStringLiteral("la cuenta bancaria %1 está vinculada a la cuenta %2, no a la %3")
+        why = clExtracto::tr("la cuenta bancaria %1 está vinculada a la cuenta %2, no a la %3")
                   .arg(bankKey, *linked, given);
     else if (!linked && given.isEmpty())
-        why = QStringLiteral("la cuenta bancaria %1 no está vinculada a ninguna cuenta del libro: "
+        why = clExtracto::tr("la cuenta bancaria %1 no está vinculada a ninguna cuenta del libro: "
                              "indique la cuenta tras la base de datos")
                   .arg(bankKey);
     else if (!accountExists(manejo, linked.value_or(given)))
-        why = QStringLiteral("no existe la cuenta %1").arg(linked.value_or(given));
+        why = clExtracto::tr("no existe la cuenta %1").arg(linked.value_or(given));
     return linked.value_or(given);
 }
 
@@ -65,8 +67,8 @@ QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
     manejo.CadenaConexion(ConnectionString::forSource(dbPath, dry));
     manejo.Conectar();
     if (!manejo.EstadoConexion())
-        return QStringLiteral("no se puede abrir la base de datos ") +
-               ConnectionString::masked(dbPath);
+        return clExtracto::tr("no se puede abrir la base de datos %1")
+            .arg(ConnectionString::masked(dbPath));
     try {
         // Every statement finds its account before anything is written.
         std::vector<ReconciliationPlan> plans;
@@ -75,7 +77,7 @@ QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
             QString why;
             const QString target = accountFor(manejo, statement, account.trimmed(), why);
             if (!why.isEmpty())
-                return why + QStringLiteral("; no se ha escrito nada");
+                return clExtracto::tr("%1; no se ha escrito nada").arg(why);
             plans.push_back(Reconciler::propose(manejo, statement, target, settings));
         }
         const std::vector<ApplyOutcome> outcomes = Reconciler::applyAll(manejo, plans, dry);
@@ -83,13 +85,13 @@ QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
         for (std::size_t k = 0; k < plans.size(); ++k)
             lines << summaryLine(plans[k].bankKey, outcomes[k]);
         if (dry)
-            lines << QStringLiteral("(simulación: no se ha escrito nada)");
+            lines << clExtracto::tr("(simulación: no se ha escrito nada)");
         summary_ = lines.join(u'\n');
         qCInfo(lcEntry).noquote() << statementFile << "applied to"
                                   << ConnectionString::masked(dbPath) << ":" << summary_;
     } catch (const RuntimeError& error) {
         qCWarning(lcEntry).noquote() << statementFile << "not applied:" << error.description();
-        return error.description() + QStringLiteral("; no se ha escrito nada");
+        return clExtracto::tr("%1; no se ha escrito nada").arg(error.description());
     }
     return {};
 }

@@ -8,35 +8,40 @@
 
 namespace ledgora {
 
+namespace {
+
+template <typename T> T valueOf(const RecordsetData& rows, long row, int column) {
+    const Variant value = rows.value(row, column);
+    const T* held = value.get<T>();
+    return held ? *held : T();
+}
+
+} // namespace
+
 PendingMovements::PendingMovements(clManejo& manejo, const QString& account) {
     Recordset rs;
     manejo.RsDesconectado(true);
     manejo.CrearRs(rs, "reconcile.pending", {account});
-    const RecordsetData* rows = rs.data();
-    const long count = rows ? rows->rowCount() : 0;
-    movements_.reserve(std::size_t(count));
-    auto amount = [rows](long row, int column) {
-        const Money* m = rows->value(row, column).get<Money>();
-        return m ? *m : Money();
-    };
+    rows_ = rs.sharedData();
+    const long count = rows_ ? rows_->rowCount() : 0;
+    index_.reserve(std::size_t(count));
     for (long row = 0; row < count; ++row) {
-        MatchCandidate m;
-        const Variant number = rows->value(row, 0);
-        m.number = std::int32_t(number.get<std::int64_t>() ? *number.get<std::int64_t>() : 0);
-        const Variant date = rows->value(row, 1);
-        m.date = date.get<QDate>() ? *date.get<QDate>() : QDate();
-        const Variant text = rows->value(row, 2);
-        m.description = text.get<QString>() ? *text.get<QString>() : QString();
-        m.amounts = {amount(row, 3), amount(row, 4), amount(row, 5), amount(row, 6)};
+        const auto number = std::int32_t(valueOf<std::int64_t>(*rows_, row, 0));
+        const QDate date = valueOf<QDate>(*rows_, row, 1);
+        if (!date.isValid())
+            continue;
         // A movement pending on both sides is a candidate for a line of either.
-        if (m.amounts.MOVDLAAC > Money())
-            bySideAndAmount_.insert(keyOf(BankLine::Side::Credit, m.amounts.MOVDLAAC),
-                                    movements_.size());
-        if (m.amounts.MOVDLADE > Money())
-            bySideAndAmount_.insert(keyOf(BankLine::Side::Debit, m.amounts.MOVDLADE),
-                                    movements_.size());
-        movements_.push_back(std::move(m));
+        const Money credit = valueOf<Money>(*rows_, row, 3);
+        const Money debit = valueOf<Money>(*rows_, row, 4);
+        if (credit > Money())
+            index_.push_back(
+                {keyOf(BankLine::Side::Credit, credit), number, date.toJulianDay(), row});
+        if (debit > Money())
+            index_.push_back(
+                {keyOf(BankLine::Side::Debit, debit), number, date.toJulianDay(), row});
     }
+    std::sort(index_.begin(), index_.end(),
+              [](const Entry& a, const Entry& b) { return a.key < b.key; });
 }
 
 qint64 PendingMovements::keyOf(BankLine::Side side, Money amount) {
@@ -44,17 +49,29 @@ qint64 PendingMovements::keyOf(BankLine::Side side, Money amount) {
     return side == BankLine::Side::Credit ? amount.units() : -amount.units();
 }
 
+MatchCandidate PendingMovements::candidate(const Entry& entry) const {
+    MatchCandidate m;
+    m.number = entry.number;
+    m.date = QDate::fromJulianDay(entry.day);
+    m.description = valueOf<QString>(*rows_, entry.row, 2);
+    m.amounts = {valueOf<Money>(*rows_, entry.row, 3), valueOf<Money>(*rows_, entry.row, 4),
+                 valueOf<Money>(*rows_, entry.row, 5), valueOf<Money>(*rows_, entry.row, 6)};
+    return m;
+}
+
 std::vector<MatchCandidate> PendingMovements::candidates(const BankLine& line, QDate date,
                                                          int windowDays) const {
+    const qint64 key = keyOf(line.side, line.amount);
+    const auto [first, last] =
+        std::equal_range(index_.begin(), index_.end(), Entry{key, 0, 0, 0},
+                         [](const Entry& a, const Entry& b) { return a.key < b.key; });
     std::vector<MatchCandidate> found;
-    for (auto it = bySideAndAmount_.constFind(keyOf(line.side, line.amount));
-         it != bySideAndAmount_.constEnd() && it.key() == keyOf(line.side, line.amount); ++it) {
-        MatchCandidate m = movements_[*it];
-        if (taken_.contains(m.number) || !m.date.isValid())
+    for (auto it = first; it != last; ++it) {
+        const qint64 distance = qAbs(it->day - date.toJulianDay());
+        if (distance > windowDays || taken_.contains(it->number))
             continue;
-        m.dayDistance = int(qAbs(m.date.daysTo(date)));
-        if (m.dayDistance > windowDays)
-            continue;
+        MatchCandidate m = candidate(*it);
+        m.dayDistance = int(distance);
         m.fit = fit(line, m.description);
         found.push_back(std::move(m));
     }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "data/RecordsetData.h"
 #include "reconcile/ReconciliationPlan.h"
 
-#include <QHash>
 #include <QSet>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace ledgora {
@@ -27,10 +28,20 @@ public:
     static int fit(const BankLine& line, const QString& description);
 
 private:
+    // A pending side of a movement: its key (side and amount), number, day and row.
+    struct Entry {
+        qint64 key;
+        std::int32_t number;
+        qint64 day;
+        long row;
+    };
     static qint64 keyOf(BankLine::Side side, Money amount);
+    MatchCandidate candidate(const Entry& entry) const;
 
-    std::vector<MatchCandidate> movements_;
-    QMultiHash<qint64, std::size_t> bySideAndAmount_;
+    // The rows as read: a candidate's description and amounts are taken from them only when
+    // it is one.
+    std::shared_ptr<const RecordsetData> rows_;
+    std::vector<Entry> index_; // by key
     QSet<std::int32_t> taken_;
 };
 

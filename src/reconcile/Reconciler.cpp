@@ -269,20 +269,29 @@ void Reconciler::cycleCandidate(LineProposal& line) {
 }
 
 ApplyOutcome Reconciler::apply(clManejo& manejo, const ReconciliationPlan& plan, bool dryRun) {
-    return applyAll(manejo, {plan}, dryRun).front();
+    return applyEach(manejo, {&plan}, dryRun).front();
 }
 
 std::vector<ApplyOutcome>
 Reconciler::applyAll(clManejo& manejo, const std::vector<ReconciliationPlan>& plans, bool dryRun) {
+    std::vector<const ReconciliationPlan*> each;
+    for (const ReconciliationPlan& plan : plans)
+        each.push_back(&plan);
+    return applyEach(manejo, each, dryRun);
+}
+
+std::vector<ApplyOutcome> Reconciler::applyEach(clManejo& manejo,
+                                                const std::vector<const ReconciliationPlan*>& plans,
+                                                bool dryRun) {
     std::vector<ApplyOutcome> outcomes;
     if (dryRun) {
-        for (const ReconciliationPlan& plan : plans)
-            outcomes.push_back(tally(plan));
+        for (const ReconciliationPlan* plan : plans)
+            outcomes.push_back(tally(*plan));
         return outcomes;
     }
     WriteBatch batch(registered(manejo));
-    for (const ReconciliationPlan& plan : plans)
-        outcomes.push_back(applyPlan(manejo, plan));
+    for (const ReconciliationPlan* plan : plans)
+        outcomes.push_back(applyPlan(manejo, *plan));
     batch.commit();
     return outcomes;
 }

@@ -62,6 +62,11 @@ public:
     // The bank's last closing balance kept for an account, and its date.
     static std::optional<std::pair<Money, QDate>> bankBalance(clManejo& manejo,
                                                               const QString& account);
+
+private:
+    // The plans applied in one transaction, without copying them.
+    static std::vector<ApplyOutcome>
+    applyEach(clManejo& manejo, const std::vector<const ReconciliationPlan*>& plans, bool dryRun);
 };
 
 } // namespace ledgora
