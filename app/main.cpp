@@ -1,10 +1,12 @@
 // The host program: loads the Ledgora component at run time, creates its public class by the
 // class identifier "Ledgora.clMain" and calls Show by member name, as the billing application
 // that hosts the module does.
+#include "core/FileErrorText.h"
 #include "core/UiLanguage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +19,17 @@
 #include <memory>
 
 namespace {
+
+// The program's own texts, written in Spanish and looked up in the translation catalogue.
+class Host {
+    Q_DECLARE_TR_FUNCTIONS(Host)
+};
+
+// A line for the terminal, which takes the program's text in UTF-8 whatever the locale says.
+void say(FILE* stream, const QString& line) {
+    std::fputs(line.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
 
 using GetClassObject = int (*)(const char*, QObject**);
 
@@ -45,17 +58,17 @@ QString dataFile(const QString& name) {
 QString databaseProblem(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("the file does not exist and cannot be created there");
+        return Host::tr("el archivo no existe y no se puede crear ahí");
     if (!info.isFile())
-        return QStringLiteral("this is not a file");
+        return Host::tr("no es un archivo");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("the file cannot be read: ") + file.errorString();
+        return Host::tr("no se puede leer el archivo: %1").arg(ledgora::fileErrorText(file));
     const QByteArray head = file.read(16);
     if (!head.isEmpty() && head != QByteArray("SQLite format 3", 16))
-        return QStringLiteral("the file is not a database");
+        return Host::tr("el archivo no es una base de datos");
     if (!info.isWritable())
-        return QStringLiteral("the file is read-only: it can be listed, not changed");
+        return Host::tr("el archivo es de sólo lectura: se puede listar, no modificar");
     return {};
 }
 
@@ -72,9 +85,9 @@ QString dataSourceOf(const QString& argument) {
 
 // Copies of a shared ledger are the server's business; the program's are of files.
 void tellServerBackups() {
-    std::fprintf(stderr, "ledgora: un libro compartido en un servidor PostgreSQL se respalda y se "
+    say(stderr, Host::tr("ledgora: un libro compartido en un servidor PostgreSQL se respalda y se "
                          "restaura con las herramientas del servidor (pg_dump, pg_restore), no "
-                         "con Ledgora.\n");
+                         "con Ledgora.\n"));
 }
 
 // A new ledger starts as an empty file, which the component lays out on first use.
@@ -106,8 +119,8 @@ bool loadComponent(QLibrary& component) {
         if (component.load())
             return true;
     }
-    std::fprintf(stderr, "ledgora: cannot load the Ledgora component: %s\n",
-                 qPrintable(component.errorString()));
+    say(stderr, Host::tr("ledgora: no se puede cargar el componente de Ledgora: %1\n")
+                    .arg(component.errorString()));
     return false;
 }
 
@@ -120,8 +133,7 @@ int callComponent(const char* classId, const char* method, const QStringList& ar
     if (!loadComponent(component))
         return 1;
     std::unique_ptr<QObject> object = createObject(component, classId);
-    QString failure =
-        QStringLiteral("the component does not offer ") + QString::fromLatin1(classId);
+    QString failure = Host::tr("el componente no ofrece %1").arg(QString::fromLatin1(classId));
     if (object) {
         QGenericArgument a[7];
         for (int k = 0; k < args.size() && k < 7; ++k)
@@ -131,7 +143,7 @@ int callComponent(const char* classId, const char* method, const QStringList& ar
                                   a[5], a[6]);
     }
     if (!failure.isEmpty()) {
-        std::fprintf(stderr, "ledgora: %s\n", qPrintable(failure));
+        say(stderr, QStringLiteral("ledgora: %1\n").arg(failure));
         return 1;
     }
     if (result && resultMethod)
@@ -154,63 +166,65 @@ void runWindowlessModesOffscreen(int argc, char* argv[]) {
 
 void declareOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Ledgora: the bank-account ledger. Opens DBPATH, or your own database "
-                       "(%1) when none is given.")
+        Host::tr("Ledgora: el libro de cuentas bancarias. Abre DBPATH, o su propia base de datos "
+                 "(%1) cuando no se indica ninguna.")
             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
-    parser.addHelpOption();
+    // Qt's own help option is described in English in every catalogue; this one is ours.
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        Host::tr("Muestra esta ayuda y termina.")));
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("demo"),
-        QStringLiteral("Fill DBPATH (by default %1) with an example ledger when it has no "
-                       "accounts, then open it.")
+        Host::tr("Llena DBPATH (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, "
+                 "y lo abre.")
             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db"))))));
     parser.addOption(QCommandLineOption(
         QStringLiteral("listing"),
-        QStringLiteral("With DBPATH ACCOUNT FROM TO OUT.pdf [CONCEPT [TEXT]]: write the account "
-                       "listing of ACCOUNT from FROM to TO (dd/mm/yyyy), narrowed to the concept "
-                       "number CONCEPT and to descriptions containing TEXT when given, to the "
-                       "PDF file OUT.pdf without opening a window, as Alt+P prints it (the "
-                       "account's running totals up to TO are stored on the way). Exits 0 when "
-                       "written; otherwise says why on one line and leaves no file.")));
+        Host::tr("Con DBPATH ACCOUNT FROM TO OUT.pdf [CONCEPT [TEXT]]: escribe el listado de la "
+                 "cuenta ACCOUNT desde FROM hasta TO (dd/mm/aaaa), limitado al número de "
+                 "concepto CONCEPT y a las descripciones que contienen TEXT cuando se indican, "
+                 "en el archivo PDF OUT.pdf sin abrir ninguna ventana, como lo imprime Alt+P. "
+                 "Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja "
+                 "ningún archivo.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("csv"),
-        QStringLiteral("With DBPATH ACCOUNT FROM TO OUT.csv [CONCEPT [TEXT]]: write the same "
-                       "movements as --listing as CSV (RFC 4180, UTF-8, a header row; dates "
-                       "yyyy-mm-dd, amounts with a point and their exact decimals).")));
+        Host::tr("Con DBPATH ACCOUNT FROM TO OUT.csv [CONCEPT [TEXT]]: escribe los mismos "
+                 "movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; "
+                 "fechas aaaa-mm-dd, importes con punto y todos sus decimales).")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("import"),
-        QStringLiteral("With LEGACY DBPATH: bring the accounts, concepts and movements of the "
-                       "old system's Access file (read with mdb-export, package mdbtools) or of "
-                       "a folder holding BANCNT.csv, BANCON.csv and BANMOV.csv into DBPATH, "
-                       "which must have no accounts yet. Says what it imported.")));
+        Host::tr("Con LEGACY DBPATH: trae a DBPATH, que no debe tener cuentas todavía, las "
+                 "cuentas, los conceptos y los movimientos del archivo de Access del sistema "
+                 "anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con "
+                 "BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("restore"),
-        QStringLiteral("With BACKUP DBPATH: after asking, check the backup and put its content "
-                       "into DBPATH, keeping what it replaces. A backup of the database is "
-                       "taken on every start that finds it changed, in a \"backups\" folder "
-                       "beside it (the last 10, and one a week for 8 weeks before them).")));
+        Host::tr("Con BACKUP DBPATH: después de preguntar, comprueba la copia y pone su contenido "
+                 "en DBPATH, guardando lo que reemplaza. Cada inicio que encuentra la base de "
+                 "datos cambiada toma una copia en la carpeta \"backups\" junto a ella (las 10 "
+                 "últimas, y una por semana de las 8 semanas anteriores).")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("statement"),
-        QStringLiteral("With FILE DBPATH [ACCOUNT]: apply the bank statement FILE (Norma 43 or "
-                       "camt.053) to the ledger. Each bank line realises the pending movement of "
-                       "its side and exact amount nearest its date (within 4 days), as F12 "
-                       "does, or is entered as a new realised movement; lines applied before "
-                       "are skipped and ties are left for the reconciliation screen. A bank "
-                       "account met for the first time goes to ACCOUNT and is remembered. All "
-                       "in one transaction; prints a summary per account. Exits 1, writing "
-                       "nothing, when the file or an account is refused.")));
+        Host::tr("Con FILE DBPATH [ACCOUNT]: aplica al libro el extracto bancario FILE (Norma 43 "
+                 "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
+                 "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
+                 "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
+                 "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
+                 "banco vista por primera vez va a ACCOUNT y se recuerda. Todo en una "
+                 "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
+                 "nada, cuando se rechaza el archivo o una cuenta.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("dry-run"),
-        QStringLiteral("With --statement: print what it would do, and write nothing.")));
+        Host::tr("Con --statement: escribe lo que haría, y no escribe nada en el libro.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("check"),
-        QStringLiteral("Load the component as a start would, print the file it was loaded "
-                       "from and exit 0 when it offers Ledgora.clMain; checks an installation "
-                       "without opening a window or a database.")));
+        Host::tr("Carga el componente como lo haría un inicio, escribe el archivo del que lo "
+                 "cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación "
+                 "sin abrir ninguna ventana ni base de datos.")));
     parser.addPositionalArgument(
         QStringLiteral("DBPATH"),
-        QStringLiteral("The database file (created when it is new), or the "
-                       "postgresql:// address of a shared ledger."),
+        Host::tr("El archivo de la base de datos (se crea cuando es nuevo), o la dirección "
+                 "postgresql:// de un libro compartido."),
         QStringLiteral("[DBPATH]"));
 }
 
@@ -219,19 +233,19 @@ int checkInstallation() {
     if (!loadComponent(component))
         return 1;
     if (!createObject(component, "Ledgora.clMain")) {
-        std::fprintf(stderr, "ledgora: the component does not offer Ledgora.clMain\n");
+        say(stderr, Host::tr("ledgora: el componente no ofrece Ledgora.clMain\n"));
         return 1;
     }
-    std::printf("ledgora: component %s\n",
-                qPrintable(QFileInfo(component.fileName()).canonicalFilePath()));
+    say(stdout, Host::tr("ledgora: componente %1\n")
+                    .arg(QFileInfo(component.fileName()).canonicalFilePath()));
     return 0;
 }
 
 // --listing and --csv: the listing written to a file.
 int writeListing(bool pdf, const QStringList& positional) {
     if (positional.size() < 5 || positional.size() > 7) {
-        std::fprintf(stderr, "ledgora: --%s takes DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]\n",
-                     pdf ? "listing" : "csv");
+        say(stderr, Host::tr("ledgora: --%1 necesita DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]\n")
+                        .arg(pdf ? QStringLiteral("listing") : QStringLiteral("csv")));
         return 2;
     }
     return callComponent("Ledgora.clListado", pdf ? "GuardarPdf" : "GuardarCsv",
@@ -241,7 +255,7 @@ int writeListing(bool pdf, const QStringList& positional) {
 
 int importLegacy(const QStringList& positional) {
     if (positional.size() != 2) {
-        std::fprintf(stderr, "ledgora: --import takes LEGACY DBPATH\n");
+        say(stderr, Host::tr("ledgora: --import necesita LEGACY DBPATH\n"));
         return 2;
     }
     const QString target = dataSourceOf(positional[1]);
@@ -251,40 +265,39 @@ int importLegacy(const QStringList& positional) {
     const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
                                  &summary, "Resumen");
     if (rc == 0)
-        std::printf("ledgora: %s en %s\n", qPrintable(summary),
-                    qPrintable(isServerAddress(target) ? QStringLiteral("el libro compartido")
-                                                       : QDir::toNativeSeparators(target)));
+        say(stdout, Host::tr("ledgora: %1 en %2\n")
+                        .arg(summary, isServerAddress(target) ? Host::tr("el libro compartido")
+                                                              : QDir::toNativeSeparators(target)));
     return rc;
 }
 
 int restoreBackup(const QStringList& positional) {
     if (positional.size() != 2) {
-        std::fprintf(stderr, "ledgora: --restore takes BACKUP DBPATH\n");
+        say(stderr, Host::tr("ledgora: --restore necesita BACKUP DBPATH\n"));
         return 2;
     }
     if (isServerAddress(positional[0]) || isServerAddress(positional[1])) {
         tellServerBackups();
-        std::printf("No se restauró nada.\n");
+        say(stdout, Host::tr("No se restauró nada.\n"));
         return 2;
     }
-    std::printf("Se reemplazará el contenido de %s por la copia %s.\n¿Continuar? (s/N) ",
-                qPrintable(QDir::toNativeSeparators(positional[1])),
-                qPrintable(QDir::toNativeSeparators(positional[0])));
-    std::fflush(stdout);
+    say(stdout,
+        Host::tr("Se reemplazará el contenido de %1 por la copia %2.\n¿Continuar? (s/N) ")
+            .arg(QDir::toNativeSeparators(positional[1]), QDir::toNativeSeparators(positional[0])));
     char answer[16] = {};
     if (!std::fgets(answer, sizeof answer, stdin) || (answer[0] != 's' && answer[0] != 'S')) {
-        std::printf("No se restauró nada.\n");
+        say(stdout, Host::tr("No se restauró nada.\n"));
         return 1;
     }
     const int rc = callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
     if (rc == 0)
-        std::printf("Copia restaurada.\n");
+        say(stdout, Host::tr("Copia restaurada.\n"));
     return rc;
 }
 
 int applyStatement(const QStringList& positional, bool dryRun) {
     if (positional.size() < 2 || positional.size() > 3) {
-        std::fprintf(stderr, "ledgora: --statement takes FILE DBPATH [ACCOUNT]\n");
+        say(stderr, Host::tr("ledgora: --statement necesita FILE DBPATH [ACCOUNT]\n"));
         return 2;
     }
     QString summary;
@@ -294,13 +307,15 @@ int applyStatement(const QStringList& positional, bool dryRun) {
                        positional.value(2), dryRun ? QStringLiteral("1") : QString()},
                       &summary, "Resumen");
     if (rc == 0)
-        std::printf("%s\n", qPrintable(summary));
+        say(stdout, summary + u'\n');
     return rc;
 }
 
 // The commands that answer or write a file and open no window; -1 when none was asked for.
-int runWindowlessMode(const QCommandLineParser& parser) {
+int runWindowlessMode(QCommandLineParser& parser) {
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
     if (parser.isSet(QStringLiteral("check")))
         return checkInstallation();
     if (parser.isSet(QStringLiteral("listing")) || parser.isSet(QStringLiteral("csv")))
@@ -318,27 +333,27 @@ int runWindowlessMode(const QCommandLineParser& parser) {
 // empty one. True when the person takes it.
 bool exampleWanted() {
     QMessageBox offer(QMessageBox::Question, QStringLiteral("Ledgora"),
-                      QStringLiteral("Su base de datos todavía está vacía.\n¿Desea ver primero "
-                                     "un libro de ejemplo, con cuentas y un año de movimientos?"));
-    QPushButton* yes = offer.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-    offer.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+                      Host::tr("Su base de datos todavía está vacía.\n¿Desea ver primero "
+                               "un libro de ejemplo, con cuentas y un año de movimientos?"));
+    QPushButton* yes = offer.addButton(Host::tr("Sí"), QMessageBox::YesRole);
+    offer.addButton(Host::tr("No"), QMessageBox::NoRole);
     offer.exec();
     return offer.clickedButton() == yes;
 }
 
 void writeExample(QLibrary& component, const QString& database, bool onServer) {
     std::unique_ptr<QObject> example = createObject(component, "Ledgora.clDemo");
-    QString refusal = QStringLiteral("the component does not offer Ledgora.clDemo");
+    QString refusal = Host::tr("el componente no ofrece Ledgora.clDemo");
     if (example)
         QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
                                   Q_RETURN_ARG(QString, refusal), Q_ARG(QString, database));
     // A server's address is not repeated: it may hold a password.
     const QString where =
-        onServer ? QStringLiteral("the shared ledger") : QDir::toNativeSeparators(database);
+        onServer ? Host::tr("el libro compartido") : QDir::toNativeSeparators(database);
     if (refusal.isEmpty())
-        std::fprintf(stderr, "ledgora: example ledger written to %s\n", qPrintable(where));
+        say(stderr, Host::tr("ledgora: libro de ejemplo escrito en %1\n").arg(where));
     else
-        std::fprintf(stderr, "ledgora: %s: %s\n", qPrintable(where), qPrintable(refusal));
+        say(stderr, QStringLiteral("ledgora: %1: %2\n").arg(where, refusal));
 }
 
 // The ledger's window on the database: the example written first when asked for, a backup
@@ -357,8 +372,8 @@ int openLedger(bool demo, const QStringList& positional) {
         makeEmptyFile(database);
     const QString problem = onServer ? QString() : databaseProblem(database);
     if (!problem.isEmpty())
-        std::fprintf(stderr, "ledgora: %s: %s\n", qPrintable(QDir::toNativeSeparators(database)),
-                     qPrintable(problem));
+        say(stderr,
+            QStringLiteral("ledgora: %1: %2\n").arg(QDir::toNativeSeparators(database), problem));
 
     QLibrary component;
     if (!loadComponent(component))
@@ -374,12 +389,12 @@ int openLedger(bool demo, const QStringList& positional) {
                                   Q_ARG(QString, database));
     std::unique_ptr<QObject> ledger = createObject(component, "Ledgora.clMain");
     if (!ledger) {
-        std::fprintf(stderr, "ledgora: the component does not offer Ledgora.clMain\n");
+        say(stderr, Host::tr("ledgora: el componente no ofrece Ledgora.clMain\n"));
         return 1;
     }
     if (!QMetaObject::invokeMethod(ledger.get(), "Show", Qt::DirectConnection,
                                    Q_ARG(QString, database))) {
-        std::fprintf(stderr, "ledgora: Ledgora.clMain has no Show\n");
+        say(stderr, Host::tr("ledgora: Ledgora.clMain no tiene Show\n"));
         return 1;
     }
     return 0;
@@ -390,10 +405,9 @@ int openLedger(bool demo, const QStringList& positional) {
 int main(int argc, char* argv[]) {
     runWindowlessModesOffscreen(argc, argv);
     if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "ledgora: no display found; run it on a desktop, or headless with: "
-                     "xvfb-run -a %s [DBPATH]\n",
-                     argv[0]);
+        say(stderr, Host::tr("ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o "
+                             "sin pantalla con: xvfb-run -a %1 [DBPATH]\n")
+                        .arg(QString::fromLocal8Bit(argv[0])));
         return 2;
     }
 

@@ -57,7 +57,7 @@ endif()
 execute_process(COMMAND "${program}" --check RESULT_VARIABLE rc OUTPUT_VARIABLE out
                 ERROR_VARIABLE err TIMEOUT 60)
 file(REAL_PATH "${PREFIX}/${COMPONENT_DIR}/libledgora.so" component)
-if(NOT rc EQUAL 0 OR NOT out STREQUAL "ledgora: component ${component}\n")
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "ledgora: componente ${component}\n")
     message(FATAL_ERROR "ledgora --check should load ${component}, gave (${rc}) '${out}' '${err}'")
 endif()
 

@@ -9,11 +9,8 @@
 #include "entry/clRespaldo.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QThread>
 #include <QtTest>
 #include <atomic>
@@ -63,7 +60,7 @@ QString makeFile(const QString& folder, const QString& name, const QString& kind
 class TstDataIo : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void theCsvExportIsReadBackByAnyCsvReaderInAnyLocale() {
+    void theCsvExportIsReadBackFieldForFieldInAnyLocale() {
         LocaleScope comma(commaLocale());
         LedgerFixture data;
         data.addAccount(u"001"_s, u"Caja"_s);
@@ -101,21 +98,6 @@ private Q_SLOTS:
             parsed << reader.fields();
         QCOMPARE(parsed, expected);
 
-        // Python's own reader agrees, where there is one.
-        const QString python = QStandardPaths::findExecutable(u"python3"_s);
-        if (!python.isEmpty()) {
-            QProcess reader;
-            reader.start(python, {u"-c"_s,
-                                  QStringLiteral("import csv,json,sys; print(json.dumps(list("
-                                                 "csv.reader(open(sys.argv[1], newline='', "
-                                                 "encoding='utf-8')))))"),
-                                  out});
-            QVERIFY(reader.waitForFinished(20000));
-            const QJsonArray rows = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
-            QCOMPARE(rows.size(), expected.size());
-            for (int r = 0; r < rows.size(); ++r)
-                QCOMPARE(rows[r].toVariant().toStringList(), expected[r]);
-        }
         // A date that is not one leaves no file.
         QFile::remove(out);
         QVERIFY(!clListado()

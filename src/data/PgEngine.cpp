@@ -9,6 +9,7 @@
 #include "core/RuntimeError.h"
 #include "data/DataLog.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 #include <algorithm>
@@ -70,7 +71,9 @@ bool succeeded(const pg_result* result) {
 
 QString reasonOf(pg_conn* conn) {
     const QString reason = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
-    return reason.isEmpty() ? QStringLiteral("the connection to the server was lost") : reason;
+    return reason.isEmpty()
+               ? QCoreApplication::translate("PgEngine", "se perdió la conexión con el servidor")
+               : reason;
 }
 
 // Every password the address holds, as written in it and as libpq reads it.
@@ -141,7 +144,8 @@ bool PgEngine::open(const QString& dataSource, OpenMode mode) {
     std::sort(secrets_.begin(), secrets_.end(),
               [](const QString& a, const QString& b) { return a.size() > b.size(); });
     if (!conn || PQstatus(conn.get()) != CONNECTION_OK) {
-        tellWhy(conn ? reasonOf(conn.get()) : QStringLiteral("out of memory"));
+        tellWhy(conn ? reasonOf(conn.get())
+                     : QCoreApplication::translate("PgEngine", "no queda memoria"));
         return false;
     }
     // The server's notices ("... does not exist, skipping") are no news to the person.
@@ -168,7 +172,8 @@ bool PgEngine::prepareSchema(const QString& dataSource, OpenMode mode) {
     // A ledger of an earlier layout lacks the later tables, and lists without them.
     const bool complete = !lacksEssential(found->missing);
     if (mode == OpenMode::Read && !complete) {
-        why_ = QStringLiteral("no ledger at ") + ConnectionString::masked(dataSource);
+        why_ = QCoreApplication::translate("PgEngine", "no hay un libro en %1")
+                   .arg(ConnectionString::masked(dataSource));
         return false;
     }
     if (mode == OpenMode::Work &&
@@ -224,10 +229,15 @@ std::optional<PgEngine::Layout> PgEngine::inspect() {
                 if (column.name.toLower() == QLatin1String(PQgetvalue(columns.get(), r, 0)))
                     type = PQgetvalue(columns.get(), r, 1);
             if (!PgLayout::holds(column, type)) {
-                why_ =
-                    QStringLiteral("table %1 belongs to another program: column %2 is %3")
-                        .arg(table.name, column.name,
-                             type.isEmpty() ? QStringLiteral("missing") : QString::fromUtf8(type));
+                why_ = type.isEmpty()
+                           ? QCoreApplication::translate("PgEngine",
+                                                         "la tabla %1 es de otro programa: "
+                                                         "le falta la columna %2")
+                                 .arg(table.name, column.name)
+                           : QCoreApplication::translate("PgEngine",
+                                                         "la tabla %1 es de otro programa: "
+                                                         "su columna %2 es %3")
+                                 .arg(table.name, column.name, QString::fromUtf8(type));
                 return std::nullopt;
             }
         }

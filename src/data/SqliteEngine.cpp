@@ -9,6 +9,7 @@
 #include "core/RuntimeError.h"
 #include "data/DataLog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
@@ -279,7 +280,7 @@ Prepared prepareSchema(sqlite3* db, const QString& path) {
     LayoutPlan plan = layoutPlan(db);
     if (plan.statements.isEmpty())
         return Prepared::Working;
-    QString failure = QStringLiteral("the file is busy");
+    QString failure = QCoreApplication::translate("SqliteEngine", "el archivo está ocupado");
     if (exec(db, QStringLiteral("BEGIN IMMEDIATE"))) {
         // Planned again under the write lock: another copy may have done it meanwhile.
         plan = layoutPlan(db);
@@ -291,7 +292,8 @@ Prepared prepareSchema(sqlite3* db, const QString& path) {
                     QStringLiteral("-antes-de-actualizar-v%1.db").arg(std::max(plan.version, 1)));
         for (const QString& sql : plan.statements)
             if (failure.isEmpty() && !exec(db, sql))
-                failure = QStringLiteral("the new layout could not be written");
+                failure = QCoreApplication::translate("SqliteEngine",
+                                                      "no se pudo escribir la nueva estructura");
         if (failure.isEmpty() && exec(db, QStringLiteral("COMMIT")))
             return Prepared::Working;
         exec(db, QStringLiteral("ROLLBACK"));
@@ -514,8 +516,13 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         // The person sees the module's message; the terminal says which file is held.
-        std::fprintf(stderr, "ledgora: %s está ocupado por otro programa: %s no pudo esperar más\n",
-                     sqlite3_db_filename(db_.get(), "main"), qPrintable(what));
+        std::fputs(QCoreApplication::translate(
+                       "SqliteEngine", "ledgora: %1 está ocupado por otro programa: %2 no pudo "
+                                       "esperar más\n")
+                       .arg(QString::fromUtf8(sqlite3_db_filename(db_.get(), "main")), what)
+                       .toUtf8()
+                       .constData(),
+                   stderr);
         throw EngineErrors::busy();
     case SQLITE_READONLY:
         throw newer_ ? EngineErrors::newerLayout() : EngineErrors::readOnly();
