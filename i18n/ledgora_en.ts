@@ -572,6 +572,24 @@
     </message>
 </context>
 <context>
+    <name>StatementChoice</name>
+    <message>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="46"/>
+        <source>¿A qué cuenta pertenece el extracto %1?</source>
+        <translation>Which account does statement %1 belong to?</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="60"/>
+        <source>El extracto %1 queda vinculado con la cuenta %2. Selecciónela para conciliarlo.</source>
+        <translation>Statement %1 is now linked to account %2. Choose that account to reconcile it.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="102"/>
+        <source>El archivo no tiene ningún extracto de la cuenta %1.</source>
+        <translation>The file holds no statement of account %1.</translation>
+    </message>
+</context>
+<context>
     <name>StatementReader</name>
     <message>
         <location filename="../src/statements/ReadOrRefuse.h" line="20"/>
@@ -673,9 +691,44 @@
 <context>
     <name>ledgora::FrmBNKMain</name>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="75"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="84"/>
+        <source>Conciliar [F9]</source>
+        <translation>Reconcile [F9]</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="88"/>
         <source>Movimientos</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="177"/>
+        <source>Saldo final del extracto del banco al %1</source>
+        <translation>The bank statement's closing balance on %1</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="200"/>
+        <source>Extracto: %1</source>
+        <translation>Statement: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="201"/>
+        <source>Diferencia: %1</source>
+        <translation>Difference: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="244"/>
+        <source>Extracto del banco (Norma 43 o camt.053)</source>
+        <translation>Bank statement (Norma 43 or camt.053)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="247"/>
+        <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)</source>
+        <translation>Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="247"/>
+        <source>Todos los archivos (*)</source>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>
@@ -684,6 +737,169 @@
         <location filename="../src/screens/FrmConceptos.cpp" line="77"/>
         <source>Número de concepto</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::FrmConciliacion</name>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="44"/>
+        <source>Casar con nº %1</source>
+        <translation>Match with no. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="45"/>
+        <source>Casar con nº %1 (%2 de %3)</source>
+        <translation>Match with no. %1 (%2 of %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="51"/>
+        <source>Nuevo movimiento</source>
+        <translation>New movement</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="53"/>
+        <source>Ya importado</source>
+        <translation>Already imported</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="55"/>
+        <source>Revisar (%1 candidatos)</source>
+        <translation>Review (%1 candidates)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="60"/>
+        <source>Otra moneda</source>
+        <translation>Other currency</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="61"/>
+        <source>No contabilizado</source>
+        <translation>Not booked</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="80"/>
+        <source>CONCILIACIÓN CON EL EXTRACTO DEL BANCO</source>
+        <translation>RECONCILIATION WITH THE BANK STATEMENT</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="91"/>
+        <source>Líneas del extracto</source>
+        <translation>Statement lines</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <source>FECHA</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <source>DESCRIPCIÓN</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <source>IMPORTE</source>
+        <translation>AMOUNT</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <source>TIPO</source>
+        <translation>TYPE</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="96"/>
+        <source>ACCIÓN</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="96"/>
+        <source>MOVIMIENTO</source>
+        <translation>MOVEMENT</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="96"/>
+        <source>ACEPTADA</source>
+        <translation>ACCEPTED</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="105"/>
+        <source>Aplicar [F10]</source>
+        <translation>Apply [F10]</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="113"/>
+        <source>ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] - ESC [Salir]</source>
+        <translation>ENTER [Accept] - SPACE [Mark or Unmark] - F5 [Next candidate] - F4 [Concept] - F10 [Apply] - ESC [Leave]</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="135"/>
+        <source>Extracto %1 - Cuenta %2</source>
+        <translation>Statement %1 - Account %2</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="137"/>
+        <source> - Saldo final %1 al %2</source>
+        <translation> - Closing balance %1 on %2</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="176"/>
+        <source>Sin concepto (F4)</source>
+        <translation>No concept (F4)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="194"/>
+        <source>nº %1</source>
+        <translation>no. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="201"/>
+        <source>Abono</source>
+        <translation>Credit</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="201"/>
+        <source>Cargo</source>
+        <translation>Debit</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="213"/>
+        <source>Aceptadas: %1 de %2</source>
+        <translation>Accepted: %1 of %2</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="257"/>
+        <source>El movimiento nº %1 ya está aceptado para otra línea del extracto.</source>
+        <translation>Movement no. %1 is already accepted for another line of the statement.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="304"/>
+        <source>No hay conceptos de CREDITO.</source>
+        <translation>There are no CREDIT concepts.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="304"/>
+        <source>No hay conceptos de DEBITO.</source>
+        <translation>There are no DEBIT concepts.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="309"/>
+        <source>Concepto del nuevo movimiento:</source>
+        <translation>Concept of the new movement:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="321"/>
+        <source>No hay ninguna línea aceptada para aplicar.</source>
+        <translation>No line is accepted to apply.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="336"/>
+        <source>Conciliación aplicada: %1 casados, %2 nuevos, %3 ya importados, %4 sin aplicar.</source>
+        <translation>Reconciliation applied: %1 matched, %2 new, %3 already imported, %4 not applied.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="361"/>
+        <source>¿Sale sin aplicar? Se pierden los cambios hechos.</source>
+        <translation>Leave without applying? The changes made are lost.</translation>
     </message>
 </context>
 <context>
@@ -818,7 +1034,7 @@
     <message>
         <location filename="../src/entry/clListado.cpp" line="72"/>
         <source>no se puede abrir la base de datos %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">cannot open the database %1</translation>
     </message>
     <message>
         <location filename="../src/entry/clListado.cpp" line="84"/>

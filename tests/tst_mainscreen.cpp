@@ -1,10 +1,12 @@
 #include "LedgerTests.h"
+#include "StatementFiles.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "ledger/MovementListing.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "mainscreen/MainScreenLifecycle.h"
 #include "platform/Twips.h"
+#include "reconcilescreen/FrmConciliacion.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -179,6 +181,70 @@ private Q_SLOTS:
         QTest::mouseClick(button(1), Qt::LeftButton);
         QCOMPARE(person_->handled(), 5);
         QVERIFY(!reloaded());
+    }
+
+    // F9 reads the statement against the account: ESC writes nothing; the keys change the
+    // proposals and F10 applies them, after which the books are compared with the bank.
+    void reconcilesAStatementWithTheKeyboard_data() {
+        QTest::addColumn<qint64>("opening");
+        QTest::addColumn<QString>("difference");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("agrees") << qint64(-35000) << u"Diferencia: 00.00"_s << QColor(Qt::black);
+        QTest::newRow("disagrees") << qint64(0) << u"Diferencia: -350.00"_s << QColor(Qt::red);
+    }
+    void reconcilesAStatementWithTheKeyboard() {
+        QFETCH(qint64, opening);
+        data_->addConcept(u"7"_s, u"Gastos bancarios"_s, u"D"_s);
+        // Two equally near candidates for the 20.00 debit.
+        data_->addMovement(u"001"_s, 3, QDate(2024, 3, 14), u"Seguro"_s, {}, money(20));
+        data_->addMovement(u"001"_s, 4, QDate(2024, 3, 16), u"Seguro"_s, {}, money(20));
+        const QString file = data_->db().folder() + u"/marzo.n43"_s;
+        writeFile(file,
+                  norma43(account(
+                      "240301", "240331", opening,
+                      {{"240310", '2', 123450}, {"240315", '1', 2000}, {"240318", '1', 1000}})));
+        FrmBNKMain::setStatementFile(file);
+        const QString before = summedMovements(data_->path());
+        MessageRecorder boxes;
+        auto reconcile = [this](std::function<void(FlexGrid&, FrmConciliacion&)> keys) {
+            person_->then([](QWidget* list) { ModalDriver::press(list, Qt::Key_Return); });
+            person_->then([keys](QWidget* modal) {
+                keys(*child<FlexGrid>(modal, "lstLIN"), *qobject_cast<FrmConciliacion*>(modal));
+            });
+            QTest::keyClick(&grid(), Qt::Key_F9);
+        };
+        reconcile([](FlexGrid& lines, FrmConciliacion&) {
+            QCOMPARE(column(lines, 4),
+                     QStringList({"Casar con nº 2", "Revisar (2 candidatos)", "Nuevo movimiento"}));
+            QTest::keyClick(&lines, Qt::Key_Escape);
+        });
+        QCOMPARE(summedMovements(data_->path()), before);
+        QVERIFY(!screen_->lbEXTRACTO().isVisibleTo(screen_.get()));
+        reconcile([](FlexGrid& lines, FrmConciliacion& screen) {
+            auto accepted = [&screen](int line) { return screen.plan().lines[line].accepted; };
+            for (bool expected : {false, true}) {
+                QTest::keyClick(&lines, Qt::Key_Space);
+                QCOMPARE(accepted(0), expected);
+            }
+            QTest::keyClick(&lines, Qt::Key_Return); // accepted already: only moves down
+            QTest::keyClick(&lines, Qt::Key_F5);
+            const QString first = lines.textMatrix(2, 4);
+            QTest::keyClick(&lines, Qt::Key_F5);
+            QVERIFY(first.startsWith(u"Casar con nº "_s) && lines.textMatrix(2, 4) != first);
+            QTest::keyClick(&lines, Qt::Key_Return);
+            QVERIFY(accepted(1) && lines.row() == 3);
+            QTest::keyClick(&lines, Qt::Key_F10);
+        });
+        FrmBNKMain::setStatementFile({});
+        QCOMPARE(boxes.prompts().value(0),
+                 u"Conciliación aplicada: 2 casados, 1 nuevos, 0 ya importados, 0 sin aplicar."_s);
+        QCOMPARE(summedMovements(data_->path()), u"0|200000|12345000|3800000"_s);
+        QCOMPARE(storedTotals(data_->path()), summedMovements(data_->path()));
+        QCOMPARE(grid().rows(), 6);
+        QCOMPARE(screen_->lbEXTRACTO().text(),
+                 u"Extracto: "_s + rt::formatAmount(Money::fromUnits((opening + 120450) * 100)));
+        QTEST(screen_->lbDIFERENCIA().text(), "difference");
+        QTEST(screen_->lbDIFERENCIA().palette().color(QPalette::WindowText), "colour");
     }
 
     void leavingTheAccountChoiceWithoutAnAccountChangesNothing() {

@@ -322,6 +322,12 @@ void FlexGrid::selectWholeRow(int row) {
     blockChanged();
 }
 
+void FlexGrid::goToRow(int row) {
+    checkRow(row);
+    selectWholeRow(row);
+    ensureRowVisible(row);
+}
+
 void FlexGrid::ensureRowVisible(int row) {
     const int top = topRow();
     if (row < top) {

@@ -96,6 +96,9 @@ public:
     int colWidth(int col) const;
     void setColWidth(int col, int twips);
 
+    // Makes a data row current and selects all of it, scrolled into view, as the arrow keys do.
+    void goToRow(int row);
+
     // Whether the row shows, if only in part. The header row always does.
     bool rowIsVisible(int row) const;
     // The first data row shown; setting it scrolls that row to the top as far as the rows

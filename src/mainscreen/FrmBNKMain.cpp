@@ -2,6 +2,7 @@
 
 #include "MainScreenLifecycle.h"
 #include "MovementRoutines.h"
+#include "StatementChoice.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "core/Conversions.h"
@@ -14,8 +15,10 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
+#include "reconcile/Reconciler.h"
 
 #include <QCursor>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -33,6 +36,7 @@ constexpr int kDesignHeight = 7200;
 constexpr int kToolbarHeight = 480;
 constexpr int kStatusHeight = 345;
 constexpr int kTotalsWidth = 4300;
+constexpr int kTotalsWithBankWidth = 8200; // room for the statement's balance and the difference
 constexpr int kTotalsHeight = 660;
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
@@ -41,6 +45,12 @@ QLabel* boldLabel(const QString& text, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     return label;
+}
+
+void paint(QLabel& label, const QColor& color) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, color);
+    label.setPalette(palette);
 }
 
 } // namespace
@@ -70,6 +80,9 @@ void FrmBNKMain::buildControls() {
                                            QStringLiteral("Conceptos"));
     connect(chooseAccount, &QAction::triggered, this, [this] { TbMenu_ButtonClick(1); });
     connect(concepts, &QAction::triggered, this, [this] { TbMenu_ButtonClick(2); });
+    QAction* reconcile = TbMenu_->addAction(style()->standardIcon(QStyle::SP_DialogApplyButton),
+                                            tr("Conciliar [F9]"));
+    connect(reconcile, &QAction::triggered, this, [this] { TbMenu_ButtonClick(3); });
 
     LstBNK_ = new FlexGrid(this);
     LstBNK_->setAccessibleName(tr("Movimientos"));
@@ -96,6 +109,14 @@ void FrmBNKMain::buildControls() {
     totals->addWidget(lbTOTRCNT_, 0, 1);
     totals->addWidget(new QLabel(QStringLiteral("Total Real Bco.:"), SHTOT_), 1, 0);
     totals->addWidget(lbTOTRBCO_, 1, 1);
+    lbEXTRACTO_ = boldLabel(QString(), SHTOT_);
+    lbDIFERENCIA_ = boldLabel(QString(), SHTOT_);
+    lbEXTRACTO_->setObjectName(QStringLiteral("lbEXTRACTO"));
+    lbDIFERENCIA_->setObjectName(QStringLiteral("lbDIFERENCIA"));
+    totals->addWidget(lbEXTRACTO_, 1, 2, Qt::AlignRight);
+    totals->addWidget(lbDIFERENCIA_, 1, 3, Qt::AlignRight);
+    lbEXTRACTO_->hide();
+    lbDIFERENCIA_->hide();
     SHTOT_->resize(Twips::toPixelsX(kTotalsWidth), Twips::toPixelsY(kTotalsHeight));
 
     StBar_ = new PanelStatusBar(3, this);
@@ -136,6 +157,8 @@ QLabel& FrmBNKMain::label(BalanceLabel which) const {
 
 void FrmBNKMain::setBalanceText(BalanceLabel which, const QString& text) {
     label(which).setText(text);
+    if (which == BalanceLabel::lbTOTRBCO)
+        showBankDifference();
 }
 
 QString FrmBNKMain::balanceText(BalanceLabel which) const {
@@ -143,9 +166,41 @@ QString FrmBNKMain::balanceText(BalanceLabel which) const {
 }
 
 void FrmBNKMain::setBalanceColor(BalanceLabel which, const QColor& color) {
-    QPalette palette = label(which).palette();
-    palette.setColor(QPalette::WindowText, color);
-    label(which).setPalette(palette);
+    paint(label(which), color);
+}
+
+void FrmBNKMain::readBankBalance() {
+    bankBalance_.reset();
+    try {
+        if (const auto kept = Reconciler::bankBalance(requireManejo(), gCuenta.CNTSTNRO)) {
+            bankBalance_ = kept->first;
+            lbEXTRACTO_->setToolTip(tr("Saldo final del extracto del banco al %1")
+                                        .arg(rt::formatDateSlashed(kept->second)));
+        }
+    } catch (const RuntimeError&) {
+        // A ledger that cannot tell (read-only, an older layout) simply shows no statement.
+    }
+    showBankDifference();
+}
+
+void FrmBNKMain::showBankDifference() {
+    const bool shown = bankBalance_.has_value();
+    lbEXTRACTO_->setVisible(shown);
+    lbDIFERENCIA_->setVisible(shown);
+    const int width = Twips::toPixelsX(shown ? kTotalsWithBankWidth : kTotalsWidth);
+    if (SHTOT_->width() != width) {
+        SHTOT_->resize(width, SHTOT_->height());
+        if (isLoaded())
+            Form_Resize();
+    }
+    if (!shown)
+        return;
+    // The books agree with the bank when the realised balance is the statement's.
+    const Money difference = realisedBankBalance(gCuenta) - *bankBalance_;
+    lbEXTRACTO_->setText(tr("Extracto: %1").arg(rt::formatAmount(*bankBalance_)));
+    lbDIFERENCIA_->setText(tr("Diferencia: %1").arg(rt::formatAmount(difference)));
+    paint(*lbDIFERENCIA_,
+          difference.roundedToCents().isZero() ? QColor(0, 0, 0) : QColor(255, 0, 0));
 }
 
 void FrmBNKMain::setStatusPanel(int panel, const QString& text) {
@@ -175,8 +230,42 @@ void FrmBNKMain::PP_SELCUENTA() {
         return;
     StBar_->setPanelText(1, QStringLiteral("Cuenta:  ") + gCuenta.CNTSTNRO +
                                 QStringLiteral(" - (") + gCuenta.CNTSTNOM + u')');
-    lbTOTRBCO_->setText(rt::formatAmount(realisedBankBalance(gCuenta)));
+    readBankBalance();
+    setBalanceText(BalanceLabel::lbTOTRBCO, rt::formatAmount(realisedBankBalance(gCuenta)));
     lbTOTRCNT_->setText(rt::formatAmount(accountBalance(gCuenta)));
+    CARGAR_CUENTAS(*LstBNK_);
+}
+
+void FrmBNKMain::PP_CONCILIAR() {
+    QString path = statementFile_;
+    if (path.isEmpty()) {
+        QFileDialog dialog(this);
+        dialog.setOption(QFileDialog::DontUseNativeDialog); // the same keys everywhere
+        dialog.setWindowTitle(tr("Extracto del banco (Norma 43 o camt.053)"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters(
+            {tr("Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)"), tr("Todos los archivos (*)")});
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        path = dialog.selectedFiles().constFirst();
+    }
+    std::optional<ReconciliationPlan> plan;
+    try {
+        plan = proposeFromFile(this, path, gCuenta.CNTSTNRO);
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
+    }
+    if (!plan)
+        return;
+    bool applied = false;
+    frmConciliacion_->setPlan(std::move(*plan));
+    const auto told = connect(&*frmConciliacion_, &FrmConciliacion::planApplied, this,
+                              [&applied] { applied = true; });
+    frmConciliacion_.showModal();
+    disconnect(told);
+    if (!applied)
+        return;
+    readBankBalance();
     CARGAR_CUENTAS(*LstBNK_);
 }
 
@@ -236,6 +325,8 @@ void FrmBNKMain::LstBNK_KeyDown(int& keyCode, int) {
         showEntryScreen();
     else if (keyCode == vk::F6)
         PP_SELCUENTA();
+    else if (keyCode == vk::F9)
+        PP_CONCILIAR();
     else if (keyCode == vk::Delete && hasData)
         PP_ELIMINARCUENTA();
     else if (keyCode == vk::Return && hasData)
@@ -261,6 +352,8 @@ void FrmBNKMain::TbMenu_ButtonClick(int button) {
         PP_SELCUENTA();
     else if (button == 2)
         frmABMConceptos_.showModal();
+    else if (button == 3)
+        PP_CONCILIAR();
 }
 
 void FrmBNKMain::Form_Resize() {

@@ -3,11 +3,16 @@
 #include "ledger/MainScreenPort.h"
 #include "platform/Screen.h"
 #include "platform/ScreenRef.h"
+#include "reconcilescreen/FrmConciliacion.h"
 #include "screens/FrmABMConceptos.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
 #include "screens/FrmIntervalo.h"
 #include "screens/FrmModConcepto.h"
+
+#include "core/Money.h"
+
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -37,6 +42,11 @@ public:
     void PP_MODIFICARCUENTA();
     void PP_ELIMINARCUENTA();
     void PP_INTERVALO();
+    // F9, "Conciliar [F9]": a bank statement read against the current account.
+    void PP_CONCILIAR();
+
+    // The statement file F9 reads instead of asking for one; empty asks again.
+    static void setStatementFile(const QString& path) { statementFile_ = path; }
 
     // What the ledger routines write here.
     FlexGrid& LstBNK() override { return *LstBNK_; }
@@ -51,6 +61,9 @@ public:
     QMenu& MnuMain() const { return *MnuMain_; }
     QFrame& SHTOT() const { return *SHTOT_; }
     QLabel& label(BalanceLabel label) const;
+    // The bank's closing balance from the last statement applied, and the difference.
+    QLabel& lbEXTRACTO() const { return *lbEXTRACTO_; }
+    QLabel& lbDIFERENCIA() const { return *lbDIFERENCIA_; }
 
 protected:
     void Form_Load() override;
@@ -67,6 +80,8 @@ private:
     void LstBNK_MouseUp(int button, int shift);
     void StBar_PanelClick(int panel);
     void TbMenu_ButtonClick(int button);
+    void readBankBalance();
+    void showBankDifference();
 
     MainScreenLifecycle* lifecycle_ = nullptr;
     QToolBar* TbMenu_ = nullptr;
@@ -74,6 +89,9 @@ private:
     QFrame* SHTOT_ = nullptr;
     QLabel* lbTOTRCNT_ = nullptr;
     QLabel* lbTOTRBCO_ = nullptr;
+    QLabel* lbEXTRACTO_ = nullptr;
+    QLabel* lbDIFERENCIA_ = nullptr;
+    std::optional<Money> bankBalance_;
     PanelStatusBar* StBar_ = nullptr;
     QMenu* MnuMain_ = nullptr;
     ScreenRef<FrmABMCuentas> frmABMCuentas_;
@@ -81,6 +99,8 @@ private:
     ScreenRef<FrmModConcepto> frmModConcepto_;
     ScreenRef<FrmIntervalo> frmIntervalo_;
     ScreenRef<FrmABMConceptos> frmABMConceptos_;
+    ScreenRef<FrmConciliacion> frmConciliacion_;
+    static inline QString statementFile_;
 };
 
 } // namespace ledgora

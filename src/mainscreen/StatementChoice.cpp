@@ -1,0 +1,112 @@
+#include "StatementChoice.h"
+
+#include "data/Recordset.h"
+#include "ledger/ModuleUtilities.h"
+#include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PickList.h"
+#include "reconcile/Reconciler.h"
+#include "statements/StatementReader.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace ledgora {
+
+namespace {
+
+struct AccountList {
+    QStringList numbers;
+    QStringList entries; // "001 - Caja"
+};
+
+AccountList ledgerAccounts() {
+    AccountList list;
+    Recordset rs;
+    requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
+                        "accounts.list");
+    requireManejo().RsDesconectado(true);
+    if (requireManejo().CrearRs(rs))
+        for (; !rs.Eof(); rs.MoveNext()) {
+            list.numbers << GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")));
+            list.entries << list.numbers.back() + QStringLiteral(" - ") +
+                                GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
+        }
+    rs.Close();
+    return list;
+}
+
+// The ledger account a bank account belongs to, asked of the person and remembered.
+std::optional<QString> askAccount(QWidget* parent, const BankStatement& statement,
+                                  const QString& current) {
+    const AccountList accounts = ledgerAccounts();
+    const QString holder = statement.holder.trimmed();
+    const QString prompt =
+        QCoreApplication::translate("StatementChoice", "¿A qué cuenta pertenece el extracto %1?")
+            .arg(holder.isEmpty() ? statement.accountKey()
+                                  : statement.accountKey() + QStringLiteral(" (") + holder + u')');
+    const auto chosen =
+        PickList::choose(parent, prompt, accounts.entries,
+                         std::max(0, int(accounts.numbers.indexOf(current.trimmed()))));
+    if (!chosen)
+        return std::nullopt;
+    // Applying links the statement to the account it is applied to; another account's is
+    // linked now, so that it is recognised when that account is reconciled.
+    const QString& account = accounts.numbers.at(*chosen);
+    if (account != current.trimmed()) {
+        Reconciler::link(requireManejo(), statement.accountKey(), account);
+        MsgBox(
+            QCoreApplication::translate(
+                "StatementChoice",
+                "El extracto %1 queda vinculado con la cuenta %2. Selecciónela para conciliarlo.")
+                .arg(statement.accountKey(), account),
+            MsgIcon::Exclamation);
+    }
+    return account;
+}
+
+} // namespace
+
+std::optional<ReconciliationPlan> proposeFromFile(QWidget* parent, const QString& path,
+                                                  const QString& account) {
+    BusyPointer busy;
+    const StatementFile file = StatementReader::readFile(path);
+    if (file.isRefused()) {
+        busy.release();
+        MsgBox(file.refusal->message, MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    // The statement linked to this account; failing that, the file's first one of a bank
+    // account never seen, asked about. One question at a time: a statement that turns out to
+    // be another account's waits for that account to be reconciled.
+    const BankStatement* chosen = nullptr;
+    const BankStatement* unknown = nullptr;
+    for (const BankStatement& statement : file.statements) {
+        const auto linked = Reconciler::linkedAccount(requireManejo(), statement.accountKey());
+        if (!linked && !unknown)
+            unknown = &statement;
+        if (linked && linked->trimmed() == account.trimmed()) {
+            chosen = &statement;
+            break;
+        }
+    }
+    busy.release();
+    if (!chosen && unknown) {
+        const auto linked = askAccount(parent, *unknown, account);
+        if (!linked || *linked != account.trimmed())
+            return std::nullopt;
+        chosen = unknown;
+    }
+    if (!chosen) {
+        MsgBox(QCoreApplication::translate("StatementChoice",
+                                           "El archivo no tiene ningún extracto de la cuenta %1.")
+                   .arg(account.trimmed()),
+               MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    BusyPointer reading;
+    return Reconciler::propose(requireManejo(), *chosen, account, MatchSettings::fromSettings());
+}
+
+} // namespace ledgora

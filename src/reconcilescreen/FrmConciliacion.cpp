@@ -1,0 +1,367 @@
+#include "FrmConciliacion.h"
+
+#include "controls/FlexGrid.h"
+#include "controls/PanelStatusBar.h"
+#include "controls/TitleBanner.h"
+#include "core/Conversions.h"
+#include "ledger/ModuleUtilities.h"
+#include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
+#include "platform/ErrorReport.h"
+#include "platform/PickList.h"
+#include "platform/Twips.h"
+#include "platform/VirtualKeys.h"
+#include "reconcile/Reconciler.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ledgora {
+
+namespace {
+
+// Design sizes, in twips.
+constexpr int kWidth = 14400;
+constexpr int kHeight = 6600;
+
+enum Column { kDate, kText, kAmount, kSide, kAction, kMovement, kMark, kColumns };
+
+using Action = LineProposal::Action;
+
+// A new movement needs a concept of its side to be entered under.
+bool canAccept(const LineProposal& line) {
+    return (line.action == Action::NewMovement && !line.concept.isEmpty()) ||
+           (line.action == Action::Match && line.chosen >= 0 &&
+            line.chosen < int(line.candidates.size()));
+}
+
+QString actionText(const LineProposal& line, const QString& currency) {
+    switch (line.action) {
+    case Action::Match: {
+        const std::int32_t number = line.candidates.at(std::size_t(line.chosen)).number;
+        if (line.candidates.size() == 1)
+            return FrmConciliacion::tr("Casar con nº %1").arg(number);
+        return FrmConciliacion::tr("Casar con nº %1 (%2 de %3)")
+            .arg(number)
+            .arg(line.chosen + 1)
+            .arg(line.candidates.size());
+    }
+    case Action::NewMovement:
+        return FrmConciliacion::tr("Nuevo movimiento");
+    case Action::AlreadyImported:
+        return FrmConciliacion::tr("Ya importado");
+    case Action::Review:
+        return FrmConciliacion::tr("Revisar (%1 candidatos)").arg(line.candidates.size());
+    case Action::Foreign:
+        break;
+    }
+    // Shown, never applied: another currency, or a movement the bank has not booked yet.
+    return line.line.currency != currency ? FrmConciliacion::tr("Otra moneda")
+                                          : FrmConciliacion::tr("No contabilizado");
+}
+
+} // namespace
+
+FrmConciliacion::FrmConciliacion() {
+    setCaption(QString()); // the banner carries the title
+    setKeyPreview(true);
+    buildControls();
+}
+
+FrmConciliacion::~FrmConciliacion() = default;
+
+void FrmConciliacion::buildControls() {
+    resize(Twips::toPixelsX(kWidth), Twips::toPixelsY(kHeight));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    Label1_ = new TitleBanner(tr("CONCILIACIÓN CON EL EXTRACTO DEL BANCO"), this,
+                              TitleBanner::Size::Normal);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setAlignment(Qt::AlignCenter);
+    Label1_->setMinimumHeight(Twips::toPixelsY(360));
+    lbEXTRACTO_ = new QLabel(this);
+    lbEXTRACTO_->setObjectName(QStringLiteral("lbEXTRACTO"));
+    lbEXTRACTO_->setContentsMargins(8, 0, 8, 0);
+
+    lstLIN_ = new FlexGrid(this);
+    lstLIN_->setObjectName(QStringLiteral("lstLIN"));
+    lstLIN_->setAccessibleName(tr("Líneas del extracto"));
+    lstLIN_->setKeyDownHandler([this](int& keyCode, int shift) { lstLIN_KeyDown(keyCode, shift); });
+    lstLIN_->setCols(kColumns);
+    const char* headers[] = {
+        QT_TR_NOOP("FECHA"),  QT_TR_NOOP("DESCRIPCIÓN"), QT_TR_NOOP("IMPORTE"), QT_TR_NOOP("TIPO"),
+        QT_TR_NOOP("ACCIÓN"), QT_TR_NOOP("MOVIMIENTO"),  QT_TR_NOOP("ACEPTADA")};
+    const int widths[] = {1305, 3900, 1305, 800, 2600, 3300, 900};
+    for (int c = 0; c < kColumns; ++c) {
+        lstLIN_->setTextMatrix(0, c, tr(headers[c]));
+        lstLIN_->setColWidth(c, widths[c]);
+    }
+    for (int c : {int(kAmount), int(kSide), int(kMark)})
+        lstLIN_->setColAlignment(c, FlexGrid::CenterCenter);
+
+    cmdAplicar_ = new QPushButton(tr("Aplicar [F10]"), this);
+    cmdAplicar_->setObjectName(QStringLiteral("cmdAplicar"));
+    cmdAplicar_->setAutoDefault(false);
+    connect(cmdAplicar_, &QPushButton::clicked, this,
+            [this] { guardEvent([this] { PP_APLICAR(); }); });
+
+    StBar_ = new PanelStatusBar(2, this);
+    StBar_->setObjectName(QStringLiteral("StBar"));
+    StBar_->setPanelText(2, tr("ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - "
+                               "F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] "
+                               "- ESC [Salir]"));
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(8, 0, 8, 0);
+    bottom->addWidget(lbEXTRACTO_, 1);
+    bottom->addWidget(cmdAplicar_);
+    layout->addWidget(Label1_);
+    layout->addWidget(lstLIN_, 1);
+    layout->addLayout(bottom);
+    layout->addWidget(StBar_);
+}
+
+void FrmConciliacion::setPlan(ReconciliationPlan plan) {
+    plan_ = std::move(plan);
+    conceptChosen_.clear();
+    changed_ = false;
+}
+
+void FrmConciliacion::Form_Load() {
+    loadConcepts();
+    QString statement = tr("Extracto %1 - Cuenta %2").arg(plan_.bankKey, plan_.account.trimmed());
+    if (plan_.closingBalance)
+        statement += tr(" - Saldo final %1 al %2")
+                         .arg(rt::formatAmount(*plan_.closingBalance),
+                              rt::formatDateSlashed(plan_.closingDate));
+    lbEXTRACTO_->setText(statement);
+    lstLIN_->setRows(int(plan_.lines.size()) + 1);
+    for (int k = 0; k < int(plan_.lines.size()); ++k)
+        showLine(k);
+    showCounts();
+    if (lstLIN_->rows() > 1)
+        lstLIN_->goToRow(1);
+    lstLIN_->setFocus();
+}
+
+void FrmConciliacion::loadConcepts() {
+    Recordset rs;
+    try {
+        requireManejo().Sql(QStringLiteral("select * from BANCON order by CONSTDSC"),
+                            "concepts.list");
+        requireManejo().RsDesconectado(true);
+        if (requireManejo().CrearRs(rs))
+            for (; !rs.Eof(); rs.MoveNext())
+                concepts_.push_back({GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))),
+                                     GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))),
+                                     GP_TEXTO(rs.Fields(QStringLiteral("CONSTTIP"))).left(1)});
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Carga_Conceptos"));
+    }
+    rs.Close();
+}
+
+QString FrmConciliacion::Concept::entry() const {
+    return number + QStringLiteral(" - ") + description;
+}
+
+QString FrmConciliacion::conceptText(const QString& number) const {
+    for (const Concept& known : concepts_) {
+        if (known.number == number.trimmed())
+            return known.entry();
+    }
+    return number.trimmed().isEmpty() ? tr("Sin concepto (F4)") : number;
+}
+
+void FrmConciliacion::showLine(int index) {
+    const LineProposal& line = plan_.lines.at(std::size_t(index));
+    const int row = index + 1;
+    QString amount = rt::formatAmount(line.line.amount);
+    if (line.line.currency != plan_.currency)
+        amount += u' ' + line.line.currency;
+    QString movement;
+    if (line.action == Action::Match) {
+        const MatchCandidate& candidate = line.candidates.at(std::size_t(line.chosen));
+        movement = rt::formatDateSlashed(candidate.date) + u' ' + candidate.description;
+    } else if (line.action == Action::NewMovement) {
+        movement = conceptText(line.concept);
+    } else if (line.action == Action::Review) {
+        QStringList numbers; // F5 goes through them in this order
+        for (const MatchCandidate& candidate : line.candidates)
+            numbers << tr("nº %1").arg(candidate.number);
+        movement = numbers.join(QStringLiteral(", "));
+    }
+    const QString cells[] = {
+        rt::formatDateSlashed(line.line.operationDate),
+        line.line.text.simplified(),
+        amount,
+        line.line.side == BankLine::Side::Credit ? tr("Abono") : tr("Cargo"),
+        actionText(line, plan_.currency),
+        movement,
+        line.accepted ? QStringLiteral("X") : QString(),
+    };
+    for (int c = 0; c < kColumns; ++c)
+        lstLIN_->setTextMatrix(row, c, cells[c]);
+}
+
+void FrmConciliacion::showCounts() {
+    const auto accepted = std::count_if(plan_.lines.begin(), plan_.lines.end(),
+                                        [](const LineProposal& line) { return line.accepted; });
+    StBar_->setPanelText(1, tr("Aceptadas: %1 de %2").arg(accepted).arg(plan_.lines.size()));
+}
+
+void FrmConciliacion::Form_KeyDown(int& keyCode, int) {
+    if (keyCode == vk::Escape) {
+        keyCode = 0;
+        PP_SALIR();
+    } else if (keyCode == vk::F10) {
+        keyCode = 0;
+        PP_APLICAR();
+    }
+}
+
+void FrmConciliacion::lstLIN_KeyDown(int& keyCode, int) {
+    const int row = lstLIN_->row();
+    if (row < 1 || row >= lstLIN_->rows())
+        return;
+    const int index = row - 1;
+    if (keyCode == vk::Return) {
+        acceptLine(index, true);
+        if (row + 1 < lstLIN_->rows())
+            lstLIN_->goToRow(row + 1);
+    } else if (keyCode == vk::Space) {
+        acceptLine(index, !plan_.lines.at(std::size_t(index)).accepted);
+    } else if (keyCode == vk::F5) {
+        cycleLine(index);
+    } else if (keyCode == vk::F4) {
+        chooseConcept(index);
+    } else {
+        return;
+    }
+    keyCode = 0;
+}
+
+void FrmConciliacion::acceptLine(int index, bool accepted) {
+    LineProposal& line = plan_.lines.at(std::size_t(index));
+    if (accepted == line.accepted || (accepted && !canAccept(line)))
+        return;
+    // A movement is realised by one bank line only.
+    if (accepted && line.action == Action::Match) {
+        const std::int32_t number = line.candidates.at(std::size_t(line.chosen)).number;
+        for (const LineProposal& other : plan_.lines)
+            if (&other != &line && other.accepted && other.action == Action::Match &&
+                other.candidates.at(std::size_t(other.chosen)).number == number) {
+                MsgBox(tr("El movimiento nº %1 ya está aceptado para otra línea "
+                          "del extracto.")
+                           .arg(number),
+                       MsgIcon::Exclamation);
+                return;
+            }
+    }
+    line.accepted = accepted;
+    changed_ = true;
+    showLine(index);
+    showCounts();
+}
+
+void FrmConciliacion::cycleLine(int index) {
+    LineProposal& line = plan_.lines.at(std::size_t(index));
+    if ((line.action != Action::Match && line.action != Action::Review) || line.candidates.empty())
+        return;
+    // An accepted line stays accepted with its next candidate, unless another accepted line
+    // holds that movement already.
+    const bool accepted = line.accepted;
+    Reconciler::cycleCandidate(line);
+    line.accepted = false;
+    changed_ = true;
+    showLine(index);
+    if (accepted)
+        acceptLine(index, true);
+    showCounts();
+}
+
+void FrmConciliacion::chooseConcept(int index) {
+    LineProposal& line = plan_.lines.at(std::size_t(index));
+    if (line.action != Action::NewMovement)
+        return;
+    const bool credit = line.line.side == BankLine::Side::Credit;
+    const QString type = credit ? QStringLiteral("C") : QStringLiteral("D");
+    QStringList entries;
+    std::vector<const Concept*> offered;
+    int current = 0;
+    for (const Concept& known : concepts_) {
+        if (known.type != type)
+            continue;
+        if (known.number == line.concept.trimmed())
+            current = int(offered.size());
+        entries << known.entry();
+        offered.push_back(&known);
+    }
+    if (entries.isEmpty()) {
+        MsgBox(credit ? tr("No hay conceptos de CREDITO.") : tr("No hay conceptos de DEBITO."),
+               MsgIcon::Exclamation);
+        return;
+    }
+    const auto chosen =
+        PickList::choose(this, tr("Concepto del nuevo movimiento:"), entries, current);
+    if (!chosen)
+        return;
+    line.concept = offered.at(std::size_t(*chosen))->number;
+    conceptChosen_.insert(index);
+    changed_ = true;
+    showLine(index);
+}
+
+void FrmConciliacion::PP_APLICAR() {
+    if (std::none_of(plan_.lines.begin(), plan_.lines.end(),
+                     [](const LineProposal& line) { return line.accepted; })) {
+        MsgBox(tr("No hay ninguna línea aceptada para aplicar."), MsgIcon::Exclamation);
+        return;
+    }
+    ApplyOutcome outcome;
+    BusyPointer busy;
+    try {
+        outcome = Reconciler::apply(requireManejo(), plan_);
+    } catch (const RuntimeError& error) {
+        busy.release();
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
+        return;
+    }
+    rememberConcepts();
+    busy.release();
+    Q_EMIT planApplied();
+    MsgBox(tr("Conciliación aplicada: %1 casados, %2 nuevos, %3 ya importados, "
+              "%4 sin aplicar.")
+               .arg(outcome.matched)
+               .arg(outcome.added)
+               .arg(outcome.alreadyImported)
+               .arg(outcome.leftForReview));
+    GP_DESCARGAR(*this);
+}
+
+void FrmConciliacion::rememberConcepts() {
+    // The concept the person chose for a bank concept is the one its next lines get.
+    try {
+        for (int index : std::as_const(conceptChosen_)) {
+            const LineProposal& line = plan_.lines.at(std::size_t(index));
+            if (line.accepted && !line.line.commonConcept.isEmpty())
+                Reconciler::mapConcept(requireManejo(), line.line.commonConcept, line.concept);
+        }
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
+    }
+}
+
+void FrmConciliacion::PP_SALIR() {
+    // Proposals the person has not touched are read again with the statement; choices made
+    // here would be lost, so only then is leaving confirmed.
+    if (changed_ && MsgBox(tr("¿Sale sin aplicar? Se pierden los cambios hechos."),
+                           MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    GP_DESCARGAR(*this);
+}
+
+} // namespace ledgora

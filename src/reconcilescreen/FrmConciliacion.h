@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/Screen.h"
+#include "reconcile/ReconciliationPlan.h"
+
+#include <QSet>
+#include <QStringList>
+
+class QLabel;
+class QPushButton;
+
+namespace ledgora {
+
+class FlexGrid;
+class PanelStatusBar;
+
+// A bank statement read against the current account, one row per bank line with what is
+// proposed for it. The person accepts, drops or changes the proposals with the keyboard and
+// applies the accepted ones all at once; leaving writes nothing.
+class FrmConciliacion final : public Screen {
+    Q_OBJECT
+public:
+    FrmConciliacion();
+    ~FrmConciliacion() override;
+
+    // The proposals to show; set before the screen is shown.
+    void setPlan(ReconciliationPlan plan);
+    const ReconciliationPlan& plan() const { return plan_; }
+
+Q_SIGNALS:
+    // The accepted lines were written: the main listing is out of date.
+    void planApplied();
+
+protected:
+    void Form_Load() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+
+private:
+    struct Concept {
+        QString number;
+        QString description;
+        QString type;          // "C" credit, "D" debit
+        QString entry() const; // "7 - Gastos bancarios"
+    };
+
+    void buildControls();
+    void loadConcepts();
+    void showLine(int index);
+    void showCounts();
+    void lstLIN_KeyDown(int& keyCode, int shift);
+    void selectRow(int row);
+    void acceptLine(int index, bool accepted);
+    void cycleLine(int index);
+    void chooseConcept(int index);
+    void PP_APLICAR();
+    void rememberConcepts();
+    void PP_SALIR();
+    QString conceptText(const QString& number) const;
+
+    QLabel* Label1_ = nullptr;
+    QLabel* lbEXTRACTO_ = nullptr;
+    FlexGrid* lstLIN_ = nullptr;
+    QPushButton* cmdAplicar_ = nullptr;
+    PanelStatusBar* StBar_ = nullptr;
+    ReconciliationPlan plan_;
+    std::vector<Concept> concepts_;
+    QSet<int> conceptChosen_; // lines whose concept the person chose
+    bool changed_ = false;    // the person changed a proposal: leaving loses it
+};
+
+} // namespace ledgora
