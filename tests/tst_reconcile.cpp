@@ -175,6 +175,19 @@ private Q_SLOTS:
         QCOMPARE(state(), u"3 00.00 00.00 50.00 20.00"_s);
     }
 
+    // A movement changed after the plan was read is not realised again: its line waits for the
+    // person, unrecorded, and the others are applied.
+    void aMovementChangedMeanwhileLeavesItsLineForReview() {
+        addMovement(*gManejo, 1, u"05/01/2024"_s, u"Cobro"_s, u"50"_s);
+        const QByteArray file = oneAccount({{"240105", '2', 5000}, {"240106", '1', 1000}});
+        const ReconciliationPlan plan = propose(*gManejo, file);
+        gManejo->Ejecutar("movements.status", {u"0"_s, u"0"_s, u"50"_s, u"0"_s, u"001"_s, u"1"_s});
+        const ApplyOutcome done = Reconciler::apply(*gManejo, plan);
+        QCOMPARE(QList<int>({done.matched, done.added, done.leftForReview}), QList<int>({0, 1, 1}));
+        QCOMPARE(state(), u"2 00.00 00.00 50.00 10.00"_s);
+        QCOMPARE(actions(propose(*gManejo, file)), u"N A"_s);
+    }
+
     // A new movement's concept: the person's choice when it is of the line's side, else the
     // concept of that side sharing a word with the common concept, else the first of it.
     void conceptsBySideAndChoice() {

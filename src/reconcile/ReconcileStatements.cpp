@@ -38,12 +38,14 @@ void registerReconcileStatements() {
     add("reconcile.pending",
         "select MOVINNRO,MOVDTALT,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB from BANMOV where "
         "CNTSTNRO = '{text}' and (MOVDLAAC > 0 or MOVDLADE > 0)");
-    // A movement realised only while it is still stored as it was proposed.
-    add("reconcile.realise",
-        "UPDATE BANMOV SET MOVDLAAC = '{amount}',MOVDLADE = '{amount}',MOVDLACR = '{amount}',"
-        "MOVDLDEB = '{amount}' WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int} AND MOVDLAAC = "
-        "'{amount}' AND MOVDLADE = '{amount}' AND MOVDLACR = '{amount}' AND MOVDLDEB = "
-        "'{amount}'");
+    // A movement's side realised as the status change moves it, only while that side is still
+    // stored as it was proposed.
+    add("reconcile.realiseCredit",
+        "UPDATE BANMOV SET MOVDLAAC = 0,MOVDLACR = '{amount}' WHERE CNTSTNRO = '{text}' AND "
+        "MOVINNRO = {int} AND MOVDLAAC = '{amount}' AND MOVDLACR = '{amount}'");
+    add("reconcile.realiseDebit",
+        "UPDATE BANMOV SET MOVDLADE = 0,MOVDLDEB = '{amount}' WHERE CNTSTNRO = '{text}' AND "
+        "MOVINNRO = {int} AND MOVDLADE = '{amount}' AND MOVDLDEB = '{amount}'");
     // Storing an account's totals takes its row for the rest of the write (the database keeps
     // the totals themselves): a second applier of the account waits here, then finds what the
     // first one recorded and the movement numbers it took.

@@ -115,26 +115,18 @@ bool recordLine(clManejo& manejo, const ReconciliationPlan& plan, const BankLine
                             rt::generalNumberText(line.signedAmount()), appliedAt}) > 0;
 }
 
-// Realises the matched side of the movement as the status change does, only while it is
-// still stored as proposed; false when it is not (someone changed it meanwhile).
+// Realises the matched side of the movement as the status change does (its pending amount
+// replaces the realised one), only while that side is still stored as proposed; false when
+// it is not (someone changed it meanwhile).
 bool realise(clManejo& manejo, const QString& account, const LineProposal& proposal) {
     const MatchCandidate& movement = proposal.candidates[std::size_t(proposal.chosen)];
-    const MovementAmounts before = movement.amounts;
-    MovementAmounts after = before;
-    if (proposal.line.side == BankLine::Side::Credit) {
-        after.MOVDLACR = after.MOVDLAAC;
-        after.MOVDLAAC = Money();
-    } else {
-        after.MOVDLDEB = after.MOVDLADE;
-        after.MOVDLADE = Money();
-    }
-    auto texts = [](const MovementAmounts& a) {
-        return QStringList{rt::generalNumberText(a.MOVDLAAC), rt::generalNumberText(a.MOVDLADE),
-                           rt::generalNumberText(a.MOVDLACR), rt::generalNumberText(a.MOVDLDEB)};
-    };
-    return manejo.Ejecutar("reconcile.realise",
-                           texts(after) + QStringList{account, QString::number(movement.number)} +
-                               texts(before)) > 0;
+    const bool credit = proposal.line.side == BankLine::Side::Credit;
+    const Money pending = credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE;
+    const Money realised = credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB;
+    return manejo.Ejecutar(credit ? "reconcile.realiseCredit" : "reconcile.realiseDebit",
+                           {rt::generalNumberText(pending), account,
+                            QString::number(movement.number), rt::generalNumberText(pending),
+                            rt::generalNumberText(realised)}) > 0;
 }
 
 bool applicable(const LineProposal& proposal) {
