@@ -52,8 +52,8 @@ private:
             query(*gManejo, u"select count(1) as tot from BANMOV where CNTSTNRO = '001'"_s)
                 .Fields(0));
         for (int k = 0; k < 4; ++k) {
-            const Money* sum = rs.Fields(k).get<Money>();
-            const Money m = sum ? *sum : Money();
+            const Variant field = rs.Fields(k); // the value, not a pointer into a temporary
+            const Money m = field.get<Money>() ? *field.get<Money>() : Money();
             text += u' ' + (m == stored[std::size_t(k)] ? rt::formatAmount(m) : u"differs"_s);
         }
         return text;
