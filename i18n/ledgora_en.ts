@@ -257,6 +257,213 @@
     </message>
 </context>
 <context>
+    <name>Host</name>
+    <message>
+        <location filename="../app/main.cpp" line="61"/>
+        <source>el archivo no existe y no se puede crear ahí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="63"/>
+        <source>no es un archivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="66"/>
+        <source>no se puede leer el archivo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="69"/>
+        <source>el archivo no es una base de datos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="71"/>
+        <source>el archivo es de sólo lectura: se puede listar, no modificar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="88"/>
+        <source>ledgora: un libro compartido en un servidor PostgreSQL se respalda y se restaura con las herramientas del servidor (pg_dump, pg_restore), no con Ledgora.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="122"/>
+        <source>ledgora: no se puede cargar el componente de Ledgora: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="136"/>
+        <source>el componente no ofrece %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="169"/>
+        <source>Ledgora: el libro de cuentas bancarias. Abre DBPATH, o su propia base de datos (%1) cuando no se indica ninguna.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="174"/>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="178"/>
+        <source>Llena DBPATH (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, y lo abre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="183"/>
+        <source>Con DBPATH ACCOUNT FROM TO OUT.pdf [CONCEPT [TEXT]]: escribe el listado de la cuenta ACCOUNT desde FROM hasta TO (dd/mm/aaaa), limitado al número de concepto CONCEPT y a las descripciones que contienen TEXT cuando se indican, en el archivo PDF OUT.pdf sin abrir ninguna ventana, como lo imprime Alt+P. Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja ningún archivo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="191"/>
+        <source>Con DBPATH ACCOUNT FROM TO OUT.csv [CONCEPT [TEXT]]: escribe los mismos movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; fechas aaaa-mm-dd, importes con punto y todos sus decimales).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="196"/>
+        <source>Con LEGACY DBPATH: trae a DBPATH, que no debe tener cuentas todavía, las cuentas, los conceptos y los movimientos del archivo de Access del sistema anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="202"/>
+        <source>Con BACKUP DBPATH: después de preguntar, comprueba la copia y pone su contenido en DBPATH, guardando lo que reemplaza. Cada inicio que encuentra la base de datos cambiada toma una copia en la carpeta &quot;backups&quot; junto a ella (las 10 últimas, y una por semana de las 8 semanas anteriores).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="208"/>
+        <source>Con FILE DBPATH [ACCOUNT]: aplica al libro el extracto bancario FILE (Norma 43 o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se saltan y los empates quedan para la pantalla de conciliación. Una cuenta del banco vista por primera vez va a ACCOUNT y se recuerda. Todo en una transacción; escribe un resumen por cuenta. Termina con 1, sin escribir nada, cuando se rechaza el archivo o una cuenta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="218"/>
+        <source>Con --statement: escribe lo que haría, y no escribe nada en el libro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="221"/>
+        <source>Carga el componente como lo haría un inicio, escribe el archivo del que lo cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación sin abrir ninguna ventana ni base de datos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="226"/>
+        <source>El archivo de la base de datos (se crea cuando es nuevo), o la dirección postgresql:// de un libro compartido.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="236"/>
+        <location filename="../app/main.cpp" line="392"/>
+        <source>ledgora: el componente no ofrece Ledgora.clMain
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="239"/>
+        <source>ledgora: componente %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="247"/>
+        <source>ledgora: --%1 necesita DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="258"/>
+        <source>ledgora: --import necesita LEGACY DBPATH
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="268"/>
+        <source>ledgora: %1 en %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="269"/>
+        <location filename="../app/main.cpp" line="352"/>
+        <source>el libro compartido</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="276"/>
+        <source>ledgora: --restore necesita BACKUP DBPATH
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="281"/>
+        <location filename="../app/main.cpp" line="289"/>
+        <source>No se restauró nada.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="285"/>
+        <source>Se reemplazará el contenido de %1 por la copia %2.
+¿Continuar? (s/N) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="294"/>
+        <source>Copia restaurada.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="300"/>
+        <source>ledgora: --statement necesita FILE DBPATH [ACCOUNT]
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="336"/>
+        <source>Su base de datos todavía está vacía.
+¿Desea ver primero un libro de ejemplo, con cuentas y un año de movimientos?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="338"/>
+        <source>Sí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="339"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="346"/>
+        <source>el componente no ofrece Ledgora.clDemo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="354"/>
+        <source>ledgora: libro de ejemplo escrito en %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="397"/>
+        <source>ledgora: Ledgora.clMain no tiene Show
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="408"/>
+        <source>ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o sin pantalla con: xvfb-run -a %1 [DBPATH]
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LegacyTable</name>
     <message>
         <location filename="../src/entry/LegacyTable.cpp" line="22"/>
@@ -514,6 +721,53 @@
     </message>
 </context>
 <context>
+    <name>PgEngine</name>
+    <message>
+        <location filename="../src/data/PgEngine.cpp" line="75"/>
+        <source>se perdió la conexión con el servidor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/data/PgEngine.cpp" line="148"/>
+        <source>no queda memoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/data/PgEngine.cpp" line="175"/>
+        <source>no hay un libro en %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/data/PgEngine.cpp" line="233"/>
+        <source>la tabla %1 es de otro programa: le falta la columna %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/data/PgEngine.cpp" line="237"/>
+        <source>la tabla %1 es de otro programa: su columna %2 es %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SqliteEngine</name>
+    <message>
+        <location filename="../src/data/SqliteEngine.cpp" line="283"/>
+        <source>el archivo está ocupado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/data/SqliteEngine.cpp" line="295"/>
+        <source>no se pudo escribir la nueva estructura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/data/SqliteEngine.cpp" line="519"/>
+        <source>ledgora: %1 está ocupado por otro programa: %2 no pudo esperar más
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SqliteReason</name>
     <message>
         <location filename="../src/data/SqliteReason.cpp" line="12"/>
@@ -703,7 +957,7 @@
     <message>
         <location filename="../src/mainscreen/FrmBNKMain.cpp" line="177"/>
         <source>Saldo final del extracto del banco al %1</source>
-        <translation>The bank statement's closing balance on %1</translation>
+        <translation>The bank statement&apos;s closing balance on %1</translation>
     </message>
     <message>
         <location filename="../src/mainscreen/FrmBNKMain.cpp" line="200"/>

@@ -35,8 +35,6 @@ private Q_SLOTS:
         QCOMPARE(rt::formatAmount(Money::fromUnits(50)), withSep("00.01", sep));
         QCOMPARE(rt::formatAmount(Money::fromUnits(-50)), withSep("-00.01", sep));
         QCOMPARE(rt::formatAmount(Money::fromUnits(-40)), withSep("00.00", sep));
-        QCOMPARE(rt::formatThreeDigits(7), u"007"_s);
-        QCOMPARE(rt::formatThreeDigits(1234), u"1234"_s);
     }
 
     void generalNumberTextDropsTrailingZeros_data() { addLocales(); }

@@ -339,7 +339,6 @@ private Q_SLOTS:
     void aLedgerThatFailsItsCheckIsNeverCopiedOverGoodCopies_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("truncated to nothing") << u"empty"_s << u"no tiene contenido"_s;
         QTest::newRow("damaged") << u"damaged"_s << u"tiene daños"_s;
         QTest::newRow("another program's") << u"foreign"_s << u"no tiene las tablas"_s;
     }

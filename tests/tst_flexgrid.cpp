@@ -116,29 +116,6 @@ private Q_SLOTS:
         QCOMPARE(dataRows(grid), rows);
     }
 
-    void laterTextWinsCellByCellAndMovesUpWithItsRow() {
-        FlexGrid grid;
-        fill(grid, 3, 3);
-        select(grid, 1, 0, 2, 2);
-        grid.setClip(u"a\tb\tc\rd\te\tf\r"_s);
-        grid.setTextMatrix(1, 2, u"written"_s);
-        select(grid, 1, 1, 2, 1);
-        grid.setClip(u"B\rE"_s);
-        QCOMPARE(dataRows(grid), QStringList({"a|B|written", "d|E|f"}));
-        select(grid, 1, 2, 1, 2);
-        grid.setClip(u"C"_s);
-        select(grid, 2, 0, 2, 0);
-        grid.setText(QString()); // writing a cell empty hides the pasted text underneath
-        QCOMPARE(dataRows(grid), QStringList({"a|B|C", "|E|f"}));
-        // Added rows take a field a column, and removing a row moves every kind of text up.
-        grid.addItem(u"g\th\ti\textra"_s);
-        grid.addItem(u"j"_s);
-        grid.removeItem(1);
-        grid.setCols(4);
-        grid.addItem(u"k\tl\tm\tn"_s);
-        QCOMPARE(dataRows(grid), QStringList({"|E|f|", "g|h|i|", "j|||", "k|l|m|n"}));
-    }
-
     // A paste from a source behaves as the paste of its text, without ever splitting a value.
     void pasteFromASourceActsAsItsText() {
         FlexGrid grid;

@@ -123,19 +123,6 @@ private Q_SLOTS:
         QCOMPARE(lifecycle_.unloads, 1);
     }
 
-    void onlyAPlainRightButtonReleaseOpensTheMenu() {
-        const QPoint cell = grid().visualRect(grid().model()->index(0, 1)).center();
-        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, cell);
-        QVERIFY(!screen_->MnuMain().isVisible());
-        QTest::mouseClick(grid().viewport(), Qt::RightButton, Qt::ShiftModifier, cell);
-        QVERIFY(!screen_->MnuMain().isVisible());
-        QTest::mouseClick(grid().viewport(), Qt::RightButton, Qt::ControlModifier, cell);
-        QVERIFY(!screen_->MnuMain().isVisible());
-        QTest::mouseClick(grid().viewport(), Qt::RightButton, {}, cell);
-        QTRY_VERIFY(screen_->MnuMain().isVisible());
-        screen_->MnuMain().close();
-    }
-
     void menuEntries() {
         QMenu& menu = screen_->MnuMain();
         QCOMPARE(menu.title(), u"Menu"_s);

@@ -6,17 +6,14 @@
 #include "data/Schema.h"
 #include "data/WriteBatch.h"
 #include "entry/ComponentClasses.h"
+#include "ledger/LedgerStatements.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
 #include "mainscreen/MovementRoutines.h"
-#include "screens/FrmConceptos.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QtTest>
 #include <functional>
@@ -54,13 +51,6 @@ int movementCount(clManejo& manejo) {
                     .get<std::int64_t>());
 }
 
-int highestNumber(clManejo& manejo) {
-    Recordset rs =
-        query(manejo, u"select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '001'"_s);
-    const Variant nro = rs.Fields(u"nro"_s);
-    return nro.isNull() ? 0 : int(rt::leadingNumber(rt::toText(nro)));
-}
-
 // One person entering movements as the entry screen does: the next number after the highest
 // it knows, and on a number already taken the highest as stored now. Every tenth saved one
 // has its status changed as F12 does, and the account's totals stored after each change.
@@ -72,7 +62,8 @@ int enterMovements(const TestDatabase& db, int person, const QString& log) {
     QFile out(log);
     if (!out.open(QIODevice::WriteOnly))
         return 3;
-    int last = highestNumber(*manejo);
+    Recordset rs;
+    int last = highestMovementNumber(*manejo, rs, u"001"_s).value_or(0);
     int collisions = 0;
     int busy = 0;
     // A file held longer than the five seconds a write waits says so; the person tries again,
@@ -102,7 +93,7 @@ int enterMovements(const TestDatabase& db, int person, const QString& log) {
             if (error.kind() != RuntimeError::Kind::DuplicateKey)
                 return 5;
             ++collisions;
-            last = highestNumber(*manejo);
+            last = highestMovementNumber(*manejo, rs, u"001"_s).value_or(0);
             continue;
         }
         ++last;
@@ -130,47 +121,6 @@ private Q_SLOTS:
         if (const QString missing = serverMissing(); !missing.isEmpty())
             QSKIP(qPrintable(missing));
         registerComponentClasses();
-    }
-
-    void aSaveWhoseNumberWasTakenKeepsTheTypedValuesAndTheNextOneWorks() {
-        LocaleScope scope(pointLocale());
-        LedgerFixture data;
-        data.addAccount(u"001"_s, u"Caja"_s);
-        data.addConcept(u"3"_s, u"Deposito"_s, u"C"_s);
-        gCuenta = cuenta(u"001"_s, u"Caja"_s);
-        MessageRecorder messages;
-        FrmConceptos entry;
-        entry.load();
-        entry.show();
-        QVERIFY(QTest::qWaitForWindowActive(&entry));
-        // Another person stores movement 1 while this screen still counts on it.
-        data.addMovement(u"001"_s, 1, QDate(2024, 3, 5), u"Ajeno"_s, money(7));
-        auto* value = entry.findChild<QLineEdit*>("txtVALOR");
-        auto* description = entry.findChild<QLineEdit*>("txtMOVSTCPT");
-        value->setText("12.5");
-        description->setText("Propio");
-        auto* status = entry.findChild<QComboBox*>("cboCONTIP");
-        status->setFocus();
-        QTRY_VERIFY(status->count() > 0);
-        status->setCurrentIndex(0);
-        auto* add = entry.findChild<QPushButton*>("cmdAgregar");
-        add->click();
-        QVERIFY2(messages.prompts().last().startsWith(
-                     u"Otra persona grabó un movimiento con el número 1 "_s),
-                 qPrintable(messages.prompts().last()));
-        QCOMPARE(value->text(), u"12.5"_s);
-        QCOMPARE(description->text(), u"Propio"_s);
-        QCOMPARE(movementCount(*gManejo), 1);
-
-        add->click();
-        QCOMPARE(value->text(), QString());
-        QCOMPARE(highestNumber(*gManejo), 2);
-        // Today's movement, whichever side its status puts it on.
-        Recordset sums = query(*gManejo, totals(u"31/12/9999"_s));
-        Money all;
-        for (const char* column : {"TOTAAC", "TOTADE", "TOTACR", "TOTDEB"})
-            all += *sums.Fields(QString::fromLatin1(column)).get<Money>();
-        QCOMPARE(all, money(19.5));
     }
 
     void aChangeToAMovementAnotherPersonChangedSinceItWasListedChangesNothing() {

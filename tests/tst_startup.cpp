@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QTimer>
 #include <QtTest>
-#include <sqlite3.h>
 
 using namespace ledgora;
 using namespace ledgora::test;
@@ -44,15 +43,6 @@ private Q_SLOTS:
         QFile::remove(settings_.filePath(u"VENTALIA.ini"_s));
         gCuenta = {};
         gFiltro = {};
-    }
-
-    void anEmptyPathShowsNothing() {
-        MessageRecorder messages;
-        gDBPath = u"before"_s;
-        clMain().Show(QString());
-        QVERIFY(gDBPath.isEmpty());
-        QVERIFY(messages.boxes.empty());
-        QVERIFY(!gManejo);
     }
 
     void firstUseWithoutAccountClosesAfterTheActivationMessage() {
@@ -107,18 +97,6 @@ private Q_SLOTS:
         addConcept(*db.connect(), u"1"_s, u"Propio"_s, u"C"_s);
         QCOMPARE(clDemo().Crear(db.path()), QString());
         QVERIFY(!clDemo().Crear(db.path()).isEmpty()); // it never writes over a ledger in use
-        // Nor into a database another program is writing: it says so, and nothing escapes.
-        {
-            TestDatabase locked;
-            locked.connect();
-            sqlite3* raw = nullptr;
-            sqlite3_open(locked.path().toUtf8().constData(), &raw);
-            sqlite3_busy_timeout(raw, 0);
-            sqlite3_exec(raw, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-            QVERIFY(!clDemo().Crear(locked.path()).isEmpty());
-            sqlite3_exec(raw, "ROLLBACK", nullptr, nullptr, nullptr);
-            sqlite3_close(raw);
-        }
         QCOMPARE(sqliteRows(db.path(), u"select count(*) from BANCNT"_s), QStringList{"3"});
         QCOMPARE(sqliteRows(db.path(), u"select distinct CONSTTIP from BANCON order by 1"_s),
                  QStringList({"C", "D"}));
