@@ -3,6 +3,7 @@
 #include "platform/ScreenLog.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -62,6 +63,17 @@ MsgAnswer MessageBoxes::show(const MessageBoxRequest& request) {
 
 MessageBoxes::Handler MessageBoxes::setHandler(Handler handler) {
     return std::exchange(installedHandler(), std::move(handler));
+}
+
+} // namespace ledgora
+
+namespace ledgora {
+
+void refuseIn(QWidget* box, const QString& prompt, MsgIcon icon) {
+    MsgBox(prompt, icon);
+    box->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(box))
+        edit->selectAll();
 }
 
 } // namespace ledgora

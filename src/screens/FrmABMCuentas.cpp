@@ -345,11 +345,11 @@ void FrmABMCuentas::PP_CANCELAR() {
 
 bool FrmABMCuentas::validEntries() {
     if (!isKeyNumber(txtCNTSTNRO_->text())) {
-        MsgBox(QStringLiteral("En Nro. de Cuenta debe ser Númerico"), MsgIcon::Exclamation);
+        refuseIn(txtCNTSTNRO_, QStringLiteral("En Nro. de Cuenta debe ser Númerico"));
         return false;
     }
     if (rt::trimBlanks(txtCNTSTNOM_->text()).isEmpty()) {
-        MsgBox(QStringLiteral("Debe ingresar Nombre"), MsgIcon::Exclamation);
+        refuseIn(txtCNTSTNOM_, QStringLiteral("Debe ingresar Nombre"));
         return false;
     }
     return true;

@@ -102,11 +102,11 @@ void FrmModConcepto::PP_GUARDAR() {
         gMovimiento.Modificado = false;
         const auto date = rt::readDate(txtFecha_->text());
         if (!date) {
-            MsgBox(QStringLiteral("Debe ingresar una FECHA valida."), MsgIcon::Exclamation);
+            refuseIn(txtFecha_, QStringLiteral("Debe ingresar una FECHA valida."));
             return;
         }
         if (!rt::readsAsNumber(txtValor_->text())) {
-            MsgBox(QStringLiteral("Debe ingresar un valor NUMERICO."), MsgIcon::Exclamation);
+            refuseIn(txtValor_, QStringLiteral("Debe ingresar un valor NUMERICO."));
             return;
         }
         gMovimiento.MOVDTALT = rt::formatDateSlashed(*date);
