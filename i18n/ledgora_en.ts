@@ -207,6 +207,14 @@
     </message>
 </context>
 <context>
+    <name>EngineErrors</name>
+    <message>
+        <location filename="../src/data/EngineErrors.h" line="48"/>
+        <source>Este libro es de una versión anterior de Ledgora: ábralo una vez para trabajar con él, y se actualizará.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileErrorText</name>
     <message>
         <location filename="../src/core/FileErrorText.cpp" line="20"/>
@@ -761,7 +769,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="519"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="521"/>
         <source>ledgora: %1 está ocupado por otro programa: %2 no pudo esperar más
 </source>
         <translation type="unfinished"></translation>

@@ -188,6 +188,20 @@ private Q_SLOTS:
         QCOMPARE(actions(propose(*gManejo, file)), u"N A"_s);
     }
 
+    // A ledger of the layout before statements, opened only to read, says how to get them.
+    void anEarlierLayoutReadOnlySaysToOpenItForWork() {
+        if (onServer())
+            QSKIP("a file's layout");
+        gManejo.reset();
+        QVERIFY(sqliteExec(data_->path(), {"DROP TABLE BANENL", "PRAGMA user_version=3"}));
+        clManejo reader;
+        reader.CadenaConexion(ConnectionString::forSource(data_->path(), true));
+        reader.Conectar();
+        const auto error = errorOf([&] { Reconciler::linkedAccount(reader, u"x"_s); });
+        QCOMPARE(error ? error->kind() : RuntimeError::Kind::Other,
+                 RuntimeError::Kind::OlderLayout);
+    }
+
     // A new movement's concept: the person's choice when it is of the line's side, else the
     // concept of that side sharing a word with the common concept, else the first of it.
     void conceptsBySideAndChoice() {

@@ -11,7 +11,16 @@ namespace ledgora {
 // handles one of them asks for its kind; the number and text are only ever shown.
 class RuntimeError : public std::runtime_error {
 public:
-    enum class Kind { Other, DuplicateKey, Busy, ReadOnly, NewerLayout, NoConnection, Overflow };
+    enum class Kind {
+        Other,
+        DuplicateKey,
+        Busy,
+        ReadOnly,
+        NewerLayout,
+        OlderLayout,
+        NoConnection,
+        Overflow
+    };
 
     RuntimeError(long number, QString description, Kind kind = Kind::Other)
         : std::runtime_error(description.toStdString()), number_(number),

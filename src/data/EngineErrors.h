@@ -2,6 +2,7 @@
 
 #include "core/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ledgora {
@@ -38,6 +39,16 @@ inline RuntimeError newerLayout() {
                            "Ledgora: puede consultarse, pero no modificarse con esta "
                            "versión."),
             RuntimeError::Kind::NewerLayout};
+}
+
+// A ledger opened only to read keeps its earlier layout, without the tables later features
+// keep (bank statements): it lists, and those features wait until it is opened for work.
+inline RuntimeError olderLayout() {
+    return {kNumber,
+            QCoreApplication::translate("EngineErrors",
+                                        "Este libro es de una versión anterior de Ledgora: ábralo "
+                                        "una vez para trabajar con él, y se actualizará."),
+            RuntimeError::Kind::OlderLayout};
 }
 
 inline RuntimeError database(const QString& reason) {

@@ -364,6 +364,8 @@ const PgEngine::Translated& PgEngine::translated(const StatementForm& form) {
         throw EngineErrors::duplicateKey();
     if (code == "40001" || code == "40P01" || code == "55P03")
         throw EngineErrors::busy();
+    if (code == "42P01") // a table of a later layout, not in this ledger yet
+        throw EngineErrors::olderLayout();
     if (code == "25006")
         throw refusal_ == Refusal::NewerLayout ? EngineErrors::newerLayout()
                                                : EngineErrors::readOnly();

@@ -409,6 +409,7 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     cache_.clear();
     db_.reset();
     newer_ = false;
+    older_ = false;
     reading_ = true;
     // The component opens a database; it never makes one. A new ledger's file is created by
     // whoever asks for it (an empty file will do: the tables are laid out here).
@@ -468,6 +469,7 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
             return false;
         reading_ = prepared == Prepared::OnlyRead;
     }
+    older_ = version < Schema::kVersion && reading_;
     if (!reading_) {
         if (intOf(raw, "SELECT count(*) FROM pragma_journal_mode WHERE journal_mode='wal'") != 1)
             setUp(sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr),
@@ -548,8 +550,11 @@ sqlite3_stmt* SqliteEngine::prepared(const StatementForm& form) {
     sqlite3_stmt* stmt = nullptr;
     const int rc = sqlite3_prepare_v3(db_.get(), sql.constData(), int(sql.size()),
                                       SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
+        if (older_) // a table of a later layout, not in this ledger yet
+            throw EngineErrors::olderLayout();
         fail(rc, form.name());
+    }
     cache_.emplace(&form, StatementHandle(stmt));
     return stmt;
 }

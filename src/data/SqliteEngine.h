@@ -48,6 +48,7 @@ private:
     bool reading_ = true;
     // The file's layout is a newer Ledgora's; its writes are refused as such.
     bool newer_ = false;
+    bool older_ = false; // opened without the tables of a later layout
 };
 
 } // namespace ledgora
