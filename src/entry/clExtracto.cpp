@@ -91,7 +91,10 @@ QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
                                   << ConnectionString::masked(dbPath) << ":" << summary_;
     } catch (const RuntimeError& error) {
         qCWarning(lcEntry).noquote() << statementFile << "not applied:" << error.description();
-        return clExtracto::tr("%1; no se ha escrito nada").arg(error.description());
+        QString why = error.description();
+        if (why.endsWith(u'.')) // the engine's sentence goes on after a semicolon
+            why.chop(1);
+        return clExtracto::tr("%1; no se ha escrito nada").arg(why);
     }
     return {};
 }
