@@ -126,7 +126,8 @@ private Q_SLOTS:
             QCOMPARE(
                 sqliteRows(source,
                            u"select name from sqlite_master where type='table' order by name"_s),
-                QStringList({"BANCNT", "BANCON", "BANENL", "BANEQV", "BANEXT", "BANMOV"}));
+                QStringList({"BANAUD", "BANCNT", "BANCON", "BANCTX", "BANENL", "BANEQV", "BANEXT",
+                             "BANMOV", "BANREV", "BANSEL"}));
             return;
         }
         Recordset rs;
@@ -168,7 +169,7 @@ private Q_SLOTS:
         // The key now holds "7" and "7 " as one account.
         QVERIFY(errorNumberOf([&] { addAccount(*manejo, "7 ", "Otra"); }) != 0);
         manejo.reset();
-        QCOMPARE(sqliteRows(db.path(), "PRAGMA user_version"), QStringList{"4"});
+        QCOMPARE(sqliteRows(db.path(), "PRAGMA user_version"), QStringList{"5"});
         QCOMPARE(sqliteRows(db.path(), "select count(*) from BANEXT"), QStringList{"0"});
         // The totals are the sums of the movements, and the file as it was is kept aside.
         QCOMPARE(sqliteRows(db.path(), "select TOMDLAAC||' '||TOMDLADE||' '||TOMDLACR||' '||"

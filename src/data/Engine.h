@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <utility>
 
 namespace ledgora {
 
@@ -31,6 +32,10 @@ public:
     // Many commands as one write, for loading data in bulk.
     virtual void beginBatch() = 0;
     virtual void endBatch(bool commit) = 0;
+
+    // Who the audit trail names for this connection's changes: the operating-system user on a
+    // file, the session's role on a server; and the program (the client's application name).
+    virtual std::pair<QString, QString> auditIdentity() const = 0;
 };
 
 } // namespace ledgora

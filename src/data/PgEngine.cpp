@@ -299,6 +299,7 @@ PgEngine::Result PgEngine::setUp(const QString& sql) {
 
 // A session that may only read is read-only on the server too, which then refuses any write.
 bool PgEngine::setUpSession() {
+    routine_.clear();
     return refusal_ == Refusal::None ||
            setUp(QStringLiteral("SET default_transaction_read_only = on"));
 }
@@ -348,6 +349,7 @@ const PgEngine::Translated& PgEngine::translated(const StatementForm& form) {
 // A statement the server refused is logged with its form's name; a connection that broke on
 // the way is said on stderr, and the next action makes it again (unless a batch was open).
 [[noreturn]] void PgEngine::fail(pg_result* result, const QString& what) {
+    routine_.clear();
     QString reason = result ? QString::fromUtf8(PQresultErrorMessage(result)).trimmed() : QString();
     if (reason.isEmpty())
         reason = reasonOf(conn_.get());
@@ -426,7 +428,32 @@ void PgEngine::runPlain(const char* sql) {
         fail(result.get(), QString::fromLatin1(sql));
 }
 
+// The statement form that writes next, for the audit trail's trigger: a setting of the
+// session, sent only when it changes. A setting made in a transaction that is rolled back is
+// undone with it, and is then sent again.
+void PgEngine::nameRoutine(const QString& routine) {
+    if (routine == routine_)
+        return;
+    reconnectIfLost();
+    const QByteArray name = routine.toUtf8();
+    const char* values[] = {name.constData()};
+    Result result(PQexecParams(conn_.get(), "SELECT set_config('ledgora.rutina', $1, false)", 1,
+                               nullptr, values, nullptr, nullptr, 0));
+    if (!succeeded(result.get()))
+        fail(result.get(), QStringLiteral("ledgora.rutina"));
+    routine_ = routine;
+}
+
+std::pair<QString, QString> PgEngine::auditIdentity() const {
+    if (!conn_)
+        return {};
+    return {QString::fromUtf8(PQuser(conn_.get())),
+            QString::fromUtf8(PQparameterStatus(conn_.get(), "application_name"))};
+}
+
 long PgEngine::execute(const BoundStatement& statement) {
+    if (!statement.form->isQuery())
+        nameRoutine(statement.form->name());
     const bool recompute = translated(*statement.form).recompute;
     Result result = run(statement);
     if (recompute)
@@ -528,6 +555,8 @@ void PgEngine::endBatch(bool commit) {
         batchLost_.clear();
         return;
     }
+    if (!commit)
+        routine_.clear();
     runPlain(commit ? "COMMIT" : "ROLLBACK");
     inBatch_ = false;
 }

@@ -35,6 +35,7 @@ public:
     std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
     void beginBatch() override;
     void endBatch(bool commit) override;
+    std::pair<QString, QString> auditIdentity() const override;
 
 private:
     struct ConnectionCloser {
@@ -61,6 +62,7 @@ private:
     const Translated& translated(const StatementForm& form);
     Result run(const BoundStatement& statement);
     void runPlain(const char* sql);
+    void nameRoutine(const QString& routine);
     [[noreturn]] void fail(pg_result* result, const QString& what);
     [[noreturn]] void lost(const QString& reason);
     bool alive();
@@ -83,6 +85,7 @@ private:
     bool inBatch_ = false;
     // Why the open batch was lost with its connection; empty while it holds.
     QString batchLost_;
+    QString routine_; // the statement form the session's audit setting names
 };
 
 } // namespace ledgora

@@ -1,5 +1,7 @@
 #include "PgLayout.h"
 
+#include "AuditLayout.h"
+
 #include <algorithm>
 
 namespace ledgora {
@@ -47,67 +49,79 @@ QString PgLayout::tableDefinition(const TableDef& table) {
 // totals recompute first locks the accounts' rows, then sums with a fresh view of the
 // movements, so a movement another person committed meanwhile is always counted.
 QStringList PgLayout::serverObjects() {
-    return {
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_schema_version() RETURNS integer "
-                       "LANGUAGE sql IMMUTABLE AS 'SELECT %1'")
-            .arg(Schema::kVersion),
-        QStringLiteral(
-            "CREATE OR REPLACE FUNCTION ldg_val(t text) RETURNS double precision LANGUAGE sql "
-            "IMMUTABLE STRICT AS $f$ SELECT CASE WHEN n ~ '[0-9]' THEN n::double precision "
-            "ELSE 0 END FROM (SELECT substring(translate(t, E' \\t\\r\\n', '') FROM "
-            "'^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)') AS n) x $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_contains(d text, t text) RETURNS boolean "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT strpos(lower(normalize(d, NFC)), "
-                       "lower(normalize(t, NFC))) > 0 $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_cdbl(a bigint) RETURNS double precision "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT a / 10000.0::double precision $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_format_date(d text) RETURNS text "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT substr(d, 9, 2) || '/' || "
-                       "substr(d, 6, 2) || '/' || substr(d, 1, 4) $f$"),
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_format_amount(a bigint) RETURNS text "
-                       "LANGUAGE sql IMMUTABLE AS $f$ SELECT to_char(round(a / 10000.0, 2), "
-                       "'FM999999999999990.00') $f$"),
-        QStringLiteral(
-            "CREATE OR REPLACE FUNCTION ldg_recompute_totals(accounts bpchar[]) RETURNS integer "
-            "LANGUAGE plpgsql AS $f$ DECLARE changed integer; BEGIN "
-            "PERFORM 1 FROM BANCNT WHERE CNTSTNRO = ANY(accounts) ORDER BY CNTSTNRO FOR UPDATE; "
-            "UPDATE BANCNT c SET (TOMDLAAC, TOMDLADE, TOMDLACR, TOMDLDEB) = "
-            "(SELECT COALESCE(SUM(m.MOVDLAAC), 0), COALESCE(SUM(m.MOVDLADE), 0), "
-            "COALESCE(SUM(m.MOVDLACR), 0), COALESCE(SUM(m.MOVDLDEB), 0) FROM BANMOV m "
-            "WHERE m.CNTSTNRO = c.CNTSTNRO) WHERE c.CNTSTNRO = ANY(accounts); "
-            "GET DIAGNOSTICS changed = ROW_COUNT; RETURN changed; END $f$"),
-        QStringLiteral(
-            "CREATE OR REPLACE FUNCTION ldg_movements_changed() RETURNS trigger LANGUAGE plpgsql "
-            "AS $f$ BEGIN "
-            "IF TG_OP = 'INSERT' THEN "
-            "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_new)); "
-            "ELSIF TG_OP = 'DELETE' THEN "
-            "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_old)); "
-            "ELSE PERFORM ldg_recompute_totals(ARRAY(SELECT CNTSTNRO FROM ldg_new UNION "
-            "SELECT CNTSTNRO FROM ldg_old)); END IF; RETURN NULL; END $f$"),
-        QStringLiteral("DROP TRIGGER IF EXISTS banmov_inserted ON BANMOV"),
-        QStringLiteral("DROP TRIGGER IF EXISTS banmov_updated ON BANMOV"),
-        QStringLiteral("DROP TRIGGER IF EXISTS banmov_deleted ON BANMOV"),
-        QStringLiteral("CREATE TRIGGER banmov_inserted AFTER INSERT ON BANMOV REFERENCING NEW "
-                       "TABLE AS ldg_new FOR EACH STATEMENT EXECUTE FUNCTION "
-                       "ldg_movements_changed()"),
-        QStringLiteral("CREATE TRIGGER banmov_updated AFTER UPDATE ON BANMOV REFERENCING OLD "
-                       "TABLE AS ldg_old NEW TABLE AS ldg_new FOR EACH STATEMENT EXECUTE "
-                       "FUNCTION ldg_movements_changed()"),
-        QStringLiteral("CREATE TRIGGER banmov_deleted AFTER DELETE ON BANMOV REFERENCING OLD "
-                       "TABLE AS ldg_old FOR EACH STATEMENT EXECUTE FUNCTION "
-                       "ldg_movements_changed()"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON BANMOV(CNTSTNRO,MOVDTALT,"
-                       "MOVINNRO)"),
-        // An account keeps its row while it has movements, whoever deletes it.
-        QStringLiteral("CREATE OR REPLACE FUNCTION ldg_account_guard() RETURNS trigger LANGUAGE "
-                       "plpgsql AS $f$ BEGIN IF EXISTS (SELECT 1 FROM BANMOV WHERE CNTSTNRO = "
-                       "OLD.CNTSTNRO) THEN RAISE EXCEPTION 'No se puede eliminar esta cuenta, "
-                       "porque tiene movimientos.'; END IF; RETURN OLD; END $f$"),
-        QStringLiteral("DROP TRIGGER IF EXISTS bancnt_guard ON BANCNT"),
-        QStringLiteral("CREATE TRIGGER bancnt_guard BEFORE DELETE ON BANCNT FOR EACH ROW EXECUTE "
-                       "FUNCTION ldg_account_guard()"),
-    };
+    return QStringList{
+               QStringLiteral("CREATE OR REPLACE FUNCTION ldg_schema_version() RETURNS integer "
+                              "LANGUAGE sql IMMUTABLE AS 'SELECT %1'")
+                   .arg(Schema::kVersion),
+               QStringLiteral(
+                   "CREATE OR REPLACE FUNCTION ldg_val(t text) RETURNS double precision LANGUAGE "
+                   "sql "
+                   "IMMUTABLE STRICT AS $f$ SELECT CASE WHEN n ~ '[0-9]' THEN n::double precision "
+                   "ELSE 0 END FROM (SELECT substring(translate(t, E' \\t\\r\\n', '') FROM "
+                   "'^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)') AS n) x $f$"),
+               QStringLiteral(
+                   "CREATE OR REPLACE FUNCTION ldg_contains(d text, t text) RETURNS boolean "
+                   "LANGUAGE sql IMMUTABLE AS $f$ SELECT strpos(lower(normalize(d, NFC)), "
+                   "lower(normalize(t, NFC))) > 0 $f$"),
+               QStringLiteral(
+                   "CREATE OR REPLACE FUNCTION ldg_cdbl(a bigint) RETURNS double precision "
+                   "LANGUAGE sql IMMUTABLE AS $f$ SELECT a / 10000.0::double precision $f$"),
+               QStringLiteral("CREATE OR REPLACE FUNCTION ldg_format_date(d text) RETURNS text "
+                              "LANGUAGE sql IMMUTABLE AS $f$ SELECT substr(d, 9, 2) || '/' || "
+                              "substr(d, 6, 2) || '/' || substr(d, 1, 4) $f$"),
+               QStringLiteral("CREATE OR REPLACE FUNCTION ldg_format_amount(a bigint) RETURNS text "
+                              "LANGUAGE sql IMMUTABLE AS $f$ SELECT to_char(round(a / 10000.0, 2), "
+                              "'FM999999999999990.00') $f$"),
+               QStringLiteral(
+                   "CREATE OR REPLACE FUNCTION ldg_recompute_totals(accounts bpchar[]) RETURNS "
+                   "integer "
+                   "LANGUAGE plpgsql AS $f$ DECLARE changed integer; BEGIN "
+                   "PERFORM 1 FROM BANCNT WHERE CNTSTNRO = ANY(accounts) ORDER BY CNTSTNRO FOR "
+                   "UPDATE; "
+                   "UPDATE BANCNT c SET (TOMDLAAC, TOMDLADE, TOMDLACR, TOMDLDEB) = "
+                   "(SELECT COALESCE(SUM(m.MOVDLAAC), 0), COALESCE(SUM(m.MOVDLADE), 0), "
+                   "COALESCE(SUM(m.MOVDLACR), 0), COALESCE(SUM(m.MOVDLDEB), 0) FROM BANMOV m "
+                   "WHERE m.CNTSTNRO = c.CNTSTNRO) WHERE c.CNTSTNRO = ANY(accounts); "
+                   "GET DIAGNOSTICS changed = ROW_COUNT; RETURN changed; END $f$"),
+               QStringLiteral(
+                   "CREATE OR REPLACE FUNCTION ldg_movements_changed() RETURNS trigger LANGUAGE "
+                   "plpgsql "
+                   "AS $f$ BEGIN "
+                   "IF TG_OP = 'INSERT' THEN "
+                   "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_new)); "
+                   "ELSIF TG_OP = 'DELETE' THEN "
+                   "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_old)); "
+                   "ELSE PERFORM ldg_recompute_totals(ARRAY(SELECT CNTSTNRO FROM ldg_new UNION "
+                   "SELECT CNTSTNRO FROM ldg_old)); END IF; RETURN NULL; END $f$"),
+               QStringLiteral("DROP TRIGGER IF EXISTS banmov_inserted ON BANMOV"),
+               QStringLiteral("DROP TRIGGER IF EXISTS banmov_updated ON BANMOV"),
+               QStringLiteral("DROP TRIGGER IF EXISTS banmov_deleted ON BANMOV"),
+               QStringLiteral(
+                   "CREATE TRIGGER banmov_inserted AFTER INSERT ON BANMOV REFERENCING NEW "
+                   "TABLE AS ldg_new FOR EACH STATEMENT EXECUTE FUNCTION "
+                   "ldg_movements_changed()"),
+               QStringLiteral(
+                   "CREATE TRIGGER banmov_updated AFTER UPDATE ON BANMOV REFERENCING OLD "
+                   "TABLE AS ldg_old NEW TABLE AS ldg_new FOR EACH STATEMENT EXECUTE "
+                   "FUNCTION ldg_movements_changed()"),
+               QStringLiteral(
+                   "CREATE TRIGGER banmov_deleted AFTER DELETE ON BANMOV REFERENCING OLD "
+                   "TABLE AS ldg_old FOR EACH STATEMENT EXECUTE FUNCTION "
+                   "ldg_movements_changed()"),
+               QStringLiteral("CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON BANMOV(CNTSTNRO,MOVDTALT,"
+                              "MOVINNRO)"),
+               // An account keeps its row while it has movements, whoever deletes it.
+               QStringLiteral(
+                   "CREATE OR REPLACE FUNCTION ldg_account_guard() RETURNS trigger LANGUAGE "
+                   "plpgsql AS $f$ BEGIN IF EXISTS (SELECT 1 FROM BANMOV WHERE CNTSTNRO = "
+                   "OLD.CNTSTNRO) THEN RAISE EXCEPTION 'No se puede eliminar esta cuenta, "
+                   "porque tiene movimientos.'; END IF; RETURN OLD; END $f$"),
+               QStringLiteral("DROP TRIGGER IF EXISTS bancnt_guard ON BANCNT"),
+               QStringLiteral(
+                   "CREATE TRIGGER bancnt_guard BEFORE DELETE ON BANCNT FOR EACH ROW EXECUTE "
+                   "FUNCTION ldg_account_guard()"),
+           } +
+           AuditLayout::serverObjects();
 }
 
 bool PgLayout::holds(const ColumnDef& column, const QByteArray& type) {

@@ -59,6 +59,36 @@ const std::vector<TableDef>& Schema::tables() {
          {{QStringLiteral("EQVSTCOM"), K::Text}, {QStringLiteral("CONSTNRO"), K::Text, true}},
          {QStringLiteral("EQVSTCOM")},
          4},
+        // The audit trail, written by the database itself on every change of a movement, an
+        // account, a concept or an applied bank line: when (UTC), who, through which statement
+        // form, the row's key and its values before and after (JSON, every value as text).
+        // Rows are only ever added.
+        {QStringLiteral("BANAUD"),
+         {{QStringLiteral("AUDINNRO"), K::Integer},
+          {QStringLiteral("AUDDTHOR"), K::Text},
+          {QStringLiteral("AUDSTUSU"), K::Text},
+          {QStringLiteral("AUDSTPRG"), K::Text},
+          {QStringLiteral("AUDSTRUT"), K::Text},
+          {QStringLiteral("AUDSTTAB"), K::Text},
+          {QStringLiteral("AUDSTOPE"), K::Text},
+          {QStringLiteral("AUDSTCTA"), K::Text},
+          {QStringLiteral("AUDINMOV"), K::Integer},
+          {QStringLiteral("AUDSTCLA"), K::Text},
+          {QStringLiteral("AUDSTANT"), K::Text},
+          {QStringLiteral("AUDSTDES"), K::Text}},
+         {QStringLiteral("AUDINNRO")},
+         5},
+        // Each audit row's seal, chained to the one before.
+        {QStringLiteral("BANSEL"),
+         {{QStringLiteral("AUDINNRO"), K::Integer}, {QStringLiteral("SELSTHSH"), K::Text}},
+         {QStringLiteral("AUDINNRO")},
+         5},
+        // The audit rows of movement changes already taken back, from the bin ('P') or by
+        // undo ('Z'): each is taken back once, whoever tries it again.
+        {QStringLiteral("BANREV"),
+         {{QStringLiteral("AUDINNRO"), K::Integer}, {QStringLiteral("REVSTTIP"), K::Text}},
+         {QStringLiteral("AUDINNRO")},
+         5},
     };
     return all;
 }

@@ -1,5 +1,7 @@
 #include "SqliteEngine.h"
 
+#include "AuditChain.h"
+#include "AuditLayout.h"
 #include "DatabaseCopy.h"
 #include "EngineErrors.h"
 #include "FoldedText.h"
@@ -18,7 +20,9 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <pwd.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace ledgora {
 
@@ -88,6 +92,16 @@ int intOf(sqlite3* db, const char* sql) {
         value = sqlite3_column_int(raw, 0);
     sqlite3_finalize(raw);
     return value;
+}
+
+// The operating-system user this program runs as: who a file's audit trail names.
+QString systemUserName() {
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
+        return QString::fromLocal8Bit(entry->pw_name);
+    for (const char* variable : {"USER", "LOGNAME", "USERNAME"})
+        if (const QString name = qEnvironmentVariable(variable); !name.isEmpty())
+            return name;
+    return QString::number(::geteuid());
 }
 
 bool objectExists(sqlite3* db, const char* type, const QString& name) {
@@ -266,6 +280,14 @@ LayoutPlan layoutPlan(sqlite3* db) {
     }
     if (recompute)
         plan.statements << recomputeTotals({});
+    // The audit trail starts with the layout that brings it: what the file held before has
+    // no history, and the rebuilds and sums above are not anyone's change.
+    for (const auto& [name, sql] : AuditLayout::sqliteObjects())
+        if (intOf(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name='%1'")
+                          .arg(name)
+                          .toUtf8()
+                          .constData()) == 0)
+            plan.statements << sql;
     if (!any || plan.upgrade)
         plan.statements << stampVersion();
     return plan;
@@ -403,10 +425,13 @@ SqliteEngine::SqliteEngine() = default;
 
 SqliteEngine::~SqliteEngine() {
     cache_.clear(); // statements go before their connection
+    audit_ = {};
 }
 
 bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     cache_.clear();
+    audit_ = {};
+    routine_.clear();
     db_.reset();
     newer_ = false;
     older_ = false;
@@ -586,8 +611,7 @@ void SqliteEngine::bindValues(sqlite3_stmt* stmt, const BoundStatement& statemen
     }
 }
 
-long SqliteEngine::execute(const BoundStatement& statement) {
-    sqlite3_stmt* stmt = prepared(*statement.form);
+long SqliteEngine::step(sqlite3_stmt* stmt, const BoundStatement& statement) {
     StatementReset reset(stmt);
     bindValues(stmt, statement);
     // A command that writes nothing (the account totals, which the database keeps itself)
@@ -599,6 +623,110 @@ long SqliteEngine::execute(const BoundStatement& statement) {
     if (rc != SQLITE_DONE)
         fail(rc, statement.form->name());
     return sqlite3_stmt_readonly(stmt) ? found : long(sqlite3_changes(db_.get()));
+}
+
+// A write runs in a transaction of its own, unless a batch holds one, so that the audit
+// trail's triggers find who writes and through which form, and its rows are sealed before
+// the commit.
+long SqliteEngine::execute(const BoundStatement& statement) {
+    sqlite3_stmt* stmt = prepared(*statement.form);
+    if (reading_ || sqlite3_stmt_readonly(stmt))
+        return step(stmt, statement);
+    if (!sqlite3_get_autocommit(db_.get())) {
+        nameRoutine(statement.form->name());
+        return step(stmt, statement);
+    }
+    run("BEGIN IMMEDIATE");
+    try {
+        nameRoutine(statement.form->name());
+        const long changed = step(stmt, statement);
+        closeWrite();
+        run("COMMIT");
+        return changed;
+    } catch (...) {
+        routine_.clear();
+        if (!sqlite3_get_autocommit(db_.get()))
+            sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+sqlite3_stmt* SqliteEngine::prepared(StatementHandle& handle, const char* sql) {
+    if (!handle) {
+        sqlite3_stmt* stmt = nullptr;
+        const int rc =
+            sqlite3_prepare_v3(db_.get(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc, QString::fromLatin1(sql));
+        handle.reset(stmt);
+    }
+    return handle.get();
+}
+
+void SqliteEngine::nameRoutine(const QString& routine) {
+    if (routine == routine_)
+        return;
+    sqlite3_stmt* stmt = prepared(audit_.name, "INSERT OR REPLACE INTO BANCTX(ID,USUARIO,PROGRAMA,"
+                                               "RUTINA) VALUES (1,?1,?2,?3)");
+    StatementReset reset(stmt);
+    const auto [user, program] = auditIdentity();
+    const QByteArray texts[] = {user.toUtf8(), program.toUtf8(), routine.toUtf8()};
+    for (int k = 0; k < 3; ++k)
+        sqlite3_bind_text(stmt, k + 1, texts[k].constData(), int(texts[k].size()),
+                          SQLITE_TRANSIENT);
+    if (const int rc = sqlite3_step(stmt); rc != SQLITE_DONE)
+        fail(rc, QStringLiteral("BANCTX"));
+    routine_ = routine;
+}
+
+// The rows written since the last seal (this program's, and any other program's written
+// through SQL since this program last wrote) are sealed in their order, each linked to the
+// one before.
+void SqliteEngine::closeWrite() {
+    routine_.clear();
+    sqlite3_stmt* last =
+        prepared(audit_.lastSeal, "SELECT AUDINNRO,SELSTHSH FROM BANSEL ORDER BY AUDINNRO DESC "
+                                  "LIMIT 1");
+    std::int64_t sealedUpTo = 0;
+    QByteArray previous;
+    {
+        StatementReset reset(last);
+        if (sqlite3_step(last) == SQLITE_ROW) {
+            sealedUpTo = sqlite3_column_int64(last, 0);
+            previous = QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(last, 1)));
+        }
+    }
+    const QByteArray select =
+        QByteArrayLiteral("SELECT ") + AuditChain::columns().join(u',').toLatin1() +
+        QByteArrayLiteral(" FROM BANAUD WHERE AUDINNRO > ?1 ORDER BY AUDINNRO");
+    sqlite3_stmt* rows = prepared(audit_.unsealed, select.constData());
+    sqlite3_stmt* seal =
+        prepared(audit_.seal, "INSERT INTO BANSEL(AUDINNRO,SELSTHSH) VALUES (?1,?2)");
+    StatementReset reset(rows);
+    sqlite3_bind_int64(rows, 1, sealedUpTo);
+    std::vector<std::optional<QByteArray>> values(std::size_t(AuditChain::columns().size()));
+    int rc;
+    while ((rc = sqlite3_step(rows)) == SQLITE_ROW) {
+        for (int c = 0; c < int(values.size()); ++c)
+            values[std::size_t(c)] =
+                sqlite3_column_type(rows, c) == SQLITE_NULL
+                    ? std::nullopt
+                    : std::optional(
+                          QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(rows, c)),
+                                     sqlite3_column_bytes(rows, c)));
+        previous = AuditChain::link(previous, values);
+        StatementReset sealed(seal);
+        sqlite3_bind_int64(seal, 1, sqlite3_column_int64(rows, 0));
+        sqlite3_bind_text(seal, 2, previous.constData(), int(previous.size()), SQLITE_TRANSIENT);
+        if (const int written = sqlite3_step(seal); written != SQLITE_DONE)
+            fail(written, QStringLiteral("BANSEL"));
+    }
+    if (rc != SQLITE_DONE)
+        fail(rc, QStringLiteral("BANAUD"));
+    sqlite3_stmt* forget = prepared(audit_.forget, "DELETE FROM BANCTX");
+    StatementReset forgotten(forget);
+    if (const int done = sqlite3_step(forget); done != SQLITE_DONE)
+        fail(done, QStringLiteral("BANCTX"));
 }
 
 std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& statement) {
@@ -681,10 +809,18 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
 void SqliteEngine::beginBatch() {
     // A file only read still lists: its batch reads, and any write in it is refused.
     run(reading_ ? "BEGIN" : "BEGIN IMMEDIATE");
+    routine_.clear();
 }
 
 void SqliteEngine::endBatch(bool commit) {
+    if (commit && !reading_)
+        closeWrite();
+    routine_.clear();
     run(commit ? "COMMIT" : "ROLLBACK");
+}
+
+std::pair<QString, QString> SqliteEngine::auditIdentity() const {
+    return {systemUserName(), QStringLiteral("ledgora")};
 }
 
 } // namespace ledgora

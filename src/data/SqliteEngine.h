@@ -24,6 +24,7 @@ public:
     std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
     void beginBatch() override;
     void endBatch(bool commit) override;
+    std::pair<QString, QString> auditIdentity() const override;
 
 private:
     struct DatabaseCloser {
@@ -35,6 +36,14 @@ private:
     using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
     sqlite3_stmt* prepared(const StatementForm& form);
+    sqlite3_stmt* prepared(StatementHandle& handle, const char* sql);
+    long step(sqlite3_stmt* stmt, const BoundStatement& statement);
+    // Names the statement form writing now for the audit trail's triggers, in the open
+    // transaction.
+    void nameRoutine(const QString& routine);
+    // Seals the audit rows written since the last seal and forgets who was writing; the last
+    // step of each write transaction before its commit.
+    void closeWrite();
     void bindValues(sqlite3_stmt* stmt, const BoundStatement& statement);
     void run(const char* sql);
     // Raises the run-time error for an engine's failure, having logged the statement form's
@@ -49,6 +58,12 @@ private:
     // The file's layout is a newer Ledgora's; its writes are refused as such.
     bool newer_ = false;
     bool older_ = false; // opened without the tables of a later layout
+    // The statements of the audit trail's bookkeeping, and the routine named in the open
+    // transaction.
+    struct AuditStatements {
+        StatementHandle name, forget, lastSeal, unsealed, seal;
+    } audit_;
+    QString routine_;
 };
 
 } // namespace ledgora

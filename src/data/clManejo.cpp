@@ -92,4 +92,8 @@ RuntimeError clManejo::notConnected() {
             RuntimeError::Kind::NoConnection};
 }
 
+std::pair<QString, QString> clManejo::auditIdentity() const {
+    return engine_ && connected_ ? engine_->auditIdentity() : std::pair<QString, QString>{};
+}
+
 } // namespace ledgora

@@ -54,6 +54,10 @@ public:
     void beginBatch();
     void endBatch(bool commit);
 
+    // Who the audit trail names for this connection's changes, and through which program;
+    // empty when not connected.
+    std::pair<QString, QString> auditIdentity() const;
+
     static RuntimeError notConnected();
 
 private:
