@@ -1,0 +1,98 @@
+#include "UndoLast.h"
+
+#include "AuditStatements.h"
+
+#include "core/Conversions.h"
+#include "data/Recordset.h"
+#include "data/WriteBatch.h"
+#include "data/clManejo.h"
+
+namespace ledgora {
+
+namespace {
+
+// The movement as stored now, in an image's terms; empty when there is none.
+QMap<QString, QString> storedImage(clManejo& manejo, const QString& account, std::int64_t number) {
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "audit.movement", {account, QString::number(number)});
+    QMap<QString, QString> image;
+    if (rs.Eof())
+        return image;
+    for (const char* column : {"CONSTNRO", "MOVSTCPT"})
+        image.insert(QString::fromLatin1(column),
+                     rt::toText(rs.Fields(QString::fromLatin1(column))).trimmed());
+    const Variant day = rs.Fields(QStringLiteral("MOVDTALT"));
+    image.insert(QStringLiteral("MOVDTALT"),
+                 day.get<QDate>() ? day.get<QDate>()->toString(Qt::ISODate) : QString());
+    for (const char* column : {"MOVDLAAC", "MOVDLADE", "MOVDLACR", "MOVDLDEB"}) {
+        const Variant amount = rs.Fields(QString::fromLatin1(column));
+        image.insert(QString::fromLatin1(column),
+                     QString::number(amount.get<Money>() ? amount.get<Money>()->units() : 0));
+    }
+    return image;
+}
+
+// Whether the movement still is as the change left it.
+bool stillAsLeft(const QMap<QString, QString>& stored, const QMap<QString, QString>& after) {
+    if (after.isEmpty() || stored.isEmpty())
+        return after.isEmpty() == stored.isEmpty();
+    for (auto it = stored.begin(); it != stored.end(); ++it)
+        if (after.value(it.key()).trimmed() != it.value())
+            return false;
+    return true;
+}
+
+} // namespace
+
+TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account) {
+    registerAuditStatements();
+    TakeBackOutcome outcome;
+    const auto identity = manejo.auditIdentity();
+    WriteBatch batch(manejo);
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "undo.own", {account, identity.first, identity.second});
+    if (rs.Eof()) {
+        outcome.refusal = tr("No hay ningún cambio suyo en los movimientos de esta cuenta que "
+                             "deshacer.");
+        return outcome;
+    }
+    const AuditEntry change = AuditEntry::read(rs);
+    rs.Close();
+    const std::int64_t number = change.movement.value_or(0);
+    outcome.number = number;
+    if (const QString refusal = MovementBin::takeBack(manejo, change, "Z"); !refusal.isEmpty()) {
+        outcome.refusal = refusal;
+        return outcome;
+    }
+    const QStringList key = {change.account, QString::number(number)};
+    Recordset others;
+    manejo.CrearRs(others, "undo.othersSince",
+                   key + QStringList{QString::number(change.id), identity.first, identity.second});
+    const bool othersChanged =
+        !others.Eof() && rt::leadingNumber(rt::toText(others.Fields(QStringLiteral("tot")))) > 0;
+    if (othersChanged || !stillAsLeft(storedImage(manejo, change.account, number),
+                                      AuditEntry::values(change.after))) {
+        outcome.refusal = tr("Otra persona ha cambiado el movimiento nº %1 después que usted: "
+                             "no se ha deshecho nada.")
+                              .arg(number);
+        return outcome;
+    }
+    const QMap<QString, QString> before = AuditEntry::values(change.before);
+    if (change.operation == QLatin1String("INSERT")) {
+        manejo.Ejecutar("undo.delete", key);
+        outcome.said = tr("Deshecha el alta del movimiento nº %1.").arg(number);
+    } else if (change.operation == QLatin1String("DELETE")) {
+        outcome.number = MovementBin::reenter(manejo, before, "undo.insert");
+        outcome.said =
+            tr("Deshecho el borrado: el movimiento vuelve con el nº %1.").arg(outcome.number);
+    } else {
+        manejo.Ejecutar("undo.update", MovementBin::statementValues(before) + key);
+        outcome.said = tr("Deshecha la modificación del movimiento nº %1.").arg(number);
+    }
+    batch.commit();
+    return outcome;
+}
+
+} // namespace ledgora
