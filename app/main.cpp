@@ -154,9 +154,9 @@ int callComponent(const char* classId, const char* method, const QStringList& ar
 
 // Answering or writing a file needs no window: those modes run offscreen wherever they run.
 void runWindowlessModesOffscreen(int argc, char* argv[]) {
-    static const char* const windowless[] = {"--help",    "-h",         "--version", "-v",
-                                             "--listing", "--csv",      "--import",  "--restore",
-                                             "--check",   "--statement"};
+    static const char* const windowless[] = {"--help",    "-h",          "--version", "-v",
+                                             "--listing", "--csv",       "--import",  "--restore",
+                                             "--check",   "--statement", "--verify",  "--history"};
     for (int k = 1; k < argc; ++k) {
         for (const char* mode : windowless)
             if (QByteArray(argv[k]) == mode)
@@ -216,6 +216,16 @@ void declareOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(
         QStringLiteral("dry-run"),
         Host::tr("Con --statement: escribe lo que haría, y no escribe nada en el libro.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("verify"),
+        Host::tr("Con DBPATH: comprueba el sello de cada fila del historial de cambios, encadenado "
+                 "al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por "
+                 "qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("history"),
+        Host::tr("Con DBPATH [ACCOUNT] OUT.csv: escribe en CSV el historial de cambios de la "
+                 "cuenta ACCOUNT, o de todo el libro: cuándo (UTC), quién, con qué programa y "
+                 "rutina, qué fila y sus valores antes y después. Solo lee.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("check"),
         Host::tr("Carga el componente como lo haría un inicio, escribe el archivo del que lo "
@@ -311,6 +321,29 @@ int applyStatement(const QStringList& positional, bool dryRun) {
     return rc;
 }
 
+int verifyHistory(const QStringList& positional) {
+    if (positional.size() != 1) {
+        say(stderr, Host::tr("ledgora: --verify necesita DBPATH\n"));
+        return 2;
+    }
+    QString summary;
+    const int rc = callComponent("Ledgora.clHistorial", "Verificar", {dataSourceOf(positional[0])},
+                                 &summary, "Resumen");
+    if (rc == 0)
+        say(stdout, summary + u'\n');
+    return rc;
+}
+
+int writeHistory(const QStringList& positional) {
+    if (positional.size() < 2 || positional.size() > 3) {
+        say(stderr, Host::tr("ledgora: --history necesita DBPATH [ACCOUNT] OUT.csv\n"));
+        return 2;
+    }
+    return callComponent("Ledgora.clHistorial", "GuardarCsv",
+                         {dataSourceOf(positional[0]),
+                          positional.size() == 3 ? positional[1] : QString(), positional.last()});
+}
+
 // The commands that answer or write a file and open no window; -1 when none was asked for.
 int runWindowlessMode(QCommandLineParser& parser) {
     const QStringList positional = parser.positionalArguments();
@@ -326,6 +359,10 @@ int runWindowlessMode(QCommandLineParser& parser) {
         return restoreBackup(positional);
     if (parser.isSet(QStringLiteral("statement")))
         return applyStatement(positional, parser.isSet(QStringLiteral("dry-run")));
+    if (parser.isSet(QStringLiteral("verify")))
+        return verifyHistory(positional);
+    if (parser.isSet(QStringLiteral("history")))
+        return writeHistory(positional);
     return -1;
 }
 

@@ -294,6 +294,23 @@ public:
         return totals;
     }
 
+    // The account's movements counted and summed (to be credited, to be debited, credited,
+    // debited), each sum checked against the total the database keeps.
+    QString accountState(const QString& account = u"001"_s) {
+        Recordset rs = query(*gManejo, totals(u"31/12/2099"_s, account));
+        const std::vector<Money> stored = storedTotals(account);
+        QString text = rt::toText(
+            query(*gManejo,
+                  u"select count(1) as tot from BANMOV where CNTSTNRO = '%1'"_s.arg(account))
+                .Fields(0));
+        for (int k = 0; k < 4; ++k) {
+            const Variant field = rs.Fields(k); // the value, not a pointer into a temporary
+            const Money m = field.get<Money>() ? *field.get<Money>() : Money();
+            text += u' ' + (m == stored[std::size_t(k)] ? rt::formatAmount(m) : u"differs"_s);
+        }
+        return text;
+    }
+
 private:
     TestDatabase db_;
     MessageRecorder unexpected_{MessageRecorder::Boxes::Unexpected};

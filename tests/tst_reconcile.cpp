@@ -43,21 +43,7 @@ private:
     ReconciliationPlan propose(clManejo& manejo, const QByteArray& file) {
         return Reconciler::propose(manejo, statementOf(file), u"001"_s, MatchSettings());
     }
-    // The account's movements counted and summed (to be credited, to be debited, credited,
-    // debited), each sum checked against the total the database keeps.
-    QString state() {
-        Recordset rs = query(*gManejo, totals(u"31/12/2099"_s));
-        const std::vector<Money> stored = data_->storedTotals(u"001"_s);
-        QString text = rt::toText(
-            query(*gManejo, u"select count(1) as tot from BANMOV where CNTSTNRO = '001'"_s)
-                .Fields(0));
-        for (int k = 0; k < 4; ++k) {
-            const Variant field = rs.Fields(k); // the value, not a pointer into a temporary
-            const Money m = field.get<Money>() ? *field.get<Money>() : Money();
-            text += u' ' + (m == stored[std::size_t(k)] ? rt::formatAmount(m) : u"differs"_s);
-        }
-        return text;
-    }
+    QString state() { return data_->accountState(); }
 
 private Q_SLOTS:
     void initTestCase() {

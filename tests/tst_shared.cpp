@@ -332,7 +332,7 @@ private Q_SLOTS:
         QCOMPARE(onTestServer(db.path(), "SELECT ldg_schema_version()").value_or(QString()),
                  QString::number(version));
         QCOMPARE(onTestServer(db.path(), written) != before, stamped < version);
-        QCOMPARE(onTestServer(db.path(), "SELECT to_regclass('banext') IS NOT NULL").value_or(""),
+        QCOMPARE(onTestServer(db.path(), "SELECT to_regclass('banaud') IS NOT NULL").value_or(""),
                  QString(stamped < version || stamped >= Schema::kVersion ? "t" : "f"));
         QCOMPARE(query(*manejo, "select * from BANCNT order by VAL(CNTSTNRO)").RecordCount(), 1L);
         QCOMPARE(storeTotals(*manejo), 1L);

@@ -46,9 +46,10 @@ void registerAuditStatements() {
             .arg(columns));
     // Changes of a movement after a given audit row by anyone but the person.
     add("undo.othersSince",
-        QStringLiteral("select count(1) as tot from BANAUD where AUDSTCTA = '{text}' and AUDINMOV "
-                       "= {int} and AUDSTTAB = 'BANMOV' and AUDINNRO > {int} and not (AUDSTUSU = "
-                       "'{text}' and AUDSTPRG = '{text}')"));
+        QStringLiteral(
+            "select count(1) as tot from BANAUD where AUDSTCTA = '{text}' and AUDINMOV "
+            "= {int} and AUDSTTAB = 'BANMOV' and AUDINNRO > {int} and not (coalesce(AUDSTUSU, "
+            "'') = '{text}' and coalesce(AUDSTPRG, '') = '{text}')"));
     add("audit.taken", QStringLiteral("select count(1) as tot from BANREV where AUDINNRO = {int}"));
     add("audit.takeBack",
         QStringLiteral("insert into BANREV (AUDINNRO,REVSTTIP) values ({int},'{text}')"));
@@ -56,7 +57,7 @@ void registerAuditStatements() {
     // row, or numbering a movement of the account, waits here.
     add("audit.holdAccount",
         QStringLiteral("UPDATE BANCNT SET TOMDLAAC = TOMDLAAC WHERE CNTSTNRO = '{text}'"));
-    add("audit.numberTaken", QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = "
+    add("audit.numberTaken", QStringLiteral("select MOVINNRO from BANMOV where CNTSTNRO = "
                                             "'{text}' and MOVINNRO = {int}"));
     add("audit.movement",
         QStringLiteral("select * from BANMOV where CNTSTNRO = '{text}' and MOVINNRO = {int}"));

@@ -60,10 +60,11 @@ std::int64_t MovementBin::reenter(clManejo& manejo, const QMap<QString, QString>
                                   const char* form) {
     const QString account = image.value(QStringLiteral("CNTSTNRO")).trimmed();
     std::int64_t number = image.value(QStringLiteral("MOVINNRO")).toLongLong();
-    if (countOf(manejo, "audit.numberTaken", {account, QString::number(number)}) > 0) {
-        Recordset rs;
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "audit.numberTaken", {account, QString::number(number)});
+    if (!rs.Eof())
         number = std::int64_t(highestMovementNumber(manejo, rs, account).value_or(0)) + 1;
-    }
     manejo.Ejecutar(form, QStringList{account, QString::number(number)} + statementValues(image));
     return number;
 }

@@ -72,10 +72,16 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account) {
                    key + QStringList{QString::number(change.id), identity.first, identity.second});
     const bool othersChanged =
         !others.Eof() && rt::leadingNumber(rt::toText(others.Fields(QStringLiteral("tot")))) > 0;
-    if (othersChanged || !stillAsLeft(storedImage(manejo, change.account, number),
-                                      AuditEntry::values(change.after))) {
+    if (othersChanged) {
         outcome.refusal = tr("Otra persona ha cambiado el movimiento nº %1 después que usted: "
                              "no se ha deshecho nada.")
+                              .arg(number);
+        return outcome;
+    }
+    if (!stillAsLeft(storedImage(manejo, change.account, number),
+                     AuditEntry::values(change.after))) {
+        outcome.refusal = tr("El movimiento nº %1 ya no está como lo dejó su último cambio: no se "
+                             "ha deshecho nada.")
                               .arg(number);
         return outcome;
     }

@@ -2,6 +2,7 @@
 
 #include "clDemo.h"
 #include "clExtracto.h"
+#include "clHistorial.h"
 #include "clImportar.h"
 #include "clListado.h"
 #include "clMain.h"
@@ -29,6 +30,8 @@ void registerComponentClasses() {
                                  [] { return std::make_unique<clRespaldo>(); });
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clExtracto"),
                                  [] { return std::make_unique<clExtracto>(); });
+    ClassRegistry::registerClass(QStringLiteral("Ledgora.clHistorial"),
+                                 [] { return std::make_unique<clHistorial>(); });
 }
 
 void unregisterComponentClasses() {
@@ -38,6 +41,7 @@ void unregisterComponentClasses() {
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clImportar"));
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clRespaldo"));
     ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clExtracto"));
+    ClassRegistry::unregisterClass(QStringLiteral("Ledgora.clHistorial"));
 }
 
 } // namespace ledgora

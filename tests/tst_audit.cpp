@@ -1,0 +1,172 @@
+#include "LedgerTests.h"
+#include "audit/AuditTrail.h"
+#include "audit/MovementBin.h"
+#include "audit/UndoLast.h"
+
+#include <QtTest>
+
+using namespace ledgora;
+using namespace ledgora::test;
+
+// The audit trail the database keeps, read back, checked, and taken back from.
+class TstAudit : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<LedgerFixture> data_;
+
+    // Straight through the engine, as another program would write.
+    bool raw(const QString& sql) {
+        return onServer() ? onTestServer(data_->path(), sql).has_value()
+                          : sqliteExec(data_->path(), {sql});
+    }
+    AuditEntry last() { return AuditTrail::history(*gManejo, {}).back(); }
+    void checkSums() {
+        QVERIFY2(!data_->accountState().contains(u"differs"_s), qPrintable(data_->accountState()));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (const QString missing = serverMissing(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+    }
+    // Rows 1 to 3 of the trail: account 001, concept 1, movement 1 (100.00 to be credited).
+    void init() {
+        data_ = std::make_unique<LedgerFixture>();
+        data_->addAccount(u"001"_s, u"Banco"_s);
+        data_->addConcept(u"1"_s, u"Cobros"_s, u"C"_s);
+        data_->addMovement(u"001"_s, 1, QDate(2024, 3, 5), u"Cobro"_s, money(100));
+    }
+    void cleanup() { data_.reset(); }
+
+    // Each statement form's change, and one made through SQL by another program, with who
+    // made it; a store of the totals the database keeps is no change of anyone's.
+    void everyChangeIsRecordedWithWhoAndHow_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("change"); // table, operation, key; empty: none recorded
+        QTest::newRow("new account")
+            << "accounts.insert" << QStringList{"002", "01/01/2024", "B", "", "", ""}
+            << "BANCNT INSERT 002";
+        QTest::newRow("account") << "accounts.update"
+                                 << QStringList{"02/01/2024", "Caja", "B", "", "", "001"}
+                                 << "BANCNT UPDATE 001";
+        QTest::newRow("concept") << "concepts.update" << QStringList{"Ventas", "C", "1"}
+                                 << "BANCON UPDATE 1";
+        QTest::newRow("entry") << "entry.insertMovement"
+                               << QStringList{"001", "2", "05/03/2024", "1", "b",
+                                              "2",   "0", "0",          "0"}
+                               << "BANMOV INSERT 001/2";
+        QTest::newRow("F12") << "movements.status" << QStringList{"0", "0", "100", "0", "001", "1"}
+                             << "BANMOV UPDATE 001/1";
+        QTest::newRow("edit") << "movements.edit"
+                              << QStringList{"06/03/2024", "otro", "100", "0", "0", "0", "001", "1"}
+                              << "BANMOV UPDATE 001/1";
+        QTest::newRow("delete") << "movements.delete" << QStringList{"001", "1"}
+                                << "BANMOV DELETE 001/1";
+        QTest::newRow("totals") << "ledger.accountTotals" << QStringList{"1", "0", "0", "0", "001"}
+                                << "";
+        QTest::newRow("through SQL") << "" << QStringList{} << "BANMOV UPDATE 001/1";
+    }
+    void everyChangeIsRecordedWithWhoAndHow() {
+        QFETCH(QString, form);
+        QFETCH(QStringList, values);
+        QFETCH(QString, change);
+        const std::int64_t before = last().id;
+        if (form.isEmpty())
+            QVERIFY(raw(u"UPDATE BANMOV SET MOVSTCPT = 'a mano' WHERE MOVINNRO = 1"_s));
+        else
+            gManejo->Ejecutar(form.toLatin1().constData(), values);
+        const AuditEntry entry = last();
+        if (change.isEmpty()) {
+            QCOMPARE(entry.id, before);
+            return;
+        }
+        QCOMPARE(u"%1 %2 %3"_s.arg(entry.table, entry.operation, entry.key), change);
+        QCOMPARE(entry.routine, form);
+        const auto [user, program] = gManejo->auditIdentity();
+        // Another program on a file is nobody the file can name; on a server, its role.
+        QCOMPARE(entry.user, form.isEmpty() && !onServer() ? QString() : user);
+        QCOMPARE(entry.program, form.isEmpty() ? QString() : program);
+        QVERIFY(!user.isEmpty() && QDateTime::currentDateTimeUtc().secsTo(entry.moment()) <= 0);
+        QVERIFY(AuditTrail::verify(*gManejo).intact());
+    }
+
+    // The trail refuses changes; one forced past that is found, and where.
+    void aBrokenChainIsFound_data() {
+        QTest::addColumn<QString>("tampering");
+        QTest::addColumn<std::int64_t>("brokenAt");
+        QTest::newRow("row changed")
+            << "UPDATE BANAUD SET AUDSTUSU = 'otro' WHERE AUDINNRO = 2" << std::int64_t(2);
+        QTest::newRow("row removed") << "DELETE FROM BANAUD WHERE AUDINNRO = 2" << std::int64_t(2);
+        QTest::newRow("row and seal removed")
+            << "DELETE FROM BANAUD WHERE AUDINNRO = 2; DELETE FROM BANSEL WHERE AUDINNRO = 2"
+            << std::int64_t(3);
+        QTest::newRow("seal changed")
+            << "UPDATE BANSEL SET SELSTHSH = 'a' || SELSTHSH WHERE AUDINNRO = 1" << std::int64_t(1);
+    }
+    void aBrokenChainIsFound() {
+        QFETCH(QString, tampering);
+        QFETCH(std::int64_t, brokenAt);
+        QVERIFY(!raw(tampering));
+        const QString unguarded =
+            onServer() ? u"ALTER TABLE BANAUD DISABLE TRIGGER USER; ALTER TABLE BANSEL DISABLE "
+                         "TRIGGER USER; "_s
+                       : u"DROP TRIGGER BANAUD_INALTERABLE_UPDATE; DROP TRIGGER "
+                         "BANAUD_INALTERABLE_DELETE; DROP TRIGGER BANSEL_INALTERABLE_UPDATE; DROP "
+                         "TRIGGER BANSEL_INALTERABLE_DELETE; "_s;
+        QVERIFY(raw(unguarded + tampering));
+        const ChainCheck check = AuditTrail::verify(*gManejo);
+        QCOMPARE(check.brokenAt, std::optional(brokenAt));
+        QVERIFY(check.text().contains(QString::number(brokenAt)));
+    }
+
+    // Another program's change through SQL is sealed on a server at once, on a file by the
+    // next write of this program.
+    void anotherProgramsChangeIsSealed() {
+        QVERIFY(raw(u"INSERT INTO BANCON (CONSTNRO,CONSTDSC,CONSTTIP) VALUES ('9','X','D')"_s));
+        QCOMPARE(AuditTrail::verify(*gManejo).unsealed, onServer() ? 0L : 1L);
+        data_->addConcept(u"8"_s, u"Y"_s, u"D"_s);
+        const ChainCheck check = AuditTrail::verify(*gManejo);
+        QCOMPARE(check.sealed, 5L);
+        QCOMPARE(check.unsealed, 0L);
+    }
+
+    // Restores from the bin and undos, each keeping the totals the sums of the movements.
+    void theBinAndUndoKeepTotalsEqualToSums() {
+        data_->addMovement(u"001"_s, 2, QDate(2024, 3, 6), u"Pago"_s, {}, money(30));
+        gManejo->Ejecutar("movements.status", {"0", "0", "100", "0", "001", "1"});
+        const QString whole = data_->accountState();
+        gManejo->Ejecutar("movements.delete", {"001", "2"});
+        checkSums();
+        std::vector<AuditEntry> bin = MovementBin::deleted(*gManejo, u"001"_s);
+        QCOMPARE(bin.size(), std::size_t(1));
+        QCOMPARE(MovementBin::restore(*gManejo, bin[0]).number, std::int64_t(2));
+        QCOMPARE(data_->accountState(), whole);
+        // Taken back once, whoever tries again.
+        const auto other = data_->db().connect();
+        QVERIFY(!MovementBin::restore(*other, bin[0]).done());
+        QCOMPARE(data_->accountState(), whole);
+        // Its number taken meanwhile: the next.
+        gManejo->Ejecutar("movements.delete", {"001", "2"});
+        data_->addMovement(u"001"_s, 2, QDate(2024, 3, 7), u"Otro"_s, money(5));
+        QCOMPARE(MovementBin::restore(*gManejo, MovementBin::deleted(*gManejo, u"001"_s)[0]).number,
+                 std::int64_t(3));
+        checkSums();
+        // Undo: the restore, then the entry, newest first.
+        for (const char* said : {"nº 3", "alta del movimiento nº 2"}) {
+            const TakeBackOutcome undone = UndoLast::undo(*gManejo, u"001"_s);
+            QVERIFY2(undone.said.contains(QString::fromUtf8(said)), qPrintable(undone.refusal));
+            checkSums();
+        }
+        QCOMPARE(MovementBin::deleted(*gManejo, u"001"_s).size(), std::size_t(2));
+        // Someone else changed the movement after this person: nothing is undone.
+        gManejo->Ejecutar("movements.status", {"100", "0", "0", "0", "001", "1"});
+        QVERIFY(raw(u"UPDATE BANMOV SET MOVSTCPT = 'a mano' WHERE MOVINNRO = 1"_s));
+        const QString before = data_->accountState();
+        QVERIFY(UndoLast::undo(*gManejo, u"001"_s).refusal.contains(u"Otra persona"_s));
+        QCOMPARE(data_->accountState(), before);
+    }
+};
+
+QTEST_MAIN(TstAudit)
+#include "tst_audit.moc"
