@@ -128,6 +128,8 @@ private Q_SLOTS:
             << QStringList{u"--restore"_s, u"{dir}/no.db"_s, u"{dir}/libro.db"_s} << 1;
         QTest::newRow("statement, no file")
             << QStringList{u"--statement"_s, u"{dir}/no.n43"_s, u"{dir}/libro.db"_s} << 1;
+        QTest::newRow("verify, no database") << QStringList{u"--verify"_s, u"{dir}/no.db"_s} << 1;
+        QTest::newRow("history, missing arguments") << QStringList{u"--history"_s} << 2;
         QTest::newRow("installation check") << QStringList{u"--check"_s} << 0;
     }
     void theCommandLineSpeaksSpanishOnAnEnglishSystem() {
@@ -262,6 +264,14 @@ private Q_SLOTS:
         QFETCH(QString, said);
         QVERIFY2((run.out + run.err).contains(said), qPrintable(run.out + run.err));
         QTEST(rowCount(database.path(), u"BANMOV"_s), "movements");
+        // Whatever was written is in the account's history, and its chain is whole.
+        const Run verified = kept(command({u"--verify"_s, database.path()}));
+        QVERIFY2(verified.code == 0 && verified.out.contains(u"íntegro"_s),
+                 qPrintable(verified.err));
+        const QString csv = dir.filePath(u"historial.csv"_s);
+        QCOMPARE(kept(command({u"--history"_s, database.path(), u"001"_s, csv})).code, 0);
+        QCOMPARE(QString::number(fileContent(csv).count("\r\n") - 1),
+                 rowCount(database.path(), u"BANAUD WHERE AUDSTCTA = '001'"_s));
     }
 
     void cleanupTestCase() {
