@@ -18,6 +18,7 @@
 //   bench_listing --statement N FOLDER
 // prints: statement N=... ms=... peak_mib=... ratio=... import_ms=... read_ms=... propose_ms=...
 // apply_ms=... matched=... added=...
+#include "audit/AuditStatements.h"
 #include "controls/BandedReport.h"
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
@@ -480,7 +481,12 @@ int main(int argc, char* argv[]) {
         gCuenta.CNTSTNOM = QStringLiteral("Cuenta corriente");
         const double f12 = timeStatusChange(screen);
         const double append = timeAppend(screen);
-        std::printf(" f12_ms=%.1f append_ms=%.1f", f12, append);
+        // Both with the audit trail on: every movement built, changed and entered has its row.
+        registerAuditStatements();
+        Recordset audit;
+        gManejo->CrearRs(audit, "audit.last", {});
+        std::printf(" f12_ms=%.1f append_ms=%.1f audit_rows=%s", f12, append,
+                    qPrintable(rt::toText(audit.Fields(0))));
         // Show builds its own screen and connection.
         screen.LstBNK().setRows(1);
         screen.hide();
