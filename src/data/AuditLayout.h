@@ -14,10 +14,6 @@ namespace ledgora {
 // has SHA-256); a file's rows are sealed by the program before each of its commits.
 class AuditLayout {
 public:
-    // The routine a change names when it is this program's undo: its changes are no change
-    // of the person's to undo again.
-    static QString undoRoutinePrefix() { return QStringLiteral("undo."); }
-
     // SQLite: each object's name and its statement, made when missing. BANCTX holds, only
     // inside this program's write transactions, who writes and through which statement form.
     static std::vector<std::pair<QString, QString>> sqliteObjects();
