@@ -1,0 +1,36 @@
+#include "AuditRoutines.h"
+
+#include "audit/UndoLast.h"
+#include "ledger/SharedState.h"
+#include "platform/BusyPointer.h"
+#include "platform/ErrorReport.h"
+
+namespace ledgora {
+
+bool trapAudit(const std::function<void()>& work, const QString& section) {
+    BusyPointer busy;
+    try {
+        work();
+        return true;
+    } catch (const RuntimeError& error) {
+        busy.release();
+        reportError(error, QStringLiteral(" - "), section);
+    }
+    return false;
+}
+
+void tellTakeBack(const TakeBackOutcome& outcome) {
+    MsgBox(outcome.done() ? outcome.said : outcome.refusal,
+           outcome.done() ? MsgIcon::None : MsgIcon::Exclamation);
+}
+
+bool PP_DESHACER(const QString& account) {
+    TakeBackOutcome outcome;
+    if (!trapAudit([&] { outcome = UndoLast::undo(requireManejo(), account); },
+                   QStringLiteral("Seccion Deshacer")))
+        return false;
+    tellTakeBack(outcome);
+    return outcome.done();
+}
+
+} // namespace ledgora
