@@ -24,13 +24,14 @@ void tellTakeBack(const TakeBackOutcome& outcome) {
            outcome.done() ? MsgIcon::None : MsgIcon::Exclamation);
 }
 
-bool PP_DESHACER(const QString& account) {
+void PP_DESHACER(const QString& account, const std::function<void()>& reload) {
     TakeBackOutcome outcome;
     if (!trapAudit([&] { outcome = UndoLast::undo(requireManejo(), account); },
                    QStringLiteral("Seccion Deshacer")))
-        return false;
+        return;
+    if (outcome.done())
+        reload();
     tellTakeBack(outcome);
-    return outcome.done();
 }
 
 } // namespace ledgora

@@ -12,8 +12,9 @@ struct TakeBackOutcome;
 bool trapAudit(const std::function<void()>& work, const QString& section);
 // Tells the person what taking a change back did, or why nothing was done.
 void tellTakeBack(const TakeBackOutcome& outcome);
-// Ctrl+Z on the main ledger: the person's last change to a movement of the account taken back,
-// and the person told. Whether the account's movements changed.
-bool PP_DESHACER(const QString& account);
+// Ctrl+Z on the main ledger: the person's last change to a movement of the account taken back.
+// When it was, the listing is reloaded before the person is told, so that the message stands
+// over what it speaks of.
+void PP_DESHACER(const QString& account, const std::function<void()>& reload);
 
 } // namespace ledgora

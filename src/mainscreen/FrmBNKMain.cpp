@@ -138,16 +138,16 @@ void FrmBNKMain::buildControls() {
 void FrmBNKMain::buildMenu() {
     MnuMain_ = new QMenu(QStringLiteral("Menu"), this);
     // The menu's movement entries leave the test for data rows to the routines themselves.
-    auto entry = [this](const char* name, const char* caption, void (FrmBNKMain::*routine)()) {
-        QAction* action = MnuMain_->addAction(tr(caption));
+    auto entry = [this](const char* name, const QString& caption, void (FrmBNKMain::*routine)()) {
+        QAction* action = MnuMain_->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this,
                 [this, routine] { guardEvent([this, routine] { (this->*routine)(); }); });
     };
-    entry("MnuACroDesAcr", "Cambiar Estado", &FrmBNKMain::PP_ACRODCR);
-    entry("MnuIngresar", "Ingresar", &FrmBNKMain::showEntryScreen);
-    entry("Mnumodificar", "Modificar", &FrmBNKMain::PP_MODIFICARCUENTA);
-    entry("MnuEliminar", "Eliminar", &FrmBNKMain::PP_ELIMINARCUENTA);
+    entry("MnuACroDesAcr", QStringLiteral("Cambiar Estado"), &FrmBNKMain::PP_ACRODCR);
+    entry("MnuIngresar", QStringLiteral("Ingresar"), &FrmBNKMain::showEntryScreen);
+    entry("Mnumodificar", QStringLiteral("Modificar"), &FrmBNKMain::PP_MODIFICARCUENTA);
+    entry("MnuEliminar", QStringLiteral("Eliminar"), &FrmBNKMain::PP_ELIMINARCUENTA);
     QMenu* movements = MnuMain_->addMenu(QStringLiteral("Movimientos"));
     movements->addAction(QStringLiteral("Anteriores"));
     movements->addAction(QStringLiteral("Futuros"));
@@ -157,9 +157,9 @@ void FrmBNKMain::buildMenu() {
     connect(MnuMain_->addAction(QStringLiteral("Cuentas")), &QAction::triggered, this,
             [this] { PP_SELCUENTA(); });
     MnuMain_->addSeparator();
-    entry("MnuPapelera", QT_TR_NOOP("Papelera"), &FrmBNKMain::PP_PAPELERA);
+    entry("MnuPapelera", tr("Papelera"), &FrmBNKMain::PP_PAPELERA);
     MnuMain_->addSeparator();
-    entry("MnuHistorial", QT_TR_NOOP("Historial"), &FrmBNKMain::PP_HISTORIAL);
+    entry("MnuHistorial", tr("Historial"), &FrmBNKMain::PP_HISTORIAL);
 }
 
 QLabel& FrmBNKMain::label(BalanceLabel which) const {
@@ -303,8 +303,7 @@ void FrmBNKMain::PP_PAPELERA() {
 }
 
 void FrmBNKMain::PP_DESHACER() {
-    if (ledgora::PP_DESHACER(gCuenta.CNTSTNRO))
-        CARGAR_CUENTAS(*LstBNK_);
+    ledgora::PP_DESHACER(gCuenta.CNTSTNRO, [this] { CARGAR_CUENTAS(*LstBNK_); });
 }
 
 void FrmBNKMain::PP_INTERVALO() {
