@@ -963,6 +963,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="160"/>
+        <source>Papelera</source>
+        <translation>Recycle bin</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="162"/>
+        <source>Historial</source>
+        <translation>History</translation>
+    </message>
+    <message>
         <location filename="../src/mainscreen/FrmBNKMain.cpp" line="177"/>
         <source>Saldo final del extracto del banco al %1</source>
         <translation>The bank statement&apos;s closing balance on %1</translation>
@@ -1165,6 +1175,64 @@
     </message>
 </context>
 <context>
+    <name>ledgora::FrmHistorial</name>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="14"/>
+        <source>HISTORIAL DEL MOVIMIENTO</source>
+        <translation>MOVEMENT HISTORY</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <source>Fecha y hora</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <source>Usuario</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <source>Programa</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <source>Rutina</source>
+        <translation>Routine</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="16"/>
+        <source>Operación</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="16"/>
+        <source>Cambios</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="18"/>
+        <source>FLECHAS, RE PÁG y AV PÁG [Recorrer] - ESC [Salir]</source>
+        <translation>ARROWS, PAGE UP and PAGE DOWN [Browse] - ESC [Exit]</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="28"/>
+        <source>Cuenta %1 - Movimiento nº %2</source>
+        <translation>Account %1 - Movement no. %2</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="39"/>
+        <source>1 cambio</source>
+        <translation>1 change</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="40"/>
+        <source>%1 cambios</source>
+        <translation>%1 changes</translation>
+    </message>
+</context>
+<context>
     <name>ledgora::FrmIntervalo</name>
     <message>
         <location filename="../src/screens/FrmIntervalo.cpp" line="98"/>
@@ -1180,6 +1248,64 @@
         <location filename="../src/screens/FrmIntervalo.cpp" line="100"/>
         <source>Número de concepto</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::FrmPapelera</name>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="29"/>
+        <source>PAPELERA</source>
+        <translation>RECYCLE BIN</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <source>Borrado el</source>
+        <translation>Deleted on</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <source>Por</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <source>Nº</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <source>Fecha</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <source>Descripción</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <source>Importe</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="31"/>
+        <source>ENTER [Recuperar] - ESC [Salir]</source>
+        <translation>ENTER [Restore] - ESC [Exit]</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="45"/>
+        <source>Cuenta %1 - %2</source>
+        <translation>Account %1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="65"/>
+        <source>La papelera de esta cuenta está vacía.</source>
+        <translation>This account&apos;s recycle bin is empty.</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="66"/>
+        <source>Movimientos borrados: %1</source>
+        <translation>Deleted movements: %1</translation>
     </message>
 </context>
 <context>

@@ -129,8 +129,9 @@ private Q_SLOTS:
         QStringList captions;
         for (QAction* action : menu.actions())
             captions << (action->isSeparator() ? u"-"_s : action->text());
-        QCOMPARE(captions, QStringList({"Cambiar Estado", "Ingresar", "Modificar", "Eliminar",
-                                        "Movimientos", "-", "Imprimir", "-", "Cuentas"}));
+        QCOMPARE(captions,
+                 QStringList({"Cambiar Estado", "Ingresar", "Modificar", "Eliminar", "Movimientos",
+                              "-", "Imprimir", "-", "Cuentas", "-", "Papelera", "-", "Historial"}));
         forget();
         for (const char* inert : {"Imprimir", "Anteriores", "Futuros"})
             menuEntry(menu, QString::fromLatin1(inert))->trigger();
@@ -232,6 +233,60 @@ private Q_SLOTS:
                  u"Extracto: "_s + rt::formatAmount(Money::fromUnits((opening + 120450) * 100)));
         QTEST(screen_->lbDIFERENCIA().text(), "difference");
         QTEST(screen_->lbDIFERENCIA().palette().color(QPalette::WindowText), "colour");
+    }
+
+    // F11 shows a movement's changes; a deleted movement is in the bin F8 shows, ENTER there
+    // brings it back and Ctrl+Z takes that back again. The totals follow every step.
+    void historyBinAndUndo() {
+        MessageRecorder boxes;
+        auto totalsAreTheSums = [this] {
+            const QStringList sums = summedMovements(data_->path()).split(u'|');
+            auto units = [&sums](int k) { return Money::fromUnits(sums.at(k).toLongLong()); };
+            QCOMPARE(storedTotals(data_->path()), sums.join(u'|'));
+            QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRBCO),
+                     rt::formatAmount(units(2) - units(3)));
+            QCOMPARE(screen_->balanceText(BalanceLabel::lbTOTRCNT),
+                     rt::formatAmount(units(0) + units(2) - units(1) - units(3)));
+        };
+        auto binRows = [this](std::function<void(FlexGrid&, QWidget*)> keys) {
+            person_->then([keys](QWidget* modal) {
+                FlexGrid& bin = *child<FlexGrid>(modal, "lstPAP");
+                keys(bin, modal);
+                QTest::keyClick(&bin, Qt::Key_Escape);
+            });
+            QTest::keyClick(&grid(), Qt::Key_F8);
+        };
+        grid().goToRow(2);
+        QTest::keyClick(&grid(), Qt::Key_F12);
+        person_->then([](QWidget* modal) {
+            FlexGrid& changes = *child<FlexGrid>(modal, "lstHIS");
+            QCOMPARE(child<QLabel>(modal, "lbTITULO")->text(), u"Cuenta 001 - Movimiento nº 2"_s);
+            QCOMPARE(column(changes, 3), QStringList({"entry.insertMovement", "movements.status"}));
+            QCOMPARE(column(changes, 4), QStringList({"Alta", "Modificación"}));
+            QTest::keyClick(&changes, Qt::Key_Escape);
+        });
+        QTest::keyClick(&grid(), Qt::Key_F11);
+        boxes.answers = {MsgAnswer::Yes};
+        QTest::keyClick(&grid(), Qt::Key_Delete);
+        QCOMPARE(grid().rows(), 2);
+        totalsAreTheSums();
+        binRows([](FlexGrid& bin, QWidget* modal) {
+            QCOMPARE(gridRow(bin, 1).mid(2), QStringList({"2", "09/03/2024", "Cobro factura 118",
+                                                          rt::formatAmount(money(1234.5))}));
+            QTest::keyClick(&bin, Qt::Key_Return);
+            QCOMPARE(bin.rows(), 1);
+            QCOMPARE(child<PanelStatusBar>(modal, "StBar")->panelText(1),
+                     u"La papelera de esta cuenta está vacía."_s);
+        });
+        QCOMPARE(boxes.prompts().last(), u"Movimiento recuperado con el nº 2."_s);
+        QCOMPARE(grid().rows(), 3);
+        totalsAreTheSums();
+        QTest::keyClick(&grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(boxes.prompts().last(), u"Deshecha el alta del movimiento nº 2."_s);
+        QCOMPARE(grid().rows(), 2);
+        totalsAreTheSums();
+        binRows([](FlexGrid& bin, QWidget*) { QCOMPARE(bin.rows(), 2); });
+        QCOMPARE(person_->handled(), 4);
     }
 
     void leavingTheAccountChoiceWithoutAnAccountChangesNothing() {

@@ -3,10 +3,12 @@
 #include "MainScreenLifecycle.h"
 #include "MovementRoutines.h"
 #include "StatementChoice.h"
+#include "auditscreen/AuditRoutines.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "core/Conversions.h"
 #include "ledger/AccountTotals.h"
+#include "ledger/ListedRows.h"
 #include "ledger/ListingReport.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
@@ -38,6 +40,11 @@ constexpr int kStatusHeight = 345;
 constexpr int kTotalsWidth = 4300;
 constexpr int kTotalsWithBankWidth = 8200; // room for the statement's balance and the difference
 constexpr int kTotalsHeight = 660;
+
+// The keys of the audit trail, beyond the ones the screen always had.
+constexpr int kF8 = vk::F1 + 7;
+constexpr int kF11 = vk::F1 + 10;
+constexpr int kZ = 'Z';
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -131,16 +138,16 @@ void FrmBNKMain::buildControls() {
 void FrmBNKMain::buildMenu() {
     MnuMain_ = new QMenu(QStringLiteral("Menu"), this);
     // The menu's movement entries leave the test for data rows to the routines themselves.
-    auto entry = [this](const char* name, const char* caption, void (FrmBNKMain::*routine)()) {
-        QAction* action = MnuMain_->addAction(QString::fromUtf8(caption));
+    auto entry = [this](const char* name, const QString& caption, void (FrmBNKMain::*routine)()) {
+        QAction* action = MnuMain_->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this,
                 [this, routine] { guardEvent([this, routine] { (this->*routine)(); }); });
     };
-    entry("MnuACroDesAcr", "Cambiar Estado", &FrmBNKMain::PP_ACRODCR);
-    entry("MnuIngresar", "Ingresar", &FrmBNKMain::showEntryScreen);
-    entry("Mnumodificar", "Modificar", &FrmBNKMain::PP_MODIFICARCUENTA);
-    entry("MnuEliminar", "Eliminar", &FrmBNKMain::PP_ELIMINARCUENTA);
+    entry("MnuACroDesAcr", QStringLiteral("Cambiar Estado"), &FrmBNKMain::PP_ACRODCR);
+    entry("MnuIngresar", QStringLiteral("Ingresar"), &FrmBNKMain::showEntryScreen);
+    entry("Mnumodificar", QStringLiteral("Modificar"), &FrmBNKMain::PP_MODIFICARCUENTA);
+    entry("MnuEliminar", QStringLiteral("Eliminar"), &FrmBNKMain::PP_ELIMINARCUENTA);
     QMenu* movements = MnuMain_->addMenu(QStringLiteral("Movimientos"));
     movements->addAction(QStringLiteral("Anteriores"));
     movements->addAction(QStringLiteral("Futuros"));
@@ -149,6 +156,10 @@ void FrmBNKMain::buildMenu() {
     MnuMain_->addSeparator();
     connect(MnuMain_->addAction(QStringLiteral("Cuentas")), &QAction::triggered, this,
             [this] { PP_SELCUENTA(); });
+    MnuMain_->addSeparator();
+    entry("MnuPapelera", tr("Papelera"), &FrmBNKMain::PP_PAPELERA);
+    MnuMain_->addSeparator();
+    entry("MnuHistorial", tr("Historial"), &FrmBNKMain::PP_HISTORIAL);
 }
 
 QLabel& FrmBNKMain::label(BalanceLabel which) const {
@@ -269,6 +280,32 @@ void FrmBNKMain::PP_CONCILIAR() {
     CARGAR_CUENTAS(*LstBNK_);
 }
 
+void FrmBNKMain::PP_HISTORIAL() {
+    if (LstBNK_->rows() < 2)
+        return;
+    try {
+        const ListedMovement listed = ListedRows::of(*LstBNK_).at(LstBNK_->row());
+        frmHistorial_->setMovement(gCuenta.CNTSTNRO, listed.number.toLongLong());
+    } catch (const RuntimeError& error) {
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Historial"));
+        return;
+    }
+    frmHistorial_.showModal();
+}
+
+void FrmBNKMain::PP_PAPELERA() {
+    frmPapelera_->setAccount(gCuenta.CNTSTNRO, gCuenta.CNTSTNOM);
+    // Each movement brought back shows in the listing behind the bin at once.
+    const auto told = connect(&*frmPapelera_, &FrmPapelera::movementRestored, this,
+                              [this] { CARGAR_CUENTAS(*LstBNK_); });
+    frmPapelera_.showModal();
+    disconnect(told);
+}
+
+void FrmBNKMain::PP_DESHACER() {
+    ledgora::PP_DESHACER(gCuenta.CNTSTNRO, [this] { CARGAR_CUENTAS(*LstBNK_); });
+}
+
 void FrmBNKMain::PP_INTERVALO() {
     // However the interval screen was left, the listing is reloaded.
     frmIntervalo_.showModal();
@@ -301,6 +338,10 @@ void FrmBNKMain::Form_KeyDown(int& keyCode, int shift) {
         GP_DESCARGAR(*this);
     else if (keyCode == vk::P && shift == shiftstate::Alt)
         CARGAR_LISTADO();
+    else if (keyCode == kZ && shift == shiftstate::Ctrl) {
+        keyCode = 0;
+        PP_DESHACER();
+    }
 }
 
 void FrmBNKMain::PP_ACRODCR() {
@@ -333,6 +374,10 @@ void FrmBNKMain::LstBNK_KeyDown(int& keyCode, int) {
         PP_MODIFICARCUENTA();
     else if (keyCode == vk::F12 && hasData)
         PP_ACRODCR();
+    else if (keyCode == kF11 && hasData)
+        PP_HISTORIAL();
+    else if (keyCode == kF8)
+        PP_PAPELERA();
 }
 
 void FrmBNKMain::LstBNK_MouseUp(int button, int shift) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "auditscreen/FrmHistorial.h"
+#include "auditscreen/FrmPapelera.h"
 #include "ledger/MainScreenPort.h"
 #include "platform/Screen.h"
 #include "platform/ScreenRef.h"
@@ -44,6 +46,12 @@ public:
     void PP_INTERVALO();
     // F9, "Conciliar [F9]": a bank statement read against the current account.
     void PP_CONCILIAR();
+    // F11, "Historial": every change of the movement in the current row.
+    void PP_HISTORIAL();
+    // F8, "Papelera": the account's deleted movements, to bring one back.
+    void PP_PAPELERA();
+    // Ctrl+Z: the person's last change to a movement of the account taken back.
+    void PP_DESHACER();
 
     // The statement file F9 reads instead of asking for one; empty asks again.
     static void setStatementFile(const QString& path) { statementFile_ = path; }
@@ -100,6 +108,8 @@ private:
     ScreenRef<FrmIntervalo> frmIntervalo_;
     ScreenRef<FrmABMConceptos> frmABMConceptos_;
     ScreenRef<FrmConciliacion> frmConciliacion_;
+    ScreenRef<FrmHistorial> frmHistorial_;
+    ScreenRef<FrmPapelera> frmPapelera_;
     static inline QString statementFile_;
 };
 

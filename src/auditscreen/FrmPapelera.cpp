@@ -1,0 +1,94 @@
+#include "FrmPapelera.h"
+#include "AuditRoutines.h"
+
+#include "audit/MovementBin.h"
+#include "controls/FlexGrid.h"
+#include "controls/PanelStatusBar.h"
+#include "core/Conversions.h"
+#include "ledger/SharedState.h"
+#include "platform/VirtualKeys.h"
+
+#include <QLabel>
+
+namespace ledgora {
+
+namespace {
+
+// A movement holds its amount in one of its four columns.
+Money amountOf(const QMap<QString, QString>& image) {
+    for (const char* column : {"MOVDLAAC", "MOVDLADE", "MOVDLACR", "MOVDLDEB"})
+        if (const qlonglong units = image.value(QString::fromLatin1(column)).toLongLong())
+            return Money::fromUnits(units);
+    return Money();
+}
+
+} // namespace
+
+FrmPapelera::FrmPapelera()
+    : AuditListScreen(
+          tr("PAPELERA"), "lstPAP",
+          {tr("Borrado el"), tr("Por"), tr("Nº"), tr("Fecha"), tr("Descripción"), tr("Importe")},
+          {1900, 1300, 700, 1305, 5055, 1305}, tr("ENTER [Recuperar] - ESC [Salir]")) {
+    for (int c : {2, 3, 5})
+        grid().setColAlignment(c, FlexGrid::CenterCenter);
+    grid().setKeyDownHandler([this](int& keyCode, int shift) { lstPAP_KeyDown(keyCode, shift); });
+}
+
+FrmPapelera::~FrmPapelera() = default;
+
+void FrmPapelera::setAccount(const QString& number, const QString& name) {
+    account_ = number;
+    name_ = name;
+}
+
+void FrmPapelera::Form_Load() {
+    subtitle().setText(tr("Cuenta %1 - %2").arg(account_.trimmed(), name_.trimmed()));
+    loadBin();
+}
+
+void FrmPapelera::loadBin() {
+    deleted_.clear();
+    trapAudit([this] { deleted_ = MovementBin::deleted(requireManejo(), account_); },
+              QStringLiteral("Seccion Papelera"));
+    std::vector<QStringList> rows;
+    for (const AuditEntry& deletion : deleted_) {
+        const QMap<QString, QString> movement = AuditEntry::values(deletion.before);
+        rows.push_back(
+            {localMoment(deletion), deletion.user, movement.value(QStringLiteral("MOVINNRO")),
+             rt::formatDateSlashed(
+                 QDate::fromString(movement.value(QStringLiteral("MOVDTALT")), Qt::ISODate)),
+             movement.value(QStringLiteral("MOVSTCPT")).trimmed(),
+             rt::formatAmount(amountOf(movement))});
+    }
+    showRows(rows);
+    status().setPanelText(1, deleted_.empty()
+                                 ? tr("La papelera de esta cuenta está vacía.")
+                                 : tr("Movimientos borrados: %1").arg(deleted_.size()));
+}
+
+void FrmPapelera::lstPAP_KeyDown(int& keyCode, int) {
+    if (keyCode != vk::Return)
+        return;
+    keyCode = 0;
+    PP_RECUPERAR();
+}
+
+void FrmPapelera::PP_RECUPERAR() {
+    const int row = grid().row();
+    if (row < 1 || row > int(deleted_.size()))
+        return;
+    TakeBackOutcome outcome;
+    if (!trapAudit(
+            [&] {
+                outcome = MovementBin::restore(requireManejo(), deleted_.at(std::size_t(row - 1)));
+            },
+            QStringLiteral("Seccion Papelera")))
+        return;
+    // Read again whatever the outcome: a refusal means another person took it back first.
+    loadBin();
+    if (outcome.done())
+        Q_EMIT movementRestored();
+    tellTakeBack(outcome);
+}
+
+} // namespace ledgora
