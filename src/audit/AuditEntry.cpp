@@ -109,9 +109,16 @@ QString AuditEntry::changesText() const {
                 columns << column.name;
     QStringList parts;
     for (const QString& column : columns) {
-        if (old.isEmpty() || now.isEmpty())
-            parts << QStringLiteral("%1: %2").arg(caption(column), shown(column, whole[column]));
-        else if (old[column].trimmed() != now[column].trimmed())
+        // A whole movement, as the listing shows it: not its account and number, which the
+        // history names already, nor the amounts it does not have.
+        const bool said = column == QLatin1String("CNTSTNRO") ||
+                          column == QLatin1String("MOVINNRO") ||
+                          (column.startsWith(QLatin1String("MOVDL")) && whole[column] == u'0');
+        if (old.isEmpty() || now.isEmpty()) {
+            if (table != QLatin1String("BANMOV") || !said)
+                parts << QStringLiteral("%1: %2").arg(caption(column),
+                                                      shown(column, whole[column]));
+        } else if (old[column].trimmed() != now[column].trimmed())
             parts << QStringLiteral("%1: %2 → %3")
                          .arg(caption(column), shown(column, old[column]),
                               shown(column, now[column]));

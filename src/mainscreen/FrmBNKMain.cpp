@@ -41,11 +41,6 @@ constexpr int kTotalsWidth = 4300;
 constexpr int kTotalsWithBankWidth = 8200; // room for the statement's balance and the difference
 constexpr int kTotalsHeight = 660;
 
-// The keys of the audit trail, beyond the ones the screen always had.
-constexpr int kF8 = vk::F1 + 7;
-constexpr int kF11 = vk::F1 + 10;
-constexpr int kZ = 'Z';
-
 QLabel* boldLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
@@ -338,7 +333,7 @@ void FrmBNKMain::Form_KeyDown(int& keyCode, int shift) {
         GP_DESCARGAR(*this);
     else if (keyCode == vk::P && shift == shiftstate::Alt)
         CARGAR_LISTADO();
-    else if (keyCode == kZ && shift == shiftstate::Ctrl) {
+    else if (keyCode == vk::Z && shift == shiftstate::Ctrl) {
         keyCode = 0;
         PP_DESHACER();
     }
@@ -374,9 +369,9 @@ void FrmBNKMain::LstBNK_KeyDown(int& keyCode, int) {
         PP_MODIFICARCUENTA();
     else if (keyCode == vk::F12 && hasData)
         PP_ACRODCR();
-    else if (keyCode == kF11 && hasData)
+    else if (keyCode == vk::F11 && hasData)
         PP_HISTORIAL();
-    else if (keyCode == kF8)
+    else if (keyCode == vk::F8)
         PP_PAPELERA();
 }
 
