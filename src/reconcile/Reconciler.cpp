@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QSet>
+#include <utility>
 
 namespace ledgora {
 
@@ -104,31 +105,6 @@ LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
     return proposal;
 }
 
-// The bank line's fingerprint recorded with the movement it realises or enters; false when
-// it was recorded already (by someone else meanwhile).
-bool recordLine(clManejo& manejo, const ReconciliationPlan& plan, const BankLine& line,
-                std::int32_t movement, const QString& appliedAt) {
-    return manejo.Ejecutar("reconcile.record",
-                           {line.fingerprint, plan.account, QString::number(movement),
-                            rt::formatDateSlashed(line.operationDate),
-                            rt::formatDateSlashed(line.valueDate),
-                            rt::generalNumberText(line.signedAmount()), appliedAt}) > 0;
-}
-
-// Realises the matched side of the movement as the status change does (its pending amount
-// replaces the realised one), only while that side is still stored as proposed; false when
-// it is not (someone changed it meanwhile).
-bool realise(clManejo& manejo, const QString& account, const LineProposal& proposal) {
-    const MatchCandidate& movement = proposal.candidates[std::size_t(proposal.chosen)];
-    const bool credit = proposal.line.side == BankLine::Side::Credit;
-    const Money pending = credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE;
-    const Money realised = credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB;
-    return manejo.Ejecutar(credit ? "reconcile.realiseCredit" : "reconcile.realiseDebit",
-                           {rt::generalNumberText(pending), account,
-                            QString::number(movement.number), rt::generalNumberText(pending),
-                            rt::generalNumberText(realised)}) > 0;
-}
-
 bool applicable(const LineProposal& proposal) {
     switch (proposal.action) {
     case LineProposal::Action::Match:
@@ -158,43 +134,117 @@ ApplyOutcome tally(const ReconciliationPlan& plan) {
     return outcome;
 }
 
+// Stages the lines to apply, kStagedAtOnce in a statement, the last few one by one.
+class Staging {
+public:
+    // The table is empty: what a failed write staged went with its rollback, and each plan
+    // applied clears what it staged.
+    explicit Staging(clManejo& manejo) : manejo_(manejo) {
+        manejo_.Ejecutar("reconcile.stageTable", {});
+    }
+
+    void add(int line, const QString& fingerprint, const char* kind, std::int32_t movement,
+             const BankLine& bank, Money pending, Money realised, const QString& concept = {},
+             const QString& description = {}) {
+        values_.insert(values_.end(),
+                       {number(line), text(fingerprint), text(QString::fromLatin1(kind)),
+                        number(movement), date(bank.operationDate), date(bank.valueDate),
+                        amount(bank.signedAmount()), amount(pending), amount(realised),
+                        text(concept), text(description)});
+        if (values_.size() == kColumns * kStagedAtOnce)
+            manejo_.EjecutarValores("reconcile.stageMany", std::exchange(values_, {}));
+    }
+
+    void finish() {
+        for (auto row = values_.begin(); row != values_.end(); row += kColumns)
+            manejo_.EjecutarValores("reconcile.stage", {std::make_move_iterator(row),
+                                                        std::make_move_iterator(row + kColumns)});
+        values_.clear();
+    }
+
+private:
+    static BoundValue text(const QString& text) {
+        BoundValue value;
+        value.text = text;
+        return value;
+    }
+    static BoundValue number(std::int64_t number) {
+        BoundValue value;
+        value.kind = ValueKind::Integer;
+        value.integer = number;
+        return value;
+    }
+    static BoundValue amount(Money amount) {
+        BoundValue value;
+        value.kind = ValueKind::Amount;
+        value.amount = amount;
+        return value;
+    }
+    static BoundValue date(QDate date) {
+        BoundValue value;
+        value.kind = ValueKind::Date;
+        value.date = date;
+        return value;
+    }
+
+    static constexpr std::size_t kColumns = 11;
+    clManejo& manejo_;
+    std::vector<BoundValue> values_;
+};
+
 ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
     manejo.Ejecutar("reconcile.holdAccount", {plan.account});
     manejo.Ejecutar("reconcile.link", {plan.bankKey, plan.account});
     Recordset rs;
-    std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
-    const QString appliedAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    const std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
     ApplyOutcome outcome;
+    Staging staging(manejo);
+    // The sides of movements already chosen by a line, by number and side.
+    QSet<qint64> chosen;
+    bool twice = false;
+    int line = 0;
+    std::int32_t number = last; // the new movements' numbers while every line is recorded here
     for (const LineProposal& proposal : plan.lines) {
-        const BankLine& line = proposal.line;
+        ++line;
+        const BankLine& bank = proposal.line;
         if (proposal.action == LineProposal::Action::AlreadyImported) {
             ++outcome.alreadyImported;
         } else if (!applicable(proposal)) {
             ++outcome.leftForReview;
         } else if (proposal.action == LineProposal::Action::Match) {
-            const std::int32_t number = proposal.candidates[std::size_t(proposal.chosen)].number;
-            if (!recordLine(manejo, plan, line, number, appliedAt)) {
-                ++outcome.alreadyImported;
-            } else if (realise(manejo, plan.account, proposal)) {
-                ++outcome.matched;
-            } else {
-                // Changed by someone since it was proposed: this line waits for the person,
-                // the others go on.
-                manejo.Ejecutar("reconcile.unrecord", {line.fingerprint});
-                ++outcome.leftForReview;
-            }
-        } else if (recordLine(manejo, plan, line, last + 1, appliedAt)) {
-            MovementAmounts amounts;
-            (line.side == BankLine::Side::Credit ? amounts.MOVDLACR : amounts.MOVDLDEB) =
-                line.amount;
-            insertMovement(manejo, {plan.account.leftJustified(3, u' '), ++last, line.operationDate,
-                                    proposal.concept.leftJustified(2, u' '), proposal.description,
-                                    amounts});
-            ++outcome.added;
+            const MatchCandidate& movement = proposal.candidates[std::size_t(proposal.chosen)];
+            const bool credit = bank.side == BankLine::Side::Credit;
+            const qint64 side = qint64(movement.number) * 2 + credit;
+            const bool again = chosen.contains(side);
+            chosen.insert(side);
+            twice = twice || again;
+            const char* kind = credit ? (again ? "c" : "C") : (again ? "d" : "D");
+            staging.add(line, bank.fingerprint, kind, movement.number, bank,
+                        credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE,
+                        credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB);
         } else {
-            ++outcome.alreadyImported;
+            staging.add(line, bank.fingerprint, "N", ++number, bank, {}, {},
+                        proposal.concept.leftJustified(2, u' '), proposal.description);
         }
     }
+    staging.finish();
+    const int recorded = int(manejo.Ejecutar("reconcile.stagedRecorded", {}));
+    outcome.alreadyImported += recorded;
+    if (twice) {
+        outcome.leftForReview += int(manejo.Ejecutar("reconcile.stagedTwice", {}));
+        manejo.Ejecutar("reconcile.stagedOnce", {});
+    }
+    outcome.leftForReview +=
+        int(manejo.Ejecutar("reconcile.stagedChanged", {plan.account, plan.account}));
+    if (recorded > 0)
+        manejo.Ejecutar("reconcile.numberStaged", {QString::number(last)});
+    manejo.Ejecutar("reconcile.recordStaged",
+                    {plan.account, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
+    outcome.matched = int(manejo.Ejecutar("reconcile.realiseStagedCredit", {plan.account}) +
+                          manejo.Ejecutar("reconcile.realiseStagedDebit", {plan.account}));
+    outcome.added =
+        int(manejo.Ejecutar("reconcile.enterStaged", {plan.account.leftJustified(3, u' ')}));
+    manejo.Ejecutar("reconcile.unstage", {});
     if (plan.closingBalance && plan.closingDate.isValid())
         manejo.Ejecutar("reconcile.keepBalance",
                         {rt::generalNumberText(*plan.closingBalance),
