@@ -121,14 +121,14 @@ private:
         return QStringView(record_).mid(from - 1, to - from + 1);
     }
     QString text(int from, int to) const { return field(from, to).trimmed().toString(); }
-    qint64 number(int from, int to, const QString& what) const;
+    qint64 number(int from, int to, const char* what) const;
     // Every amount is 14 digits of cents.
-    Money amount(int from, const QString& what) const {
+    Money amount(int from, const char* what) const {
         return Money::fromUnits(number(from, from + 13, what) * 100);
     }
     bool isDebit(int at) const;
-    Money balance(int signAt, int from, const QString& what) const;
-    QDate date(int from, const QString& what) const;
+    Money balance(int signAt, int from, const char* what) const;
+    QDate date(int from, const char* what) const;
     DateOrder dateOrder() const;
 
     void openAccount();
@@ -156,7 +156,7 @@ StatementFile Norma43Parser::run() {
     bool ended = false;
     for (at_ = 1; at_ <= lines_.size(); ++at_) {
         const QString& line = lines_[at_ - 1];
-        if (line.trimmed().isEmpty())
+        if (QStringView(line).trimmed().isEmpty())
             continue;
         if (!QStringView(line).mid(kRecordLength).trimmed().isEmpty())
             refuse(tr("la línea pasa de 80 caracteres"));
@@ -196,10 +196,10 @@ StatementFile Norma43Parser::run() {
     return std::move(file_);
 }
 
-qint64 Norma43Parser::number(int from, int to, const QString& what) const {
+qint64 Norma43Parser::number(int from, int to, const char* what) const {
     const QStringView digits = field(from, to);
     if (!allDigits(digits))
-        refuse(tr("%1 no es un número").arg(what));
+        refuse(tr("%1 no es un número").arg(tr(what)));
     return digits.toLongLong();
 }
 
@@ -210,7 +210,7 @@ bool Norma43Parser::isDebit(int at) const {
     return sign == u'1';
 }
 
-Money Norma43Parser::balance(int signAt, int from, const QString& what) const {
+Money Norma43Parser::balance(int signAt, int from, const char* what) const {
     const Money value = amount(from, what);
     // Some banks give a balance of zero the sign 0.
     if (value.isZero() && record_[signAt - 1] == u'0')
@@ -218,10 +218,10 @@ Money Norma43Parser::balance(int signAt, int from, const QString& what) const {
     return isDebit(signAt) ? -value : value;
 }
 
-QDate Norma43Parser::date(int from, const QString& what) const {
+QDate Norma43Parser::date(int from, const char* what) const {
     const QDate date = sixDigitDate(field(from, from + 5), order_);
     if (!date.isValid())
-        refuse(tr("%1 no es una fecha (%2)").arg(what, field(from, from + 5).toString()));
+        refuse(tr("%1 no es una fecha (%2)").arg(tr(what), field(from, from + 5).toString()));
     return date;
 }
 
@@ -264,11 +264,16 @@ void Norma43Parser::openAccount() {
     statement.bank = text(3, 6);
     statement.branch = text(7, 10);
     statement.account = text(11, 20);
-    statement.startDate = date(21, tr("la fecha inicial"));
-    statement.endDate = date(27, tr("la fecha final"));
-    statement.openingBalance = balance(33, 34, tr("el saldo inicial"));
+    statement.startDate = date(21, QT_TR_NOOP("la fecha inicial"));
+    statement.endDate = date(27, QT_TR_NOOP("la fecha final"));
+    statement.openingBalance = balance(33, 34, QT_TR_NOOP("el saldo inicial"));
     statement.currency = currencyCode(field(48, 50).trimmed());
     statement.holder = text(52, 77);
+    // Room for the account's movements up to its 33, as a large statement grows to them.
+    qsizetype movements = 0;
+    for (qsizetype k = at_; k < lines_.size() && !lines_[k].startsWith(u"33"); ++k)
+        movements += lines_[k].startsWith(u"22");
+    statement.lines.reserve(movements);
     file_.statements.append(std::move(statement));
     inAccount_ = true;
     inMovement_ = false;
@@ -279,12 +284,12 @@ void Norma43Parser::addMovement() {
         refuse(tr("un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)"));
     BankLine line;
     line.originBranch = text(7, 10);
-    line.operationDate = date(11, tr("la fecha de operación"));
-    line.valueDate = date(17, tr("la fecha de valor"));
+    line.operationDate = date(11, QT_TR_NOOP("la fecha de operación"));
+    line.valueDate = date(17, QT_TR_NOOP("la fecha de valor"));
     line.commonConcept = text(23, 24);
     line.bankConcept = text(25, 27);
     line.side = isDebit(28) ? BankLine::Side::Debit : BankLine::Side::Credit;
-    line.amount = amount(29, tr("el importe"));
+    line.amount = amount(29, QT_TR_NOOP("el importe"));
     line.currency = statement().currency;
     line.documentNumber = text(43, 52);
     line.reference1 = text(53, 64);
@@ -314,7 +319,7 @@ void Norma43Parser::addEquivalent() {
     equivalent_ = true;
     BankLine& line = statement().lines.last();
     line.equivalentCurrency = currencyCode(field(5, 7).trimmed());
-    line.equivalentAmount = amount(8, tr("el importe equivalente"));
+    line.equivalentAmount = amount(8, QT_TR_NOOP("el importe equivalente"));
 }
 
 void Norma43Parser::closeAccount() {
@@ -324,11 +329,11 @@ void Norma43Parser::closeAccount() {
     if (text(3, 6) != account.bank || text(7, 10) != account.branch ||
         text(11, 20) != account.account)
         refuse(tr("el registro 33 es de otra cuenta que su registro 11"));
-    const qint64 debitCount = number(21, 25, tr("el número de cargos"));
-    const Money debits = amount(26, tr("el total de cargos"));
-    const qint64 creditCount = number(40, 44, tr("el número de abonos"));
-    const Money credits = amount(45, tr("el total de abonos"));
-    account.closingBalance = balance(59, 60, tr("el saldo final"));
+    const qint64 debitCount = number(21, 25, QT_TR_NOOP("el número de cargos"));
+    const Money debits = amount(26, QT_TR_NOOP("el total de cargos"));
+    const qint64 creditCount = number(40, 44, QT_TR_NOOP("el número de abonos"));
+    const Money credits = amount(45, QT_TR_NOOP("el total de abonos"));
+    account.closingBalance = balance(59, 60, QT_TR_NOOP("el saldo final"));
     const QStringView currency = field(74, 76).trimmed();
     if (!currency.isEmpty() && currencyCode(currency) != account.currency)
         refuse(tr("la divisa del registro 33 no es la de su registro 11"));
@@ -362,7 +367,7 @@ void Norma43Parser::closeAccount() {
 void Norma43Parser::endFile(qint64 counted) const {
     if (inAccount_)
         refuse(tr("la cuenta no tiene registro 33 de final"));
-    const qint64 declared = number(21, 26, tr("el número de registros"));
+    const qint64 declared = number(21, 26, QT_TR_NOOP("el número de registros"));
     if (qAbs(declared - counted) > 1)
         refuse(tr("el registro 88 cuenta %1 registros y el archivo tiene %2")
                    .arg(declared)
