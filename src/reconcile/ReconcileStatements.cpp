@@ -30,10 +30,11 @@ void registerReconcileStatements() {
     // The lines applied, each once.
     add("reconcile.recorded", "select EXTSTHUE from BANEXT where CNTSTNRO = '{text}'");
 
-    // The account's pending movements, the ones a bank line can realise.
+    // The account's pending movements of a period, the ones a bank line can realise.
     add("reconcile.pending",
         "select MOVINNRO,MOVDTALT,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB from BANMOV where "
-        "CNTSTNRO = '{text}' and (MOVDLAAC > 0 or MOVDLADE > 0)");
+        "CNTSTNRO = '{text}' and MOVDTALT >= '{date}' and MOVDTALT <= '{date}' and (MOVDLAAC > 0 "
+        "or MOVDLADE > 0)");
 
     // A plan's lines to apply are staged on the connection and applied by a few statements
     // over all of them, so that a large statement is not a few hundred thousand round trips

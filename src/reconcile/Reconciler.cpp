@@ -70,17 +70,41 @@ QSet<QString> recordedLines(clManejo& manejo, const QString& account) {
     return recorded;
 }
 
+// What is proposed for a line before the ledger's movements are looked at: the line already
+// imported, or one of another currency or not booked; nothing when it looks for a movement.
+std::optional<LineProposal::Action> settled(const BankLine& line, const ReconciliationPlan& plan,
+                                            const QSet<QString>& recorded) {
+    if (recorded.contains(line.fingerprint))
+        return LineProposal::Action::AlreadyImported;
+    if (line.status != BankLine::Status::Booked || line.currency != plan.currency)
+        return LineProposal::Action::Foreign;
+    return std::nullopt;
+}
+
+// The pending movements the statement's lines may realise: only those dated within the
+// window around the lines' dates are read.
+PendingMovements pendingFor(clManejo& manejo, const BankStatement& statement,
+                            const ReconciliationPlan& plan, const QSet<QString>& recorded,
+                            const MatchSettings& settings) {
+    QDate first, last;
+    for (const BankLine& line : statement.lines) {
+        const QDate date = matchDate(line, settings);
+        if (settled(line, plan, recorded) || !date.isValid())
+            continue;
+        first = first.isValid() ? std::min(first, date) : date;
+        last = last.isValid() ? std::max(last, date) : date;
+    }
+    return PendingMovements(manejo, plan.account, first.addDays(-settings.windowDays),
+                            last.addDays(settings.windowDays));
+}
+
 LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
                          const QSet<QString>& recorded, PendingMovements& pending,
                          const ConceptChooser& concepts, const MatchSettings& settings) {
     LineProposal proposal;
     proposal.line = line;
-    if (recorded.contains(line.fingerprint)) {
-        proposal.action = LineProposal::Action::AlreadyImported;
-        return proposal;
-    }
-    if (line.status != BankLine::Status::Booked || line.currency != plan.currency) {
-        proposal.action = LineProposal::Action::Foreign;
+    if (const auto action = settled(line, plan, recorded)) {
+        proposal.action = *action;
         return proposal;
     }
     proposal.candidates = pending.candidates(line, matchDate(line, settings), settings.windowDays);
@@ -295,7 +319,7 @@ ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& st
     plan.closingBalance = statement.closingBalance;
     plan.closingDate = statement.endDate;
     const QSet<QString> recorded = recordedLines(registered(manejo), account);
-    PendingMovements pending(manejo, account);
+    PendingMovements pending = pendingFor(manejo, statement, plan, recorded, settings);
     const ConceptChooser concepts(manejo);
     plan.lines.reserve(std::size_t(statement.lines.size()));
     for (const BankLine& line : statement.lines)
