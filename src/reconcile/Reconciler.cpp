@@ -3,6 +3,7 @@
 #include "ConceptChooser.h"
 #include "PendingMovements.h"
 #include "ReconcileStatements.h"
+#include "StagedLines.h"
 #include "core/Conversions.h"
 #include "core/SettingsStore.h"
 #include "data/Recordset.h"
@@ -15,7 +16,6 @@
 
 #include <QDateTime>
 #include <QSet>
-#include <utility>
 
 namespace ledgora {
 
@@ -158,71 +158,13 @@ ApplyOutcome tally(const ReconciliationPlan& plan) {
     return outcome;
 }
 
-// Stages the lines to apply, kStagedAtOnce in a statement, the last few one by one.
-class Staging {
-public:
-    // The table is empty: what a failed write staged went with its rollback, and each plan
-    // applied clears what it staged.
-    explicit Staging(clManejo& manejo) : manejo_(manejo) {
-        manejo_.Ejecutar("reconcile.stageTable", {});
-    }
-
-    void add(int line, const QString& fingerprint, const char* kind, std::int32_t movement,
-             const BankLine& bank, Money pending, Money realised, const QString& concept = {},
-             const QString& description = {}) {
-        values_.insert(values_.end(),
-                       {number(line), text(fingerprint), text(QString::fromLatin1(kind)),
-                        number(movement), date(bank.operationDate), date(bank.valueDate),
-                        amount(bank.signedAmount()), amount(pending), amount(realised),
-                        text(concept), text(description)});
-        if (values_.size() == kColumns * kStagedAtOnce)
-            manejo_.EjecutarValores("reconcile.stageMany", std::exchange(values_, {}));
-    }
-
-    void finish() {
-        for (auto row = values_.begin(); row != values_.end(); row += kColumns)
-            manejo_.EjecutarValores("reconcile.stage", {std::make_move_iterator(row),
-                                                        std::make_move_iterator(row + kColumns)});
-        values_.clear();
-    }
-
-private:
-    static BoundValue text(const QString& text) {
-        BoundValue value;
-        value.text = text;
-        return value;
-    }
-    static BoundValue number(std::int64_t number) {
-        BoundValue value;
-        value.kind = ValueKind::Integer;
-        value.integer = number;
-        return value;
-    }
-    static BoundValue amount(Money amount) {
-        BoundValue value;
-        value.kind = ValueKind::Amount;
-        value.amount = amount;
-        return value;
-    }
-    static BoundValue date(QDate date) {
-        BoundValue value;
-        value.kind = ValueKind::Date;
-        value.date = date;
-        return value;
-    }
-
-    static constexpr std::size_t kColumns = 11;
-    clManejo& manejo_;
-    std::vector<BoundValue> values_;
-};
-
 ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
     manejo.Ejecutar("reconcile.holdAccount", {plan.account});
     manejo.Ejecutar("reconcile.link", {plan.bankKey, plan.account});
     Recordset rs;
     const std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
     ApplyOutcome outcome;
-    Staging staging(manejo);
+    StagedLines staging(manejo);
     // The sides of movements already chosen by a line, by number and side.
     QSet<qint64> chosen;
     bool twice = false;
@@ -243,12 +185,12 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
             chosen.insert(side);
             twice = twice || again;
             const char* kind = credit ? (again ? "c" : "C") : (again ? "d" : "D");
-            staging.add(line, bank.fingerprint, kind, movement.number, bank,
+            staging.add(line, kind, movement.number, bank,
                         credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE,
                         credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB);
         } else {
-            staging.add(line, bank.fingerprint, "N", ++number, bank, {}, {},
-                        proposal.concept.leftJustified(2, u' '), proposal.description);
+            staging.add(line, "N", ++number, bank, {}, {}, proposal.concept.leftJustified(2, u' '),
+                        proposal.description);
         }
     }
     staging.finish();
