@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QStringBuilder>
 #include <QStringList>
+#include <charconv>
+#include <cstdint>
 #include <utility>
 
 namespace ledgora {
@@ -23,6 +25,18 @@ QString isoDate(QDate date) {
         for (int k = width - 1, rest = value; k >= 0; --k, rest /= 10)
             digit[k] = QChar(u'0' + rest % 10);
         digit += width + 1;
+    }
+    return text;
+}
+
+// The bytes in lowercase hexadecimal, as QByteArray::toHex writes them.
+QString hexText(QByteArrayView bytes) {
+    static constexpr char16_t digits[] = u"0123456789abcdef";
+    QString text(bytes.size() * 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        *out++ = QChar(digits[std::uint8_t(byte) >> 4]);
+        *out++ = QChar(digits[std::uint8_t(byte) & 0xF]);
     }
     return text;
 }
@@ -64,9 +78,12 @@ void BankStatement::fingerprintLines() {
                                  separator % line.reference1 % separator % line.reference2 %
                                  separator % line.servicerReference % separator % line.endToEndId;
         const int occurrence = ++occurrences[identity];
+        char tail[16] = {'\x1F'};
+        const char* end = std::to_chars(tail + 1, tail + sizeof tail, occurrence).ptr;
         sha.reset();
-        sha.addData((identity % separator % QString::number(occurrence)).toUtf8());
-        line.fingerprint = QString::fromLatin1(sha.result().toHex());
+        sha.addData(identity.toUtf8());
+        sha.addData(QByteArrayView(tail, end - tail));
+        line.fingerprint = hexText(sha.resultView());
     }
 }
 

@@ -88,9 +88,9 @@ QDate sixDigitDate(QStringView digits, DateOrder order) {
     return QDate(year < 80 ? 2000 + year : 1900 + year, digits.mid(2, 2).toInt(), day);
 }
 
-// The file's lines without their ends. A trailing Ctrl-Z (the old end-of-file mark) is
-// dropped, and control characters, a CR before LF among them, become blanks.
-QStringList decodedLines(QByteArray bytes) {
+// The file's text without its trailing ends. A trailing Ctrl-Z (the old end-of-file mark) is
+// dropped, and control characters but the line ends, a CR before LF among them, become blanks.
+QString decodedText(QByteArray bytes) {
     while (bytes.endsWith('\x1A') || bytes.endsWith('\n') || bytes.endsWith('\r'))
         bytes.chop(1);
     QString text =
@@ -99,7 +99,7 @@ QStringList decodedLines(QByteArray bytes) {
         if (c.unicode() < 0x20 && c != u'\n')
             c = u' ';
     }
-    return text.split(u'\n');
+    return text;
 }
 
 // One pass over the records, building the statements and checking each group as it closes.
@@ -107,7 +107,8 @@ class Norma43Parser {
     Q_DECLARE_TR_FUNCTIONS(Norma43Reader)
 
 public:
-    explicit Norma43Parser(QStringList lines) : lines_(std::move(lines)) {}
+    explicit Norma43Parser(const QByteArray& bytes)
+        : text_(decodedText(bytes)), lines_(QStringView(text_).split(u'\n')) {}
 
     StatementFile run();
     StatementRefusal refusal(const QString& reason) const {
@@ -117,9 +118,7 @@ public:
 private:
     [[noreturn]] void refuse(const QString& reason) const { throw refusal(reason); }
     // Positions are counted from 1, as the format describes them.
-    QStringView field(int from, int to) const {
-        return QStringView(record_).mid(from - 1, to - from + 1);
-    }
+    QStringView field(int from, int to) const { return record_.mid(from - 1, to - from + 1); }
     QString text(int from, int to) const { return field(from, to).trimmed().toString(); }
     qint64 number(int from, int to, const char* what) const;
     // Every amount is 14 digits of cents.
@@ -139,8 +138,10 @@ private:
     void endFile(qint64 counted) const;
     BankStatement& statement() { return file_.statements.last(); }
 
-    QStringList lines_;
-    QString record_;
+    QString text_;
+    QList<QStringView> lines_; // in text_
+    QStringView record_;       // a line, or a short one made up to 80 in padded_
+    QString padded_;
     qint64 at_ = 0;
     DateOrder order_ = DateOrder::YearFirst;
     StatementFile file_;
@@ -155,14 +156,19 @@ StatementFile Norma43Parser::run() {
     qint64 counted = 0; // records but 00 and 88, as the 88 counts them
     bool ended = false;
     for (at_ = 1; at_ <= lines_.size(); ++at_) {
-        const QString& line = lines_[at_ - 1];
-        if (QStringView(line).trimmed().isEmpty())
+        const QStringView line = lines_[at_ - 1];
+        if (line.trimmed().isEmpty())
             continue;
-        if (!QStringView(line).mid(kRecordLength).trimmed().isEmpty())
+        if (!line.mid(kRecordLength).trimmed().isEmpty())
             refuse(tr("la línea pasa de 80 caracteres"));
         if (ended)
             refuse(tr("hay registros después del registro 88 de final de archivo"));
-        record_ = line.leftJustified(kRecordLength, u' ', true);
+        if (line.size() >= kRecordLength) {
+            record_ = line.left(kRecordLength);
+        } else {
+            padded_ = line.toString().leftJustified(kRecordLength);
+            record_ = padded_;
+        }
         const QStringView code = field(1, 2);
         if (code == u"00") {
             if (counted > 0)
@@ -234,8 +240,7 @@ DateOrder Norma43Parser::dateOrder() const {
         qint64 periodDays = 0;
         QDate start;
         QDate end;
-        for (const QString& line : lines_) {
-            const QStringView record(line);
+        for (const QStringView record : lines_) {
             if (record.startsWith(u"11")) {
                 start = sixDigitDate(record.mid(20, 6), order);
                 end = sixDigitDate(record.mid(26, 6), order);
@@ -282,7 +287,7 @@ void Norma43Parser::openAccount() {
 void Norma43Parser::addMovement() {
     if (!inAccount_)
         refuse(tr("un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)"));
-    BankLine line;
+    BankLine& line = statement().lines.emplaceBack();
     line.originBranch = text(7, 10);
     line.operationDate = date(11, QT_TR_NOOP("la fecha de operación"));
     line.valueDate = date(17, QT_TR_NOOP("la fecha de valor"));
@@ -295,7 +300,6 @@ void Norma43Parser::addMovement() {
     line.reference1 = text(53, 64);
     line.reference2 = text(65, 80);
     line.sourceLine = at_;
-    statement().lines.append(std::move(line));
     inMovement_ = true;
     extraConcepts_ = 0;
     equivalent_ = false;
@@ -377,7 +381,7 @@ void Norma43Parser::endFile(qint64 counted) const {
 } // namespace
 
 StatementFile Norma43Reader::read(const QByteArray& bytes) {
-    Norma43Parser parser(decodedLines(bytes));
+    Norma43Parser parser(bytes);
     return readOrRefuse(parser);
 }
 
