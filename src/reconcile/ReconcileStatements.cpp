@@ -56,7 +56,9 @@ void registerReconcileStatements() {
     StatementCatalog::add(QStringLiteral("reconcile.stage"), stage + row);
     StatementCatalog::add(QStringLiteral("reconcile.stageMany"),
                           stage + QStringList(kStagedAtOnce, row).join(u','));
-    // A line recorded already (by someone else meanwhile) is found, not failed on.
+    // A line recorded already (by someone else meanwhile) is found, not failed on. Whoever
+    // applies the same lines holds the same account row and bank link (holdAccount, link) until
+    // the commit, so what is left here is recorded by nobody else before this write ends.
     add("reconcile.stagedRecorded", "delete from APLICAR where exists (select 1 from BANEXT where "
                                     "BANEXT.EXTSTHUE = APLICAR.EXTSTHUE)");
     // Of the lines choosing the same side of one movement, the first realises it; the others
