@@ -1,5 +1,6 @@
 #include "LedgerTests.h"
 #include "StatementFiles.h"
+#include "ledger/LedgerStatements.h"
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
 
@@ -172,6 +173,28 @@ private Q_SLOTS:
         QCOMPARE(QList<int>({done.matched, done.added, done.leftForReview}), QList<int>({0, 1, 1}));
         QCOMPARE(state(), u"2 00.00 00.00 50.00 10.00"_s);
         QCOMPARE(actions(propose(*gManejo, file)), u"N A"_s);
+    }
+
+    // Of two lines choosing one movement the first realises it; a line recorded meanwhile is
+    // skipped, and the new movements take the numbers right after the ledger's last.
+    void linesChoosingOneMovementOrRecordedMeanwhile() {
+        addMovement(*gManejo, 1, u"03/01/2024"_s, u"A"_s, u"50"_s);
+        addMovement(*gManejo, 2, u"07/01/2024"_s, u"B"_s, u"50"_s);
+        const Movement debit{"240110", '1', 1000};
+        ReconciliationPlan plan = propose(
+            *gManejo,
+            oneAccount(
+                {{"240105", '2', 5000}, {"240103", '2', 5000}, debit, {"240111", '1', 1000}}));
+        QCOMPARE(actions(plan), u"R M1 N N"_s);
+        Reconciler::cycleCandidate(plan.lines[0]);
+        plan.lines[0].accepted = true;
+        Reconciler::apply(*gManejo, propose(*gManejo, oneAccount({debit})));
+        const ApplyOutcome done = Reconciler::apply(*gManejo, plan);
+        QCOMPARE(QList<int>({done.matched, done.added, done.alreadyImported, done.leftForReview}),
+                 QList<int>({1, 1, 1, 1}));
+        QCOMPARE(state(), u"4 50.00 00.00 50.00 20.00"_s);
+        Recordset rs;
+        QCOMPARE(highestMovementNumber(*gManejo, rs, u"001"_s), 4);
     }
 
     // A ledger of the layout before statements, opened only to read, says how to get them.

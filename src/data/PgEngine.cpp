@@ -396,7 +396,7 @@ PgEngine::Result PgEngine::run(const BoundStatement& statement) {
             types[k] = kInt8Oid;
             break;
         case ValueKind::Date:
-            texts[k] = value.date.toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
+            texts[k] = value.date.toString(Qt::ISODate).toUtf8();
             break;
         case ValueKind::Text:
         case ValueKind::Contains:

@@ -336,7 +336,7 @@ std::int64_t amountUnits(sqlite3_stmt* stmt, int column) {
 }
 
 QString isoDate(QDate date) {
-    return date.toString(QStringLiteral("yyyy-MM-dd"));
+    return date.toString(Qt::ISODate);
 }
 
 QDate dateOfIso(const char* text, int size) {

@@ -15,17 +15,21 @@ std::vector<std::unique_ptr<StatementForm>>& forms() {
     return all;
 }
 
+// Grids and listings are filled from tab- and line-separated text: a value holding a control
+// character would split its row, so it is refused as a quote is.
+void checkText(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x20)
+            throw StatementCatalog::syntaxError();
+}
+
 BoundValue readValue(ValueKind kind, const QString& text) {
     BoundValue value;
     value.kind = kind;
     switch (kind) {
     case ValueKind::Text:
     case ValueKind::Contains:
-        // Grids and listings are filled from tab- and line-separated text: a value holding a
-        // control character would split its row, so it is refused as a quote is.
-        for (const QChar c : text)
-            if (c.unicode() < 0x20)
-                throw StatementCatalog::syntaxError();
+        checkText(text);
         value.text = text;
         break;
     case ValueKind::Integer: {
@@ -62,10 +66,7 @@ void StatementCatalog::add(const QString& name, const QString& templateText) {
 }
 
 bool StatementCatalog::contains(const QString& name) {
-    for (const auto& form : forms())
-        if (form->name() == name)
-            return true;
-    return false;
+    return named(name) != nullptr;
 }
 
 std::vector<const StatementForm*> StatementCatalog::all() {
@@ -84,32 +85,47 @@ BoundStatement StatementCatalog::bind(const QString& statement) {
     throw syntaxError();
 }
 
+const StatementForm* StatementCatalog::named(const QString& name) {
+    for (const auto& form : forms())
+        if (form->name() == name)
+            return form.get();
+    return nullptr;
+}
+
 BoundStatement StatementCatalog::bind(const QString& statement, const QString& formName) {
-    for (const auto& form : forms()) {
-        if (form->name() != formName)
-            continue;
+    if (const StatementForm* form = named(formName))
         if (auto bound = bindTo(*form, statement))
             return std::move(*bound);
-        break;
-    }
     qCWarning(lcData) << "statement refused as not of the form" << formName << ":"
                       << statement.left(200);
     throw syntaxError();
 }
 
 BoundStatement StatementCatalog::bindValues(const QString& formName, const QStringList& values) {
-    for (const auto& form : forms()) {
-        if (form->name() != formName)
-            continue;
-        if (std::size_t(values.size()) != form->parameters().size())
-            break;
-        BoundStatement bound;
-        bound.form = form.get();
-        for (std::size_t k = 0; k < form->parameters().size(); ++k)
-            bound.values.push_back(readValue(form->parameters()[k], values[int(k)]));
-        return bound;
+    const StatementForm* form = named(formName);
+    if (!form || std::size_t(values.size()) != form->parameters().size())
+        throw syntaxError();
+    BoundStatement bound;
+    bound.form = form;
+    for (std::size_t k = 0; k < form->parameters().size(); ++k)
+        bound.values.push_back(readValue(form->parameters()[k], values[int(k)]));
+    return bound;
+}
+
+BoundStatement StatementCatalog::bindRead(const QString& formName, std::vector<BoundValue> values) {
+    const StatementForm* form = named(formName);
+    if (!form || values.size() != form->parameters().size())
+        throw syntaxError();
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        const BoundValue& value = values[k];
+        if (value.kind != form->parameters()[k])
+            throw typeMismatch();
+        if (value.kind == ValueKind::Text || value.kind == ValueKind::Contains)
+            checkText(value.text);
+        else if (value.kind == ValueKind::Date && !value.date.isValid())
+            throw typeMismatch();
     }
-    throw syntaxError();
+    return {form, std::move(values)};
 }
 
 std::optional<BoundStatement> StatementCatalog::bindTo(const StatementForm& form,

@@ -32,11 +32,15 @@ public:
     // placeholder asks, for data brought in from elsewhere: a value may hold a quote here, as
     // it is bound and never spliced.
     static BoundStatement bindValues(const QString& formName, const QStringList& values);
+    // The same with the values already read, each of its placeholder's kind, for rows built
+    // in a loop: a text is refused as bindValues refuses it, and a date must be one.
+    static BoundStatement bindRead(const QString& formName, std::vector<BoundValue> values);
 
     static RuntimeError syntaxError();
     static RuntimeError typeMismatch();
 
 private:
+    static const StatementForm* named(const QString& name);
     static std::optional<BoundStatement> bindTo(const StatementForm& form,
                                                 const QString& statement);
 };

@@ -64,11 +64,20 @@ long clManejo::Ejecutar(const char* form, const QStringList& values) {
     return command(form, values);
 }
 
+long clManejo::EjecutarValores(const char* form, std::vector<BoundValue> values) {
+    if (!connected_)
+        throw notConnected();
+    return command(StatementCatalog::bindRead(QString::fromLatin1(form), std::move(values)));
+}
+
 long clManejo::command(const char* form, const QStringList& values) {
     // A command that cannot run must not pass for one that changed nothing.
     if (!connected_)
         throw notConnected();
-    const BoundStatement statement = bound(form, values);
+    return command(bound(form, values));
+}
+
+long clManejo::command(const BoundStatement& statement) {
     if (statement.form->isQuery())
         throw StatementCatalog::syntaxError();
     return engine_->execute(statement);

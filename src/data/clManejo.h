@@ -47,6 +47,8 @@ public:
 
     // Runs a command of the named form with its values given apart, bound as they are.
     long Ejecutar(const char* form, const QStringList& values);
+    // The same with the values already read (StatementCatalog::bindRead), for many rows.
+    long EjecutarValores(const char* form, std::vector<BoundValue> values);
     // The same for a query, into the caller's record set, as CrearRs.
     bool CrearRs(Recordset& rs, const char* form, const QStringList& values);
 
@@ -66,6 +68,7 @@ private:
     BoundStatement bound(const char* form, const QStringList& values) const;
     bool query(Recordset& rs, const char* form, const QStringList& values);
     long command(const char* form, const QStringList& values);
+    long command(const BoundStatement& statement);
 
     std::unique_ptr<Engine> engine_;
     QString connectionString_;

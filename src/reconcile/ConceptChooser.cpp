@@ -26,6 +26,13 @@ ConceptChooser::ConceptChooser(clManejo& manejo) {
 
 QString ConceptChooser::conceptFor(const QString& commonConcept, BankLine::Side side) const {
     const QString type = typeOf(side);
+    const QString asked = type + commonConcept;
+    if (const auto given = given_.constFind(asked); given != given_.constEnd())
+        return *given;
+    return given_[asked] = choose(commonConcept, type);
+}
+
+QString ConceptChooser::choose(const QString& commonConcept, const QString& type) const {
     const QString chosen = chosen_.value(commonConcept);
     const Concept* best = nullptr;
     int bestShared = 0;

@@ -24,12 +24,16 @@ private:
         QString description;
         QString type; // "C" credit, "D" debit
     };
+    // The concept of the type ("C" or "D") for the common concept.
+    QString choose(const QString& commonConcept, const QString& type) const;
     static QString typeOf(BankLine::Side side) {
         return side == BankLine::Side::Credit ? QStringLiteral("C") : QStringLiteral("D");
     }
 
     std::vector<Concept> concepts_;  // by description, as the entry screen lists them
     QHash<QString, QString> chosen_; // common concept -> CONSTNRO
+    // What conceptFor gave, by side (C or D) and common concept: a statement asks for few.
+    mutable QHash<QString, QString> given_;
 };
 
 } // namespace ledgora

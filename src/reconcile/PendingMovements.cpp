@@ -1,5 +1,6 @@
 #include "PendingMovements.h"
 
+#include "core/Conversions.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 
@@ -18,10 +19,14 @@ template <typename T> T valueOf(const RecordsetData& rows, long row, int column)
 
 } // namespace
 
-PendingMovements::PendingMovements(clManejo& manejo, const QString& account) {
+PendingMovements::PendingMovements(clManejo& manejo, const QString& account, QDate first,
+                                   QDate last) {
+    if (!first.isValid() || !last.isValid())
+        return;
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "reconcile.pending", {account});
+    manejo.CrearRs(rs, "reconcile.pending",
+                   {account, rt::formatDateSlashed(first), rt::formatDateSlashed(last)});
     rows_ = rs.sharedData();
     const long count = rows_ ? rows_->rowCount() : 0;
     index_.reserve(std::size_t(count));
@@ -66,13 +71,16 @@ std::vector<MatchCandidate> PendingMovements::candidates(const BankLine& line, Q
         std::equal_range(index_.begin(), index_.end(), Entry{key, 0, 0, 0},
                          [](const Entry& a, const Entry& b) { return a.key < b.key; });
     std::vector<MatchCandidate> found;
+    if (first == last)
+        return found;
+    const Clues clues = cluesOf(line);
     for (auto it = first; it != last; ++it) {
         const qint64 distance = qAbs(it->day - date.toJulianDay());
         if (distance > windowDays || taken_.contains(it->number))
             continue;
         MatchCandidate m = candidate(*it);
         m.dayDistance = int(distance);
-        m.fit = fit(line, m.description);
+        m.fit = fit(clues, m.description);
         found.push_back(std::move(m));
     }
     std::sort(found.begin(), found.end(), [](const MatchCandidate& a, const MatchCandidate& b) {
@@ -85,28 +93,32 @@ std::vector<MatchCandidate> PendingMovements::candidates(const BankLine& line, Q
     return found;
 }
 
-int PendingMovements::fit(const BankLine& line, const QString& description) {
+PendingMovements::Clues PendingMovements::cluesOf(const BankLine& line) {
+    Clues clues;
+    for (const QString* reference : {&line.documentNumber, &line.reference1, &line.reference2,
+                                     &line.servicerReference, &line.endToEndId}) {
+        QStringView significant = QStringView(*reference).trimmed();
+        while (significant.startsWith(u'0'))
+            significant = significant.mid(1);
+        if (significant.size() >= 3)
+            clues.references.push_back(significant);
+    }
+    static const QRegularExpression words(QStringLiteral("[^\\w]+"));
+    for (const QString& word : line.text.toCaseFolded().split(words, Qt::SkipEmptyParts))
+        if (word.size() >= 3 && !clues.words.contains(word))
+            clues.words << word;
+    return clues;
+}
+
+int PendingMovements::fit(const Clues& clues, const QString& description) {
     if (description.isEmpty())
         return 0;
     // A reference or document number written into the description says more than a word.
     int score = 0;
-    for (const QString& reference : {line.documentNumber, line.reference1, line.reference2,
-                                     line.servicerReference, line.endToEndId}) {
-        QStringView significant = QStringView(reference).trimmed();
-        while (significant.startsWith(u'0'))
-            significant = significant.mid(1);
-        if (significant.size() >= 3 && description.contains(significant, Qt::CaseInsensitive))
-            score += 3;
-    }
-    static const QRegularExpression words(QStringLiteral("[^\\w]+"));
-    QSet<QString> seen;
-    for (const QString& word : line.text.toCaseFolded().split(words, Qt::SkipEmptyParts)) {
-        if (word.size() >= 3 && !seen.contains(word) &&
-            description.contains(word, Qt::CaseInsensitive)) {
-            seen.insert(word);
-            ++score;
-        }
-    }
+    for (QStringView reference : clues.references)
+        score += description.contains(reference, Qt::CaseInsensitive) ? 3 : 0;
+    for (const QString& word : clues.words)
+        score += description.contains(word, Qt::CaseInsensitive) ? 1 : 0;
     return score;
 }
 

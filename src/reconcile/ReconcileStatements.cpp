@@ -4,6 +4,8 @@
 #include "ledger/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
 
+#include <QStringList>
+
 namespace ledgora {
 
 void registerReconcileStatements() {
@@ -25,27 +27,82 @@ void registerReconcileStatements() {
         "select ENLDLSAL,ENLDTSAL from BANENL where CNTSTNRO = '{text}' and ENLDTSAL is not "
         "null order by ENLDTSAL desc");
 
-    // The lines applied, each once: a line recorded meanwhile by someone else is found, not
-    // failed on, so the rest of the write goes on.
+    // The lines applied, each once.
     add("reconcile.recorded", "select EXTSTHUE from BANEXT where CNTSTNRO = '{text}'");
-    add("reconcile.record",
-        "insert into BANEXT (EXTSTHUE,CNTSTNRO,MOVINNRO,EXTDTOPE,EXTDTVAL,EXTDLIMP,EXTSTAPL) "
-        "values ('{text}','{text}',{int},'{date}','{date}','{amount}','{text}') on conflict do "
-        "nothing");
-    add("reconcile.unrecord", "delete from BANEXT where EXTSTHUE = '{text}'");
 
-    // The account's pending movements, the ones a bank line can realise.
+    // The account's pending movements of a period, the ones a bank line can realise.
     add("reconcile.pending",
         "select MOVINNRO,MOVDTALT,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB from BANMOV where "
-        "CNTSTNRO = '{text}' and (MOVDLAAC > 0 or MOVDLADE > 0)");
-    // A movement's side realised as the status change moves it, only while that side is still
-    // stored as it was proposed.
-    add("reconcile.realiseCredit",
-        "UPDATE BANMOV SET MOVDLAAC = 0,MOVDLACR = '{amount}' WHERE CNTSTNRO = '{text}' AND "
-        "MOVINNRO = {int} AND MOVDLAAC = '{amount}' AND MOVDLACR = '{amount}'");
-    add("reconcile.realiseDebit",
-        "UPDATE BANMOV SET MOVDLADE = 0,MOVDLDEB = '{amount}' WHERE CNTSTNRO = '{text}' AND "
-        "MOVINNRO = {int} AND MOVDLADE = '{amount}' AND MOVDLDEB = '{amount}'");
+        "CNTSTNRO = '{text}' and MOVDTALT >= '{date}' and MOVDTALT <= '{date}' and (MOVDLAAC > 0 "
+        "or MOVDLADE > 0)");
+
+    // A plan's lines to apply are staged on the connection and applied by a few statements
+    // over all of them, so that a large statement is not a few hundred thousand round trips
+    // (and the server sums the account's totals once per statement, not once per line). CLASE
+    // is C or D for a match of that side (c or d when an earlier line chose the same side of
+    // the same movement), N for a new movement; PENDIENTE and REALIZADO are the matched side's
+    // amounts as proposed.
+    add("reconcile.stageTable",
+        "create temp table if not exists APLICAR (LINEA integer primary key,EXTSTHUE text,CLASE "
+        "text,MOVINNRO integer,EXTDTOPE text,EXTDTVAL text,EXTDLIMP bigint,PENDIENTE bigint,"
+        "REALIZADO bigint,CONSTNRO text,MOVSTCPT text)");
+    add("reconcile.unstage", "delete from APLICAR");
+    const QString row =
+        QStringLiteral("({int},'{text}','{text}',{int},'{date}','{date}','{amount}',"
+                       "'{amount}','{amount}','{text}','{text}')");
+    const QString stage = QStringLiteral(
+        "insert into APLICAR (LINEA,EXTSTHUE,CLASE,MOVINNRO,EXTDTOPE,EXTDTVAL,EXTDLIMP,PENDIENTE,"
+        "REALIZADO,CONSTNRO,MOVSTCPT) values ");
+    StatementCatalog::add(QStringLiteral("reconcile.stage"), stage + row);
+    StatementCatalog::add(QStringLiteral("reconcile.stageMany"),
+                          stage + QStringList(kStagedAtOnce, row).join(u','));
+    // A line recorded already (by someone else meanwhile) is found, not failed on. Whoever
+    // applies the same lines holds the same account row and bank link (holdAccount, link) until
+    // the commit, so what is left here is recorded by nobody else before this write ends.
+    add("reconcile.stagedRecorded", "delete from APLICAR where exists (select 1 from BANEXT where "
+                                    "BANEXT.EXTSTHUE = APLICAR.EXTSTHUE)");
+    // Of the lines choosing the same side of one movement, the first realises it; the others
+    // find it no longer as proposed.
+    add("reconcile.stagedTwice",
+        "delete from APLICAR where CLASE in ('c','d') and exists (select 1 from APLICAR o where "
+        "o.MOVINNRO = APLICAR.MOVINNRO and upper(o.CLASE) = upper(APLICAR.CLASE) and o.LINEA < "
+        "APLICAR.LINEA)");
+    add("reconcile.stagedOnce", "update APLICAR set CLASE = upper(CLASE) where CLASE in ('c','d')");
+    // A movement's side is realised only while it is still stored as it was proposed: a line
+    // whose movement someone changed meanwhile waits for the person, unrecorded.
+    add("reconcile.stagedChanged",
+        "delete from APLICAR where (CLASE = 'C' and not exists (select 1 from BANMOV where "
+        "BANMOV.CNTSTNRO = '{text}' and BANMOV.MOVINNRO = APLICAR.MOVINNRO and BANMOV.MOVDLAAC = "
+        "APLICAR.PENDIENTE and BANMOV.MOVDLACR = APLICAR.REALIZADO)) or (CLASE = 'D' and not "
+        "exists (select 1 from BANMOV where BANMOV.CNTSTNRO = '{text}' and BANMOV.MOVINNRO = "
+        "APLICAR.MOVINNRO and BANMOV.MOVDLADE = APLICAR.PENDIENTE and BANMOV.MOVDLDEB = "
+        "APLICAR.REALIZADO))");
+    // New movements take the numbers after the account's last, in the statement's order.
+    add("reconcile.numberStaged",
+        "update APLICAR set MOVINNRO = n.NUMERO from (select LINEA,{int} + row_number() over "
+        "(order by LINEA) as NUMERO from APLICAR where CLASE = 'N') n where APLICAR.LINEA = "
+        "n.LINEA");
+    // Every line applied is recorded with the movement it realised or entered.
+    add("reconcile.recordStaged",
+        "insert into BANEXT (EXTSTHUE,CNTSTNRO,MOVINNRO,EXTDTOPE,EXTDTVAL,EXTDLIMP,EXTSTAPL) "
+        "select EXTSTHUE,'{text}',MOVINNRO,EXTDTOPE,EXTDTVAL,EXTDLIMP,'{text}' from APLICAR order "
+        "by LINEA");
+    // A matched side realised as the status change does: its pending amount replaces the
+    // realised one.
+    add("reconcile.realiseStagedCredit",
+        "update BANMOV set MOVDLAAC = 0,MOVDLACR = APLICAR.PENDIENTE from APLICAR where "
+        "BANMOV.CNTSTNRO = '{text}' and BANMOV.MOVINNRO = APLICAR.MOVINNRO and APLICAR.CLASE = "
+        "'C'");
+    add("reconcile.realiseStagedDebit",
+        "update BANMOV set MOVDLADE = 0,MOVDLDEB = APLICAR.PENDIENTE from APLICAR where "
+        "BANMOV.CNTSTNRO = '{text}' and BANMOV.MOVINNRO = APLICAR.MOVINNRO and APLICAR.CLASE = "
+        "'D'");
+    // A new line enters a realised movement of its side.
+    add("reconcile.enterStaged",
+        "insert into BANMOV (CNTSTNRO,MOVINNRO,MOVDTALT,CONSTNRO,MOVSTCPT,MOVDLAAC,MOVDLADE,"
+        "MOVDLACR,MOVDLDEB) select '{text}',MOVINNRO,EXTDTOPE,CONSTNRO,MOVSTCPT,0,0,case when "
+        "EXTDLIMP > 0 then EXTDLIMP else 0 end,case when EXTDLIMP < 0 then -EXTDLIMP else 0 end "
+        "from APLICAR where CLASE = 'N' order by LINEA");
     // Storing an account's totals takes its row for the rest of the write (the database keeps
     // the totals themselves): a second applier of the account waits here, then finds what the
     // first one recorded and the movement numbers it took.

@@ -6,4 +6,7 @@ namespace ledgora {
 // screen's it reuses). Registering again changes nothing.
 void registerReconcileStatements();
 
+// How many lines "reconcile.stageMany" stages at once ("reconcile.stage" stages one).
+constexpr int kStagedAtOnce = 64;
+
 } // namespace ledgora

@@ -3,6 +3,7 @@
 #include "ConceptChooser.h"
 #include "PendingMovements.h"
 #include "ReconcileStatements.h"
+#include "StagedLines.h"
 #include "core/Conversions.h"
 #include "core/SettingsStore.h"
 #include "data/Recordset.h"
@@ -69,17 +70,41 @@ QSet<QString> recordedLines(clManejo& manejo, const QString& account) {
     return recorded;
 }
 
+// What is proposed for a line before the ledger's movements are looked at: the line already
+// imported, or one of another currency or not booked; nothing when it looks for a movement.
+std::optional<LineProposal::Action> settled(const BankLine& line, const ReconciliationPlan& plan,
+                                            const QSet<QString>& recorded) {
+    if (recorded.contains(line.fingerprint))
+        return LineProposal::Action::AlreadyImported;
+    if (line.status != BankLine::Status::Booked || line.currency != plan.currency)
+        return LineProposal::Action::Foreign;
+    return std::nullopt;
+}
+
+// The pending movements the statement's lines may realise: only those dated within the
+// window around the lines' dates are read.
+PendingMovements pendingFor(clManejo& manejo, const BankStatement& statement,
+                            const ReconciliationPlan& plan, const QSet<QString>& recorded,
+                            const MatchSettings& settings) {
+    QDate first, last;
+    for (const BankLine& line : statement.lines) {
+        const QDate date = matchDate(line, settings);
+        if (settled(line, plan, recorded) || !date.isValid())
+            continue;
+        first = first.isValid() ? std::min(first, date) : date;
+        last = last.isValid() ? std::max(last, date) : date;
+    }
+    return PendingMovements(manejo, plan.account, first.addDays(-settings.windowDays),
+                            last.addDays(settings.windowDays));
+}
+
 LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
                          const QSet<QString>& recorded, PendingMovements& pending,
                          const ConceptChooser& concepts, const MatchSettings& settings) {
     LineProposal proposal;
     proposal.line = line;
-    if (recorded.contains(line.fingerprint)) {
-        proposal.action = LineProposal::Action::AlreadyImported;
-        return proposal;
-    }
-    if (line.status != BankLine::Status::Booked || line.currency != plan.currency) {
-        proposal.action = LineProposal::Action::Foreign;
+    if (const auto action = settled(line, plan, recorded)) {
+        proposal.action = *action;
         return proposal;
     }
     proposal.candidates = pending.candidates(line, matchDate(line, settings), settings.windowDays);
@@ -102,31 +127,6 @@ LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
     proposal.accepted = true;
     pending.take(c[0].number);
     return proposal;
-}
-
-// The bank line's fingerprint recorded with the movement it realises or enters; false when
-// it was recorded already (by someone else meanwhile).
-bool recordLine(clManejo& manejo, const ReconciliationPlan& plan, const BankLine& line,
-                std::int32_t movement, const QString& appliedAt) {
-    return manejo.Ejecutar("reconcile.record",
-                           {line.fingerprint, plan.account, QString::number(movement),
-                            rt::formatDateSlashed(line.operationDate),
-                            rt::formatDateSlashed(line.valueDate),
-                            rt::generalNumberText(line.signedAmount()), appliedAt}) > 0;
-}
-
-// Realises the matched side of the movement as the status change does (its pending amount
-// replaces the realised one), only while that side is still stored as proposed; false when
-// it is not (someone changed it meanwhile).
-bool realise(clManejo& manejo, const QString& account, const LineProposal& proposal) {
-    const MatchCandidate& movement = proposal.candidates[std::size_t(proposal.chosen)];
-    const bool credit = proposal.line.side == BankLine::Side::Credit;
-    const Money pending = credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE;
-    const Money realised = credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB;
-    return manejo.Ejecutar(credit ? "reconcile.realiseCredit" : "reconcile.realiseDebit",
-                           {rt::generalNumberText(pending), account,
-                            QString::number(movement.number), rt::generalNumberText(pending),
-                            rt::generalNumberText(realised)}) > 0;
 }
 
 bool applicable(const LineProposal& proposal) {
@@ -162,39 +162,55 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
     manejo.Ejecutar("reconcile.holdAccount", {plan.account});
     manejo.Ejecutar("reconcile.link", {plan.bankKey, plan.account});
     Recordset rs;
-    std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
-    const QString appliedAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    const std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
     ApplyOutcome outcome;
+    StagedLines staging(manejo);
+    // The sides of movements already chosen by a line, by number and side.
+    QSet<qint64> chosen;
+    bool twice = false;
+    int line = 0;
+    std::int32_t number = last; // the new movements' numbers while every line is recorded here
     for (const LineProposal& proposal : plan.lines) {
-        const BankLine& line = proposal.line;
+        ++line;
+        const BankLine& bank = proposal.line;
         if (proposal.action == LineProposal::Action::AlreadyImported) {
             ++outcome.alreadyImported;
         } else if (!applicable(proposal)) {
             ++outcome.leftForReview;
         } else if (proposal.action == LineProposal::Action::Match) {
-            const std::int32_t number = proposal.candidates[std::size_t(proposal.chosen)].number;
-            if (!recordLine(manejo, plan, line, number, appliedAt)) {
-                ++outcome.alreadyImported;
-            } else if (realise(manejo, plan.account, proposal)) {
-                ++outcome.matched;
-            } else {
-                // Changed by someone since it was proposed: this line waits for the person,
-                // the others go on.
-                manejo.Ejecutar("reconcile.unrecord", {line.fingerprint});
-                ++outcome.leftForReview;
-            }
-        } else if (recordLine(manejo, plan, line, last + 1, appliedAt)) {
-            MovementAmounts amounts;
-            (line.side == BankLine::Side::Credit ? amounts.MOVDLACR : amounts.MOVDLDEB) =
-                line.amount;
-            insertMovement(manejo, {plan.account.leftJustified(3, u' '), ++last, line.operationDate,
-                                    proposal.concept.leftJustified(2, u' '), proposal.description,
-                                    amounts});
-            ++outcome.added;
+            const MatchCandidate& movement = proposal.candidates[std::size_t(proposal.chosen)];
+            const bool credit = bank.side == BankLine::Side::Credit;
+            const qint64 side = qint64(movement.number) * 2 + credit;
+            const bool again = chosen.contains(side);
+            chosen.insert(side);
+            twice = twice || again;
+            const char* kind = credit ? (again ? "c" : "C") : (again ? "d" : "D");
+            staging.add(line, kind, movement.number, bank,
+                        credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE,
+                        credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB);
         } else {
-            ++outcome.alreadyImported;
+            staging.add(line, "N", ++number, bank, {}, {}, proposal.concept.leftJustified(2, u' '),
+                        proposal.description);
         }
     }
+    staging.finish();
+    const int recorded = int(manejo.Ejecutar("reconcile.stagedRecorded", {}));
+    outcome.alreadyImported += recorded;
+    if (twice) {
+        outcome.leftForReview += int(manejo.Ejecutar("reconcile.stagedTwice", {}));
+        manejo.Ejecutar("reconcile.stagedOnce", {});
+    }
+    outcome.leftForReview +=
+        int(manejo.Ejecutar("reconcile.stagedChanged", {plan.account, plan.account}));
+    if (recorded > 0)
+        manejo.Ejecutar("reconcile.numberStaged", {QString::number(last)});
+    manejo.Ejecutar("reconcile.recordStaged",
+                    {plan.account, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
+    outcome.matched = int(manejo.Ejecutar("reconcile.realiseStagedCredit", {plan.account}) +
+                          manejo.Ejecutar("reconcile.realiseStagedDebit", {plan.account}));
+    outcome.added =
+        int(manejo.Ejecutar("reconcile.enterStaged", {plan.account.leftJustified(3, u' ')}));
+    manejo.Ejecutar("reconcile.unstage", {});
     if (plan.closingBalance && plan.closingDate.isValid())
         manejo.Ejecutar("reconcile.keepBalance",
                         {rt::generalNumberText(*plan.closingBalance),
@@ -245,7 +261,7 @@ ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& st
     plan.closingBalance = statement.closingBalance;
     plan.closingDate = statement.endDate;
     const QSet<QString> recorded = recordedLines(registered(manejo), account);
-    PendingMovements pending(manejo, account);
+    PendingMovements pending = pendingFor(manejo, statement, plan, recorded, settings);
     const ConceptChooser concepts(manejo);
     plan.lines.reserve(std::size_t(statement.lines.size()));
     for (const BankLine& line : statement.lines)

@@ -2,9 +2,46 @@
 
 #include <QCryptographicHash>
 #include <QHash>
+#include <QStringBuilder>
 #include <QStringList>
+#include <charconv>
+#include <cstdint>
+#include <utility>
 
 namespace ledgora {
+
+namespace {
+
+// The date as QDate::toString(Qt::ISODate) writes it (empty when it is none, or its year is
+// not of four digits), without the general formatting a line's two dates would pay for.
+QString isoDate(QDate date) {
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 0 || year > 9999)
+        return {};
+    QString text(10, u'-');
+    QChar* digit = text.data();
+    for (const auto& [value, width] : {std::pair{year, 4}, {month, 2}, {day, 2}}) {
+        for (int k = width - 1, rest = value; k >= 0; --k, rest /= 10)
+            digit[k] = QChar(u'0' + rest % 10);
+        digit += width + 1;
+    }
+    return text;
+}
+
+// The bytes in lowercase hexadecimal, as QByteArray::toHex writes them.
+QString hexText(QByteArrayView bytes) {
+    static constexpr char16_t digits[] = u"0123456789abcdef";
+    QString text(bytes.size() * 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        *out++ = QChar(digits[std::uint8_t(byte) >> 4]);
+        *out++ = QChar(digits[std::uint8_t(byte) & 0xF]);
+    }
+    return text;
+}
+
+} // namespace
 
 QString BankStatement::accountKey() const {
     if (!iban.isEmpty())
@@ -29,25 +66,24 @@ void BankStatement::fingerprintLines() {
     // The fields are joined with a unit separator, which no field of either format holds, so
     // two different lines never join into the same text.
     const QString account = accountKey();
+    const QChar separator = u'\x1F';
     QHash<QString, int> occurrences;
+    occurrences.reserve(lines.size());
+    QCryptographicHash sha(QCryptographicHash::Sha256);
     for (BankLine& line : lines) {
-        const QString identity =
-            QStringList{account,
-                        line.operationDate.toString(Qt::ISODate),
-                        line.valueDate.toString(Qt::ISODate),
-                        line.side == BankLine::Side::Credit ? QStringLiteral("C")
-                                                            : QStringLiteral("D"),
-                        line.amount.toPlainText(u'.'),
-                        line.documentNumber,
-                        line.reference1,
-                        line.reference2,
-                        line.servicerReference,
-                        line.endToEndId}
-                .join(u'\x1F');
+        const QString identity = account % separator % isoDate(line.operationDate) % separator %
+                                 isoDate(line.valueDate) % separator %
+                                 (line.side == BankLine::Side::Credit ? u'C' : u'D') % separator %
+                                 line.amount.toPlainText(u'.') % separator % line.documentNumber %
+                                 separator % line.reference1 % separator % line.reference2 %
+                                 separator % line.servicerReference % separator % line.endToEndId;
         const int occurrence = ++occurrences[identity];
-        const QString text = identity + u'\x1F' + QString::number(occurrence);
-        line.fingerprint = QString::fromLatin1(
-            QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex());
+        char tail[16] = {'\x1F'};
+        const char* end = std::to_chars(tail + 1, tail + sizeof tail, occurrence).ptr;
+        sha.reset();
+        sha.addData(identity.toUtf8());
+        sha.addData(QByteArrayView(tail, end - tail));
+        line.fingerprint = hexText(sha.resultView());
     }
 }
 

@@ -88,9 +88,9 @@ QDate sixDigitDate(QStringView digits, DateOrder order) {
     return QDate(year < 80 ? 2000 + year : 1900 + year, digits.mid(2, 2).toInt(), day);
 }
 
-// The file's lines without their ends. A trailing Ctrl-Z (the old end-of-file mark) is
-// dropped, and control characters, a CR before LF among them, become blanks.
-QStringList decodedLines(QByteArray bytes) {
+// The file's text without its trailing ends. A trailing Ctrl-Z (the old end-of-file mark) is
+// dropped, and control characters but the line ends, a CR before LF among them, become blanks.
+QString decodedText(QByteArray bytes) {
     while (bytes.endsWith('\x1A') || bytes.endsWith('\n') || bytes.endsWith('\r'))
         bytes.chop(1);
     QString text =
@@ -99,7 +99,7 @@ QStringList decodedLines(QByteArray bytes) {
         if (c.unicode() < 0x20 && c != u'\n')
             c = u' ';
     }
-    return text.split(u'\n');
+    return text;
 }
 
 // One pass over the records, building the statements and checking each group as it closes.
@@ -107,7 +107,8 @@ class Norma43Parser {
     Q_DECLARE_TR_FUNCTIONS(Norma43Reader)
 
 public:
-    explicit Norma43Parser(QStringList lines) : lines_(std::move(lines)) {}
+    explicit Norma43Parser(const QByteArray& bytes)
+        : text_(decodedText(bytes)), lines_(QStringView(text_).split(u'\n')) {}
 
     StatementFile run();
     StatementRefusal refusal(const QString& reason) const {
@@ -117,18 +118,16 @@ public:
 private:
     [[noreturn]] void refuse(const QString& reason) const { throw refusal(reason); }
     // Positions are counted from 1, as the format describes them.
-    QStringView field(int from, int to) const {
-        return QStringView(record_).mid(from - 1, to - from + 1);
-    }
+    QStringView field(int from, int to) const { return record_.mid(from - 1, to - from + 1); }
     QString text(int from, int to) const { return field(from, to).trimmed().toString(); }
-    qint64 number(int from, int to, const QString& what) const;
+    qint64 number(int from, int to, const char* what) const;
     // Every amount is 14 digits of cents.
-    Money amount(int from, const QString& what) const {
+    Money amount(int from, const char* what) const {
         return Money::fromUnits(number(from, from + 13, what) * 100);
     }
     bool isDebit(int at) const;
-    Money balance(int signAt, int from, const QString& what) const;
-    QDate date(int from, const QString& what) const;
+    Money balance(int signAt, int from, const char* what) const;
+    QDate date(int from, const char* what) const;
     DateOrder dateOrder() const;
 
     void openAccount();
@@ -139,8 +138,10 @@ private:
     void endFile(qint64 counted) const;
     BankStatement& statement() { return file_.statements.last(); }
 
-    QStringList lines_;
-    QString record_;
+    QString text_;
+    QList<QStringView> lines_; // in text_
+    QStringView record_;       // a line, or a short one made up to 80 in padded_
+    QString padded_;
     qint64 at_ = 0;
     DateOrder order_ = DateOrder::YearFirst;
     StatementFile file_;
@@ -155,14 +156,19 @@ StatementFile Norma43Parser::run() {
     qint64 counted = 0; // records but 00 and 88, as the 88 counts them
     bool ended = false;
     for (at_ = 1; at_ <= lines_.size(); ++at_) {
-        const QString& line = lines_[at_ - 1];
+        const QStringView line = lines_[at_ - 1];
         if (line.trimmed().isEmpty())
             continue;
-        if (!QStringView(line).mid(kRecordLength).trimmed().isEmpty())
+        if (!line.mid(kRecordLength).trimmed().isEmpty())
             refuse(tr("la línea pasa de 80 caracteres"));
         if (ended)
             refuse(tr("hay registros después del registro 88 de final de archivo"));
-        record_ = line.leftJustified(kRecordLength, u' ', true);
+        if (line.size() >= kRecordLength) {
+            record_ = line.left(kRecordLength);
+        } else {
+            padded_ = line.toString().leftJustified(kRecordLength);
+            record_ = padded_;
+        }
         const QStringView code = field(1, 2);
         if (code == u"00") {
             if (counted > 0)
@@ -196,10 +202,10 @@ StatementFile Norma43Parser::run() {
     return std::move(file_);
 }
 
-qint64 Norma43Parser::number(int from, int to, const QString& what) const {
+qint64 Norma43Parser::number(int from, int to, const char* what) const {
     const QStringView digits = field(from, to);
     if (!allDigits(digits))
-        refuse(tr("%1 no es un número").arg(what));
+        refuse(tr("%1 no es un número").arg(tr(what)));
     return digits.toLongLong();
 }
 
@@ -210,7 +216,7 @@ bool Norma43Parser::isDebit(int at) const {
     return sign == u'1';
 }
 
-Money Norma43Parser::balance(int signAt, int from, const QString& what) const {
+Money Norma43Parser::balance(int signAt, int from, const char* what) const {
     const Money value = amount(from, what);
     // Some banks give a balance of zero the sign 0.
     if (value.isZero() && record_[signAt - 1] == u'0')
@@ -218,10 +224,10 @@ Money Norma43Parser::balance(int signAt, int from, const QString& what) const {
     return isDebit(signAt) ? -value : value;
 }
 
-QDate Norma43Parser::date(int from, const QString& what) const {
+QDate Norma43Parser::date(int from, const char* what) const {
     const QDate date = sixDigitDate(field(from, from + 5), order_);
     if (!date.isValid())
-        refuse(tr("%1 no es una fecha (%2)").arg(what, field(from, from + 5).toString()));
+        refuse(tr("%1 no es una fecha (%2)").arg(tr(what), field(from, from + 5).toString()));
     return date;
 }
 
@@ -234,8 +240,7 @@ DateOrder Norma43Parser::dateOrder() const {
         qint64 periodDays = 0;
         QDate start;
         QDate end;
-        for (const QString& line : lines_) {
-            const QStringView record(line);
+        for (const QStringView record : lines_) {
             if (record.startsWith(u"11")) {
                 start = sixDigitDate(record.mid(20, 6), order);
                 end = sixDigitDate(record.mid(26, 6), order);
@@ -264,11 +269,16 @@ void Norma43Parser::openAccount() {
     statement.bank = text(3, 6);
     statement.branch = text(7, 10);
     statement.account = text(11, 20);
-    statement.startDate = date(21, tr("la fecha inicial"));
-    statement.endDate = date(27, tr("la fecha final"));
-    statement.openingBalance = balance(33, 34, tr("el saldo inicial"));
+    statement.startDate = date(21, QT_TR_NOOP("la fecha inicial"));
+    statement.endDate = date(27, QT_TR_NOOP("la fecha final"));
+    statement.openingBalance = balance(33, 34, QT_TR_NOOP("el saldo inicial"));
     statement.currency = currencyCode(field(48, 50).trimmed());
     statement.holder = text(52, 77);
+    // Room for the account's movements up to its 33, as a large statement grows to them.
+    qsizetype movements = 0;
+    for (qsizetype k = at_; k < lines_.size() && !lines_[k].startsWith(u"33"); ++k)
+        movements += lines_[k].startsWith(u"22");
+    statement.lines.reserve(movements);
     file_.statements.append(std::move(statement));
     inAccount_ = true;
     inMovement_ = false;
@@ -277,20 +287,19 @@ void Norma43Parser::openAccount() {
 void Norma43Parser::addMovement() {
     if (!inAccount_)
         refuse(tr("un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)"));
-    BankLine line;
+    BankLine& line = statement().lines.emplaceBack();
     line.originBranch = text(7, 10);
-    line.operationDate = date(11, tr("la fecha de operación"));
-    line.valueDate = date(17, tr("la fecha de valor"));
+    line.operationDate = date(11, QT_TR_NOOP("la fecha de operación"));
+    line.valueDate = date(17, QT_TR_NOOP("la fecha de valor"));
     line.commonConcept = text(23, 24);
     line.bankConcept = text(25, 27);
     line.side = isDebit(28) ? BankLine::Side::Debit : BankLine::Side::Credit;
-    line.amount = amount(29, tr("el importe"));
+    line.amount = amount(29, QT_TR_NOOP("el importe"));
     line.currency = statement().currency;
     line.documentNumber = text(43, 52);
     line.reference1 = text(53, 64);
     line.reference2 = text(65, 80);
     line.sourceLine = at_;
-    statement().lines.append(std::move(line));
     inMovement_ = true;
     extraConcepts_ = 0;
     equivalent_ = false;
@@ -314,7 +323,7 @@ void Norma43Parser::addEquivalent() {
     equivalent_ = true;
     BankLine& line = statement().lines.last();
     line.equivalentCurrency = currencyCode(field(5, 7).trimmed());
-    line.equivalentAmount = amount(8, tr("el importe equivalente"));
+    line.equivalentAmount = amount(8, QT_TR_NOOP("el importe equivalente"));
 }
 
 void Norma43Parser::closeAccount() {
@@ -324,11 +333,11 @@ void Norma43Parser::closeAccount() {
     if (text(3, 6) != account.bank || text(7, 10) != account.branch ||
         text(11, 20) != account.account)
         refuse(tr("el registro 33 es de otra cuenta que su registro 11"));
-    const qint64 debitCount = number(21, 25, tr("el número de cargos"));
-    const Money debits = amount(26, tr("el total de cargos"));
-    const qint64 creditCount = number(40, 44, tr("el número de abonos"));
-    const Money credits = amount(45, tr("el total de abonos"));
-    account.closingBalance = balance(59, 60, tr("el saldo final"));
+    const qint64 debitCount = number(21, 25, QT_TR_NOOP("el número de cargos"));
+    const Money debits = amount(26, QT_TR_NOOP("el total de cargos"));
+    const qint64 creditCount = number(40, 44, QT_TR_NOOP("el número de abonos"));
+    const Money credits = amount(45, QT_TR_NOOP("el total de abonos"));
+    account.closingBalance = balance(59, 60, QT_TR_NOOP("el saldo final"));
     const QStringView currency = field(74, 76).trimmed();
     if (!currency.isEmpty() && currencyCode(currency) != account.currency)
         refuse(tr("la divisa del registro 33 no es la de su registro 11"));
@@ -362,7 +371,7 @@ void Norma43Parser::closeAccount() {
 void Norma43Parser::endFile(qint64 counted) const {
     if (inAccount_)
         refuse(tr("la cuenta no tiene registro 33 de final"));
-    const qint64 declared = number(21, 26, tr("el número de registros"));
+    const qint64 declared = number(21, 26, QT_TR_NOOP("el número de registros"));
     if (qAbs(declared - counted) > 1)
         refuse(tr("el registro 88 cuenta %1 registros y el archivo tiene %2")
                    .arg(declared)
@@ -372,7 +381,7 @@ void Norma43Parser::endFile(qint64 counted) const {
 } // namespace
 
 StatementFile Norma43Reader::read(const QByteArray& bytes) {
-    Norma43Parser parser(decodedLines(bytes));
+    Norma43Parser parser(bytes);
     return readOrRefuse(parser);
 }
 
