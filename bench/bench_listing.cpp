@@ -156,6 +156,15 @@ template <typename Step> double medianMs(QWidget& screen, int times, Step step) 
     return ms[ms.size() / 2];
 }
 
+// A concept the bench enters movements under; the ledger may have it from an earlier run.
+void ensureConcept(clManejo& manejo, const QString& number, const QString& description,
+                   const QString& type) {
+    try {
+        manejo.Ejecutar("concepts.insert", {number, description, type});
+    } catch (const RuntimeError&) {
+    }
+}
+
 // F12 on the last movement, back and forth: one row and the totals, never the listing.
 double timeStatusChange(FrmBNKMain& screen) {
     FlexGrid& grid = screen.LstBNK();
@@ -165,12 +174,7 @@ double timeStatusChange(FrmBNKMain& screen) {
 
 // A movement dated today entered on the entry screen: stored, totals, appended to the grid.
 double timeAppend(FrmBNKMain& screen) {
-    try {
-        gManejo->Ejecutar("concepts.insert",
-                          {QStringLiteral("1"), QStringLiteral("Deposito"), QStringLiteral("C")});
-    } catch (const RuntimeError&) {
-        // already there from an earlier run
-    }
+    ensureConcept(*gManejo, QStringLiteral("1"), QStringLiteral("Deposito"), QStringLiteral("C"));
     FrmConceptos entry;
     entry.load();
     auto* status = entry.findChild<QComboBox*>(QStringLiteral("cboCONTIP"));
@@ -360,10 +364,8 @@ int benchStatement(long lines, const QString& ledger, const QString& folder) {
         manejo.CadenaConexion(ConnectionString::forSource(copy));
         manejo.Conectar();
         // The concepts new movements are entered under.
-        manejo.Ejecutar("concepts.insert",
-                        {QStringLiteral("1"), QStringLiteral("Depósito"), QStringLiteral("C")});
-        manejo.Ejecutar("concepts.insert",
-                        {QStringLiteral("2"), QStringLiteral("Pago"), QStringLiteral("D")});
+        ensureConcept(manejo, QStringLiteral("1"), QStringLiteral("Depósito"), QStringLiteral("C"));
+        ensureConcept(manejo, QStringLiteral("2"), QStringLiteral("Pago"), QStringLiteral("D"));
         resetPeak();
         QElapsedTimer timer;
         timer.start();
