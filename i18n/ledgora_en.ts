@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>AuditEntry</name>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="24"/>
+        <source>Cuenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="25"/>
+        <source>Número</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="26"/>
+        <source>Fecha</source>
+        <translation type="unfinished">Date</translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="27"/>
+        <source>Concepto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="28"/>
+        <location filename="../src/audit/AuditEntry.cpp" line="34"/>
+        <source>Descripción</source>
+        <translation type="unfinished">Description</translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="29"/>
+        <source>A acreditar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="30"/>
+        <source>A debitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="31"/>
+        <source>Acreditado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="32"/>
+        <source>Debitado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="33"/>
+        <source>Nombre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="35"/>
+        <source>Tipo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="94"/>
+        <source>Alta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="96"/>
+        <source>Baja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditEntry.cpp" line="97"/>
+        <source>Modificación</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AuditTrail</name>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="41"/>
+        <source>El historial está roto en la fila %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="43"/>
+        <source>El historial está íntegro: 1 fila sellada.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="44"/>
+        <source>El historial está íntegro: %1 filas selladas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="46"/>
+        <source>Filas del final aún sin sellar, escritas por otro programa: %1; se sellarán con el próximo cambio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="94"/>
+        <source>falta la fila, y su sello sigue ahí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="102"/>
+        <source>no tiene sello, y las filas que le siguen sí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="108"/>
+        <source>su sello no corresponde a su contenido ni a la fila anterior: la fila se cambió, o se quitó la anterior</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/AuditTrail.cpp" line="123"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="138"/>
+        <source>no se pudo escribir %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BackupSet</name>
     <message>
         <location filename="../src/data/BackupSet.cpp" line="98"/>
@@ -355,117 +473,139 @@
     </message>
     <message>
         <location filename="../app/main.cpp" line="221"/>
-        <source>Carga el componente como lo haría un inicio, escribe el archivo del que lo cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación sin abrir ninguna ventana ni base de datos.</source>
+        <source>Con DBPATH: comprueba el sello de cada fila del historial de cambios, encadenado al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../app/main.cpp" line="226"/>
-        <source>El archivo de la base de datos (se crea cuando es nuevo), o la dirección postgresql:// de un libro compartido.</source>
+        <source>Con DBPATH [ACCOUNT] OUT.csv: escribe en CSV el historial de cambios de la cuenta ACCOUNT, o de todo el libro: cuándo (UTC), quién, con qué programa y rutina, qué fila y sus valores antes y después. Solo lee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="231"/>
+        <source>Carga el componente como lo haría un inicio, escribe el archivo del que lo cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación sin abrir ninguna ventana ni base de datos.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../app/main.cpp" line="236"/>
-        <location filename="../app/main.cpp" line="392"/>
+        <source>El archivo de la base de datos (se crea cuando es nuevo), o la dirección postgresql:// de un libro compartido.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="246"/>
+        <location filename="../app/main.cpp" line="429"/>
         <source>ledgora: el componente no ofrece Ledgora.clMain
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="239"/>
+        <location filename="../app/main.cpp" line="249"/>
         <source>ledgora: componente %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="247"/>
+        <location filename="../app/main.cpp" line="257"/>
         <source>ledgora: --%1 necesita DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="258"/>
+        <location filename="../app/main.cpp" line="268"/>
         <source>ledgora: --import necesita LEGACY DBPATH
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="268"/>
+        <location filename="../app/main.cpp" line="278"/>
         <source>ledgora: %1 en %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="269"/>
-        <location filename="../app/main.cpp" line="352"/>
+        <location filename="../app/main.cpp" line="279"/>
+        <location filename="../app/main.cpp" line="389"/>
         <source>el libro compartido</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="276"/>
+        <location filename="../app/main.cpp" line="286"/>
         <source>ledgora: --restore necesita BACKUP DBPATH
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="281"/>
-        <location filename="../app/main.cpp" line="289"/>
+        <location filename="../app/main.cpp" line="291"/>
+        <location filename="../app/main.cpp" line="299"/>
         <source>No se restauró nada.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="285"/>
+        <location filename="../app/main.cpp" line="295"/>
         <source>Se reemplazará el contenido de %1 por la copia %2.
 ¿Continuar? (s/N) </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="294"/>
+        <location filename="../app/main.cpp" line="304"/>
         <source>Copia restaurada.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="300"/>
+        <location filename="../app/main.cpp" line="310"/>
         <source>ledgora: --statement necesita FILE DBPATH [ACCOUNT]
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="336"/>
+        <location filename="../app/main.cpp" line="326"/>
+        <source>ledgora: --verify necesita DBPATH
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="339"/>
+        <source>ledgora: --history necesita DBPATH [ACCOUNT] OUT.csv
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="373"/>
         <source>Su base de datos todavía está vacía.
 ¿Desea ver primero un libro de ejemplo, con cuentas y un año de movimientos?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="338"/>
+        <location filename="../app/main.cpp" line="375"/>
         <source>Sí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="339"/>
+        <location filename="../app/main.cpp" line="376"/>
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="346"/>
+        <location filename="../app/main.cpp" line="383"/>
         <source>el componente no ofrece Ledgora.clDemo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="354"/>
+        <location filename="../app/main.cpp" line="391"/>
         <source>ledgora: libro de ejemplo escrito en %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="397"/>
+        <location filename="../app/main.cpp" line="434"/>
         <source>ledgora: Ledgora.clMain no tiene Show
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="408"/>
+        <location filename="../app/main.cpp" line="445"/>
         <source>ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o sin pantalla con: xvfb-run -a %1 [DBPATH]
 </source>
         <translation type="unfinished"></translation>
@@ -551,179 +691,192 @@
     </message>
 </context>
 <context>
+    <name>MovementBin</name>
+    <message>
+        <location filename="../src/audit/MovementBin.cpp" line="54"/>
+        <source>Otra persona ya ha recuperado ese cambio: no se ha hecho nada.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/MovementBin.cpp" line="81"/>
+        <source>Movimiento recuperado con el nº %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Norma43Reader</name>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="114"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="115"/>
         <source>Línea %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="162"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="163"/>
         <source>la línea pasa de 80 caracteres</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="164"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="165"/>
         <source>hay registros después del registro 88 de final de archivo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="169"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="175"/>
         <source>el registro 00 de cabecera solo puede ir al principio</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="189"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="195"/>
         <source>el tipo de registro «%1» no es de Norma 43</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="193"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="199"/>
         <source>la última cuenta no tiene registro 33 de final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="195"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="201"/>
         <source>falta el registro 88 de final de archivo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="202"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="208"/>
         <source>%1 no es un número</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="209"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="215"/>
         <source>el signo no es 1 (cargo) ni 2 (abono)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="224"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="230"/>
         <source>%1 no es una fecha (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="261"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="266"/>
         <source>la cuenta anterior no tiene registro 33 de final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="267"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="272"/>
         <source>la fecha inicial</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="268"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="273"/>
         <source>la fecha final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="269"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="274"/>
         <source>el saldo inicial</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="279"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="289"/>
         <source>un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="282"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="292"/>
         <source>la fecha de operación</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="283"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="293"/>
         <source>la fecha de valor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="287"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="297"/>
         <source>el importe</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="301"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="310"/>
         <source>un registro 23 de concepto complementario solo puede seguir a un 22, y cinco como mucho</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="313"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="322"/>
         <source>un registro 24 de equivalencia de divisa solo puede seguir a un 22, y uno solo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="317"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="326"/>
         <source>el importe equivalente</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="322"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="331"/>
         <source>un registro 33 de final de cuenta sin su registro 11</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="326"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="335"/>
         <source>el registro 33 es de otra cuenta que su registro 11</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="327"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="336"/>
         <source>el número de cargos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="328"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="337"/>
         <source>el total de cargos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="329"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="338"/>
         <source>el número de abonos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="330"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="339"/>
         <source>el total de abonos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="331"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="340"/>
         <source>el saldo final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="334"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="343"/>
         <source>la divisa del registro 33 no es la de su registro 11</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="346"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="355"/>
         <source>el registro 33 cuenta %1 cargos y %2 abonos, y la cuenta tiene %3 y %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="353"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="362"/>
         <source>los totales de cargos y abonos del registro 33 no son la suma de sus movimientos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="356"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="365"/>
         <source>el saldo final no cuadra con el inicial más los abonos menos los cargos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="364"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="373"/>
         <source>la cuenta no tiene registro 33 de final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="365"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="374"/>
         <source>el número de registros</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="367"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="376"/>
         <source>el registro 88 cuenta %1 registros y el archivo tiene %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -759,17 +912,17 @@
 <context>
     <name>SqliteEngine</name>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="283"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="305"/>
         <source>el archivo está ocupado</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="295"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="317"/>
         <source>no se pudo escribir la nueva estructura</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="521"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="546"/>
         <source>ledgora: %1 está ocupado por otro programa: %2 no pudo esperar más
 </source>
         <translation type="unfinished"></translation>
@@ -870,6 +1023,39 @@
     </message>
 </context>
 <context>
+    <name>UndoLast</name>
+    <message>
+        <location filename="../src/audit/UndoLast.cpp" line="57"/>
+        <source>No hay ningún cambio suyo en los movimientos de esta cuenta que deshacer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/UndoLast.cpp" line="76"/>
+        <source>Otra persona ha cambiado el movimiento nº %1 después que usted: no se ha deshecho nada.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/UndoLast.cpp" line="83"/>
+        <source>El movimiento nº %1 ya no está como lo dejó su último cambio: no se ha deshecho nada.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/UndoLast.cpp" line="91"/>
+        <source>Deshecha el alta del movimiento nº %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/UndoLast.cpp" line="95"/>
+        <source>Deshecho el borrado: el movimiento vuelve con el nº %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/audit/UndoLast.cpp" line="98"/>
+        <source>Deshecha la modificación del movimiento nº %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clDemo</name>
     <message>
         <location filename="../src/entry/clDemo.cpp" line="86"/>
@@ -953,52 +1139,52 @@
 <context>
     <name>ledgora::FrmBNKMain</name>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="84"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="86"/>
         <source>Conciliar [F9]</source>
         <translation>Reconcile [F9]</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="88"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="90"/>
         <source>Movimientos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="160"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="155"/>
         <source>Papelera</source>
         <translation>Recycle bin</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="162"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="157"/>
         <source>Historial</source>
         <translation>History</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="177"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="183"/>
         <source>Saldo final del extracto del banco al %1</source>
         <translation>The bank statement&apos;s closing balance on %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="200"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="206"/>
         <source>Extracto: %1</source>
         <translation>Statement: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="201"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="207"/>
         <source>Diferencia: %1</source>
         <translation>Difference: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="244"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="250"/>
         <source>Extracto del banco (Norma 43 o camt.053)</source>
         <translation>Bank statement (Norma 43 or camt.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="247"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="253"/>
         <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)</source>
         <translation>Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="247"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="253"/>
         <source>Todos los archivos (*)</source>
         <translation>All files (*)</translation>
     </message>
@@ -1367,7 +1553,7 @@
     </message>
     <message>
         <location filename="../src/entry/clExtracto.cpp" line="80"/>
-        <location filename="../src/entry/clExtracto.cpp" line="94"/>
+        <location filename="../src/entry/clExtracto.cpp" line="97"/>
         <source>%1; no se ha escrito nada</source>
         <translation>%1; nothing was written</translation>
     </message>
@@ -1375,6 +1561,19 @@
         <location filename="../src/entry/clExtracto.cpp" line="88"/>
         <source>(simulación: no se ha escrito nada)</source>
         <translation>(dry run: nothing was written)</translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::clHistorial</name>
+    <message>
+        <location filename="../src/entry/clHistorial.cpp" line="17"/>
+        <source>no se puede abrir la base de datos %1</source>
+        <translation type="unfinished">cannot open the database %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clHistorial.cpp" line="22"/>
+        <source>no se pudo leer el historial: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
