@@ -41,6 +41,12 @@ inline QString serverMissing() {
         return u"no test server (LEDGORA_TEST_PG is not set)"_s;
     return {};
 }
+// Skips the calling test function (an initTestCase: the whole suite) when its server is missing.
+#define LEDGORA_SKIP_WITHOUT_SERVER()                                                              \
+    do {                                                                                           \
+        if (const QString missing = ledgora::test::serverMissing(); !missing.isEmpty())            \
+            QSKIP(qPrintable(missing));                                                            \
+    } while (false)
 
 // Runs administrative commands on the test server: the first value they give (empty when
 // none), or nothing when they fail.

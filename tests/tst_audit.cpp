@@ -25,10 +25,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() {
-        if (const QString missing = serverMissing(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
-    }
+    void initTestCase() { LEDGORA_SKIP_WITHOUT_SERVER(); }
     // Rows 1 to 3 of the trail: account 001, concept 1, movement 1 (100.00 to be credited).
     void init() {
         data_ = std::make_unique<LedgerFixture>();

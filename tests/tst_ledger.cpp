@@ -51,10 +51,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() {
-        if (const QString missing = serverMissing(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
-    }
+    void initTestCase() { LEDGORA_SKIP_WITHOUT_SERVER(); }
 
     void init() {
         data_ = std::make_unique<LedgerFixture>();

@@ -47,10 +47,7 @@ private:
     QString state() { return data_->accountState(); }
 
 private Q_SLOTS:
-    void initTestCase() {
-        if (const QString missing = serverMissing(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
-    }
+    void initTestCase() { LEDGORA_SKIP_WITHOUT_SERVER(); }
     void init() {
         data_ = std::make_unique<LedgerFixture>();
         data_->addAccount(u"001"_s, u"Banco"_s);

@@ -118,8 +118,7 @@ class TstShared : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        if (const QString missing = serverMissing(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
+        LEDGORA_SKIP_WITHOUT_SERVER();
         registerComponentClasses();
     }
 
