@@ -85,9 +85,8 @@ std::vector<std::pair<QString, QString>> AuditLayout::sqliteObjects() {
     };
     const QString insert =
         QStringLiteral("INSERT INTO BANAUD(") + AuditChain::columns().mid(1).join(u',') +
-        QStringLiteral(") VALUES (strftime('%Y-%m-%dT%H:%M:%fZ','now'),(SELECT USUARIO FROM "
-                       "BANCTX),(SELECT PROGRAMA FROM BANCTX),(SELECT RUTINA FROM BANCTX),'%1',"
-                       "'%2',%3,%4,%5,%6,%7);");
+        QStringLiteral(") SELECT strftime('%Y-%m-%dT%H:%M:%fZ','now'),c.USUARIO,c.PROGRAMA,"
+                       "c.RUTINA,'%1','%2',%3,%4,%5,%6,%7 FROM (SELECT 1) LEFT JOIN BANCTX c;");
     for (const Audited& audited : auditedTables()) {
         const QString& table = audited.table->name;
         const RowTerms added =
