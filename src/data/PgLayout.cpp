@@ -31,6 +31,33 @@ QString columnType(const ColumnDef& column, bool key) {
     return type;
 }
 
+// A change of movements adds to their accounts' totals what it wrote and takes out what it
+// replaced, once per statement, never summing the account afresh. The accounts' rows are
+// locked in one order first; an addition then reads each row as the last writer committed
+// it, so nobody's movement is lost. A total beyond a bigint is refused by the server.
+QString movementsChanged() {
+    const auto addTo = [](const QString& rows) {
+        return QStringLiteral(
+                   "PERFORM 1 FROM BANCNT WHERE CNTSTNRO IN (SELECT CNTSTNRO FROM (%1) r) ORDER "
+                   "BY CNTSTNRO FOR UPDATE; UPDATE BANCNT c SET TOMDLAAC = c.TOMDLAAC + d.aac, "
+                   "TOMDLADE = c.TOMDLADE + d.ade, TOMDLACR = c.TOMDLACR + d.acr, TOMDLDEB = "
+                   "c.TOMDLDEB + d.deb FROM (SELECT CNTSTNRO, sum(aac) AS aac, sum(ade) AS ade, "
+                   "sum(acr) AS acr, sum(deb) AS deb FROM (%1) r GROUP BY CNTSTNRO) d WHERE "
+                   "c.CNTSTNRO = d.CNTSTNRO;")
+            .arg(rows);
+    };
+    const auto rows = [](const char* table, const char* sign) {
+        return QStringLiteral("SELECT CNTSTNRO, %2MOVDLAAC AS aac, %2MOVDLADE AS ade, %2MOVDLACR "
+                              "AS acr, %2MOVDLDEB AS deb FROM %1")
+            .arg(QString::fromLatin1(table), QString::fromLatin1(sign));
+    };
+    const QString added = rows("ldg_new", ""), removed = rows("ldg_old", "-");
+    return QStringLiteral("CREATE OR REPLACE FUNCTION ldg_movements_changed() RETURNS trigger "
+                          "LANGUAGE plpgsql AS $f$ BEGIN IF TG_OP = 'INSERT' THEN %1 ELSIF TG_OP "
+                          "= 'DELETE' THEN %2 ELSE %3 END IF; RETURN NULL; END $f$")
+        .arg(addTo(added), addTo(removed), addTo(added + QStringLiteral(" UNION ALL ") + removed));
+}
+
 } // namespace
 
 QString PgLayout::tableDefinition(const TableDef& table) {
@@ -46,8 +73,8 @@ QString PgLayout::tableDefinition(const TableDef& table) {
 }
 
 // The functions as the statements use them, and the account totals kept from the movements. A
-// totals recompute first locks the accounts' rows, then sums with a fresh view of the
-// movements, so a movement another person committed meanwhile is always counted.
+// totals recompute (the listing's) first locks the accounts' rows, then sums with a fresh view
+// of the movements, so a movement another person committed meanwhile is always counted.
 QStringList PgLayout::serverObjects() {
     return QStringList{
                QStringLiteral("CREATE OR REPLACE FUNCTION ldg_schema_version() RETURNS integer "
@@ -83,16 +110,15 @@ QStringList PgLayout::serverObjects() {
                    "COALESCE(SUM(m.MOVDLACR), 0), COALESCE(SUM(m.MOVDLDEB), 0) FROM BANMOV m "
                    "WHERE m.CNTSTNRO = c.CNTSTNRO) WHERE c.CNTSTNRO = ANY(accounts); "
                    "GET DIAGNOSTICS changed = ROW_COUNT; RETURN changed; END $f$"),
+               movementsChanged(),
+               // A new account starts from the movements already under its number.
                QStringLiteral(
-                   "CREATE OR REPLACE FUNCTION ldg_movements_changed() RETURNS trigger LANGUAGE "
-                   "plpgsql "
-                   "AS $f$ BEGIN "
-                   "IF TG_OP = 'INSERT' THEN "
-                   "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_new)); "
-                   "ELSIF TG_OP = 'DELETE' THEN "
-                   "PERFORM ldg_recompute_totals(ARRAY(SELECT DISTINCT CNTSTNRO FROM ldg_old)); "
-                   "ELSE PERFORM ldg_recompute_totals(ARRAY(SELECT CNTSTNRO FROM ldg_new UNION "
-                   "SELECT CNTSTNRO FROM ldg_old)); END IF; RETURN NULL; END $f$"),
+                   "CREATE OR REPLACE FUNCTION ldg_account_added() RETURNS trigger LANGUAGE "
+                   "plpgsql AS $f$ BEGIN PERFORM ldg_recompute_totals(ARRAY[NEW.CNTSTNRO]); "
+                   "RETURN NULL; END $f$"),
+               QStringLiteral("DROP TRIGGER IF EXISTS bancnt_added ON BANCNT"),
+               QStringLiteral("CREATE TRIGGER bancnt_added AFTER INSERT ON BANCNT FOR EACH ROW "
+                              "EXECUTE FUNCTION ldg_account_added()"),
                QStringLiteral("DROP TRIGGER IF EXISTS banmov_inserted ON BANMOV"),
                QStringLiteral("DROP TRIGGER IF EXISTS banmov_updated ON BANMOV"),
                QStringLiteral("DROP TRIGGER IF EXISTS banmov_deleted ON BANMOV"),
