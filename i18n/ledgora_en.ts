@@ -1363,57 +1363,61 @@
 <context>
     <name>ledgora::FrmHistorial</name>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="14"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="16"/>
         <source>HISTORIAL DEL MOVIMIENTO</source>
         <translation>MOVEMENT HISTORY</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="17"/>
         <source>Fecha y hora</source>
         <translation>Date and time</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="17"/>
         <source>Usuario</source>
         <translation>User</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="17"/>
         <source>Programa</source>
         <translation>Program</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="15"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="17"/>
         <source>Rutina</source>
         <translation>Routine</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="16"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="18"/>
         <source>Operación</source>
         <translation>Operation</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="16"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="18"/>
         <source>Cambios</source>
         <translation>Changes</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="18"/>
-        <source>FLECHAS, RE PÁG y AV PÁG [Recorrer] - ESC [Salir]</source>
-        <translation>ARROWS, PAGE UP and PAGE DOWN [Browse] - ESC [Exit]</translation>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="20"/>
+        <source>FLECHAS, RE PÁG y AV PÁG [Recorrer] - ENTER [Ver] - ESC [Salir]</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="28"/>
+        <source>FLECHAS, RE PÁG y AV PÁG [Recorrer] - ESC [Salir]</source>
+        <translation type="vanished">ARROWS, PAGE UP and PAGE DOWN [Browse] - ESC [Exit]</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="32"/>
         <source>Cuenta %1 - Movimiento nº %2</source>
         <translation>Account %1 - Movement no. %2</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="39"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="43"/>
         <source>1 cambio</source>
         <translation>1 change</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="40"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="44"/>
         <source>%1 cambios</source>
         <translation>%1 changes</translation>
     </message>

@@ -258,11 +258,14 @@ private Q_SLOTS:
         };
         grid().goToRow(2);
         QTest::keyClick(&grid(), Qt::Key_F12);
-        person_->then([](QWidget* modal) {
+        person_->then([&boxes](QWidget* modal) {
             FlexGrid& changes = *child<FlexGrid>(modal, "lstHIS");
             QCOMPARE(child<QLabel>(modal, "lbTITULO")->text(), u"Cuenta 001 - Movimiento nº 2"_s);
             QCOMPARE(column(changes, 3), QStringList({"entry.insertMovement", "movements.status"}));
             QCOMPARE(column(changes, 4), QStringList({"Alta", "Modificación"}));
+            QTest::keyClick(&changes, Qt::Key_Return); // the whole change, a value a line
+            QVERIFY2(boxes.prompts().constLast().contains(u"\nAcreditado: 00.00 → 1234.50"_s),
+                     qPrintable(boxes.prompts().join(u'|')));
             QTest::keyClick(&changes, Qt::Key_Escape);
         });
         QTest::keyClick(&grid(), Qt::Key_F11);

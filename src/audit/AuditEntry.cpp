@@ -97,7 +97,7 @@ QString AuditEntry::operationText() const {
     return QCoreApplication::translate("AuditEntry", "Modificación");
 }
 
-QString AuditEntry::changesText() const {
+QString AuditEntry::changesText(const QString& separator) const {
     const QMap<QString, QString> old = values(before);
     const QMap<QString, QString> now = values(after);
     const QMap<QString, QString>& whole = now.isEmpty() ? old : now;
@@ -123,7 +123,7 @@ QString AuditEntry::changesText() const {
                          .arg(caption(column), shown(column, old[column]),
                               shown(column, now[column]));
     }
-    return parts.join(QStringLiteral("; "));
+    return parts.join(separator);
 }
 
 } // namespace ledgora

@@ -33,8 +33,8 @@ struct AuditEntry {
     // "Alta", "Modificación", "Baja".
     QString operationText() const;
     // What changed, in words: each changed value as "Descripción: a → b"; for an insert or a
-    // delete, the row's values.
-    QString changesText() const;
+    // delete, the row's values. One after another with the separator given.
+    QString changesText(const QString& separator = QStringLiteral("; ")) const;
     // Whether the entry is the same person's (user and program) as the identity given.
     bool isBy(const std::pair<QString, QString>& identity) const {
         return user == identity.first && program == identity.second;

@@ -5,6 +5,8 @@
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "ledger/SharedState.h"
+#include "platform/MessageBoxes.h"
+#include "platform/VirtualKeys.h"
 
 #include <QLabel>
 
@@ -15,7 +17,9 @@ FrmHistorial::FrmHistorial()
                       {tr("Fecha y hora"), tr("Usuario"), tr("Programa"), tr("Rutina"),
                        tr("Operación"), tr("Cambios")},
                       {1900, 1300, 1500, 2100, 1300, 6000},
-                      tr("FLECHAS, RE PÁG y AV PÁG [Recorrer] - ESC [Salir]")) {}
+                      tr("FLECHAS, RE PÁG y AV PÁG [Recorrer] - ENTER [Ver] - ESC [Salir]")) {
+    grid().setKeyDownHandler([this](int& keyCode, int shift) { lstHIS_KeyDown(keyCode, shift); });
+}
 
 FrmHistorial::~FrmHistorial() = default;
 
@@ -26,18 +30,28 @@ void FrmHistorial::setMovement(const QString& account, std::int64_t number) {
 
 void FrmHistorial::Form_Load() {
     subtitle().setText(tr("Cuenta %1 - Movimiento nº %2").arg(account_.trimmed()).arg(number_));
-    std::vector<AuditEntry> changes;
-    trapAudit([&] { changes = AuditTrail::history(requireManejo(), account_, number_); },
+    changes_.clear();
+    trapAudit([&] { changes_ = AuditTrail::history(requireManejo(), account_, number_); },
               QStringLiteral("Seccion Historial"));
     std::vector<QStringList> rows;
-    for (const AuditEntry& change : changes)
+    for (const AuditEntry& change : changes_)
         rows.push_back({localMoment(change), change.user, change.program, change.routine,
                         change.operationText(), change.changesText()});
     showRows(rows);
     if (!rows.empty())
         grid().goToRow(grid().rows() - 1);
-    status().setPanelText(1, changes.size() == 1 ? tr("1 cambio")
-                                                 : tr("%1 cambios").arg(changes.size()));
+    status().setPanelText(1, changes_.size() == 1 ? tr("1 cambio")
+                                                  : tr("%1 cambios").arg(changes_.size()));
+}
+
+void FrmHistorial::lstHIS_KeyDown(int& keyCode, int) {
+    const int row = grid().row();
+    if (keyCode != vk::Return || row < 1 || row > int(changes_.size()))
+        return;
+    const AuditEntry& change = changes_[std::size_t(row - 1)];
+    MsgBox(QStringLiteral("%1 - %2 (%3, %4)\n\n%5")
+               .arg(change.operationText(), localMoment(change), change.user, change.routine,
+                    change.changesText(QStringLiteral("\n"))));
 }
 
 } // namespace ledgora

@@ -3,6 +3,7 @@
 #include "AuditListScreen.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace ledgora {
 
@@ -21,6 +22,10 @@ protected:
     void Form_Load() override;
 
 private:
+    // ENTER: the current row's change whole, one value a line, as the grid's column cuts it.
+    void lstHIS_KeyDown(int& keyCode, int shift);
+
+    std::vector<AuditEntry> changes_;
     QString account_;
     std::int64_t number_ = 0;
 };
