@@ -280,6 +280,11 @@ public:
     void addConcept(const QString& number, const QString& description, const QString& type) {
         test::addConcept(*gManejo, number, description, type);
     }
+    // Account 001 "Banco" and its income concept 1 "Cobros".
+    void addBankAccount() {
+        addAccount(u"001"_s, u"Banco"_s);
+        addConcept(u"1"_s, u"Cobros"_s, u"C"_s);
+    }
     // Amounts are given as exact units of ten-thousandths: aac, ade, acr, deb.
     void addMovement(const QString& account, int number, QDate date, const QString& text, Money aac,
                      Money ade = {}, Money acr = {}, Money deb = {},

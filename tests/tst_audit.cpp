@@ -29,8 +29,7 @@ private Q_SLOTS:
     // Rows 1 to 3 of the trail: account 001, concept 1, movement 1 (100.00 to be credited).
     void init() {
         data_ = std::make_unique<LedgerFixture>();
-        data_->addAccount(u"001"_s, u"Banco"_s);
-        data_->addConcept(u"1"_s, u"Cobros"_s, u"C"_s);
+        data_->addBankAccount();
         data_->addMovement(u"001"_s, 1, QDate(2024, 3, 5), u"Cobro"_s, money(100));
     }
     void cleanup() { data_.reset(); }

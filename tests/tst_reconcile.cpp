@@ -50,8 +50,7 @@ private Q_SLOTS:
     void initTestCase() { LEDGORA_SKIP_WITHOUT_SERVER(); }
     void init() {
         data_ = std::make_unique<LedgerFixture>();
-        data_->addAccount(u"001"_s, u"Banco"_s);
-        data_->addConcept(u"1"_s, u"Cobros"_s, u"C"_s);
+        data_->addBankAccount();
         data_->addConcept(u"2"_s, u"Pagos"_s, u"D"_s);
     }
     void cleanup() { data_.reset(); }

@@ -31,10 +31,7 @@ AuditListScreen::AuditListScreen(const QString& title, const char* gridName,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
-    banner_ = new TitleBanner(title, this, TitleBanner::Size::Normal);
-    banner_->setObjectName(QStringLiteral("Label1"));
-    banner_->setAlignment(Qt::AlignCenter);
-    banner_->setMinimumHeight(Twips::toPixelsY(360));
+    banner_ = TitleBanner::heading(title, this);
     subtitle_ = new QLabel(this);
     subtitle_->setObjectName(QStringLiteral("lbTITULO"));
     subtitle_->setContentsMargins(8, 0, 8, 0);

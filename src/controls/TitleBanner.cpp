@@ -1,5 +1,7 @@
 #include "TitleBanner.h"
 
+#include "platform/Twips.h"
+
 namespace ledgora {
 
 TitleBanner::TitleBanner(const QString& text, QWidget* parent, Size size) : QLabel(text, parent) {
@@ -13,6 +15,14 @@ TitleBanner::TitleBanner(const QString& text, QWidget* parent, Size size) : QLab
     if (size == Size::Large)
         bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.2);
     setFont(bannerFont);
+}
+
+TitleBanner* TitleBanner::heading(const QString& text, QWidget* parent) {
+    auto* banner = new TitleBanner(text, parent, Size::Normal);
+    banner->setObjectName(QStringLiteral("Label1"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setMinimumHeight(Twips::toPixelsY(360));
+    return banner;
 }
 
 } // namespace ledgora

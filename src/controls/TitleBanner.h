@@ -13,6 +13,10 @@ public:
     enum class Size { Large, Normal };
 
     TitleBanner(const QString& text, QWidget* parent, Size size = Size::Large);
+
+    // The heading of a list screen added to the legacy ones: at the screen's type, centred,
+    // a banner's height tall, named "Label1" as the legacy screens name theirs.
+    static TitleBanner* heading(const QString& text, QWidget* parent);
 };
 
 } // namespace ledgora

@@ -432,6 +432,7 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     cache_.clear();
     audit_ = {};
     routine_.clear();
+    user_ = systemUserName();
     db_.reset();
     newer_ = false;
     older_ = false;
@@ -820,7 +821,7 @@ void SqliteEngine::endBatch(bool commit) {
 }
 
 std::pair<QString, QString> SqliteEngine::auditIdentity() const {
-    return {systemUserName(), QStringLiteral("ledgora")};
+    return {user_, QStringLiteral("ledgora")};
 }
 
 } // namespace ledgora

@@ -64,6 +64,7 @@ private:
         StatementHandle name, forget, lastSeal, unsealed, seal;
     } audit_;
     QString routine_;
+    QString user_; // who this connection's changes are by: the operating-system user
 };
 
 } // namespace ledgora

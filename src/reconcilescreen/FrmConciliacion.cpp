@@ -77,11 +77,7 @@ void FrmConciliacion::buildControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
-    Label1_ = new TitleBanner(tr("CONCILIACIÓN CON EL EXTRACTO DEL BANCO"), this,
-                              TitleBanner::Size::Normal);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setAlignment(Qt::AlignCenter);
-    Label1_->setMinimumHeight(Twips::toPixelsY(360));
+    Label1_ = TitleBanner::heading(tr("CONCILIACIÓN CON EL EXTRACTO DEL BANCO"), this);
     lbEXTRACTO_ = new QLabel(this);
     lbEXTRACTO_->setObjectName(QStringLiteral("lbEXTRACTO"));
     lbEXTRACTO_->setContentsMargins(8, 0, 8, 0);
