@@ -272,6 +272,17 @@ private Q_SLOTS:
         QCOMPARE(kept(command({u"--history"_s, database.path(), u"001"_s, csv})).code, 0);
         QCOMPARE(QString::number(fileContent(csv).count("\r\n") - 1),
                  rowCount(database.path(), u"BANAUD WHERE AUDSTCTA = '001'"_s));
+        // A row changed behind the guard's back is found, and the command says so.
+        const QString tampering = u"UPDATE BANAUD SET AUDSTUSU = 'otro' WHERE AUDINNRO = 1"_s;
+        QVERIFY(onServer()
+                    ? onTestServer(database.path(),
+                                   u"ALTER TABLE BANAUD DISABLE TRIGGER USER; "_s + tampering)
+                          .has_value()
+                    : sqliteExec(database.path(),
+                                 {u"DROP TRIGGER BANAUD_INALTERABLE_UPDATE"_s, tampering}));
+        const Run broken = kept(command({u"--verify"_s, database.path()}));
+        QVERIFY2(broken.code == 1 && broken.err.contains(u"roto en la fila 1"_s),
+                 qPrintable(broken.err));
     }
 
     void cleanupTestCase() {
