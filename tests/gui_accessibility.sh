@@ -29,7 +29,7 @@ openbox >/dev/null 2>&1 &
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 sleep 1
 unset QT_QPA_PLATFORM
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES="ledgora.screens=true" LANG=C
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES="ledgora.screens=true" LANG=C LEDGORA_COMPROBACIONES=1
 "$ledgora" --demo "$out/libro.db" >"$out/ledgora.out" 2>"$out/ledgora.log" &
 pid=$!
 for n in $(seq 1 100); do

@@ -60,7 +60,7 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-export QT_LOGGING_RULES="ledgora.screens=true"
+export QT_LOGGING_RULES="ledgora.screens=true" LEDGORA_COMPROBACIONES=1
 unset QT_QPA_PLATFORM
 # Waits until a copy's log says the screen is shown.
 wait_screen() {

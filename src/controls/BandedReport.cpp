@@ -4,10 +4,12 @@
 #include "core/Conversions.h"
 #include "core/FileErrorText.h"
 #include "core/UiLanguage.h"
+#include "platform/FileChooser.h"
 #include "platform/MessageBoxes.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -144,9 +146,9 @@ void BandedReport::preview(ReportRecords& records, QWidget* parent) const {
             toolbar->addAction(QCoreApplication::translate("BandedReport", "Guardar como PDF..."));
         save->setObjectName(QStringLiteral("actGuardarPdf"));
         QObject::connect(save, &QAction::triggered, &dialog, [this, &records, &dialog] {
-            const QString path = QFileDialog::getSaveFileName(
-                &dialog, QCoreApplication::translate("BandedReport", "Guardar como PDF"), QString(),
-                QStringLiteral("PDF (*.pdf)"));
+            const QString path = FileChooser::saveFile(
+                &dialog, QCoreApplication::translate("BandedReport", "Guardar como PDF"),
+                {QStringLiteral("PDF (*.pdf)")});
             if (path.isEmpty())
                 return;
             const QString failure = writePdf(path, records);
@@ -160,6 +162,13 @@ void BandedReport::preview(ReportRecords& records, QWidget* parent) const {
 }
 
 QString BandedReport::writePdf(const QString& path, ReportRecords& records, int* pages) const {
+    // Only a PDF is replaced: a slip in the dialog must not put a listing over the ledger.
+    if (QFileInfo::exists(path)) {
+        QFile existing(path);
+        if (existing.open(QIODevice::ReadOnly) && existing.read(5) != QByteArrayLiteral("%PDF-"))
+            return QCoreApplication::translate("BandedReport",
+                                               "ya existe y no es un PDF; no se reemplaza");
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fileErrorText(file);

@@ -32,6 +32,12 @@ public:
     // Many commands as one write, for loading data in bulk.
     virtual void beginBatch() = 0;
     virtual void endBatch(bool commit) = 0;
+    // Whether a transaction (a batch, or one the engine was asked for) is open now.
+    virtual bool inTransaction() const = 0;
+    // Opens the connection afresh when it may no longer hold what it held: a file's locks,
+    // which the operating system drops when any other part of the process closes the file.
+    // Only between transactions; does nothing where nothing was held.
+    virtual void renewLocks() {}
 
     // Who the audit trail names for this connection's changes: the operating-system user on a
     // file, the session's role on a server; and the program (the client's application name).

@@ -561,4 +561,17 @@ void PgEngine::endBatch(bool commit) {
     inBatch_ = false;
 }
 
+bool PgEngine::inTransaction() const {
+    if (!conn_)
+        return false;
+    switch (PQtransactionStatus(conn_.get())) {
+    case PQTRANS_ACTIVE:
+    case PQTRANS_INTRANS:
+    case PQTRANS_INERROR:
+        return true;
+    default:
+        return false; // idle, or a connection gone: nothing is held on the server
+    }
+}
+
 } // namespace ledgora

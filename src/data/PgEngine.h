@@ -35,6 +35,7 @@ public:
     std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
     void beginBatch() override;
     void endBatch(bool commit) override;
+    bool inTransaction() const override;
     std::pair<QString, QString> auditIdentity() const override;
 
 private:

@@ -7,6 +7,7 @@
 #include "FoldedText.h"
 #include "Schema.h"
 #include "SqliteTranslator.h"
+#include "TransactionWatch.h"
 #include "core/Conversions.h"
 #include "core/RuntimeError.h"
 #include "data/DataLog.h"
@@ -426,6 +427,10 @@ SqliteEngine::SqliteEngine() = default;
 SqliteEngine::~SqliteEngine() {
     cache_.clear(); // statements go before their connection
     audit_ = {};
+    // A log that another program removed after copying it into the file holds nothing newer
+    // than the file: copied back on closing, it would lay old pages over later writes.
+    if (db_ && files_.state() != LedgerFiles::State::Held)
+        sqlite3_db_config(db_.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
 }
 
 bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
@@ -433,7 +438,12 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     audit_ = {};
     routine_.clear();
     user_ = systemUserName();
+    if (db_ && files_.state() != LedgerFiles::State::Held)
+        sqlite3_db_config(db_.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     db_.reset();
+    files_ = {};
+    path_ = dataSource;
+    mode_ = mode;
     newer_ = false;
     older_ = false;
     reading_ = true;
@@ -530,7 +540,48 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     if (!functions)
         return false;
     db_ = std::move(db);
+    if (!reading_) {
+        // The log and its index exist once the file has been read in write-ahead mode.
+        files_ = LedgerFiles(QFileInfo(dataSource).absoluteFilePath());
+        files_.record();
+    }
     return true;
+}
+
+void SqliteEngine::keepFiles() {
+    if (reading_ || !db_ || !sqlite3_get_autocommit(db_.get()))
+        return;
+    const LedgerFiles::State state = files_.state();
+    if (state == LedgerFiles::State::Held)
+        return;
+    if (state == LedgerFiles::State::CompanionsGone)
+        TransactionWatch::fault(
+            QStringLiteral("%1 lost its locks: something in this program closed the file "
+                           "outside SQLite, and another program removed its log")
+                .arg(path_));
+    else
+        qCWarning(lcData) << path_ << "was replaced; it is opened again";
+    reopen();
+}
+
+void SqliteEngine::reopen() {
+    if (db_)
+        sqlite3_db_config(db_.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    const QString path = path_;
+    if (!open(path, mode_))
+        throw RuntimeError(
+            EngineErrors::kNumber,
+            QCoreApplication::translate("SqliteEngine", "No se pudo volver a abrir %1.").arg(path),
+            RuntimeError::Kind::NoConnection);
+}
+
+void SqliteEngine::renewLocks() {
+    if (!reading_ && db_ && sqlite3_get_autocommit(db_.get()))
+        reopen();
+}
+
+bool SqliteEngine::inTransaction() const {
+    return db_ && !sqlite3_get_autocommit(db_.get());
 }
 
 [[noreturn]] void SqliteEngine::fail(int code, const QString& what) const {
@@ -630,6 +681,7 @@ long SqliteEngine::step(sqlite3_stmt* stmt, const BoundStatement& statement) {
 // trail's triggers find who writes and through which form, and its rows are sealed before
 // the commit.
 long SqliteEngine::execute(const BoundStatement& statement) {
+    keepFiles();
     sqlite3_stmt* stmt = prepared(*statement.form);
     if (reading_ || sqlite3_stmt_readonly(stmt))
         return step(stmt, statement);
@@ -731,6 +783,7 @@ void SqliteEngine::closeWrite() {
 }
 
 std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& statement) {
+    keepFiles();
     sqlite3_stmt* stmt = prepared(*statement.form);
     StatementReset reset(stmt);
     bindValues(stmt, statement);
@@ -808,6 +861,7 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
 }
 
 void SqliteEngine::beginBatch() {
+    keepFiles();
     // A file only read still lists: its batch reads, and any write in it is refused.
     run(reading_ ? "BEGIN" : "BEGIN IMMEDIATE");
     routine_.clear();

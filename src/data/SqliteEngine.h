@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Engine.h"
+#include "LedgerFiles.h"
 
 #include <QString>
 #include <memory>
@@ -24,6 +25,8 @@ public:
     std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
     void beginBatch() override;
     void endBatch(bool commit) override;
+    bool inTransaction() const override;
+    void renewLocks() override;
     std::pair<QString, QString> auditIdentity() const override;
 
 private:
@@ -45,6 +48,11 @@ private:
     // step of each write transaction before its commit.
     void closeWrite();
     void bindValues(sqlite3_stmt* stmt, const BoundStatement& statement);
+    // Before a transaction of a connection that writes: when the file, its log or its index
+    // are no longer the ones opened, the connection is opened afresh first.
+    void keepFiles();
+    // Closes the connection without copying its log into the file, and opens it again.
+    void reopen();
     void run(const char* sql);
     // Raises the run-time error for an engine's failure, having logged the statement form's
     // name (or the command) and the engine's own words in the data layer's category.
@@ -65,6 +73,9 @@ private:
     } audit_;
     QString routine_;
     QString user_; // who this connection's changes are by: the operating-system user
+    QString path_;
+    OpenMode mode_ = OpenMode::Read;
+    LedgerFiles files_;
 };
 
 } // namespace ledgora

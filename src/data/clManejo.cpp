@@ -4,11 +4,14 @@
 #include "PgEngine.h"
 #include "SqliteEngine.h"
 #include "StatementCatalog.h"
+#include "TransactionWatch.h"
 
 namespace ledgora {
 
 clManejo::clManejo() = default;
-clManejo::~clManejo() = default;
+clManejo::~clManejo() {
+    TransactionWatch::unwatch(this);
+}
 
 void clManejo::Conectar() {
     connected_ = false;
@@ -23,6 +26,7 @@ void clManejo::Conectar() {
     if (engine->open(source, connection.readOnly() ? OpenMode::Read : OpenMode::Work)) {
         engine_ = std::move(engine);
         connected_ = true;
+        TransactionWatch::watch(this);
     } else {
         engine_.reset();
     }
@@ -92,6 +96,15 @@ void clManejo::beginBatch() {
 void clManejo::endBatch(bool commit) {
     if (connected_)
         engine_->endBatch(commit);
+}
+
+bool clManejo::inTransaction() const {
+    return connected_ && engine_->inTransaction();
+}
+
+void clManejo::renewLocks() {
+    if (connected_ && !engine_->inTransaction())
+        engine_->renewLocks();
 }
 
 RuntimeError clManejo::notConnected() {

@@ -55,6 +55,10 @@ public:
     // Groups the commands between the two calls into one durable write (bulk loading).
     void beginBatch();
     void endBatch(bool commit);
+    // Whether a transaction is open on the connection now.
+    bool inTransaction() const;
+    // Opens the connection afresh (see Engine::renewLocks); only between transactions.
+    void renewLocks();
 
     // Who the audit trail names for this connection's changes, and through which program;
     // empty when not connected.

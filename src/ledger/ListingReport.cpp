@@ -7,6 +7,7 @@
 #include "SharedState.h"
 #include "controls/ReportRecords.h"
 #include "core/Conversions.h"
+#include "data/LockRenewal.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
 
@@ -35,6 +36,8 @@ private:
 
 void CARGAR_LISTADO() {
     CARGAR_LISTADO([](const BandedReport& report, ReportRecords& records) {
+        // Printing to a file and saving a PDF browse folders, the ledger's among them.
+        LockRenewal renewal(requireManejo());
         report.preview(records, QApplication::activeWindow());
     });
 }

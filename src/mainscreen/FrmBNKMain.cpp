@@ -7,6 +7,7 @@
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "core/Conversions.h"
+#include "data/LockRenewal.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/ListedRows.h"
 #include "ledger/ListingReport.h"
@@ -14,13 +15,13 @@
 #include "ledger/MovementListing.h"
 #include "ledger/SharedState.h"
 #include "platform/ErrorReport.h"
+#include "platform/FileChooser.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 #include "reconcile/Reconciler.h"
 
 #include <QCursor>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -243,23 +244,23 @@ void FrmBNKMain::PP_SELCUENTA() {
 }
 
 void FrmBNKMain::PP_CONCILIAR() {
-    QString path = statementFile_;
-    if (path.isEmpty()) {
-        QFileDialog dialog(this);
-        dialog.setOption(QFileDialog::DontUseNativeDialog); // the same keys everywhere
-        dialog.setWindowTitle(tr("Extracto del banco (Norma 43 o camt.053)"));
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters(
-            {tr("Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)"), tr("Todos los archivos (*)")});
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        path = dialog.selectedFiles().constFirst();
-    }
     std::optional<ReconciliationPlan> plan;
-    try {
-        plan = proposeFromFile(this, path, gCuenta.CNTSTNRO);
-    } catch (const RuntimeError& error) {
-        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
+    {
+        // The dialog lists the ledger's folder, and the person may choose any file, the
+        // ledger's own included: the connection takes its locks again afterwards.
+        LockRenewal renewal(requireManejo());
+        QString path = statementFile_;
+        if (path.isEmpty())
+            path = FileChooser::openFile(this, tr("Extracto del banco (Norma 43 o camt.053)"),
+                                         {tr("Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)"),
+                                          tr("Todos los archivos (*)")});
+        if (path.isEmpty())
+            return;
+        try {
+            plan = proposeFromFile(this, path, gCuenta.CNTSTNRO);
+        } catch (const RuntimeError& error) {
+            reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
+        }
     }
     if (!plan)
         return;
