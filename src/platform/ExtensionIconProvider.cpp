@@ -1,5 +1,6 @@
 #include "ExtensionIconProvider.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeDatabase>
 
@@ -16,7 +17,9 @@ QIcon ExtensionIconProvider::icon(const QFileInfo& info) const {
 QString ExtensionIconProvider::type(const QFileInfo& info) const {
     if (info.isDir())
         return QFileIconProvider::type(info); // "Folder": nothing is read for a folder
-    return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+    const QMimeType kind = QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    return kind.isDefault() ? QCoreApplication::translate("ExtensionIconProvider", "Archivo")
+                            : kind.comment();
 }
 
 } // namespace ledgora
