@@ -131,7 +131,8 @@ private Q_SLOTS:
             captions << (action->isSeparator() ? u"-"_s : action->text());
         QCOMPARE(captions,
                  QStringList({"Cambiar Estado", "Ingresar", "Modificar", "Eliminar", "Movimientos",
-                              "-", "Imprimir", "-", "Cuentas", "-", "Papelera", "-", "Historial"}));
+                              "-", "Imprimir", "-", "Cuentas", "-", "Papelera [F8]", "-",
+                              "Historial [F11]", "Deshacer [Ctrl+Z]"}));
         forget();
         for (const char* inert : {"Imprimir", "Anteriores", "Futuros"})
             menuEntry(menu, QString::fromLatin1(inert))->trigger();

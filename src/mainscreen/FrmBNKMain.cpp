@@ -152,9 +152,12 @@ void FrmBNKMain::buildMenu() {
     connect(MnuMain_->addAction(QStringLiteral("Cuentas")), &QAction::triggered, this,
             [this] { PP_SELCUENTA(); });
     MnuMain_->addSeparator();
-    entry("MnuPapelera", tr("Papelera"), &FrmBNKMain::PP_PAPELERA);
+    // What we added beside the legacy entries names its key, so that it is found without the
+    // menu next time.
+    entry("MnuPapelera", tr("Papelera [F8]"), &FrmBNKMain::PP_PAPELERA);
     MnuMain_->addSeparator();
-    entry("MnuHistorial", tr("Historial"), &FrmBNKMain::PP_HISTORIAL);
+    entry("MnuHistorial", tr("Historial [F11]"), &FrmBNKMain::PP_HISTORIAL);
+    entry("MnuDeshacer", tr("Deshacer [Ctrl+Z]"), &FrmBNKMain::PP_DESHACER);
 }
 
 QLabel& FrmBNKMain::label(BalanceLabel which) const {
