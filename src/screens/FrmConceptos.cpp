@@ -286,10 +286,9 @@ bool FrmConceptos::store(const NewMovement& movement) {
         // Someone else stored a movement under this number first: theirs stays, this one
         // waits on the screen for the next number.
         takeLastMovementFromStore();
-        MsgBox(QStringLiteral("Otra persona grabó un movimiento con el número ") +
-                   QString::number(movement.number) +
-                   QStringLiteral(" en esta cuenta. El suyo no se grabó: presione Agregar "
-                                  "de nuevo para grabarlo con el número siguiente."),
+        MsgBox(tr("Otra persona grabó un movimiento con el número %1 en esta cuenta. El suyo "
+                  "no se grabó: presione Agregar de nuevo para grabarlo con el número siguiente.")
+                   .arg(movement.number),
                MsgIcon::Exclamation);
         return false;
     }
