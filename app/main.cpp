@@ -166,7 +166,7 @@ void runWindowlessModesOffscreen(int argc, char* argv[]) {
 
 void declareOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        Host::tr("Ledgora: el libro de cuentas bancarias. Abre DBPATH, o su propia base de datos "
+        Host::tr("Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos "
                  "(%1) cuando no se indica ninguna.")
             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
     // Qt's own help option is described in English in every catalogue; this one is ours.
@@ -175,56 +175,58 @@ void declareOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("demo"),
-        Host::tr("Llena DBPATH (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, "
+        Host::tr("Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, "
                  "y lo abre.")
             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db"))))));
     parser.addOption(QCommandLineOption(
         QStringLiteral("listing"),
-        Host::tr("Con DBPATH ACCOUNT FROM TO OUT.pdf [CONCEPT [TEXT]]: escribe el listado de la "
-                 "cuenta ACCOUNT desde FROM hasta TO (dd/mm/aaaa), limitado al número de "
-                 "concepto CONCEPT y a las descripciones que contienen TEXT cuando se indican, "
-                 "en el archivo PDF OUT.pdf sin abrir ninguna ventana, como lo imprime Alt+P. "
-                 "Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja "
-                 "ningún archivo.")));
+        Host::tr(
+            "Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la "
+            "cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de "
+            "concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, "
+            "en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. "
+            "Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja "
+            "ningún archivo.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("csv"),
-        Host::tr("Con DBPATH ACCOUNT FROM TO OUT.csv [CONCEPT [TEXT]]: escribe los mismos "
+        Host::tr("Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos "
                  "movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; "
                  "fechas aaaa-mm-dd, importes con punto y todos sus decimales).")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("import"),
-        Host::tr("Con LEGACY DBPATH: trae a DBPATH, que no debe tener cuentas todavía, las "
+        Host::tr("Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las "
                  "cuentas, los conceptos y los movimientos del archivo de Access del sistema "
                  "anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con "
                  "BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("restore"),
-        Host::tr("Con BACKUP DBPATH: después de preguntar, comprueba la copia y pone su contenido "
-                 "en DBPATH, guardando lo que reemplaza. Cada inicio que encuentra la base de "
+        Host::tr("Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido "
+                 "en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de "
                  "datos cambiada toma una copia en la carpeta \"backups\" junto a ella (las 10 "
                  "últimas, y una por semana de las 8 semanas anteriores).")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("statement"),
-        Host::tr("Con FILE DBPATH [ACCOUNT]: aplica al libro el extracto bancario FILE (Norma 43 "
-                 "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
-                 "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
-                 "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
-                 "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
-                 "banco vista por primera vez va a ACCOUNT y se recuerda. Todo en una "
-                 "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
-                 "nada, cuando se rechaza el archivo o una cuenta.")));
+        Host::tr(
+            "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 "
+            "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
+            "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
+            "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
+            "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
+            "banco vista por primera vez va a CUENTA y se recuerda. Todo en una "
+            "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
+            "nada, cuando se rechaza el archivo o una cuenta.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("dry-run"),
         Host::tr("Con --statement: escribe lo que haría, y no escribe nada en el libro.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("verify"),
-        Host::tr("Con DBPATH: comprueba el sello de cada fila del historial de cambios, encadenado "
+        Host::tr("Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado "
                  "al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por "
                  "qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("history"),
-        Host::tr("Con DBPATH [ACCOUNT] OUT.csv: escribe en CSV el historial de cambios de la "
-                 "cuenta ACCOUNT, o de todo el libro: cuándo (UTC), quién, con qué programa y "
+        Host::tr("Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la "
+                 "cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y "
                  "rutina, qué fila y sus valores antes y después. Solo lee.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("check"),
@@ -232,10 +234,10 @@ void declareOptions(QCommandLineParser& parser) {
                  "cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación "
                  "sin abrir ninguna ventana ni base de datos.")));
     parser.addPositionalArgument(
-        QStringLiteral("DBPATH"),
+        QStringLiteral("LIBRO"),
         Host::tr("El archivo de la base de datos (se crea cuando es nuevo), o la dirección "
                  "postgresql:// de un libro compartido."),
-        QStringLiteral("[DBPATH]"));
+        QStringLiteral("[LIBRO]"));
 }
 
 int checkInstallation() {
@@ -254,8 +256,9 @@ int checkInstallation() {
 // --listing and --csv: the listing written to a file.
 int writeListing(bool pdf, const QStringList& positional) {
     if (positional.size() < 5 || positional.size() > 7) {
-        say(stderr, Host::tr("ledgora: --%1 necesita DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]\n")
-                        .arg(pdf ? QStringLiteral("listing") : QStringLiteral("csv")));
+        say(stderr,
+            Host::tr("ledgora: --%1 necesita LIBRO CUENTA DESDE HASTA SALIDA [CONCEPTO [TEXTO]]\n")
+                .arg(pdf ? QStringLiteral("listing") : QStringLiteral("csv")));
         return 2;
     }
     return callComponent("Ledgora.clListado", pdf ? "GuardarPdf" : "GuardarCsv",
@@ -265,7 +268,7 @@ int writeListing(bool pdf, const QStringList& positional) {
 
 int importLegacy(const QStringList& positional) {
     if (positional.size() != 2) {
-        say(stderr, Host::tr("ledgora: --import necesita LEGACY DBPATH\n"));
+        say(stderr, Host::tr("ledgora: --import necesita ANTIGUO LIBRO\n"));
         return 2;
     }
     const QString target = dataSourceOf(positional[1]);
@@ -283,7 +286,7 @@ int importLegacy(const QStringList& positional) {
 
 int restoreBackup(const QStringList& positional) {
     if (positional.size() != 2) {
-        say(stderr, Host::tr("ledgora: --restore necesita BACKUP DBPATH\n"));
+        say(stderr, Host::tr("ledgora: --restore necesita COPIA LIBRO\n"));
         return 2;
     }
     if (isServerAddress(positional[0]) || isServerAddress(positional[1])) {
@@ -307,7 +310,7 @@ int restoreBackup(const QStringList& positional) {
 
 int applyStatement(const QStringList& positional, bool dryRun) {
     if (positional.size() < 2 || positional.size() > 3) {
-        say(stderr, Host::tr("ledgora: --statement necesita FILE DBPATH [ACCOUNT]\n"));
+        say(stderr, Host::tr("ledgora: --statement necesita ARCHIVO LIBRO [CUENTA]\n"));
         return 2;
     }
     QString summary;
@@ -323,7 +326,7 @@ int applyStatement(const QStringList& positional, bool dryRun) {
 
 int verifyHistory(const QStringList& positional) {
     if (positional.size() != 1) {
-        say(stderr, Host::tr("ledgora: --verify necesita DBPATH\n"));
+        say(stderr, Host::tr("ledgora: --verify necesita LIBRO\n"));
         return 2;
     }
     QString summary;
@@ -336,7 +339,7 @@ int verifyHistory(const QStringList& positional) {
 
 int writeHistory(const QStringList& positional) {
     if (positional.size() < 2 || positional.size() > 3) {
-        say(stderr, Host::tr("ledgora: --history necesita DBPATH [ACCOUNT] OUT.csv\n"));
+        say(stderr, Host::tr("ledgora: --history necesita LIBRO [CUENTA] SALIDA.csv\n"));
         return 2;
     }
     return callComponent("Ledgora.clHistorial", "GuardarCsv",
@@ -443,7 +446,7 @@ int main(int argc, char* argv[]) {
     runWindowlessModesOffscreen(argc, argv);
     if (!displayAvailable()) {
         say(stderr, Host::tr("ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o "
-                             "sin pantalla con: xvfb-run -a %1 [DBPATH]\n")
+                             "sin pantalla con: xvfb-run -a %1 [LIBRO]\n")
                         .arg(QString::fromLocal8Bit(argv[0])));
         return 2;
     }

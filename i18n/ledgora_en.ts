@@ -76,6 +76,29 @@
     </message>
 </context>
 <context>
+    <name>AuditRoutines</name>
+    <message>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="40"/>
+        <source>nº %1 del %2, %3, %4</source>
+        <translation>no. %1 of %2, %3, %4</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="59"/>
+        <source>¿Deshacer la baja del movimiento %1?</source>
+        <translation>Undo the deletion of movement %1?</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="62"/>
+        <source>¿Deshacer el alta del movimiento %1?</source>
+        <translation>Undo the entry of movement %1?</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="64"/>
+        <source>¿Deshacer la modificación del movimiento %1?</source>
+        <translation>Undo the change of movement %1?</translation>
+    </message>
+</context>
+<context>
     <name>AuditTrail</name>
     <message>
         <location filename="../src/audit/AuditTrail.cpp" line="41"/>
@@ -428,8 +451,97 @@
     </message>
     <message>
         <location filename="../app/main.cpp" line="169"/>
-        <source>Ledgora: el libro de cuentas bancarias. Abre DBPATH, o su propia base de datos (%1) cuando no se indica ninguna.</source>
-        <translation type="unfinished"></translation>
+        <source>Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos (%1) cuando no se indica ninguna.</source>
+        <translation>Ledgora: the bank-account ledger. Opens LIBRO, or its own database (%1) when none is given.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="178"/>
+        <source>Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, y lo abre.</source>
+        <translation>Fills LIBRO (by default %1) with an example ledger when it has no accounts, and opens it.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="183"/>
+        <source>Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja ningún archivo.</source>
+        <translation>With LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: writes the listing of account CUENTA from DESDE to HASTA (dd/mm/yyyy), limited to concept number CONCEPTO and to descriptions containing TEXTO when given, to the PDF file SALIDA.pdf without opening any window, as Alt+P prints it. Exits with 0 when written; otherwise says why in one line and leaves no file.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="192"/>
+        <source>Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; fechas aaaa-mm-dd, importes con punto y todos sus decimales).</source>
+        <translation>With LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: writes the same movements as --listing as CSV (RFC 4180, UTF-8, one header row; dates yyyy-mm-dd, amounts with a point and all their decimals).</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="197"/>
+        <source>Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las cuentas, los conceptos y los movimientos del archivo de Access del sistema anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.</source>
+        <translation>With ANTIGUO LIBRO: brings into LIBRO, which must have no accounts yet, the accounts, concepts and movements of the former system&apos;s Access file (read with mdb-export, from the mdbtools package) or of a folder with BANCNT.csv, BANCON.csv and BANMOV.csv. Says what it imported.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="203"/>
+        <source>Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de datos cambiada toma una copia en la carpeta &quot;backups&quot; junto a ella (las 10 últimas, y una por semana de las 8 semanas anteriores).</source>
+        <translation>With COPIA LIBRO: after asking, checks the copy and puts its content in LIBRO, keeping what it replaces. Each start that finds the database changed takes a copy in the &quot;backups&quot; folder beside it (the last 10, and one a week for the 8 weeks before).</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="209"/>
+        <source>Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se saltan y los empates quedan para la pantalla de conciliación. Una cuenta del banco vista por primera vez va a CUENTA y se recuerda. Todo en una transacción; escribe un resumen por cuenta. Termina con 1, sin escribir nada, cuando se rechaza el archivo o una cuenta.</source>
+        <translation>With ARCHIVO LIBRO [CUENTA]: applies the bank statement ARCHIVO (Norma 43 or camt.053) to the ledger. Each bank line realises, as F12 does, the pending movement of its side and exact amount nearest its date (within 4 days), or is entered as a new realised movement; lines already applied are skipped and ties are left for the reconciliation screen. A bank account seen for the first time goes to CUENTA and is remembered. All in one transaction; writes a summary per account. Exits with 1, writing nothing, when the file or an account is refused.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="223"/>
+        <source>Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.</source>
+        <translation>With LIBRO: checks the seal of each row of the change history, chained to the previous row&apos;s, and says whether it is intact or at which row it breaks and why. Exits with 0 when intact and 1 when not. Only reads.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="228"/>
+        <source>Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y rutina, qué fila y sus valores antes y después. Solo lee.</source>
+        <translation>With LIBRO [CUENTA] SALIDA.csv: writes as CSV the change history of account CUENTA, or of the whole ledger: when (UTC), who, with which program and routine, which row and its values before and after. Only reads.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="260"/>
+        <source>ledgora: --%1 necesita LIBRO CUENTA DESDE HASTA SALIDA [CONCEPTO [TEXTO]]
+</source>
+        <translation>ledgora: --%1 needs LIBRO CUENTA DESDE HASTA SALIDA [CONCEPTO [TEXTO]]
+</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="271"/>
+        <source>ledgora: --import necesita ANTIGUO LIBRO
+</source>
+        <translation>ledgora: --import needs ANTIGUO LIBRO
+</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="289"/>
+        <source>ledgora: --restore necesita COPIA LIBRO
+</source>
+        <translation>ledgora: --restore needs COPIA LIBRO
+</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="313"/>
+        <source>ledgora: --statement necesita ARCHIVO LIBRO [CUENTA]
+</source>
+        <translation>ledgora: --statement needs ARCHIVO LIBRO [CUENTA]
+</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="329"/>
+        <source>ledgora: --verify necesita LIBRO
+</source>
+        <translation>ledgora: --verify needs LIBRO
+</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="342"/>
+        <source>ledgora: --history necesita LIBRO [CUENTA] SALIDA.csv
+</source>
+        <translation>ledgora: --history needs LIBRO [CUENTA] SALIDA.csv
+</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="448"/>
+        <source>ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o sin pantalla con: xvfb-run -a %1 [LIBRO]
+</source>
+        <translation>ledgora: no display was found; run it on a desktop, or without a display with: xvfb-run -a %1 [LIBRO]
+</translation>
     </message>
     <message>
         <location filename="../app/main.cpp" line="174"/>
@@ -437,176 +549,94 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="178"/>
-        <source>Llena DBPATH (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, y lo abre.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="183"/>
-        <source>Con DBPATH ACCOUNT FROM TO OUT.pdf [CONCEPT [TEXT]]: escribe el listado de la cuenta ACCOUNT desde FROM hasta TO (dd/mm/aaaa), limitado al número de concepto CONCEPT y a las descripciones que contienen TEXT cuando se indican, en el archivo PDF OUT.pdf sin abrir ninguna ventana, como lo imprime Alt+P. Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja ningún archivo.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="191"/>
-        <source>Con DBPATH ACCOUNT FROM TO OUT.csv [CONCEPT [TEXT]]: escribe los mismos movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; fechas aaaa-mm-dd, importes con punto y todos sus decimales).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="196"/>
-        <source>Con LEGACY DBPATH: trae a DBPATH, que no debe tener cuentas todavía, las cuentas, los conceptos y los movimientos del archivo de Access del sistema anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="202"/>
-        <source>Con BACKUP DBPATH: después de preguntar, comprueba la copia y pone su contenido en DBPATH, guardando lo que reemplaza. Cada inicio que encuentra la base de datos cambiada toma una copia en la carpeta &quot;backups&quot; junto a ella (las 10 últimas, y una por semana de las 8 semanas anteriores).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="208"/>
-        <source>Con FILE DBPATH [ACCOUNT]: aplica al libro el extracto bancario FILE (Norma 43 o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se saltan y los empates quedan para la pantalla de conciliación. Una cuenta del banco vista por primera vez va a ACCOUNT y se recuerda. Todo en una transacción; escribe un resumen por cuenta. Termina con 1, sin escribir nada, cuando se rechaza el archivo o una cuenta.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="218"/>
+        <location filename="../app/main.cpp" line="220"/>
         <source>Con --statement: escribe lo que haría, y no escribe nada en el libro.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="221"/>
-        <source>Con DBPATH: comprueba el sello de cada fila del historial de cambios, encadenado al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="226"/>
-        <source>Con DBPATH [ACCOUNT] OUT.csv: escribe en CSV el historial de cambios de la cuenta ACCOUNT, o de todo el libro: cuándo (UTC), quién, con qué programa y rutina, qué fila y sus valores antes y después. Solo lee.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="231"/>
+        <location filename="../app/main.cpp" line="233"/>
         <source>Carga el componente como lo haría un inicio, escribe el archivo del que lo cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación sin abrir ninguna ventana ni base de datos.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="236"/>
+        <location filename="../app/main.cpp" line="238"/>
         <source>El archivo de la base de datos (se crea cuando es nuevo), o la dirección postgresql:// de un libro compartido.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="246"/>
-        <location filename="../app/main.cpp" line="429"/>
+        <location filename="../app/main.cpp" line="248"/>
+        <location filename="../app/main.cpp" line="432"/>
         <source>ledgora: el componente no ofrece Ledgora.clMain
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="249"/>
+        <location filename="../app/main.cpp" line="251"/>
         <source>ledgora: componente %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="257"/>
-        <source>ledgora: --%1 necesita DBPATH ACCOUNT FROM TO OUT [CONCEPT [TEXT]]
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="268"/>
-        <source>ledgora: --import necesita LEGACY DBPATH
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="278"/>
+        <location filename="../app/main.cpp" line="281"/>
         <source>ledgora: %1 en %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="279"/>
-        <location filename="../app/main.cpp" line="389"/>
+        <location filename="../app/main.cpp" line="282"/>
+        <location filename="../app/main.cpp" line="392"/>
         <source>el libro compartido</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="286"/>
-        <source>ledgora: --restore necesita BACKUP DBPATH
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="291"/>
-        <location filename="../app/main.cpp" line="299"/>
+        <location filename="../app/main.cpp" line="294"/>
+        <location filename="../app/main.cpp" line="302"/>
         <source>No se restauró nada.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="295"/>
+        <location filename="../app/main.cpp" line="298"/>
         <source>Se reemplazará el contenido de %1 por la copia %2.
 ¿Continuar? (s/N) </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="304"/>
+        <location filename="../app/main.cpp" line="307"/>
         <source>Copia restaurada.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="310"/>
-        <source>ledgora: --statement necesita FILE DBPATH [ACCOUNT]
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="326"/>
-        <source>ledgora: --verify necesita DBPATH
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="339"/>
-        <source>ledgora: --history necesita DBPATH [ACCOUNT] OUT.csv
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="373"/>
+        <location filename="../app/main.cpp" line="376"/>
         <source>Su base de datos todavía está vacía.
 ¿Desea ver primero un libro de ejemplo, con cuentas y un año de movimientos?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="375"/>
+        <location filename="../app/main.cpp" line="378"/>
         <source>Sí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="376"/>
+        <location filename="../app/main.cpp" line="379"/>
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="383"/>
+        <location filename="../app/main.cpp" line="386"/>
         <source>el componente no ofrece Ledgora.clDemo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="391"/>
+        <location filename="../app/main.cpp" line="394"/>
         <source>ledgora: libro de ejemplo escrito en %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="434"/>
+        <location filename="../app/main.cpp" line="437"/>
         <source>ledgora: Ledgora.clMain no tiene Show
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="445"/>
-        <source>ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o sin pantalla con: xvfb-run -a %1 [DBPATH]
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -688,6 +718,14 @@
         <location filename="../src/entry/LegacyTable.cpp" line="212"/>
         <source>no es una fecha</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListedMovement</name>
+    <message>
+        <location filename="../src/ledger/ListedMovement.cpp" line="39"/>
+        <source>Otra persona modificó o eliminó este movimiento después de que se listara; no se cambió nada. Vuelva a cargar el listado (F6).</source>
+        <translation>Another person changed or deleted this movement after it was listed; nothing was changed. Reload the listing (F6).</translation>
     </message>
 </context>
 <context>
@@ -922,7 +960,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="546"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="547"/>
         <source>ledgora: %1 está ocupado por otro programa: %2 no pudo esperar más
 </source>
         <translation type="unfinished"></translation>
@@ -1025,32 +1063,37 @@
 <context>
     <name>UndoLast</name>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="57"/>
+        <location filename="../src/audit/UndoLast.cpp" line="75"/>
         <source>No hay ningún cambio suyo en los movimientos de esta cuenta que deshacer.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="76"/>
+        <location filename="../src/audit/UndoLast.cpp" line="83"/>
+        <source>Su último cambio ya no es el que se le mostró: no se ha deshecho nada.</source>
+        <translation>Your last change is no longer the one you were shown: nothing was undone.</translation>
+    </message>
+    <message>
+        <location filename="../src/audit/UndoLast.cpp" line="100"/>
         <source>Otra persona ha cambiado el movimiento nº %1 después que usted: no se ha deshecho nada.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="83"/>
+        <location filename="../src/audit/UndoLast.cpp" line="107"/>
         <source>El movimiento nº %1 ya no está como lo dejó su último cambio: no se ha deshecho nada.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="91"/>
+        <location filename="../src/audit/UndoLast.cpp" line="115"/>
         <source>Deshecha el alta del movimiento nº %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="95"/>
+        <location filename="../src/audit/UndoLast.cpp" line="119"/>
         <source>Deshecho el borrado: el movimiento vuelve con el nº %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="98"/>
+        <location filename="../src/audit/UndoLast.cpp" line="122"/>
         <source>Deshecha la modificación del movimiento nº %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1127,6 +1170,16 @@
         <source>Conceptos</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/screens/FrmABMConceptos.cpp" line="347"/>
+        <source>No se agregó ningún concepto.</source>
+        <translation>No concept was added.</translation>
+    </message>
+    <message>
+        <location filename="../src/screens/FrmABMConceptos.cpp" line="366"/>
+        <source>No se modificó ningún concepto.</source>
+        <translation>No concept was changed.</translation>
+    </message>
 </context>
 <context>
     <name>ledgora::FrmABMCuentas</name>
@@ -1139,52 +1192,70 @@
 <context>
     <name>ledgora::FrmBNKMain</name>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="86"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="94"/>
         <source>Conciliar [F9]</source>
         <translation>Reconcile [F9]</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="90"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="98"/>
         <source>Movimientos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="155"/>
         <source>Papelera</source>
-        <translation>Recycle bin</translation>
+        <translation type="vanished">Recycle bin</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="157"/>
         <source>Historial</source>
-        <translation>History</translation>
+        <translation type="vanished">History</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="183"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="175"/>
+        <source>Papelera [F8]</source>
+        <translation>Recycle bin [F8]</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="177"/>
+        <source>Historial [F11]</source>
+        <translation>History [F11]</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="178"/>
+        <source>Deshacer [Ctrl+Z]</source>
+        <translation>Undo [Ctrl+Z]</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="205"/>
         <source>Saldo final del extracto del banco al %1</source>
         <translation>The bank statement&apos;s closing balance on %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="206"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="231"/>
         <source>Extracto: %1</source>
         <translation>Statement: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="207"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="232"/>
         <source>Diferencia: %1</source>
         <translation>Difference: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="250"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="234"/>
+        <source>Saldo realizado de la cuenta al %1 menos el saldo final del extracto</source>
+        <translation>The account&apos;s realised balance on %1 less the statement&apos;s closing balance</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="278"/>
         <source>Extracto del banco (Norma 43 o camt.053)</source>
         <translation>Bank statement (Norma 43 or camt.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="253"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="281"/>
         <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)</source>
         <translation>Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="253"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="281"/>
         <source>Todos los archivos (*)</source>
         <translation>All files (*)</translation>
     </message>
@@ -1196,166 +1267,190 @@
         <source>Número de concepto</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/screens/FrmConceptos.cpp" line="289"/>
+        <source>Otra persona grabó un movimiento con el número %1 en esta cuenta. El suyo no se grabó: presione Agregar de nuevo para grabarlo con el número siguiente.</source>
+        <translation>Another person saved a movement with number %1 in this account. Yours was not saved: press Agregar again to save it with the next number.</translation>
+    </message>
 </context>
 <context>
     <name>ledgora::FrmConciliacion</name>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="44"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="46"/>
         <source>Casar con nº %1</source>
         <translation>Match with no. %1</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="45"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="47"/>
         <source>Casar con nº %1 (%2 de %3)</source>
         <translation>Match with no. %1 (%2 of %3)</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="51"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="53"/>
         <source>Nuevo movimiento</source>
         <translation>New movement</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="53"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="55"/>
         <source>Ya importado</source>
         <translation>Already imported</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="55"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="57"/>
         <source>Revisar (%1 candidatos)</source>
         <translation>Review (%1 candidates)</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="60"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="62"/>
         <source>Otra moneda</source>
         <translation>Other currency</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="61"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="63"/>
         <source>No contabilizado</source>
         <translation>Not booked</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="80"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="82"/>
         <source>CONCILIACIÓN CON EL EXTRACTO DEL BANCO</source>
         <translation>RECONCILIATION WITH THE BANK STATEMENT</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="91"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="89"/>
         <source>Líneas del extracto</source>
         <translation>Statement lines</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
         <source>FECHA</source>
         <translation>DATE</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
         <source>DESCRIPCIÓN</source>
         <translation>DESCRIPTION</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
         <source>IMPORTE</source>
         <translation>AMOUNT</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="95"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
         <source>TIPO</source>
         <translation>TYPE</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="96"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="94"/>
         <source>ACCIÓN</source>
         <translation>ACTION</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="96"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="94"/>
         <source>MOVIMIENTO</source>
         <translation>MOVEMENT</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="96"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="94"/>
         <source>ACEPTADA</source>
         <translation>ACCEPTED</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="105"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="103"/>
         <source>Aplicar [F10]</source>
         <translation>Apply [F10]</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="113"/>
-        <source>ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] - ESC [Salir]</source>
-        <translation>ENTER [Accept] - SPACE [Mark or Unmark] - F5 [Next candidate] - F4 [Concept] - F10 [Apply] - ESC [Leave]</translation>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="111"/>
+        <source>ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - F5 [Otro candidato] - F4 [Concepto] - F7 [Cambiar cuenta] - F10 [Aplicar] - ESC [Salir]</source>
+        <translation>ENTER [Accept] - SPACE [Mark or Unmark] - F5 [Next candidate] - F4 [Concept] - F7 [Change account] - F10 [Apply] - ESC [Leave]</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="135"/>
+        <source>ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] - ESC [Salir]</source>
+        <translation type="vanished">ENTER [Accept] - SPACE [Mark or Unmark] - F5 [Next candidate] - F4 [Concept] - F10 [Apply] - ESC [Leave]</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="133"/>
         <source>Extracto %1 - Cuenta %2</source>
         <translation>Statement %1 - Account %2</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="137"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="135"/>
         <source> - Saldo final %1 al %2</source>
         <translation> - Closing balance %1 on %2</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="176"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="174"/>
         <source>Sin concepto (F4)</source>
         <translation>No concept (F4)</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="194"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="192"/>
         <source>nº %1</source>
         <translation>no. %1</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="201"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="199"/>
         <source>Abono</source>
         <translation>Credit</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="201"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="199"/>
         <source>Cargo</source>
         <translation>Debit</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="213"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="211"/>
         <source>Aceptadas: %1 de %2</source>
         <translation>Accepted: %1 of %2</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="257"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="246"/>
+        <source>¿A qué cuenta pertenece el extracto %1?</source>
+        <translation>Which account does statement %1 belong to?</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="254"/>
+        <source>Las líneas del extracto %1 ya se aplicaron a la cuenta %2: no se puede vincular con otra cuenta.</source>
+        <translation>The lines of statement %1 were already applied to account %2: it cannot be linked to another account.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="262"/>
+        <source>El extracto %1 queda vinculado con la cuenta %2. Selecciónela para conciliarlo.</source>
+        <translation>Statement %1 is now linked to account %2. Select that account to reconcile it.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="305"/>
         <source>El movimiento nº %1 ya está aceptado para otra línea del extracto.</source>
         <translation>Movement no. %1 is already accepted for another line of the statement.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="304"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="352"/>
         <source>No hay conceptos de CREDITO.</source>
         <translation>There are no CREDIT concepts.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="304"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="352"/>
         <source>No hay conceptos de DEBITO.</source>
         <translation>There are no DEBIT concepts.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="309"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="357"/>
         <source>Concepto del nuevo movimiento:</source>
         <translation>Concept of the new movement:</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="321"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="369"/>
         <source>No hay ninguna línea aceptada para aplicar.</source>
         <translation>No line is accepted to apply.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="336"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="384"/>
         <source>Conciliación aplicada: %1 casados, %2 nuevos, %3 ya importados, %4 sin aplicar.</source>
         <translation>Reconciliation applied: %1 matched, %2 new, %3 already imported, %4 not applied.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="361"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="409"/>
         <source>¿Sale sin aplicar? Se pierden los cambios hechos.</source>
         <translation>Leave without applying? The changes made are lost.</translation>
     </message>
@@ -1443,59 +1538,64 @@
 <context>
     <name>ledgora::FrmPapelera</name>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="29"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="18"/>
         <source>PAPELERA</source>
         <translation>RECYCLE BIN</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="19"/>
         <source>Borrado el</source>
         <translation>Deleted on</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="19"/>
         <source>Por</source>
         <translation>By</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="19"/>
         <source>Nº</source>
         <translation>No.</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="19"/>
         <source>Fecha</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="19"/>
         <source>Descripción</source>
         <translation>Description</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="30"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="19"/>
         <source>Importe</source>
         <translation>Amount</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="31"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="20"/>
         <source>ENTER [Recuperar] - ESC [Salir]</source>
         <translation>ENTER [Restore] - ESC [Exit]</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="45"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="34"/>
         <source>Cuenta %1 - %2</source>
         <translation>Account %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="65"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="54"/>
         <source>La papelera de esta cuenta está vacía.</source>
         <translation>This account&apos;s recycle bin is empty.</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="66"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="55"/>
         <source>Movimientos borrados: %1</source>
         <translation>Deleted movements: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="71"/>
+        <source>¿Recuperar el movimiento %1?</source>
+        <translation>Bring back movement %1?</translation>
     </message>
 </context>
 <context>

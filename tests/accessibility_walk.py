@@ -112,7 +112,7 @@ expect_focus("text", "Fecha", "the entry screen opening")
 keys("Return", "Return")
 typed("Leido en voz alta")
 # Agregar with no value: the refusal is read out (an alert holding its text), and once it is
-# closed the keyboard is in the box to correct.
+# closed the keyboard is back on "Agregar", where it was.
 keys("Return", "Return", "Return", "Return")
 alert = expect(pyatspi.ROLE_ALERT, "Ledgora")
 refusal = "Debe Ingresar NÚMEROS en el campo VALOR."
@@ -120,7 +120,8 @@ if alert is not None and pyatspi.findDescendant(alert, lambda a: a is not None
                                                 and a.name == refusal) is None:
     failures.append("the refusal's alert does not read %r" % refusal)
 keys("Return")
-expect_focus("text", "Valor", "a refused movement")
+expect_focus("push button", "Agregar", "a refused movement")
+keys("shift+Tab", "shift+Tab")
 typed("12")
 keys("Return", "Return", "Return")
 expect_focus("combo box", "Concepto", "a saved movement")

@@ -34,11 +34,12 @@ private:
         for (Qt::Key k : ks)
             QTest::keyClick(&grid(), k);
     }
-    // Types a number and a name and presses "Guardar".
+    // Types a number and a name and presses ENTER on "Guardar".
     void saveTyped(const QString& number, const QString& name) {
         screen_->txtCNTSTNRO().setText(number);
         screen_->txtCNTSTNOM().setText(name);
-        screen_->cmdGuardar().click();
+        screen_->cmdGuardar().setFocus();
+        QTest::keyClick(&screen_->cmdGuardar(), Qt::Key_Return);
     }
     // The window's height and the legend's top are set in twips and shown in pixels.
     bool laidOutAs(int heightTwips, int legendTwips) {
@@ -136,9 +137,11 @@ private Q_SLOTS:
         PointerRecorder pointer;
         open();
         gridKeys({Qt::Key_Insert});
-        screen_->txtCNTSTNOM().setText(u"   "_s);
-        screen_->cmdGuardar().click();
+        saveTyped(u"001"_s, u"   "_s);
+        // After a refusal the keyboard stays where it was, on "Guardar".
+        QCOMPARE(focused(), &screen_->cmdGuardar());
         saveTyped(u"A1"_s, u"Caja"_s);
+        QCOMPARE(focused(), &screen_->cmdGuardar());
         QCOMPARE(messages.prompts(),
                  QStringList({"Debe ingresar Nombre", "En Nro. de Cuenta debe ser Númerico"}));
         QCOMPARE(messages.boxes[1].icon, MsgIcon::Exclamation);

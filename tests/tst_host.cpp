@@ -153,7 +153,8 @@ private Q_SLOTS:
         QVERIFY(!said.trimmed().isEmpty());
         static const QRegularExpression english(
             u"\\b(the|is|not|cannot|could|does|file|database|usage|options|written|imported|"
-            "takes|found|error|failed|missing|component)\\b"_s);
+            "takes|found|error|failed|missing|component|DBPATH|ACCOUNT|FROM|TO|OUT|CONCEPT|TEXT|"
+            "LEGACY|BACKUP|FILE)\\b"_s);
         const QRegularExpressionMatch match = english.match(said);
         QVERIFY2(!match.hasMatch(), qPrintable(match.captured() + u" in: "_s + said));
     }
@@ -224,7 +225,7 @@ private Q_SLOTS:
     // for the first time, a dry run, and refusals that write nothing.
     void statementFromTheCommandLine_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("after"); // the arguments after FILE DBPATH
+        QTest::addColumn<QStringList>("after"); // the arguments after ARCHIVO LIBRO
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("said");
         QTest::addColumn<QString>("movements");

@@ -147,9 +147,12 @@ private Q_SLOTS:
             auto* from = child<QLineEdit>(interval, "txtDesde");
             typeDates(u"10/03/2024"_s, u"09/03/2024"_s);
             key(Qt::Key_Return);
+            // After a refusal the keyboard stays where it was, on "Aceptar".
+            QCOMPARE(focused()->objectName(), u"cmdAceptar"_s);
             from->setFocus();
             typeDates(u"ayer"_s, u"09/03/2024"_s);
             key(Qt::Key_Return);
+            QCOMPARE(focused()->objectName(), u"cmdAceptar"_s);
             QVERIFY(static_cast<Screen*>(interval)->isLoaded()); // still open for a correction
             QCOMPARE(stored("FACDESDE"), u"(none)"_s);
             QCOMPARE(gFechaDesde, QDate(2024, 3, 1));

@@ -131,7 +131,8 @@ private Q_SLOTS:
             captions << (action->isSeparator() ? u"-"_s : action->text());
         QCOMPARE(captions,
                  QStringList({"Cambiar Estado", "Ingresar", "Modificar", "Eliminar", "Movimientos",
-                              "-", "Imprimir", "-", "Cuentas", "-", "Papelera", "-", "Historial"}));
+                              "-", "Imprimir", "-", "Cuentas", "-", "Papelera [F8]", "-",
+                              "Historial [F11]", "Deshacer [Ctrl+Z]"}));
         forget();
         for (const char* inert : {"Imprimir", "Anteriores", "Futuros"})
             menuEntry(menu, QString::fromLatin1(inert))->trigger();
@@ -172,16 +173,25 @@ private Q_SLOTS:
     }
 
     // F9 reads the statement against the account: ESC writes nothing; the keys change the
-    // proposals and F10 applies them, after which the books are compared with the bank.
+    // proposals and F10 applies them, after which the books are compared with the bank on the
+    // statement's closing day, in a frame of its own beside the balances' one, which stays put.
     void reconcilesAStatementWithTheKeyboard_data() {
         QTest::addColumn<qint64>("opening");
+        QTest::addColumn<QByteArray>("closing");
         QTest::addColumn<QString>("difference");
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("agrees") << qint64(-35000) << u"Diferencia: 00.00"_s << QColor(Qt::black);
-        QTest::newRow("disagrees") << qint64(0) << u"Diferencia: -350.00"_s << QColor(Qt::red);
+        QTest::newRow("agrees") << qint64(-25000) << "240331"_ba << u"Diferencia: 00.00"_s
+                                << QColor(Qt::black);
+        QTest::newRow("disagrees")
+            << qint64(0) << "240331"_ba << u"Diferencia: -250.00"_s << QColor(Qt::red);
+        // The interest of the 28th is after the statement's day: it is no difference.
+        QTest::newRow("closed before the interval's end")
+            << qint64(-35000) << "240320"_ba << u"Diferencia: 00.00"_s << QColor(Qt::black);
     }
     void reconcilesAStatementWithTheKeyboard() {
         QFETCH(qint64, opening);
+        QFETCH(QByteArray, closing);
+        data_->addMovement(u"001"_s, 5, QDate(2024, 3, 28), u"Intereses"_s, {}, {}, money(100));
         data_->addConcept(u"7"_s, u"Gastos bancarios"_s, u"D"_s);
         // Two equally near candidates for the 20.00 debit.
         data_->addMovement(u"001"_s, 3, QDate(2024, 3, 14), u"Seguro"_s, {}, money(20));
@@ -189,7 +199,7 @@ private Q_SLOTS:
         const QString file = data_->db().folder() + u"/marzo.n43"_s;
         writeFile(file,
                   norma43(account(
-                      "240301", "240331", opening,
+                      "240301", closing, opening,
                       {{"240310", '2', 123450}, {"240315", '1', 2000}, {"240318", '1', 1000}})));
         FrmBNKMain::setStatementFile(file);
         const QString before = summedMovements(data_->path());
@@ -208,6 +218,12 @@ private Q_SLOTS:
         });
         QCOMPARE(summedMovements(data_->path()), before);
         QVERIFY(!screen_->lbEXTRACTO().isVisibleTo(screen_.get()));
+        // The balances' frame as drawn: 4300 twips wide, its left edge the inner width less
+        // its width less 80.
+        const QRect drawn = screen_->SHTOT().geometry();
+        QCOMPARE(drawn.width(), Twips::toPixelsX(4300));
+        QVERIFY(qAbs(drawn.x() - Twips::toPixelsX(Twips::fromPixelsX(screen_->width()) - 4380)) <=
+                1);
         reconcile([](FlexGrid& lines, FrmConciliacion& screen) {
             auto accepted = [&screen](int line) { return screen.plan().lines[line].accepted; };
             for (bool expected : {false, true}) {
@@ -226,13 +242,76 @@ private Q_SLOTS:
         FrmBNKMain::setStatementFile({});
         QCOMPARE(boxes.prompts().value(0),
                  u"Conciliación aplicada: 2 casados, 1 nuevos, 0 ya importados, 0 sin aplicar."_s);
-        QCOMPARE(summedMovements(data_->path()), u"0|200000|12345000|3800000"_s);
+        QCOMPARE(summedMovements(data_->path()), u"0|200000|13345000|3800000"_s);
         QCOMPARE(storedTotals(data_->path()), summedMovements(data_->path()));
-        QCOMPARE(grid().rows(), 6);
+        QCOMPARE(grid().rows(), 7);
+        QCOMPARE(screen_->SHTOT().geometry(), drawn);
+        const QFrame* bank = child<QFrame>(screen_.get(), "SHEXT");
+        QVERIFY(bank->isVisibleTo(screen_.get()));
+        QVERIFY(bank->geometry().right() < drawn.left() && bank->y() == drawn.y());
         QCOMPARE(screen_->lbEXTRACTO().text(),
                  u"Extracto: "_s + rt::formatAmount(Money::fromUnits((opening + 120450) * 100)));
         QTEST(screen_->lbDIFERENCIA().text(), "difference");
         QTEST(screen_->lbDIFERENCIA().palette().color(QPalette::WindowText), "colour");
+        QVERIFY(screen_->lbDIFERENCIA().toolTip().contains(
+            QDate::fromString(QString::fromLatin1("20" + closing), u"yyyyMMdd"_s)
+                .toString(u"dd/MM/yyyy"_s)));
+    }
+
+    // F7 on the reconciliation screen mends a bank account linked to the wrong ledger account
+    // and closes without applying; once its lines are applied to an account, it refuses.
+    void aWrongLinkIsMendedUntilItsLinesAreApplied() {
+        data_->addAccount(u"002"_s, u"Banco"_s);
+        const QString file = data_->db().folder() + u"/marzo.n43"_s;
+        writeFile(file, norma43(account("240301", "240331", 0, {{"240310", '2', 123450}})));
+        FrmBNKMain::setStatementFile(file);
+        const QString before = summedMovements(data_->path());
+        MessageRecorder boxes;
+        auto pick002 = [this] {
+            person_->then([](QWidget* list) {
+                ModalDriver::press(list, Qt::Key_Down);
+                ModalDriver::press(list, Qt::Key_Return);
+            });
+        };
+        // Pressed once the person's turn at the screen is over, so that the list F7 opens
+        // gets the next turn.
+        auto f7 = [](QWidget* modal) {
+            QTimer::singleShot(0, modal, [modal] {
+                ModalDriver::press(modal, Qt::Key_F7);
+                if (modal->isVisible()) // refused: the screen stays, and ESC leaves it
+                    ModalDriver::press(modal, Qt::Key_Escape);
+            });
+        };
+        auto linked = [this] {
+            return sqliteRows(data_->path(), u"select trim(CNTSTNRO) from BANENL"_s);
+        };
+        // "001 - Caja" taken by mistake for the unknown bank account, then F7 and "002 - Banco".
+        person_->then([](QWidget* list) { ModalDriver::press(list, Qt::Key_Return); });
+        person_->then([f7](QWidget* modal) {
+            QVERIFY(child<PanelStatusBar>(modal, "StBar")
+                        ->panelText(2)
+                        .contains(u"F7 [Cambiar cuenta]"_s));
+            f7(modal);
+        });
+        pick002();
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        QVERIFY2(boxes.prompts().last().endsWith(
+                     u"queda vinculado con la cuenta 002. Selecciónela para conciliarlo."_s),
+                 qPrintable(boxes.prompts().join(u'|')));
+        QCOMPARE(linked(), QStringList{"002"});
+        QCOMPARE(summedMovements(data_->path()), before);
+        // Linked to 001 again and applied there, the link no longer moves.
+        QVERIFY(sqliteExec(data_->path(), {"update BANENL set CNTSTNRO = '001'"}));
+        person_->then([](QWidget* modal) { ModalDriver::press(modal, Qt::Key_F10); });
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        person_->then(f7);
+        pick002();
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        FrmBNKMain::setStatementFile({});
+        QVERIFY2(boxes.prompts().last().endsWith(
+                     u"ya se aplicaron a la cuenta 001: no se puede vincular con otra cuenta."_s),
+                 qPrintable(boxes.prompts().join(u'|')));
+        QCOMPARE(linked(), QStringList{"001"});
     }
 
     // F11 shows a movement's changes; a deleted movement is in the bin F8 shows, ENTER there
@@ -273,9 +352,17 @@ private Q_SLOTS:
         QTest::keyClick(&grid(), Qt::Key_Delete);
         QCOMPARE(grid().rows(), 2);
         totalsAreTheSums();
-        binRows([](FlexGrid& bin, QWidget* modal) {
+        const QString movement = u"movimiento nº 2 del 09/03/2024, Cobro factura 118, "_s +
+                                 rt::formatAmount(money(1234.5));
+        binRows([&](FlexGrid& bin, QWidget* modal) {
             QCOMPARE(gridRow(bin, 1).mid(2), QStringList({"2", "09/03/2024", "Cobro factura 118",
                                                           rt::formatAmount(money(1234.5))}));
+            // ENTER asks first; No brings nothing back.
+            QTest::keyClick(&bin, Qt::Key_Return);
+            QCOMPARE(boxes.prompts().last(), u"¿Recuperar el "_s + movement + u'?');
+            QCOMPARE(boxes.boxes.back().buttons, MsgButtons::YesNo);
+            QCOMPARE(bin.rows(), 2);
+            boxes.answers = {MsgAnswer::Yes};
             QTest::keyClick(&bin, Qt::Key_Return);
             QCOMPARE(bin.rows(), 1);
             QCOMPARE(child<PanelStatusBar>(modal, "StBar")->panelText(1),
@@ -284,6 +371,12 @@ private Q_SLOTS:
         QCOMPARE(boxes.prompts().last(), u"Movimiento recuperado con el nº 2."_s);
         QCOMPARE(grid().rows(), 3);
         totalsAreTheSums();
+        // Ctrl+Z says what it would undo; No leaves everything as it is.
+        QTest::keyClick(&grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(boxes.prompts().last(), u"¿Deshacer el alta del "_s + movement + u'?');
+        QCOMPARE(boxes.boxes.back().icon, MsgIcon::Question);
+        QCOMPARE(grid().rows(), 3);
+        boxes.answers = {MsgAnswer::Yes};
         QTest::keyClick(&grid(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(boxes.prompts().last(), u"Deshecha el alta del movimiento nº 2."_s);
         QCOMPARE(grid().rows(), 2);

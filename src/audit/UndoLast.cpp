@@ -45,21 +45,45 @@ bool stillAsLeft(const QMap<QString, QString>& stored, const QMap<QString, QStri
 
 } // namespace
 
-TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account) {
+namespace {
+
+std::optional<AuditEntry> ownLastChange(clManejo& manejo, const QString& account) {
+    const auto identity = manejo.auditIdentity();
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "undo.own", {account, identity.first, identity.second});
+    if (rs.Eof())
+        return std::nullopt;
+    return AuditEntry::read(rs);
+}
+
+} // namespace
+
+std::optional<AuditEntry> UndoLast::lastChange(clManejo& manejo, const QString& account) {
+    registerAuditStatements();
+    return ownLastChange(manejo, account);
+}
+
+TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
+                               std::optional<std::int64_t> expected) {
     registerAuditStatements();
     TakeBackOutcome outcome;
     const auto identity = manejo.auditIdentity();
     WriteBatch batch(manejo);
-    Recordset rs;
-    manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "undo.own", {account, identity.first, identity.second});
-    if (rs.Eof()) {
+    const std::optional<AuditEntry> last = ownLastChange(manejo, account);
+    if (!last) {
         outcome.refusal = tr("No hay ningún cambio suyo en los movimientos de esta cuenta que "
                              "deshacer.");
         return outcome;
     }
-    const AuditEntry change = AuditEntry::read(rs);
-    rs.Close();
+    const AuditEntry& change = *last;
+    // Another copy of the program, under the same person, may have changed something while
+    // the question stood: what was agreed to is what is undone, or nothing.
+    if (expected && change.id != *expected) {
+        outcome.refusal = tr("Su último cambio ya no es el que se le mostró: no se ha deshecho "
+                             "nada.");
+        return outcome;
+    }
     const std::int64_t number = change.movement.value_or(0);
     outcome.number = number;
     if (const QString refusal = MovementBin::takeBack(manejo, change, "Z"); !refusal.isEmpty()) {

@@ -1,9 +1,14 @@
 #include "AuditRoutines.h"
 
 #include "audit/UndoLast.h"
+#include "core/Conversions.h"
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
+#include "platform/MessageBoxes.h"
+
+#include <QCoreApplication>
+#include <QDate>
 
 namespace ledgora {
 
@@ -24,10 +29,61 @@ void tellTakeBack(const TakeBackOutcome& outcome) {
            outcome.done() ? MsgIcon::None : MsgIcon::Exclamation);
 }
 
+Money movementAmount(const QMap<QString, QString>& image) {
+    for (const char* column : {"MOVDLAAC", "MOVDLADE", "MOVDLACR", "MOVDLDEB"})
+        if (const qlonglong units = image.value(QString::fromLatin1(column)).toLongLong())
+            return Money::fromUnits(units);
+    return Money();
+}
+
+QString movementInWords(const QMap<QString, QString>& image) {
+    return QCoreApplication::translate("AuditRoutines", "nº %1 del %2, %3, %4")
+        .arg(image.value(QStringLiteral("MOVINNRO")),
+             rt::formatDateSlashed(
+                 QDate::fromString(image.value(QStringLiteral("MOVDTALT")), Qt::ISODate)),
+             image.value(QStringLiteral("MOVSTCPT")).trimmed(),
+             rt::formatAmount(movementAmount(image)));
+}
+
+namespace {
+
+// What Ctrl+Z is about to take back, asked in one line. The movement is named by its date as
+// well, since it may lie outside the interval listed.
+QString undoQuestion(const AuditEntry& change) {
+    const bool deleted = change.operation == QLatin1String("DELETE");
+    QMap<QString, QString> movement = AuditEntry::values(deleted ? change.before : change.after);
+    if (change.movement)
+        movement.insert(QStringLiteral("MOVINNRO"), QString::number(*change.movement));
+    const QString words = movementInWords(movement);
+    if (deleted)
+        return QCoreApplication::translate("AuditRoutines", "¿Deshacer la baja del movimiento %1?")
+            .arg(words);
+    if (change.operation == QLatin1String("INSERT"))
+        return QCoreApplication::translate("AuditRoutines", "¿Deshacer el alta del movimiento %1?")
+            .arg(words);
+    return QCoreApplication::translate("AuditRoutines",
+                                       "¿Deshacer la modificación del movimiento %1?")
+        .arg(words);
+}
+
+} // namespace
+
 void PP_DESHACER(const QString& account, const std::function<void()>& reload) {
+    const QString section = QStringLiteral("Seccion Deshacer");
+    std::optional<AuditEntry> change;
+    if (!trapAudit([&] { change = UndoLast::lastChange(requireManejo(), account); }, section))
+        return;
+    // Nothing changes before the person has said yes to what will.
+    if (change &&
+        MsgBox(undoQuestion(*change), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
     TakeBackOutcome outcome;
-    if (!trapAudit([&] { outcome = UndoLast::undo(requireManejo(), account); },
-                   QStringLiteral("Seccion Deshacer")))
+    if (!trapAudit(
+            [&] {
+                outcome = UndoLast::undo(requireManejo(), account,
+                                         change ? std::optional(change->id) : std::nullopt);
+            },
+            section))
         return;
     if (outcome.done())
         reload();

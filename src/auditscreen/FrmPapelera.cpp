@@ -6,23 +6,12 @@
 #include "controls/PanelStatusBar.h"
 #include "core/Conversions.h"
 #include "ledger/SharedState.h"
+#include "platform/MessageBoxes.h"
 #include "platform/VirtualKeys.h"
 
 #include <QLabel>
 
 namespace ledgora {
-
-namespace {
-
-// A movement holds its amount in one of its four columns.
-Money amountOf(const QMap<QString, QString>& image) {
-    for (const char* column : {"MOVDLAAC", "MOVDLADE", "MOVDLACR", "MOVDLDEB"})
-        if (const qlonglong units = image.value(QString::fromLatin1(column)).toLongLong())
-            return Money::fromUnits(units);
-    return Money();
-}
-
-} // namespace
 
 FrmPapelera::FrmPapelera()
     : AuditListScreen(
@@ -58,7 +47,7 @@ void FrmPapelera::loadBin() {
              rt::formatDateSlashed(
                  QDate::fromString(movement.value(QStringLiteral("MOVDTALT")), Qt::ISODate)),
              movement.value(QStringLiteral("MOVSTCPT")).trimmed(),
-             rt::formatAmount(amountOf(movement))});
+             rt::formatAmount(movementAmount(movement))});
     }
     showRows(rows);
     status().setPanelText(1, deleted_.empty()
@@ -77,12 +66,15 @@ void FrmPapelera::PP_RECUPERAR() {
     const int row = grid().row();
     if (row < 1 || row > int(deleted_.size()))
         return;
+    const AuditEntry& deletion = deleted_.at(std::size_t(row - 1));
+    // Bringing a movement back changes the account's totals: asked first, as a removal is.
+    if (MsgBox(tr("¿Recuperar el movimiento %1?")
+                   .arg(movementInWords(AuditEntry::values(deletion.before))),
+               MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
     TakeBackOutcome outcome;
-    if (!trapAudit(
-            [&] {
-                outcome = MovementBin::restore(requireManejo(), deleted_.at(std::size_t(row - 1)));
-            },
-            QStringLiteral("Seccion Papelera")))
+    if (!trapAudit([&] { outcome = MovementBin::restore(requireManejo(), deletion); },
+                   QStringLiteral("Seccion Papelera")))
         return;
     // Read again whatever the outcome: a refusal means another person took it back first.
     loadBin();

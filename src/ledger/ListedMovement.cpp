@@ -3,6 +3,8 @@
 #include "SharedState.h"
 #include "core/Conversions.h"
 
+#include <QCoreApplication>
+
 namespace ledgora {
 
 bool ListedMovement::stillStored() const {
@@ -34,7 +36,8 @@ bool ListedMovement::stillStored() const {
 }
 
 QString ListedMovement::changedMessage() {
-    return QStringLiteral("Otra persona modificó o eliminó este movimiento después de que se "
+    return QCoreApplication::translate(
+        "ListedMovement", "Otra persona modificó o eliminó este movimiento después de que se "
                           "listara; no se cambió nada. Vuelva a cargar el listado (F6).");
 }
 

@@ -8,7 +8,9 @@
 #include "controls/PanelStatusBar.h"
 #include "core/Conversions.h"
 #include "data/LockRenewal.h"
+#include "data/Recordset.h"
 #include "ledger/AccountTotals.h"
+#include "ledger/LedgerStatements.h"
 #include "ledger/ListedRows.h"
 #include "ledger/ListingReport.h"
 #include "ledger/ModuleUtilities.h"
@@ -28,6 +30,9 @@
 #include <QMenu>
 #include <QStyle>
 #include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ledgora {
 
@@ -39,8 +44,11 @@ constexpr int kDesignHeight = 7200;
 constexpr int kToolbarHeight = 480;
 constexpr int kStatusHeight = 345;
 constexpr int kTotalsWidth = 4300;
-constexpr int kTotalsWithBankWidth = 8200; // room for the statement's balance and the difference
 constexpr int kTotalsHeight = 660;
+// The bank's frame, our own beside the legacy one: as high as it, and as far from it as it
+// stands from the window's edge.
+constexpr int kBankWidth = 3800;
+constexpr int kBankGap = 80;
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -112,15 +120,25 @@ void FrmBNKMain::buildControls() {
     totals->addWidget(lbTOTRCNT_, 0, 1);
     totals->addWidget(new QLabel(QStringLiteral("Total Real Bco.:"), SHTOT_), 1, 0);
     totals->addWidget(lbTOTRBCO_, 1, 1);
-    lbEXTRACTO_ = boldLabel(QString(), SHTOT_);
-    lbDIFERENCIA_ = boldLabel(QString(), SHTOT_);
+    SHTOT_->resize(Twips::toPixelsX(kTotalsWidth), Twips::toPixelsY(kTotalsHeight));
+
+    // The bank's side stands in a frame of its own, so that the legacy one keeps its place.
+    SHEXT_ = new QFrame(this);
+    SHEXT_->setObjectName(QStringLiteral("SHEXT"));
+    SHEXT_->setFrameShape(QFrame::StyledPanel);
+    auto* bank = new QVBoxLayout(SHEXT_);
+    bank->setContentsMargins(8, 2, 8, 2);
+    bank->setSpacing(0);
+    lbEXTRACTO_ = boldLabel(QString(), SHEXT_);
+    lbDIFERENCIA_ = boldLabel(QString(), SHEXT_);
     lbEXTRACTO_->setObjectName(QStringLiteral("lbEXTRACTO"));
     lbDIFERENCIA_->setObjectName(QStringLiteral("lbDIFERENCIA"));
-    totals->addWidget(lbEXTRACTO_, 1, 2, Qt::AlignRight);
-    totals->addWidget(lbDIFERENCIA_, 1, 3, Qt::AlignRight);
-    lbEXTRACTO_->hide();
-    lbDIFERENCIA_->hide();
-    SHTOT_->resize(Twips::toPixelsX(kTotalsWidth), Twips::toPixelsY(kTotalsHeight));
+    for (QLabel* value : {lbEXTRACTO_, lbDIFERENCIA_}) {
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        bank->addWidget(value);
+    }
+    SHEXT_->resize(Twips::toPixelsX(kBankWidth), Twips::toPixelsY(kTotalsHeight));
+    SHEXT_->hide();
 
     StBar_ = new PanelStatusBar(3, this);
     StBar_->setObjectName(QStringLiteral("StBar"));
@@ -153,9 +171,12 @@ void FrmBNKMain::buildMenu() {
     connect(MnuMain_->addAction(QStringLiteral("Cuentas")), &QAction::triggered, this,
             [this] { PP_SELCUENTA(); });
     MnuMain_->addSeparator();
-    entry("MnuPapelera", tr("Papelera"), &FrmBNKMain::PP_PAPELERA);
+    // What we added beside the legacy entries names its key, so that it is found without the
+    // menu next time.
+    entry("MnuPapelera", tr("Papelera [F8]"), &FrmBNKMain::PP_PAPELERA);
     MnuMain_->addSeparator();
-    entry("MnuHistorial", tr("Historial"), &FrmBNKMain::PP_HISTORIAL);
+    entry("MnuHistorial", tr("Historial [F11]"), &FrmBNKMain::PP_HISTORIAL);
+    entry("MnuDeshacer", tr("Deshacer [Ctrl+Z]"), &FrmBNKMain::PP_DESHACER);
 }
 
 QLabel& FrmBNKMain::label(BalanceLabel which) const {
@@ -181,6 +202,7 @@ void FrmBNKMain::readBankBalance() {
     try {
         if (const auto kept = Reconciler::bankBalance(requireManejo(), gCuenta.CNTSTNRO)) {
             bankBalance_ = kept->first;
+            bankDate_ = kept->second;
             lbEXTRACTO_->setToolTip(tr("Saldo final del extracto del banco al %1")
                                         .arg(rt::formatDateSlashed(kept->second)));
         }
@@ -191,21 +213,27 @@ void FrmBNKMain::readBankBalance() {
 }
 
 void FrmBNKMain::showBankDifference() {
-    const bool shown = bankBalance_.has_value();
-    lbEXTRACTO_->setVisible(shown);
-    lbDIFERENCIA_->setVisible(shown);
-    const int width = Twips::toPixelsX(shown ? kTotalsWithBankWidth : kTotalsWidth);
-    if (SHTOT_->width() != width) {
-        SHTOT_->resize(width, SHTOT_->height());
-        if (isLoaded())
-            Form_Resize();
-    }
-    if (!shown)
+    SHEXT_->setVisible(bankBalance_.has_value());
+    if (!bankBalance_)
         return;
-    // The books agree with the bank when the realised balance is the statement's.
-    const Money difference = realisedBankBalance(gCuenta) - *bankBalance_;
+    // The books agree with the bank when the account's realised balance on the statement's
+    // closing day, whatever the interval listed, is the statement's closing balance.
+    Money realised;
+    try {
+        Recordset rs;
+        const MovementAmounts sums = sumMovements(requireManejo(), rs, gCuenta.CNTSTNRO, bankDate_);
+        realised = sums.MOVDLACR - sums.MOVDLDEB;
+    } catch (const RuntimeError&) {
+        // A ledger that cannot sum its movements shows no comparison rather than a wrong one.
+        SHEXT_->hide();
+        return;
+    }
+    const Money difference = realised - *bankBalance_;
     lbEXTRACTO_->setText(tr("Extracto: %1").arg(rt::formatAmount(*bankBalance_)));
     lbDIFERENCIA_->setText(tr("Diferencia: %1").arg(rt::formatAmount(difference)));
+    lbDIFERENCIA_->setToolTip(
+        tr("Saldo realizado de la cuenta al %1 menos el saldo final del extracto")
+            .arg(rt::formatDateSlashed(bankDate_)));
     paint(*lbDIFERENCIA_,
           difference.roundedToCents().isZero() ? QColor(0, 0, 0) : QColor(255, 0, 0));
 }
@@ -419,6 +447,8 @@ void FrmBNKMain::Form_Resize() {
     SHTOT_->move(SHTOT_->x(), Twips::toPixelsY(frameTop));
     if (frameLeft >= 0)
         SHTOT_->move(Twips::toPixelsX(frameLeft), SHTOT_->y());
+    const int bankLeft = Twips::fromPixelsX(SHTOT_->x()) - kBankWidth - kBankGap;
+    SHEXT_->move(Twips::toPixelsX(std::max(0, bankLeft)), SHTOT_->y());
 }
 
 } // namespace ledgora

@@ -14,6 +14,8 @@
 
 #include "core/Money.h"
 
+#include <QDate>
+
 #include <optional>
 
 class QAction;
@@ -95,11 +97,13 @@ private:
     QToolBar* TbMenu_ = nullptr;
     FlexGrid* LstBNK_ = nullptr;
     QFrame* SHTOT_ = nullptr;
+    QFrame* SHEXT_ = nullptr; // the bank's balance and the difference, once a statement is in
     QLabel* lbTOTRCNT_ = nullptr;
     QLabel* lbTOTRBCO_ = nullptr;
     QLabel* lbEXTRACTO_ = nullptr;
     QLabel* lbDIFERENCIA_ = nullptr;
     std::optional<Money> bankBalance_;
+    QDate bankDate_; // the closing day of the statement that balance is from
     PanelStatusBar* StBar_ = nullptr;
     QMenu* MnuMain_ = nullptr;
     ScreenRef<FrmABMCuentas> frmABMCuentas_;

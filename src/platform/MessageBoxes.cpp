@@ -3,7 +3,6 @@
 #include "platform/ScreenLog.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -63,17 +62,6 @@ MsgAnswer MessageBoxes::show(const MessageBoxRequest& request) {
 
 MessageBoxes::Handler MessageBoxes::setHandler(Handler handler) {
     return std::exchange(installedHandler(), std::move(handler));
-}
-
-} // namespace ledgora
-
-namespace ledgora {
-
-void refuseIn(QWidget* box, const QString& prompt, MsgIcon icon) {
-    MsgBox(prompt, icon);
-    box->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(box))
-        edit->selectAll();
 }
 
 } // namespace ledgora

@@ -3,8 +3,6 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
-
 namespace ledgora {
 
 enum class MsgIcon { None, Critical, Exclamation, Question };
@@ -35,9 +33,5 @@ inline MsgAnswer MsgBox(const QString& prompt, MsgIcon icon = MsgIcon::None,
                         MsgButtons buttons = MsgButtons::Ok, bool systemModal = false) {
     return MessageBoxes::show({prompt, icon, buttons, systemModal});
 }
-
-// Tells why a typed value was refused, then leaves the keyboard in the box that holds it, its
-// text selected, so the person types the correction straight away.
-void refuseIn(QWidget* box, const QString& prompt, MsgIcon icon = MsgIcon::Exclamation);
 
 } // namespace ledgora

@@ -252,6 +252,32 @@ void Reconciler::link(clManejo& manejo, const QString& bankKey, const QString& a
     registered(manejo).Ejecutar("reconcile.link", {bankKey, account});
 }
 
+std::optional<QString> Reconciler::relink(clManejo& manejo, const ReconciliationPlan& plan,
+                                          const QString& account) {
+    WriteBatch batch(registered(manejo));
+    const QString target = account.trimmed();
+    auto elsewhere = [&target](Recordset& rs) -> std::optional<QString> {
+        for (; !rs.Eof(); rs.MoveNext())
+            if (const QString applied = GP_TEXTO(rs.Fields(0)); applied != target)
+                return applied;
+        return std::nullopt;
+    };
+    Recordset rs;
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, "reconcile.appliedLink", {plan.bankKey});
+    if (auto applied = elsewhere(rs))
+        return applied;
+    for (const LineProposal& proposal : plan.lines) {
+        Recordset line;
+        manejo.CrearRs(line, "reconcile.appliedLine", {proposal.line.fingerprint});
+        if (auto applied = elsewhere(line))
+            return applied;
+    }
+    manejo.Ejecutar("reconcile.link", {plan.bankKey, target});
+    batch.commit();
+    return std::nullopt;
+}
+
 ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& statement,
                                        const QString& account, const MatchSettings& settings) {
     ReconciliationPlan plan;

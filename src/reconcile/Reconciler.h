@@ -27,6 +27,12 @@ public:
     static std::optional<QString> linkedAccount(clManejo& manejo, const QString& bankKey);
     // Links a bank account to a Ledgora account, replacing an earlier link.
     static void link(clManejo& manejo, const QString& bankKey, const QString& account);
+    // Mends a wrong link: the plan's bank account linked to `account` instead, in one write.
+    // Refused while lines of that bank account are applied to another ledger account (a
+    // statement of it applied there, or one of the plan's lines recorded there): nothing is
+    // linked, and that account's number (CNTSTNRO) is returned.
+    static std::optional<QString> relink(clManejo& manejo, const ReconciliationPlan& plan,
+                                         const QString& account);
 
     // Proposes an action for every line of the statement against the account's pending
     // movements and the lines already recorded. Reads only.

@@ -4,6 +4,8 @@
 #include "controls/PanelStatusBar.h"
 #include "controls/TitleBanner.h"
 #include "core/Conversions.h"
+#include "data/Recordset.h"
+#include "data/clManejo.h"
 #include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
@@ -107,8 +109,8 @@ void FrmConciliacion::buildControls() {
     StBar_ = new PanelStatusBar(2, this);
     StBar_->setObjectName(QStringLiteral("StBar"));
     StBar_->setPanelText(2, tr("ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - "
-                               "F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] "
-                               "- ESC [Salir]"));
+                               "F5 [Otro candidato] - F4 [Concepto] - F7 [Cambiar cuenta] - "
+                               "F10 [Aplicar] - ESC [Salir]"));
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 0, 8, 0);
@@ -216,7 +218,57 @@ void FrmConciliacion::Form_KeyDown(int& keyCode, int) {
     } else if (keyCode == vk::F10) {
         keyCode = 0;
         PP_APLICAR();
+    } else if (keyCode == vk::F7) {
+        keyCode = 0;
+        PP_CAMBIARCUENTA();
     }
+}
+
+void FrmConciliacion::PP_CAMBIARCUENTA() {
+    QStringList numbers;
+    QStringList entries; // "001 - Caja"
+    std::optional<QString> refused;
+    BusyPointer busy;
+    try {
+        Recordset rs;
+        requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
+                            "accounts.list");
+        requireManejo().RsDesconectado(true);
+        if (requireManejo().CrearRs(rs))
+            for (; !rs.Eof(); rs.MoveNext()) {
+                numbers << GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")));
+                entries << numbers.back() + QStringLiteral(" - ") +
+                               GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
+            }
+        busy.release();
+        const QString current = plan_.account.trimmed();
+        const auto chosen =
+            PickList::choose(this, tr("¿A qué cuenta pertenece el extracto %1?").arg(plan_.bankKey),
+                             entries, std::max(0, int(numbers.indexOf(current))));
+        if (!chosen || numbers.at(*chosen) == current)
+            return;
+        BusyPointer writing;
+        refused = Reconciler::relink(requireManejo(), plan_, numbers.at(*chosen));
+        writing.release();
+        if (refused) {
+            MsgBox(tr("Las líneas del extracto %1 ya se aplicaron a la cuenta %2: no se puede "
+                      "vincular con otra cuenta.")
+                       .arg(plan_.bankKey, *refused),
+                   MsgIcon::Exclamation);
+            return;
+        }
+        // The lines were read against this account; they are read again against the other
+        // one when it is reconciled, so nothing is applied here.
+        MsgBox(tr("El extracto %1 queda vinculado con la cuenta %2. Selecciónela para "
+                  "conciliarlo.")
+                   .arg(plan_.bankKey, numbers.at(*chosen)),
+               MsgIcon::Exclamation);
+    } catch (const RuntimeError& error) {
+        busy.release();
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
+        return;
+    }
+    GP_DESCARGAR(*this);
 }
 
 void FrmConciliacion::lstLIN_KeyDown(int& keyCode, int) {

@@ -53,6 +53,9 @@ private:
     void cycleLine(int index);
     void chooseConcept(int index);
     void PP_APLICAR();
+    // F7: the statement's bank account linked to another ledger account, before anything of it
+    // is applied; the screen then closes, and that account reconciles it.
+    void PP_CAMBIARCUENTA();
     void rememberConcepts();
     void PP_SALIR();
     QString conceptText(const QString& number) const;

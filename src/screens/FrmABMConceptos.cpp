@@ -344,7 +344,7 @@ void FrmABMConceptos::PP_AGREGARf() {
             statement_ += u'\'' + number_ + QStringLiteral("',");
             statement_ += u'\'' + description_ + QStringLiteral("',");
             statement_ += u'\'' + type_ + QStringLiteral("')");
-            save(statement_, "concepts.insert", QStringLiteral("No se agregó ningún concepto."));
+            save(statement_, "concepts.insert", tr("No se agregó ningún concepto."));
         }
     } catch (const RuntimeError& error) {
         // A number that already exists ends here too, with the database's own words.
@@ -363,7 +363,7 @@ void FrmABMConceptos::PP_MODIFICARf() {
             statement_ += QStringLiteral("CONSTDSC = '") + description_ + QStringLiteral("',");
             statement_ += QStringLiteral("CONSTTIP = '") + type_ + QStringLiteral("' ");
             statement_ += QStringLiteral("WHERE CONSTNRO = '") + number_ + u'\'';
-            save(statement_, "concepts.update", QStringLiteral("No se modificó ningún concepto."));
+            save(statement_, "concepts.update", tr("No se modificó ningún concepto."));
         }
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),

@@ -345,11 +345,11 @@ void FrmABMCuentas::PP_CANCELAR() {
 
 bool FrmABMCuentas::validEntries() {
     if (!isKeyNumber(txtCNTSTNRO_->text())) {
-        refuseIn(txtCNTSTNRO_, QStringLiteral("En Nro. de Cuenta debe ser Númerico"));
+        MsgBox(QStringLiteral("En Nro. de Cuenta debe ser Númerico"), MsgIcon::Exclamation);
         return false;
     }
     if (rt::trimBlanks(txtCNTSTNOM_->text()).isEmpty()) {
-        refuseIn(txtCNTSTNOM_, QStringLiteral("Debe ingresar Nombre"));
+        MsgBox(QStringLiteral("Debe ingresar Nombre"), MsgIcon::Exclamation);
         return false;
     }
     return true;

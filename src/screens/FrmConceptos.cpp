@@ -228,15 +228,15 @@ std::optional<NewMovement> FrmConceptos::checkedMovement() const {
         return std::nullopt;
     }
     if (cboCONDSC_->currentIndex() < 0) {
-        refuseIn(cboCONDSC_, QStringLiteral("Debe seleccionar un CONCEPTO"));
+        MsgBox(QStringLiteral("Debe seleccionar un CONCEPTO"), MsgIcon::Exclamation);
         return std::nullopt;
     }
     if (cboCONTIP_->currentIndex() < 0) {
-        refuseIn(cboCONTIP_, QStringLiteral("Debe seleccionar un ESTADO de Concepto."));
+        MsgBox(QStringLiteral("Debe seleccionar un ESTADO de Concepto."), MsgIcon::Exclamation);
         return std::nullopt;
     }
     if (!rt::readsAsNumber(txtVALOR_->text())) {
-        refuseIn(txtVALOR_, QStringLiteral("Debe Ingresar NÚMEROS en el campo VALOR."));
+        MsgBox(QStringLiteral("Debe Ingresar NÚMEROS en el campo VALOR."), MsgIcon::Exclamation);
         return std::nullopt;
     }
     // A number beyond what an amount holds is an overflow, never a wrapped value.
@@ -246,7 +246,7 @@ std::optional<NewMovement> FrmConceptos::checkedMovement() const {
     const Money value = typed->roundedToCents();
     const auto date = rt::readDate(txtMOVDTALT_->text());
     if (!date) {
-        refuseIn(txtMOVDTALT_, QStringLiteral("Debe ingresar una FECHA valida."));
+        MsgBox(QStringLiteral("Debe ingresar una FECHA valida."), MsgIcon::Exclamation);
         return std::nullopt;
     }
     if (gCuenta.UltimoMovimiento == std::numeric_limits<std::int32_t>::max())
@@ -286,10 +286,9 @@ bool FrmConceptos::store(const NewMovement& movement) {
         // Someone else stored a movement under this number first: theirs stays, this one
         // waits on the screen for the next number.
         takeLastMovementFromStore();
-        MsgBox(QStringLiteral("Otra persona grabó un movimiento con el número ") +
-                   QString::number(movement.number) +
-                   QStringLiteral(" en esta cuenta. El suyo no se grabó: presione Agregar "
-                                  "de nuevo para grabarlo con el número siguiente."),
+        MsgBox(tr("Otra persona grabó un movimiento con el número %1 en esta cuenta. El suyo "
+                  "no se grabó: presione Agregar de nuevo para grabarlo con el número siguiente.")
+                   .arg(movement.number),
                MsgIcon::Exclamation);
         return false;
     }

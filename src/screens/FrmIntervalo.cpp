@@ -158,11 +158,11 @@ void FrmIntervalo::cmdAceptar_Click() {
     const auto desde = rt::readDate(txtDesde_->text());
     const auto hasta = rt::readDate(txtHasta_->text());
     if (!desde || !hasta) {
-        refuseIn(desde ? txtHasta_ : txtDesde_, QStringLiteral("Debe ingresar Fechas validas.!"));
+        MsgBox(QStringLiteral("Debe ingresar Fechas validas.!"), MsgIcon::Exclamation);
         return;
     }
     if (*hasta < *desde) {
-        refuseIn(txtDesde_, QStringLiteral("La fecha DESDE debe ser menor que HASTA"));
+        MsgBox(QStringLiteral("La fecha DESDE debe ser menor que HASTA"), MsgIcon::Exclamation);
         return;
     }
     gFechaDesde = *desde;

@@ -102,11 +102,11 @@ void FrmModConcepto::PP_GUARDAR() {
         gMovimiento.Modificado = false;
         const auto date = rt::readDate(txtFecha_->text());
         if (!date) {
-            refuseIn(txtFecha_, QStringLiteral("Debe ingresar una FECHA valida."));
+            MsgBox(QStringLiteral("Debe ingresar una FECHA valida."), MsgIcon::Exclamation);
             return;
         }
         if (!rt::readsAsNumber(txtValor_->text())) {
-            refuseIn(txtValor_, QStringLiteral("Debe ingresar un valor NUMERICO."));
+            MsgBox(QStringLiteral("Debe ingresar un valor NUMERICO."), MsgIcon::Exclamation);
             return;
         }
         gMovimiento.MOVDTALT = rt::formatDateSlashed(*date);
