@@ -127,6 +127,71 @@ private Q_SLOTS:
         QCOMPARE(check.unsealed, 0L);
     }
 
+    // With the README's grants, nobody writes the server's history but its own audit: not a
+    // writer's row and seal of its own making (the forgery of a deletion by "ana" in January,
+    // numbered one past the last and sealed with the server's own formula), not a call of the
+    // audit function by hand, and not the owner either. The writer's real changes still are.
+    void theServersHistoryTakesRowsOnlyFromItsOwnAudit_data() {
+        QTest::addColumn<bool>("asOwner");
+        QTest::addColumn<QString>("attempt");
+        const QString row =
+            u"INSERT INTO BANAUD (AUDINNRO,AUDDTHOR,AUDSTUSU,AUDSTPRG,AUDSTRUT,"
+            "AUDSTTAB,AUDSTOPE,AUDSTCTA,AUDINMOV,AUDSTCLA) SELECT max(AUDINNRO) + 1, "
+            "'2026-01-15T09:00:00.000Z', 'ana', 'psql', 'movements.delete', "
+            "'BANMOV', 'DELETE', '001', 1, '001|1' FROM BANAUD; "_s;
+        const QString seal = u"INSERT INTO BANSEL (AUDINNRO,SELSTHSH) SELECT max(AUDINNRO) + 1, "
+                             "ldg_audit_link((SELECT SELSTHSH FROM BANSEL ORDER BY AUDINNRO DESC "
+                             "LIMIT 1), ARRAY['ana']) FROM BANSEL"_s;
+        const QString call = u"SELECT ldg_audit_write('DELETE', 'BANMOV', '001', 1, '001|1', "
+                             "'{}', NULL)"_s;
+        for (bool owner : {false, true}) {
+            const char* by = owner ? "owner" : "writer";
+            QTest::addRow("%s: a row and its seal", by) << owner << row + seal;
+            QTest::addRow("%s: a seal alone", by) << owner << seal;
+            QTest::addRow("%s: the audit function by hand", by) << owner << call;
+        }
+    }
+    void theServersHistoryTakesRowsOnlyFromItsOwnAudit() {
+        if (!onServer())
+            QSKIP("roles on the server");
+        QFETCH(bool, asOwner);
+        QFETCH(QString, attempt);
+        QFile readme(QStringLiteral(LEDGORA_README));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll());
+        const qsizetype from = text.indexOf(u"GRANT SELECT, INSERT, UPDATE, DELETE ON BANCNT"_s);
+        QVERIFY(from > 0);
+        const QString writer = u"ana_%1"_s.arg(::getpid()), reader = u"luis_%1"_s.arg(::getpid());
+        const QString grants = text.mid(from, text.indexOf(u"```"_s, from) - from)
+                                   .replace(u"ledgora_escritura"_s, writer)
+                                   .replace(u"ledgora_lectura"_s, reader);
+        QVERIFY(onTestServer(
+            data_->path(),
+            u"CREATE ROLE %1 LOGIN PASSWORD 'clave'; CREATE ROLE %2; "_s.arg(writer, reader) +
+                grants));
+        const auto dropped = qScopeGuard([&] {
+            onTestServer(data_->path(),
+                         u"DROP OWNED BY %1, %2; DROP ROLE %1; DROP ROLE %2"_s.arg(writer, reader));
+        });
+        QString asWriter = data_->path();
+        asWriter.replace(u"ledgora:ledgora-test@"_s, writer + u":clave@"_s);
+        const QString rows = u"SELECT count(*) FROM BANAUD"_s;
+        const auto before = onTestServer(asWriter, rows);
+        QVERIFY(!onTestServer(asOwner ? data_->path() : asWriter, attempt));
+        QCOMPARE(onTestServer(asWriter, rows), before);
+        auto manejo = std::make_unique<clManejo>();
+        manejo->CadenaConexion(u"Data Source="_s + asWriter);
+        manejo->Conectar();
+        QVERIFY(manejo->EstadoConexion());
+        addMovement(*manejo, 2, u"06/03/2024"_s, u"Pago"_s, {u"0"_s, u"30"_s, u"0"_s, u"0"_s});
+        manejo->Ejecutar("movements.delete", {u"001"_s, u"2"_s});
+        QCOMPARE(onTestServer(asWriter, rows)->toInt(), before->toInt() + 2);
+        const ChainCheck check = AuditTrail::verify(*manejo);
+        QVERIFY2(check.intact(), qPrintable(check.text()));
+        QCOMPARE(onTestServer(asWriter, u"SELECT count(*) FROM BANAUD WHERE AUDSTUSU = 'ana'"_s),
+                 std::optional(u"0"_s));
+    }
+
     // Restores from the bin and undos, each keeping the totals the sums of the movements.
     void theBinAndUndoKeepTotalsEqualToSums() {
         data_->addMovement(u"001"_s, 2, QDate(2024, 3, 6), u"Pago"_s, {}, money(30));

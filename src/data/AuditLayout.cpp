@@ -70,6 +70,8 @@ QString changed(const Audited& audited, const char* distinct) {
 }
 
 const char* const kRefusal = "El historial de cambios no se puede modificar.";
+const char* const kForged =
+    "El historial de cambios solo lo escribe el propio servidor al cambiar los datos.";
 
 } // namespace
 
@@ -195,8 +197,20 @@ QStringList AuditLayout::serverObjects() {
     objects << QStringLiteral("CREATE OR REPLACE FUNCTION ldg_audit_guard() RETURNS trigger "
                               "LANGUAGE plpgsql AS $f$ BEGIN RAISE EXCEPTION '%1'; END $f$")
                    .arg(QString::fromUtf8(kRefusal));
+    // A row of the trail, or a seal, comes only from ldg_audit_write called by the audit
+    // trigger of a changed table: one trigger deep already when it inserts. Whoever inserts
+    // straight into the trail, or calls the function themselves (everyone may execute it, since
+    // every writer's change runs it), is refused: the owner too, who alone holds INSERT on it.
+    objects << QStringLiteral("CREATE OR REPLACE FUNCTION ldg_audit_origin() RETURNS trigger "
+                              "LANGUAGE plpgsql AS $f$ BEGIN IF pg_trigger_depth() < 2 THEN "
+                              "RAISE EXCEPTION '%1'; END IF; RETURN NEW; END $f$")
+                   .arg(QString::fromUtf8(kForged));
     for (const char* table : {"banaud", "bansel"}) {
         const QString name = QString::fromLatin1(table);
+        objects << QStringLiteral("DROP TRIGGER IF EXISTS %1_origen ON %1").arg(name)
+                << QStringLiteral("CREATE TRIGGER %1_origen BEFORE INSERT ON %1 FOR EACH ROW "
+                                  "EXECUTE FUNCTION ldg_audit_origin()")
+                       .arg(name);
         objects << QStringLiteral("DROP TRIGGER IF EXISTS %1_inalterable ON %1").arg(name)
                 << QStringLiteral("DROP TRIGGER IF EXISTS %1_inalterable_vaciado ON %1").arg(name)
                 << QStringLiteral("CREATE TRIGGER %1_inalterable BEFORE UPDATE OR DELETE ON %1 "
