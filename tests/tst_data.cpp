@@ -169,7 +169,8 @@ private Q_SLOTS:
         // The key now holds "7" and "7 " as one account.
         QVERIFY(errorNumberOf([&] { addAccount(*manejo, "7 ", "Otra"); }) != 0);
         manejo.reset();
-        QCOMPARE(sqliteRows(db.path(), "PRAGMA user_version"), QStringList{"5"});
+        QCOMPARE(sqliteRows(db.path(), "PRAGMA user_version"),
+                 QStringList{QString::number(Schema::kVersion)});
         QCOMPARE(sqliteRows(db.path(), "select (select count(*) from BANEXT) + (select count(*) "
                                        "from BANAUD)"),
                  QStringList{"0"});

@@ -101,9 +101,18 @@ QString replaceWith(const QString& complete, const QString& target) {
     return {};
 }
 
+// Whether SQLite reads the file as a database. Asked of SQLite, never read apart: the ledger
+// may be open in this process (the copy taken at start runs while it opens), and the
+// operating system drops all of a process's locks on a file when any part of it closes that
+// file; SQLite's own connections share their locks instead.
 bool hasSqliteHeader(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3", 16);
+    sqlite3* raw = nullptr;
+    const bool opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
+                                        SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    const bool database = opened && sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr,
+                                                 nullptr, nullptr) != SQLITE_NOTADB;
+    sqlite3_close_v2(raw);
+    return database;
 }
 
 } // namespace

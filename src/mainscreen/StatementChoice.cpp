@@ -1,12 +1,11 @@
 #include "StatementChoice.h"
 
-#include "data/Recordset.h"
-#include "ledger/ModuleUtilities.h"
 #include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PickList.h"
 #include "reconcile/Reconciler.h"
+#include "reconcilescreen/LedgerAccountList.h"
 #include "statements/StatementReader.h"
 
 #include <QCoreApplication>
@@ -16,31 +15,10 @@ namespace ledgora {
 
 namespace {
 
-struct AccountList {
-    QStringList numbers;
-    QStringList entries; // "001 - Caja"
-};
-
-AccountList ledgerAccounts() {
-    AccountList list;
-    Recordset rs;
-    requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
-                        "accounts.list");
-    requireManejo().RsDesconectado(true);
-    if (requireManejo().CrearRs(rs))
-        for (; !rs.Eof(); rs.MoveNext()) {
-            list.numbers << GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")));
-            list.entries << list.numbers.back() + QStringLiteral(" - ") +
-                                GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
-        }
-    rs.Close();
-    return list;
-}
-
 // The ledger account a bank account belongs to, asked of the person and remembered.
 std::optional<QString> askAccount(QWidget* parent, const BankStatement& statement,
                                   const QString& current) {
-    const AccountList accounts = ledgerAccounts();
+    const LedgerAccountList accounts = LedgerAccountList::read();
     const QString holder = statement.holder.trimmed();
     const QString prompt =
         QCoreApplication::translate("StatementChoice", "¿A qué cuenta pertenece el extracto %1?")

@@ -1,5 +1,6 @@
 #include "FrmConciliacion.h"
 
+#include "LedgerAccountList.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "controls/TitleBanner.h"
@@ -225,21 +226,12 @@ void FrmConciliacion::Form_KeyDown(int& keyCode, int) {
 }
 
 void FrmConciliacion::PP_CAMBIARCUENTA() {
-    QStringList numbers;
-    QStringList entries; // "001 - Caja"
     std::optional<QString> refused;
     BusyPointer busy;
     try {
-        Recordset rs;
-        requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
-                            "accounts.list");
-        requireManejo().RsDesconectado(true);
-        if (requireManejo().CrearRs(rs))
-            for (; !rs.Eof(); rs.MoveNext()) {
-                numbers << GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")));
-                entries << numbers.back() + QStringLiteral(" - ") +
-                               GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
-            }
+        const LedgerAccountList accounts = LedgerAccountList::read();
+        const QStringList& numbers = accounts.numbers;
+        const QStringList& entries = accounts.entries;
         busy.release();
         const QString current = plan_.account.trimmed();
         const auto chosen =
