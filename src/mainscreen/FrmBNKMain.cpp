@@ -50,12 +50,22 @@ constexpr int kTotalsHeight = 660;
 constexpr int kBankWidth = 3800;
 constexpr int kBankGap = 80;
 
-QLabel* boldLabel(const QString& text, QWidget* parent) {
+// A value of a balances' frame: bold, right-aligned, found by its name.
+QLabel* valueLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+QFrame* balancesFrame(const char* name, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
 }
 
 void paint(QLabel& label, const QColor& color) {
@@ -102,20 +112,12 @@ void FrmBNKMain::buildControls() {
     LstBNK_->setMouseUpHandler(
         [this](int button, int shift, double, double) { LstBNK_MouseUp(button, shift); });
 
-    SHTOT_ = new QFrame(this);
-    SHTOT_->setObjectName(QStringLiteral("SHTOT"));
-    SHTOT_->setFrameShape(QFrame::StyledPanel);
+    SHTOT_ = balancesFrame("SHTOT", this);
     auto* totals = new QGridLayout(SHTOT_);
     totals->setContentsMargins(8, 2, 8, 2);
     totals->setVerticalSpacing(0);
-    lbTOTRCNT_ = boldLabel(QStringLiteral("00.00"), SHTOT_);
-    lbTOTRBCO_ = boldLabel(QStringLiteral("00.00"), SHTOT_);
-    lbTOTRCNT_->setObjectName(QStringLiteral("lbTOTRCNT"));
-    lbTOTRBCO_->setObjectName(QStringLiteral("lbTOTRBCO"));
-    lbTOTRCNT_->setText(rt::formatAmount(Money()));
-    lbTOTRBCO_->setText(rt::formatAmount(Money()));
-    for (QLabel* value : {lbTOTRCNT_, lbTOTRBCO_})
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbTOTRCNT_ = valueLabel("lbTOTRCNT", rt::formatAmount(Money()), SHTOT_);
+    lbTOTRBCO_ = valueLabel("lbTOTRBCO", rt::formatAmount(Money()), SHTOT_);
     totals->addWidget(new QLabel(QStringLiteral("Total Real Cuenta:"), SHTOT_), 0, 0);
     totals->addWidget(lbTOTRCNT_, 0, 1);
     totals->addWidget(new QLabel(QStringLiteral("Total Real Bco.:"), SHTOT_), 1, 0);
@@ -123,20 +125,14 @@ void FrmBNKMain::buildControls() {
     SHTOT_->resize(Twips::toPixelsX(kTotalsWidth), Twips::toPixelsY(kTotalsHeight));
 
     // The bank's side stands in a frame of its own, so that the legacy one keeps its place.
-    SHEXT_ = new QFrame(this);
-    SHEXT_->setObjectName(QStringLiteral("SHEXT"));
-    SHEXT_->setFrameShape(QFrame::StyledPanel);
+    SHEXT_ = balancesFrame("SHEXT", this);
     auto* bank = new QVBoxLayout(SHEXT_);
     bank->setContentsMargins(8, 2, 8, 2);
     bank->setSpacing(0);
-    lbEXTRACTO_ = boldLabel(QString(), SHEXT_);
-    lbDIFERENCIA_ = boldLabel(QString(), SHEXT_);
-    lbEXTRACTO_->setObjectName(QStringLiteral("lbEXTRACTO"));
-    lbDIFERENCIA_->setObjectName(QStringLiteral("lbDIFERENCIA"));
-    for (QLabel* value : {lbEXTRACTO_, lbDIFERENCIA_}) {
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        bank->addWidget(value);
-    }
+    lbEXTRACTO_ = valueLabel("lbEXTRACTO", QString(), SHEXT_);
+    lbDIFERENCIA_ = valueLabel("lbDIFERENCIA", QString(), SHEXT_);
+    bank->addWidget(lbEXTRACTO_);
+    bank->addWidget(lbDIFERENCIA_);
     SHEXT_->resize(Twips::toPixelsX(kBankWidth), Twips::toPixelsY(kTotalsHeight));
     SHEXT_->hide();
 

@@ -19,12 +19,13 @@ void registerReconcileStatements() {
     add("reconcile.link",
         "insert into BANENL (ENLSTBNK,CNTSTNRO,ENLDLSAL) values ('{text}','{text}',0) on "
         "conflict (ENLSTBNK) do update set CNTSTNRO = excluded.CNTSTNRO");
-    // An older statement applied later does not replace a newer one's balance.
     // Where a bank account's lines were applied: the account its last statement was applied
-    // to, and the account a line was recorded under.
+    // to, and the lines recorded under accounts other than the given one.
     add("reconcile.appliedLink",
         "select CNTSTNRO from BANENL where ENLSTBNK = '{text}' and ENLDTSAL is not null");
-    add("reconcile.appliedLine", "select CNTSTNRO from BANEXT where EXTSTHUE = '{text}'");
+    add("reconcile.recordedElsewhere",
+        "select EXTSTHUE,CNTSTNRO from BANEXT where CNTSTNRO <> '{text}'");
+    // An older statement applied later does not replace a newer one's balance.
     add("reconcile.keepBalance",
         "update BANENL set ENLDLSAL = '{amount}',ENLDTSAL = '{date}' where ENLSTBNK = '{text}' "
         "and (ENLDTSAL is null or ENLDTSAL <= '{date}')");

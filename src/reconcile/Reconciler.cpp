@@ -256,23 +256,20 @@ std::optional<QString> Reconciler::relink(clManejo& manejo, const Reconciliation
                                           const QString& account) {
     WriteBatch batch(registered(manejo));
     const QString target = account.trimmed();
-    auto elsewhere = [&target](Recordset& rs) -> std::optional<QString> {
-        for (; !rs.Eof(); rs.MoveNext())
-            if (const QString applied = GP_TEXTO(rs.Fields(0)); applied != target)
-                return applied;
-        return std::nullopt;
-    };
     Recordset rs;
     manejo.RsDesconectado(true);
     manejo.CrearRs(rs, "reconcile.appliedLink", {plan.bankKey});
-    if (auto applied = elsewhere(rs))
-        return applied;
-    for (const LineProposal& proposal : plan.lines) {
-        Recordset line;
-        manejo.CrearRs(line, "reconcile.appliedLine", {proposal.line.fingerprint});
-        if (auto applied = elsewhere(line))
+    if (!rs.Eof())
+        if (const QString applied = GP_TEXTO(rs.Fields(0)); applied != target)
             return applied;
-    }
+    // One read of the lines recorded elsewhere, not one per line of the statement.
+    QSet<QString> lines;
+    for (const LineProposal& proposal : plan.lines)
+        lines.insert(proposal.line.fingerprint);
+    manejo.CrearRs(rs, "reconcile.recordedElsewhere", {target});
+    for (; !rs.Eof(); rs.MoveNext())
+        if (lines.contains(GP_TEXTO(rs.Fields(0))))
+            return GP_TEXTO(rs.Fields(1));
     manejo.Ejecutar("reconcile.link", {plan.bankKey, target});
     batch.commit();
     return std::nullopt;
