@@ -243,6 +243,29 @@ private Q_SLOTS:
         broken.replace(81 + 28, 3, "ABC");
         QTest::newRow("file refused")
             << broken << QStringList{u"001"_s} << 1 << u"Línea 2"_s << "1";
+        // A statement in Swiss francs, refused whole: no line, no balance.
+        QByteArrayList francs = account("240101", "240131", 0, {{"240105", '2', 5000}});
+        francs.first().replace(47, 3, "756");
+        francs.last().replace(73, 3, "756");
+        QTest::newRow("another currency")
+            << norma43(francs) << QStringList{u"001"_s} << 1
+            << u"el extracto 2100-0001-0200012345 está en CHF y la cuenta 001, en EUR; no se ha "
+               "escrito nada"_s
+            << "1";
+        // One file for two bank accounts: the account given can be only one's.
+        QByteArrayList other = account("240101", "240131", 0, {{"240107", '2', 700}});
+        for (QByteArray& record : other)
+            record.replace("210000010200012345", "210000020200099999");
+        const QByteArray both =
+            norma43(account("240101", "240131", 0, {{"240105", '2', 5000}}) + other);
+        QTest::newRow("two bank accounts not linked")
+            << both << QStringList{u"001"_s} << 1
+            << u"el archivo trae 2 cuentas bancarias sin vincular (2100-0001-0200012345, "
+               "2100-0002-0200099999)"_s
+            << "1";
+        QTest::newRow("the linked one goes to its own account")
+            << both << QStringList{u"001"_s} << 0
+            << u"Extracto 2100-0002-0200099999: 0 casados, 0 nuevos, 1 ya importado"_s << "2";
     }
     void statementFromTheCommandLine() {
         QFETCH(QByteArray, file);
@@ -255,8 +278,20 @@ private Q_SLOTS:
             addConcept(*manejo, u"1"_s, u"Cobros"_s, u"C"_s);
             addConcept(*manejo, u"2"_s, u"Pagos"_s, u"D"_s);
             addMovement(*manejo, 1, u"05/01/2024"_s, u"Cobro"_s, u"50"_s);
+            addAccount(*manejo, u"002"_s, u"Caja"_s);
         }
         QTemporaryDir dir;
+        // Account 002's bank account, linked by a statement of its own applied before.
+        if (QByteArray(QTest::currentDataTag()).startsWith("the linked one")) {
+            QByteArrayList own = account("240101", "240131", 0, {{"240107", '2', 700}});
+            for (QByteArray& record : own)
+                record.replace("210000010200012345", "210000020200099999");
+            writeFile(dir.filePath(u"caja.n43"_s), norma43(own));
+            QCOMPARE(kept(command({u"--statement"_s, dir.filePath(u"caja.n43"_s), database.path(),
+                                   u"002"_s}))
+                         .code,
+                     0);
+        }
         writeFile(dir.filePath(u"extracto.n43"_s), file);
         const Run run = kept(command(
             QStringList{u"--statement"_s, dir.filePath(u"extracto.n43"_s), database.path()} +

@@ -79,8 +79,18 @@ private Q_SLOTS:
             << oneAccount({{"240105", '2', 5000, {}, "TRANSFERENCIA DE ACME SL"}})
             << QStringList{u"03/01/2024|Cobro Acme|50|0"_s, u"07/01/2024|Cobro Zeta|50|0"_s} << "M1"
             << "2 50.00 00.00 50.00 00.00";
-        QTest::newRow("outside the window: new")
-            << one << QStringList{u"20/01/2024|Cobro|50|0"_s} << "N"
+        // The window is 4 days each way: its edge matches, a day past it is another movement.
+        QTest::newRow("4 days after: at the edge")
+            << one << QStringList{u"09/01/2024|Cobro|50|0"_s} << "M1"
+            << "1 00.00 00.00 50.00 00.00";
+        QTest::newRow("5 days after: past the edge")
+            << one << QStringList{u"10/01/2024|Cobro|50|0"_s} << "N"
+            << "2 50.00 00.00 50.00 00.00";
+        QTest::newRow("4 days before: at the edge")
+            << one << QStringList{u"01/01/2024|Cobro|50|0"_s} << "M1"
+            << "1 00.00 00.00 50.00 00.00";
+        QTest::newRow("5 days before: past the edge")
+            << one << QStringList{u"31/12/2023|Cobro|50|0"_s} << "N"
             << "2 50.00 00.00 50.00 00.00";
         QTest::newRow("other side: new") << one << QStringList{u"05/01/2024|Pago|0|50"_s} << "N"
                                          << "2 00.00 50.00 50.00 00.00";
@@ -101,6 +111,12 @@ private Q_SLOTS:
         QTest::newRow("January in camt.053, one entry pending")
             << camt("02") << january << "M1 M2 F"
             << "2 00.00 00.00 50.00 25.50";
+        // A reversal undoes an earlier entry of the bank: never a match of its own accord.
+        QByteArray reversed = camt("02");
+        reversed.replace("<CdtDbtInd>CRDT</CdtDbtInd><Sts>BOOK",
+                         "<CdtDbtInd>CRDT</CdtDbtInd><RvslInd>true</RvslInd><Sts>BOOK");
+        QTest::newRow("a reversal goes to review") << reversed << january << "R M2 F"
+                                                   << "2 50.00 00.00 00.00 25.50";
     }
     // Proposed, tried dry (nothing written), applied, then read and applied once more: the
     // second time every line applied is already imported and nothing changes.
@@ -120,8 +136,12 @@ private Q_SLOTS:
         QCOMPARE(std::tie(done.matched, done.added, done.alreadyImported, done.leftForReview),
                  std::tie(dry.matched, dry.added, dry.alreadyImported, dry.leftForReview));
         QTEST(state(), "after");
-        QCOMPARE(Reconciler::bankBalance(*gManejo, u"001"_s)->first,
-                 *statementOf(file).closingBalance);
+        // A balance in another currency is not kept as the account's.
+        const BankStatement read = statementOf(file);
+        const auto kept = Reconciler::bankBalance(*gManejo, u"001"_s);
+        QCOMPARE(kept ? std::optional(kept->first) : std::nullopt,
+                 Reconciler::currencyRefusal(read, u"001"_s).isEmpty() ? read.closingBalance
+                                                                       : std::nullopt);
         QCOMPARE(Reconciler::linkedAccount(*gManejo, plan.bankKey), u"001"_s);
 
         const ReconciliationPlan again = propose(*gManejo, file);

@@ -34,12 +34,14 @@ bool accountExists(clManejo& manejo, const QString& account) {
     return !rs.Eof();
 }
 
-// The ledger account a statement goes to, or why it cannot go anywhere.
+// The ledger account a statement goes to, or why it cannot go anywhere. A bank account linked
+// already goes to its own account; the account given is for the one that is not. In a file of
+// one bank account, an account given that contradicts its link is a mistake, and refused.
 QString accountFor(clManejo& manejo, const BankStatement& statement, const QString& given,
-                   QString& why) {
+                   bool alone, QString& why) {
     const QString bankKey = statement.accountKey();
     const std::optional<QString> linked = Reconciler::linkedAccount(manejo, bankKey);
-    if (linked && !given.isEmpty() && *linked != given)
+    if (linked && !given.isEmpty() && *linked != given && alone)
         why = clExtracto::tr("la cuenta bancaria %1 está vinculada a la cuenta %2, no a la %3")
                   .arg(bankKey, *linked, given);
     else if (!linked && given.isEmpty())
@@ -48,7 +50,26 @@ QString accountFor(clManejo& manejo, const BankStatement& statement, const QStri
                   .arg(bankKey);
     else if (!accountExists(manejo, linked.value_or(given)))
         why = clExtracto::tr("no existe la cuenta %1").arg(linked.value_or(given));
+    else
+        why = Reconciler::currencyRefusal(statement, linked.value_or(given));
     return linked.value_or(given);
+}
+
+// A file of several bank accounts (Spanish banks send all of a customer's accounts in one):
+// the account given may take only one that is not linked yet.
+QString unlinkedRefusal(clManejo& manejo, const QList<BankStatement>& statements,
+                        const QString& given) {
+    QStringList unlinked;
+    for (const BankStatement& statement : statements)
+        if (!Reconciler::linkedAccount(manejo, statement.accountKey()))
+            unlinked << statement.accountKey();
+    if (given.isEmpty() || unlinked.size() < 2)
+        return {};
+    return clExtracto::tr("el archivo trae %1 cuentas bancarias sin vincular (%2) y la cuenta "
+                          "%3 solo puede ser de una: vincule cada una en la pantalla de "
+                          "conciliación (F9), que pregunta por cada una")
+        .arg(unlinked.size())
+        .arg(unlinked.join(QStringLiteral(", ")), given);
 }
 
 } // namespace
@@ -73,9 +94,13 @@ QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
         // Every statement finds its account before anything is written.
         std::vector<ReconciliationPlan> plans;
         const MatchSettings settings = MatchSettings::fromSettings();
+        if (const QString why = unlinkedRefusal(manejo, read.statements, account.trimmed());
+            !why.isEmpty())
+            return clExtracto::tr("%1; no se ha escrito nada").arg(why);
         for (const BankStatement& statement : read.statements) {
             QString why;
-            const QString target = accountFor(manejo, statement, account.trimmed(), why);
+            const QString target =
+                accountFor(manejo, statement, account.trimmed(), read.statements.size() == 1, why);
             if (!why.isEmpty())
                 return clExtracto::tr("%1; no se ha escrito nada").arg(why);
             plans.push_back(Reconciler::propose(manejo, statement, target, settings));

@@ -55,26 +55,35 @@ std::optional<ReconciliationPlan> proposeFromFile(QWidget* parent, const QString
         MsgBox(file.refusal->message, MsgIcon::Exclamation);
         return std::nullopt;
     }
-    // The statement linked to this account; failing that, the file's first one of a bank
-    // account never seen, asked about. One question at a time: a statement that turns out to
-    // be another account's waits for that account to be reconciled.
-    const BankStatement* chosen = nullptr;
-    const BankStatement* unknown = nullptr;
-    for (const BankStatement& statement : file.statements) {
-        const auto linked = Reconciler::linkedAccount(requireManejo(), statement.accountKey());
-        if (!linked && !unknown)
-            unknown = &statement;
-        if (linked && linked->trimmed() == account.trimmed()) {
-            chosen = &statement;
-            break;
-        }
-    }
     busy.release();
-    if (!chosen && unknown) {
-        const auto linked = askAccount(parent, *unknown, account);
-        if (!linked || *linked != account.trimmed())
-            return std::nullopt;
-        chosen = unknown;
+    // Spanish banks send all of a customer's accounts in one file: each bank account never
+    // seen is asked about in turn, and the statement linked to this account is reconciled now.
+    // One in another currency than the ledger's is neither asked about nor applied.
+    const BankStatement* chosen = nullptr;
+    QString foreign;
+    for (const BankStatement& statement : file.statements) {
+        const QString refusal = Reconciler::currencyRefusal(statement, account);
+        std::optional<QString> linked =
+            Reconciler::linkedAccount(requireManejo(), statement.accountKey());
+        if (!refusal.isEmpty()) {
+            if ((!linked || linked->trimmed() == account.trimmed()) && foreign.isEmpty())
+                foreign = refusal;
+            continue;
+        }
+        if (!linked) {
+            linked = askAccount(parent, statement, account);
+            if (!linked)
+                return std::nullopt; // the person left the question: nothing more is asked
+        }
+        if (!chosen && linked->trimmed() == account.trimmed())
+            chosen = &statement;
+    }
+    if (!chosen && !foreign.isEmpty()) {
+        foreign[0] = foreign[0].toUpper();
+        MsgBox(
+            QCoreApplication::translate("StatementChoice", "%1: no se aplica nada.").arg(foreign),
+            MsgIcon::Exclamation);
+        return std::nullopt;
     }
     if (!chosen) {
         MsgBox(QCoreApplication::translate("StatementChoice",

@@ -14,6 +14,7 @@
 #include "screens/ScreenStatements.h"
 #include "statements/Norma43Reader.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSet>
 
@@ -108,6 +109,12 @@ LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
         return proposal;
     }
     proposal.candidates = pending.candidates(line, matchDate(line, settings), settings.windowDays);
+    // A reversal undoes an earlier entry of the bank: a pending movement of its side and amount
+    // is not what it is about. The person decides, with the candidates shown.
+    if (line.reversal) {
+        proposal.action = LineProposal::Action::Review;
+        return proposal;
+    }
     if (proposal.candidates.empty()) {
         proposal.action = LineProposal::Action::NewMovement;
         proposal.concept = concepts.conceptFor(line.commonConcept, line.side);
@@ -211,7 +218,10 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
     outcome.added =
         int(manejo.Ejecutar("reconcile.enterStaged", {plan.account.leftJustified(3, u' ')}));
     manejo.Ejecutar("reconcile.unstage", {});
-    if (plan.closingBalance && plan.closingDate.isValid())
+    // A balance in another currency is no balance of this account.
+    const bool sameCurrency =
+        plan.statementCurrency.isEmpty() || plan.statementCurrency == plan.currency;
+    if (plan.closingBalance && plan.closingDate.isValid() && sameCurrency)
         manejo.Ejecutar("reconcile.keepBalance",
                         {rt::generalNumberText(*plan.closingBalance),
                          rt::formatDateSlashed(plan.closingDate), plan.bankKey,
@@ -275,12 +285,25 @@ std::optional<QString> Reconciler::relink(clManejo& manejo, const Reconciliation
     return std::nullopt;
 }
 
+QString Reconciler::ledgerCurrency() {
+    return QStringLiteral("EUR");
+}
+
+QString Reconciler::currencyRefusal(const BankStatement& statement, const QString& account) {
+    if (statement.currency.isEmpty() || statement.currency == ledgerCurrency())
+        return {};
+    return QCoreApplication::translate("Reconciler", "el extracto %1 está en %2 y la cuenta %3, "
+                                                     "en %4")
+        .arg(statement.accountKey(), statement.currency, account.trimmed(), ledgerCurrency());
+}
+
 ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& statement,
                                        const QString& account, const MatchSettings& settings) {
     ReconciliationPlan plan;
     plan.account = account;
     plan.bankKey = statement.accountKey();
-    plan.currency = QStringLiteral("EUR");
+    plan.currency = ledgerCurrency();
+    plan.statementCurrency = statement.currency;
     plan.closingBalance = statement.closingBalance;
     plan.closingDate = statement.endDate;
     const QSet<QString> recorded = recordedLines(registered(manejo), account);

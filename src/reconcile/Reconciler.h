@@ -34,6 +34,13 @@ public:
     static std::optional<QString> relink(clManejo& manejo, const ReconciliationPlan& plan,
                                          const QString& account);
 
+    // The currency the ledger's accounts keep their amounts in (the account table has none).
+    static QString ledgerCurrency();
+    // Why a statement cannot be applied to a ledger account whole, in a clause to end as the
+    // caller says it ("el extracto … está en CHF y la cuenta 001, en EUR"): its currency is not
+    // the account's. Empty when it is, or when the statement names none.
+    static QString currencyRefusal(const BankStatement& statement, const QString& account);
+
     // Proposes an action for every line of the statement against the account's pending
     // movements and the lines already recorded. Reads only.
     static ReconciliationPlan propose(clManejo& manejo, const BankStatement& statement,

@@ -48,6 +48,7 @@ struct ReconciliationPlan {
     QString account;                     // CNTSTNRO
     QString bankKey;                     // BankStatement::accountKey()
     QString currency;                    // the account's currency, "EUR" unless it says otherwise
+    QString statementCurrency;           // the statement's own, empty when it names none
     std::optional<Money> closingBalance; // the bank's closing balance from the statement
     QDate closingDate;
     std::vector<LineProposal> lines;

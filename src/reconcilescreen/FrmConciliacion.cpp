@@ -55,6 +55,9 @@ QString actionText(const LineProposal& line, const QString& currency) {
     case Action::AlreadyImported:
         return FrmConciliacion::tr("Ya importado");
     case Action::Review:
+        if (line.line.reversal) // the bank undoes an earlier entry of its own
+            return FrmConciliacion::tr("Revisar anulación (%1 candidatos)")
+                .arg(line.candidates.size());
         return FrmConciliacion::tr("Revisar (%1 candidatos)").arg(line.candidates.size());
     case Action::Foreign:
         break;
