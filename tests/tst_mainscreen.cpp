@@ -314,6 +314,40 @@ private Q_SLOTS:
         QCOMPARE(linked(), QStringList{"001"});
     }
 
+    // F4 chooses the concept of a new movement; the statement's other new lines with the same
+    // bank concept, on the same side, take it at once.
+    void aConceptChosenWithF4ServesTheLinesOfTheSameBankConcept() {
+        data_->addConcept(u"7"_s, u"Gastos bancarios"_s, u"D"_s);
+        data_->addConcept(u"8"_s, u"Comisiones"_s, u"D"_s);
+        const QString file = data_->db().folder() + u"/comisiones.n43"_s;
+        writeFile(file,
+                  norma43(account(
+                      "240301", "240331", 0,
+                      {{"240311", '1', 1200}, {"240312", '1', 1300}, {"240313", '2', 1400}})));
+        FrmBNKMain::setStatementFile(file);
+        MessageRecorder boxes;
+        QStringList chosen;
+        person_->then([](QWidget* which) { ModalDriver::press(which, Qt::Key_Return); });
+        person_->then([&chosen, this](QWidget* modal) {
+            // On a turn of its own, so that the person can answer the list F4 opens.
+            QTimer::singleShot(0, modal, [&chosen, this, modal] {
+                FlexGrid& lines = *child<FlexGrid>(modal, "lstLIN");
+                person_->then([](QWidget* concepts) {
+                    ModalDriver::press(concepts, Qt::Key_Home); // "Comisiones", first by name
+                    ModalDriver::press(concepts, Qt::Key_Return);
+                });
+                QTest::keyClick(&lines, Qt::Key_F4);
+                chosen = column(lines, 5);
+                QTest::keyClick(&lines, Qt::Key_Escape);
+            });
+        });
+        boxes.answers = {MsgAnswer::Yes}; // leaves without applying
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        FrmBNKMain::setStatementFile({});
+        QCOMPARE(chosen.mid(0, 2), QStringList({u"8 - Comisiones"_s, u"8 - Comisiones"_s}));
+        QVERIFY(chosen.value(2) != chosen.value(0)); // a credit: the other side
+    }
+
     // F11 shows a movement's changes; a deleted movement is in the bin F8 shows, ENTER there
     // brings it back and Ctrl+Z takes that back again. The totals follow every step.
     void historyBinAndUndo() {

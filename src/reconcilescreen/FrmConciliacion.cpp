@@ -356,6 +356,23 @@ void FrmConciliacion::chooseConcept(int index) {
     conceptChosen_.insert(index);
     changed_ = true;
     showLine(index);
+    // The bank's concept means the same on every line: the other new movements of this
+    // statement with it and on this side take the choice at once, unless chosen by hand.
+    if (line.line.commonConcept.isEmpty())
+        return;
+    for (int other = 0; other < int(plan_.lines.size()); ++other) {
+        LineProposal& same = plan_.lines.at(std::size_t(other));
+        if (other == index || conceptChosen_.contains(other) ||
+            same.action != Action::NewMovement || same.line.side != line.line.side ||
+            same.line.commonConcept != line.line.commonConcept)
+            continue;
+        const bool lacked = same.concept.trimmed().isEmpty();
+        same.concept = line.concept;
+        if (lacked)
+            acceptLine(other, true); // refused for want of a concept of its side, not by hand
+        showLine(other);
+    }
+    showCounts();
 }
 
 void FrmConciliacion::PP_APLICAR() {
