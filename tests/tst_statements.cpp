@@ -166,6 +166,11 @@ private Q_SLOTS:
                                          "el inicial más los abonos menos los cargos apuntados.";
         QTest::newRow("camt amount")
             << camt("08", "124.50", "") << "Elemento Ntry 1 (línea 3): falta el importe (Amt).";
+        QTest::newRow("camt without dates")
+            << camt("02")
+                   .replace("<Dt>2024-01-05</Dt>", "")
+                   .replace("<Dt><Dt>2024-01-31</Dt></Dt>", "")
+            << "Elemento Ntry 1 (línea 3): falta la fecha (BookgDt o ValDt).";
         QTest::newRow("camt broken")
             << camt("02").replace("</Stmt>", "") << "Línea 6, columna 16: el XML está mal formado.";
         QTest::newRow("neither") << QByteArray("hola\n")
@@ -200,6 +205,10 @@ private Q_SLOTS:
                                twins + QList<Movement>{{"240105", '2', 5000}}))
             << norma43(account("240101", "240131", 10000,
                                QList<Movement>{{"240105", '2', 5000}} + twins));
+        QTest::newRow("camt PRCD") << camt("02").replace("OPBD", "PRCD") << camt("02");
+        QByteArrayList entries = camt("08").split('\n');
+        std::swap(entries[2], entries[4]);
+        QTest::newRow("camt newest first") << entries.join('\n') << camt("08");
     }
     void quirksReadAsPlain() {
         QFETCH(QByteArray, file);
@@ -246,6 +255,59 @@ private Q_SLOTS:
                 QCOMPARE(line.status, BankLine::Status::Booked);
             }
         }
+    }
+
+    // What the first entry of January's camt.053 says about itself: the description it gives a
+    // new movement, its date, and whether the date was assumed and the entry is a reversal.
+    void camtEntries_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("assumed");
+        QTest::addColumn<bool>("reversal");
+        auto first = [](const QByteArray& version, const QByteArray& details) {
+            return camt(version, "124.50", "<Amt Ccy=\"EUR\">50.00</Amt>" + details);
+        };
+        QTest::newRow("counterparty for NOTPROVIDED")
+            << first("02", "<NtryDtls><TxDtls><RltdPties><Dbtr><Nm>ACME NV</Nm></Dbtr><Cdtr><Nm>"
+                           "ALMACENES GARCIA SL</Nm></Cdtr></RltdPties><RmtInf><Ustrd>NOTPROVIDED"
+                           "</Ustrd><Strd><CdtrRefInf><Ref>+++090/9337/55493+++</Ref></CdtrRefInf>"
+                           "</Strd></RmtInf></TxDtls></NtryDtls>")
+            << "ACME NV +++090/9337/55493+++" << QDate(2024, 1, 5) << false << false;
+        QTest::newRow("placeholders among texts")
+            << first("08", "<NtryDtls><TxDtls><RltdPties><Dbtr><Pty><Nm>ACME NV</Nm></Pty></Dbtr>"
+                           "</RltdPties><RmtInf><Ustrd>FACTURA 12</Ustrd><Ustrd>n/a</Ustrd><Ustrd>"
+                           "ENERO</Ustrd></RmtInf></TxDtls></NtryDtls><AddtlNtryInf>-"
+                           "</AddtlNtryInf>")
+            << "ACME NV FACTURA 12 ENERO" << QDate(2024, 1, 5) << false << false;
+        QTest::newRow("reversal of a payment")
+            << first("02", "<RvslInd>true</RvslInd><NtryDtls><TxDtls><RltdPties><Dbtr><Nm>ALMACENES"
+                           "</Nm></Dbtr><Cdtr><Nm>ACME NV</Nm></Cdtr></RltdPties></TxDtls>"
+                           "</NtryDtls><AddtlNtryInf>DEVOLUCION</AddtlNtryInf>")
+            << "ACME NV DEVOLUCION" << QDate(2024, 1, 5) << false << true;
+        const QByteArray dates =
+            "<BookgDt><Dt>2024-01-05</Dt></BookgDt><ValDt><Dt>2024-01-05</Dt></ValDt>";
+        QTest::newRow("no dates")
+            << first("02", "<AddtlNtryInf>NOT PROVIDED</AddtlNtryInf>")
+                   .replace(dates, "")
+                   .replace("<Stmt>", "<Stmt><FrToDt><ToDtTm>2024-01-30T23:59:59</ToDtTm></FrToDt>")
+            << "" << QDate(2024, 1, 30) << true << false;
+        QTest::newRow("value date only")
+            << camt("02").replace(dates, dates.mid(dates.indexOf("<ValDt>"))) << ""
+            << QDate(2024, 1, 5) << false << false;
+    }
+    void camtEntries() {
+        QFETCH(QByteArray, file);
+        const StatementFile read = StatementReader::read(file);
+        QCOMPARE(problem(read), QString());
+        const QList<BankLine>& lines = read.statements.at(0).lines;
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [](const BankLine& line) { return line.sourceLine == 3; });
+        QVERIFY(line != lines.end());
+        QTEST(line->description(), "description");
+        QTEST(line->operationDate, "date");
+        QTEST(line->dateAssumed, "assumed");
+        QTEST(line->reversal, "reversal");
     }
 
     // Two statements of one account overlap on the 10th, when two identical debits were made:
