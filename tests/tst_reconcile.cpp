@@ -194,13 +194,13 @@ private Q_SLOTS:
     // Of two lines choosing one movement the first realises it; a line recorded meanwhile is
     // skipped, and the new movements take the numbers right after the ledger's last.
     void linesChoosingOneMovementOrRecordedMeanwhile() {
-        addMovement(*gManejo, 1, u"03/01/2024"_s, u"A"_s, u"50"_s);
-        addMovement(*gManejo, 2, u"07/01/2024"_s, u"B"_s, u"50"_s);
+        addMovement(*gManejo, 1, u"07/01/2024"_s, u"A"_s, u"50"_s);
+        addMovement(*gManejo, 2, u"03/01/2024"_s, u"B"_s, u"50"_s);
         const Movement debit{"240110", '1', 1000};
         ReconciliationPlan plan = propose(
             *gManejo,
             oneAccount(
-                {{"240105", '2', 5000}, {"240103", '2', 5000}, debit, {"240111", '1', 1000}}));
+                {{"240105", '2', 5000}, {"240108", '2', 5000}, debit, {"240111", '1', 1000}}));
         QCOMPARE(actions(plan), u"R M1 N N"_s);
         Reconciler::cycleCandidate(plan.lines[0]);
         plan.lines[0].accepted = true;

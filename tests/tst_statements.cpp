@@ -25,23 +25,27 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("firstDate");
         QTest::addColumn<QString>("holder");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("equivalent");
         QByteArrayList second =
             account("240101", "240131", -500, {{"240120", '2', 500}, {"240121", '1', 1}});
         for (QByteArray* line : {&second.first(), &second.last()})
             line->replace(10, 10, "0200067890");
         QTest::newRow("two accounts")
             << norma43(january() + second) << 4 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "REF1"
             << "";
         QByteArrayList cut = january();
         for (QByteArray& line : cut)
             line = line.trimmed();
         QTest::newRow("trailing blanks cut")
             << norma43(cut) << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "REF1"
             << "";
         QByteArrayList zero = account("240101", "240131", 0, {});
         zero[1][58] = '0';
         QTest::newRow("sign 0 of a zero balance")
             << norma43(zero) << 0 << QDate() << "ALMACENES GARCIA SL"
+            << "REF1"
             << "";
         // UTF-8 counts the 80 positions in characters: the Ñ takes two bytes of an 81-byte line.
         for (const QByteArray holder : {"MU\xD1OZ E HIJOS", "MU\xC3\x91OZ E HIJOS"}) {
@@ -49,14 +53,17 @@ private Q_SLOTS:
             records[0].replace(51, 26, holder.leftJustified(26 + holder.count('\xC3')));
             QTest::newRow(holder.contains('\xC3') ? "UTF-8" : "Latin-1, CR LF and Ctrl-Z")
                 << norma43(records, "\r\n") + "\x1A" << 2 << QDate(2024, 1, 5) << "MUÑOZ E HIJOS"
+                << "REF1"
                 << "";
         }
         QTest::newRow("DDMMYY") << norma43(account("010124", "310124", 10000,
                                                    {{"050124", '2', 5000}, {"100124", '1', 2550}}))
                                 << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+                                << "REF1"
                                 << "";
         QTest::newRow("88 one off")
             << norma43(january(), "\n", 1) << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "REF1"
             << "";
         QByteArrayList extras = january();
         extras.insert(2, record("23", {{3, "01"}, {5, "RECIBO"}, {43, "LUZ ENERO"}}));
@@ -64,7 +71,32 @@ private Q_SLOTS:
         extras.insert(4, record("24", {{3, "01"}, {5, "840"}, {8, digits(5400)}}));
         QTest::newRow("23 and 24")
             << norma43(extras) << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
-            << "RECIBO LUZ ENERO CONTRATO 7";
+            << "RECIBO LUZ ENERO CONTRATO 7"
+            << "USD 54";
+        // The bank cuts its text every 38 characters, within a word too.
+        QByteArrayList cutWords = january();
+        cutWords.insert(2, record("23", {{3, "01COMPRA TARJETA 5540XXXXXXXX1234 SHOP TO BUY "
+                                             "ONLINE REF 0001 PAGO A DNH*MICHA"}}));
+        cutWords.insert(3, record("23", {{3, "02EL SCOTT"}}));
+        QTest::newRow("23 words cut")
+            << norma43(cutWords) << 2 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "COMPRA TARJETA 5540XXXXXXXX1234 SHOP TO BUY ONLINE REF 0001 PAGO A DNH*MICHAEL "
+               "SCOTT"
+            << "";
+        for (const auto& [references, text] :
+             {std::pair{"ABONO COMP. TRU 30/1/2017", "ABONO COMP. TRU 30/1/2017"},
+              {"PROV22      0000000000000000", "PROV22"}}) {
+            QByteArrayList records = january();
+            records[1].replace(52, 28, QByteArray(references).leftJustified(28));
+            QTest::newRow(text) << norma43(records) << 2 << QDate(2024, 1, 5)
+                                << "ALMACENES GARCIA SL" << text << "";
+        }
+        QTest::newRow("zero amount")
+            << norma43(account("240101", "240131", 10000,
+                               {{"240105", '2', 5000}, {"240107", '1', 0}, {"240110", '1', 2550}}))
+            << 3 << QDate(2024, 1, 5) << "ALMACENES GARCIA SL"
+            << "REF1"
+            << "";
     }
     void norma43Reads() {
         QFETCH(QByteArray, file);
@@ -87,6 +119,10 @@ private Q_SLOTS:
         QCOMPARE(line.amount, Money::fromUnits(500000));
         QCOMPARE(line.side, BankLine::Side::Credit);
         QTEST(line.text, "text");
+        QTEST(line.equivalentCurrency.isEmpty()
+                  ? QString()
+                  : line.equivalentCurrency + u' ' + line.equivalentAmount.toPlainText(u'.'),
+              "equivalent");
         QCOMPARE(Norma43Reader::conceptName(line.commonConcept),
                  QStringLiteral("Abonarés/Entregas/Ingresos"));
         QCOMPARE(first.closingBalance, Money::fromUnits(1245000));
@@ -120,8 +156,8 @@ private Q_SLOTS:
         QTest::newRow("22 outside a group")
             << norma43(january() << january().at(1))
             << "Línea 5: un movimiento (registro 22) fuera de una cuenta (registros 11 a 33).";
-        QTest::newRow("88 missing")
-            << january().join('\n') << "Línea 4: falta el registro 88 de final de archivo.";
+        QTest::newRow("no account") << record("00", {}) + '\n'
+                                    << "Línea 1: falta el registro 88 de final de archivo.";
         QTest::newRow("88 two off") << norma43(january(), "\n", 2)
                                     << "Línea 5: el registro 88 cuenta 6 registros y el archivo "
                                        "tiene 4.";
@@ -130,6 +166,11 @@ private Q_SLOTS:
                                          "el inicial más los abonos menos los cargos apuntados.";
         QTest::newRow("camt amount")
             << camt("08", "124.50", "") << "Elemento Ntry 1 (línea 3): falta el importe (Amt).";
+        QTest::newRow("camt without dates")
+            << camt("02")
+                   .replace("<Dt>2024-01-05</Dt>", "")
+                   .replace("<Dt><Dt>2024-01-31</Dt></Dt>", "")
+            << "Elemento Ntry 1 (línea 3): falta la fecha (BookgDt o ValDt).";
         QTest::newRow("camt broken")
             << camt("02").replace("</Stmt>", "") << "Línea 6, columna 16: el XML está mal formado.";
         QTest::newRow("neither") << QByteArray("hola\n")
@@ -140,6 +181,56 @@ private Q_SLOTS:
         const StatementFile read = StatementReader::read(file);
         QTEST(problem(read), "message");
         QVERIFY(read.statements.isEmpty());
+    }
+
+    // Files as real banks write them read as the plain file of the same movements does: the
+    // same balances, and the same lines in date order with the same fingerprints.
+    void quirksReadAsPlain_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("plain");
+        QByteArrayList second =
+            account("240101", "240131", -500, {{"240120", '2', 500}, {"240121", '1', 1}});
+        for (QByteArray* line : {&second.first(), &second.last()})
+            line->replace(10, 10, "0200067890");
+        QByteArrayList unsigned_ = january() + second;
+        for (const int k : {0, 3, 4, 7})
+            unsigned_[k][k % 4 ? 58 : 32] = k < 4 ? '0' : ' ';
+        QTest::newRow("balances without sign") << norma43(unsigned_) << norma43(january() + second);
+        QTest::newRow("88 counting 00 and itself")
+            << norma43(QByteArrayList{record("00", {})} + january(), "\n", 1) << norma43(january());
+        QTest::newRow("no 88") << january().join('\n') << norma43(january());
+        const QList<Movement> twins{{"240110", '1', 2550, "77"}, {"240110", '1', 2550, "77"}};
+        QTest::newRow("newest first")
+            << norma43(account("240101", "240131", 10000,
+                               twins + QList<Movement>{{"240105", '2', 5000}}))
+            << norma43(account("240101", "240131", 10000,
+                               QList<Movement>{{"240105", '2', 5000}} + twins));
+        QTest::newRow("camt PRCD") << camt("02").replace("OPBD", "PRCD") << camt("02");
+        QByteArrayList entries = camt("08").split('\n');
+        std::swap(entries[2], entries[4]);
+        QTest::newRow("camt newest first") << entries.join('\n') << camt("08");
+    }
+    void quirksReadAsPlain() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, plain);
+        const StatementFile read = StatementReader::read(file);
+        const StatementFile expected = StatementReader::read(plain);
+        QCOMPARE(problem(read), QString());
+        QCOMPARE(read.statements.size(), expected.statements.size());
+        for (qsizetype s = 0; s < read.statements.size(); ++s) {
+            const BankStatement& statement = read.statements.at(s);
+            QCOMPARE(statement.openingBalance, expected.statements.at(s).openingBalance);
+            QCOMPARE(statement.closingBalance, expected.statements.at(s).closingBalance);
+            QCOMPARE(statement.lines.size(), expected.statements.at(s).lines.size());
+            for (qsizetype k = 0; k < statement.lines.size(); ++k) {
+                const BankLine& line = statement.lines.at(k);
+                const BankLine& same = expected.statements.at(s).lines.at(k);
+                QCOMPARE(line.operationDate, same.operationDate);
+                QCOMPARE(line.signedAmount(), same.signedAmount());
+                QCOMPARE(line.status, same.status);
+                QCOMPARE(line.fingerprint, same.fingerprint);
+            }
+        }
     }
 
     // Both camt.053 versions read January's movements as the Norma 43 file does; the pending
@@ -164,6 +255,59 @@ private Q_SLOTS:
                 QCOMPARE(line.status, BankLine::Status::Booked);
             }
         }
+    }
+
+    // What the first entry of January's camt.053 says about itself: the description it gives a
+    // new movement, its date, and whether the date was assumed and the entry is a reversal.
+    void camtEntries_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("assumed");
+        QTest::addColumn<bool>("reversal");
+        auto first = [](const QByteArray& version, const QByteArray& details) {
+            return camt(version, "124.50", "<Amt Ccy=\"EUR\">50.00</Amt>" + details);
+        };
+        QTest::newRow("counterparty for NOTPROVIDED")
+            << first("02", "<NtryDtls><TxDtls><RltdPties><Dbtr><Nm>ACME NV</Nm></Dbtr><Cdtr><Nm>"
+                           "ALMACENES GARCIA SL</Nm></Cdtr></RltdPties><RmtInf><Ustrd>NOTPROVIDED"
+                           "</Ustrd><Strd><CdtrRefInf><Ref>+++090/9337/55493+++</Ref></CdtrRefInf>"
+                           "</Strd></RmtInf></TxDtls></NtryDtls>")
+            << "ACME NV +++090/9337/55493+++" << QDate(2024, 1, 5) << false << false;
+        QTest::newRow("placeholders among texts")
+            << first("08", "<NtryDtls><TxDtls><RltdPties><Dbtr><Pty><Nm>ACME NV</Nm></Pty></Dbtr>"
+                           "</RltdPties><RmtInf><Ustrd>FACTURA 12</Ustrd><Ustrd>n/a</Ustrd><Ustrd>"
+                           "ENERO</Ustrd></RmtInf></TxDtls></NtryDtls><AddtlNtryInf>-"
+                           "</AddtlNtryInf>")
+            << "ACME NV FACTURA 12 ENERO" << QDate(2024, 1, 5) << false << false;
+        QTest::newRow("reversal of a payment")
+            << first("02", "<RvslInd>true</RvslInd><NtryDtls><TxDtls><RltdPties><Dbtr><Nm>ALMACENES"
+                           "</Nm></Dbtr><Cdtr><Nm>ACME NV</Nm></Cdtr></RltdPties></TxDtls>"
+                           "</NtryDtls><AddtlNtryInf>DEVOLUCION</AddtlNtryInf>")
+            << "ACME NV DEVOLUCION" << QDate(2024, 1, 5) << false << true;
+        const QByteArray dates =
+            "<BookgDt><Dt>2024-01-05</Dt></BookgDt><ValDt><Dt>2024-01-05</Dt></ValDt>";
+        QTest::newRow("no dates")
+            << first("02", "<AddtlNtryInf>NOT PROVIDED</AddtlNtryInf>")
+                   .replace(dates, "")
+                   .replace("<Stmt>", "<Stmt><FrToDt><ToDtTm>2024-01-30T23:59:59</ToDtTm></FrToDt>")
+            << "" << QDate(2024, 1, 30) << true << false;
+        QTest::newRow("value date only")
+            << camt("02").replace(dates, dates.mid(dates.indexOf("<ValDt>"))) << ""
+            << QDate(2024, 1, 5) << false << false;
+    }
+    void camtEntries() {
+        QFETCH(QByteArray, file);
+        const StatementFile read = StatementReader::read(file);
+        QCOMPARE(problem(read), QString());
+        const QList<BankLine>& lines = read.statements.at(0).lines;
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [](const BankLine& line) { return line.sourceLine == 3; });
+        QVERIFY(line != lines.end());
+        QTEST(line->description(), "description");
+        QTEST(line->operationDate, "date");
+        QTEST(line->dateAssumed, "assumed");
+        QTEST(line->reversal, "reversal");
     }
 
     // Two statements of one account overlap on the 10th, when two identical debits were made:

@@ -43,10 +43,10 @@ QDate matchDate(const BankLine& line, const MatchSettings& settings) {
     return first.isValid() ? first : (byValue ? line.operationDate : line.valueDate);
 }
 
-// What the bank wrote about the line, as a movement's description: its texts, else its
-// references, else the name of its common concept.
+// What the bank wrote about the line, as a movement's description: its counterparty and
+// texts, else its references, else the name of its common concept.
 QString descriptionOf(const BankLine& line) {
-    QString text = line.text.simplified();
+    QString text = line.description();
     for (const QString& other : {line.reference1, line.reference2, line.servicerReference,
                                  line.endToEndId, line.documentNumber}) {
         if (!text.isEmpty())

@@ -29,12 +29,18 @@ struct BankLine {
     QString reference2;        // Norma 43
     QString servicerReference; // camt's AcctSvcrRef
     QString endToEndId;        // camt's EndToEndId
-    QString text; // the 23 records' texts, or camt's remittance (Ustrd) or AddtlNtryInf
+    // The line's own words: Norma 43's 23 records' texts, or its references when it has no 23;
+    // camt's remittance (Ustrd) or AddtlNtryInf. Placeholders such as "NOTPROVIDED" are left out.
+    QString text;
+    QString counterparty; // camt: who was paid (Cdtr) for a debit, who paid (Dbtr) for a credit
+    QString creditorReference; // camt's structured reference, RmtInf/Strd/CdtrRefInf/Ref
     Status status = Status::Booked;
     bool reversal = false; // camt's RvslInd: this entry undoes an earlier one
     // Norma 43's record 24: the same movement in another currency (empty currency: none).
     Money equivalentAmount;
     QString equivalentCurrency;
+    // The bank gave the line no date at all: both dates are the statement's last day.
+    bool dateAssumed = false;
     qint64 sourceLine = 0; // the line of the file where the movement begins (22, or <Ntry>)
     // The same movement read again from an overlapping statement of the same account has the
     // same fingerprint; two identical movements of one statement have two. See
@@ -42,6 +48,9 @@ struct BankLine {
     QString fingerprint;
 
     Money signedAmount() const { return side == Side::Credit ? amount : -amount; }
+    // What the line says for a person, as a movement's description: the counterparty, the text
+    // and the structured reference when the text does not hold it; empty when it says nothing.
+    QString description() const;
 };
 
 } // namespace ledgora

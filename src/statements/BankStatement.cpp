@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QStringBuilder>
 #include <QStringList>
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <utility>
@@ -85,6 +86,12 @@ void BankStatement::fingerprintLines() {
         sha.addData(QByteArrayView(tail, end - tail));
         line.fingerprint = hexText(sha.resultView());
     }
+}
+
+void BankStatement::sortLinesByDate() {
+    std::stable_sort(lines.begin(), lines.end(), [](const BankLine& a, const BankLine& b) {
+        return std::pair{a.operationDate, a.valueDate} < std::pair{b.operationDate, b.valueDate};
+    });
 }
 
 } // namespace ledgora

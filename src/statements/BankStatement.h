@@ -40,6 +40,11 @@ struct BankStatement {
     // the amount, the document number and the references, and of which occurrence the line is
     // among the lines of this statement that share all of those (1, 2, ...).
     void fingerprintLines();
+    // Puts the lines in the order they happened, by operation date, then value date, then
+    // their order in the file, as new movements are numbered in the order of the lines. Some
+    // banks list the newest first. Only after fingerprintLines: a fingerprint counts identical
+    // lines in the file's order.
+    void sortLinesByDate();
 };
 
 } // namespace ledgora

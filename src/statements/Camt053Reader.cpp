@@ -38,8 +38,29 @@ const QStringList& leaves() {
         u"Stmt/Ntry/AddtlNtryInf"_s,
         u"Stmt/Ntry/NtryDtls/TxDtls/Refs/EndToEndId"_s,
         u"Stmt/Ntry/NtryDtls/TxDtls/RmtInf/Ustrd"_s,
+        u"Stmt/Ntry/NtryDtls/TxDtls/RmtInf/Strd/CdtrRefInf/Ref"_s,
+        // Up to .001.07 a party is named in Cdtr/Nm; from .001.08 in Cdtr/Pty/Nm.
+        u"Stmt/Ntry/NtryDtls/TxDtls/RltdPties/Cdtr/Nm"_s,
+        u"Stmt/Ntry/NtryDtls/TxDtls/RltdPties/Cdtr/Pty/Nm"_s,
+        u"Stmt/Ntry/NtryDtls/TxDtls/RltdPties/Dbtr/Nm"_s,
+        u"Stmt/Ntry/NtryDtls/TxDtls/RltdPties/Dbtr/Pty/Nm"_s,
     };
     return paths;
+}
+
+// A text that stands for none, as banks fill an element they must give: a Belgian bank writes
+// "NOTPROVIDED" as every entry's remittance.
+bool isPlaceholder(const QString& text) {
+    static const QStringList placeholders{
+        u"NOTPROVIDED"_s, u"NOT PROVIDED"_s, u"N/A"_s, u"NONREF"_s, u"/"_s, u"-"_s};
+    return placeholders.contains(text, Qt::CaseInsensitive);
+}
+
+// Whether the element holds words for a person, where a placeholder means none. References
+// keep whatever the bank wrote: they go into a line's fingerprint.
+bool isWords(const QString& path) {
+    return path.endsWith(u"/Ustrd") || path.endsWith(u"/AddtlNtryInf") || path.endsWith(u"/Nm") ||
+           path.endsWith(u"/CdtrRefInf/Ref");
 }
 
 // A decimal as ISO 20022 writes amounts: digits with at most one point, no sign, no exponent.
@@ -159,12 +180,14 @@ void CamtParser::start() {
     } else if (leaves().contains(path)) {
         const QString currency = xml_.attributes().value(u"Ccy"_s).toString();
         // A leaf given as children (Sts/Cd, Dt/Dt, Dt/DtTm) is read as their text.
-        const QString text = xml_.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        QString text = xml_.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         path_.removeLast();
+        if (isPlaceholder(text) && isWords(path))
+            text.clear();
         QString& held = values_[path];
         if (held.isEmpty())
             held = text;
-        else if (path.endsWith(u"/Ustrd"))
+        else if (path.endsWith(u"/Ustrd") && !text.isEmpty())
             held += u' ' + text;
         if (!currency.isEmpty())
             values_[path + u"@Ccy"_s] = currency;
@@ -241,8 +264,16 @@ void CamtParser::finishEntry() {
     line.currency = value(u"Stmt/Ntry/Amt@Ccy"_s);
     line.operationDate = date(u"Stmt/Ntry/BookgDt"_s, tr("la fecha de asiento (BookgDt)"));
     line.valueDate = date(u"Stmt/Ntry/ValDt"_s, tr("la fecha valor (ValDt)"));
-    if (!line.operationDate.isValid() && !line.valueDate.isValid())
-        refuse(tr("falta la fecha (BookgDt o ValDt)"));
+    if (!line.operationDate.isValid() && !line.valueDate.isValid()) {
+        // An entry without either date is taken on the statement's last day, the latest it can
+        // be, and marked so that the review says it was assumed.
+        line.operationDate = date(u"Stmt/FrToDt/ToDtTm"_s, tr("el final del periodo"));
+        if (!line.operationDate.isValid())
+            line.operationDate = closingDate_;
+        if (!line.operationDate.isValid())
+            refuse(tr("falta la fecha (BookgDt o ValDt)"));
+        line.dateAssumed = true;
+    }
     if (!line.operationDate.isValid())
         line.operationDate = line.valueDate;
     if (!line.valueDate.isValid())
@@ -258,6 +289,15 @@ void CamtParser::finishEntry() {
     line.text = value(u"Stmt/Ntry/NtryDtls/TxDtls/RmtInf/Ustrd"_s);
     if (line.text.isEmpty())
         line.text = value(u"Stmt/Ntry/AddtlNtryInf"_s);
+    line.creditorReference = value(u"Stmt/Ntry/NtryDtls/TxDtls/RmtInf/Strd/CdtrRefInf/Ref"_s);
+    // The other party of the payment the entry is, or the one a reversal undoes: the creditor
+    // of what the holder paid, the debtor of what the holder was paid.
+    const QString party =
+        u"Stmt/Ntry/NtryDtls/TxDtls/RltdPties/"_s +
+        ((line.side == BankLine::Side::Debit) != line.reversal ? u"Cdtr"_s : u"Dbtr"_s);
+    line.counterparty = value(party + u"/Nm"_s);
+    if (line.counterparty.isEmpty())
+        line.counterparty = value(party + u"/Pty/Nm"_s);
     line.sourceLine = place_.line;
     statement_.lines.append(std::move(line));
 }
@@ -285,6 +325,7 @@ void CamtParser::finishStatement() {
         refuse(u"el saldo final no cuadra con el inicial más los abonos menos los cargos "
                u"apuntados"_s);
     statement_.fingerprintLines();
+    statement_.sortLinesByDate();
     file_.statements.append(std::move(statement_));
 }
 

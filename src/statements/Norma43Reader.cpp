@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -75,6 +76,26 @@ bool allDigits(QStringView text) {
     return true;
 }
 
+// A reference that is empty, or nothing but zeros as some banks fill a blank one.
+bool isBlankReference(QStringView reference) {
+    return std::all_of(reference.begin(), reference.end(), [](QChar c) { return c == u'0'; });
+}
+
+// Adds one 38-character half of a 23 record to the text before it. The bank cuts its text
+// into halves wherever the 38 characters end, in the middle of a word too: a full half runs on
+// into the next one, while a half that ends in blanks ended its word there, and its blanks
+// become one.
+void appendHalf(QString& text, QStringView half) {
+    const bool endsWord = half.endsWith(u' ');
+    while (half.endsWith(u' '))
+        half.chop(1);
+    while ((text.isEmpty() || text.endsWith(u' ')) && half.startsWith(u' '))
+        half = half.mid(1);
+    text += half;
+    if (endsWord && !text.isEmpty() && !text.endsWith(u' '))
+        text += u' ';
+}
+
 enum class DateOrder { YearFirst, DayFirst };
 
 // Six digits read in the given order; an invalid date when they are not one.
@@ -126,7 +147,10 @@ private:
         return Money::fromUnits(number(from, from + 13, what) * 100);
     }
     bool isDebit(int at) const;
-    Money balance(int signAt, int from, const char* what) const;
+    // A balance and whether its sign is one of 1 and 2. Some banks write 0 or a blank for a
+    // sign: such a balance is taken as a credit until the account's 33 settles its sign.
+    std::pair<Money, bool> balance(int signAt, int from, const char* what) const;
+    void settleBalanceSigns(BankStatement& account, bool closingSigned) const;
     QDate date(int from, const char* what) const;
     DateOrder dateOrder() const;
 
@@ -149,6 +173,9 @@ private:
     bool inMovement_ = false; // after a 22, where its 23 and 24 go
     int extraConcepts_ = 0;
     bool equivalent_ = false;
+    bool header_ = false;       // the file began with a 00
+    bool openingSigned_ = true; // the 11's balance had a sign 1 or 2
+    QString extraText_;         // the 23 records' texts of the movement, as they run on
 };
 
 StatementFile Norma43Parser::run() {
@@ -173,6 +200,7 @@ StatementFile Norma43Parser::run() {
         if (code == u"00") {
             if (counted > 0)
                 refuse(tr("el registro 00 de cabecera solo puede ir al principio"));
+            header_ = true;
             continue;
         }
         if (code == u"88") {
@@ -197,7 +225,8 @@ StatementFile Norma43Parser::run() {
     at_ = lines_.size();
     if (inAccount_)
         refuse(tr("la última cuenta no tiene registro 33 de final"));
-    if (!ended)
+    // Some banks end the file at the last 33; a file without any account is not a statement.
+    if (!ended && counted == 0)
         refuse(tr("falta el registro 88 de final de archivo"));
     return std::move(file_);
 }
@@ -216,12 +245,12 @@ bool Norma43Parser::isDebit(int at) const {
     return sign == u'1';
 }
 
-Money Norma43Parser::balance(int signAt, int from, const char* what) const {
+std::pair<Money, bool> Norma43Parser::balance(int signAt, int from, const char* what) const {
     const Money value = amount(from, what);
-    // Some banks give a balance of zero the sign 0.
-    if (value.isZero() && record_[signAt - 1] == u'0')
-        return value;
-    return isDebit(signAt) ? -value : value;
+    const QChar sign = record_[signAt - 1];
+    if (sign != u'1' && sign != u'2')
+        return {value, value.isZero()};
+    return {sign == u'1' ? -value : value, true};
 }
 
 QDate Norma43Parser::date(int from, const char* what) const {
@@ -271,7 +300,9 @@ void Norma43Parser::openAccount() {
     statement.account = text(11, 20);
     statement.startDate = date(21, QT_TR_NOOP("la fecha inicial"));
     statement.endDate = date(27, QT_TR_NOOP("la fecha final"));
-    statement.openingBalance = balance(33, 34, QT_TR_NOOP("el saldo inicial"));
+    const auto [opening, openingSigned] = balance(33, 34, QT_TR_NOOP("el saldo inicial"));
+    statement.openingBalance = opening;
+    openingSigned_ = openingSigned;
     statement.currency = currencyCode(field(48, 50).trimmed());
     statement.holder = text(52, 77);
     // Room for the account's movements up to its 33, as a large statement grows to them.
@@ -299,6 +330,15 @@ void Norma43Parser::addMovement() {
     line.documentNumber = text(43, 52);
     line.reference1 = text(53, 64);
     line.reference2 = text(65, 80);
+    // Without 23 records, the references are all the bank wrote about the movement, as in
+    // "ABONO COMP." and "TRU 30/1/2017" or a receipt's "PROV22".
+    QStringList references;
+    for (const QString& reference : {line.reference1, line.reference2}) {
+        if (!isBlankReference(reference))
+            references << reference;
+    }
+    line.text = references.join(u' ');
+    extraText_.clear();
     line.sourceLine = at_;
     inMovement_ = true;
     extraConcepts_ = 0;
@@ -310,10 +350,10 @@ void Norma43Parser::addExtraConcept() {
         refuse(tr("un registro 23 de concepto complementario solo puede seguir a un 22, y cinco "
                   "como mucho"));
     ++extraConcepts_;
-    BankLine& line = statement().lines.last();
-    QStringList parts{line.text, text(5, 42), text(43, 80)};
-    parts.removeAll(QString());
-    line.text = parts.join(u' ');
+    appendHalf(extraText_, field(5, 42));
+    appendHalf(extraText_, field(43, 80));
+    if (!extraText_.isEmpty())
+        statement().lines.last().text = extraText_.trimmed();
 }
 
 void Norma43Parser::addEquivalent() {
@@ -337,7 +377,8 @@ void Norma43Parser::closeAccount() {
     const Money debits = amount(26, QT_TR_NOOP("el total de cargos"));
     const qint64 creditCount = number(40, 44, QT_TR_NOOP("el número de abonos"));
     const Money credits = amount(45, QT_TR_NOOP("el total de abonos"));
-    account.closingBalance = balance(59, 60, QT_TR_NOOP("el saldo final"));
+    const auto [closing, closingSigned] = balance(59, 60, QT_TR_NOOP("el saldo final"));
+    account.closingBalance = closing;
     const QStringView currency = field(74, 76).trimmed();
     if (!currency.isEmpty() && currencyCode(currency) != account.currency)
         refuse(tr("la divisa del registro 33 no es la de su registro 11"));
@@ -361,18 +402,44 @@ void Norma43Parser::closeAccount() {
     if (debits != debitSum || credits != creditSum)
         refuse(tr("los totales de cargos y abonos del registro 33 no son la suma de sus "
                   "movimientos"));
+    settleBalanceSigns(account, closingSigned);
     if (!account.balancesAgree())
         refuse(tr("el saldo final no cuadra con el inicial más los abonos menos los cargos"));
     account.fingerprintLines();
+    account.sortLinesByDate();
     inAccount_ = false;
     inMovement_ = false;
+}
+
+void Norma43Parser::settleBalanceSigns(BankStatement& account, bool closingSigned) const {
+    if (openingSigned_ && closingSigned)
+        return;
+    // A balance without its sign takes the one that makes the closing balance the opening one
+    // plus the movements, a credit first when either does. When none does, the check of the
+    // balances refuses the account.
+    Money movements;
+    for (const BankLine& line : account.lines)
+        movements += line.signedAmount();
+    auto signs = [](Money balance, bool known) {
+        return known ? QList<Money>{balance} : QList<Money>{balance, -balance};
+    };
+    for (const Money opening : signs(*account.openingBalance, openingSigned_)) {
+        for (const Money closing : signs(*account.closingBalance, closingSigned)) {
+            if (opening + movements == closing) {
+                account.openingBalance = opening;
+                account.closingBalance = closing;
+                return;
+            }
+        }
+    }
 }
 
 void Norma43Parser::endFile(qint64 counted) const {
     if (inAccount_)
         refuse(tr("la cuenta no tiene registro 33 de final"));
+    // The count leaves out 00 and 88, but some banks count the 88, or both, or are one short.
     const qint64 declared = number(21, 26, QT_TR_NOOP("el número de registros"));
-    if (qAbs(declared - counted) > 1)
+    if (declared < counted - 1 || declared > counted + 1 + header_)
         refuse(tr("el registro 88 cuenta %1 registros y el archivo tiene %2")
                    .arg(declared)
                    .arg(counted));
