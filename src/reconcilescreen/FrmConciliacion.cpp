@@ -197,8 +197,9 @@ void FrmConciliacion::showLine(int index) {
         movement = numbers.join(QStringLiteral(", "));
     }
     const QString cells[] = {
-        rt::formatDateSlashed(line.line.operationDate),
-        line.line.text.simplified(),
+        rt::formatDateSlashed(line.line.operationDate) +
+            (line.line.dateAssumed ? tr(" (supuesta)") : QString()),
+        line.line.description(),
         amount,
         line.line.side == BankLine::Side::Credit ? tr("Abono") : tr("Cargo"),
         actionText(line, plan_.currency),
