@@ -6,6 +6,7 @@
 #include "mainscreen/FrmBNKMain.h"
 #include "mainscreen/MainScreenLifecycle.h"
 #include "platform/Twips.h"
+#include "reconcile/Reconciler.h"
 #include "reconcilescreen/FrmConciliacion.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ private:
     std::unique_ptr<LedgerFixture> data_;
     std::unique_ptr<FrmBNKMain> screen_;
     CountingLifecycle lifecycle_;
+    QTemporaryDir settings_;
     // Leaves every bank-account screen the account choice opens with ESC, keeping the account.
     std::unique_ptr<ModalDriver> person_;
 
@@ -66,6 +68,7 @@ private:
     bool reloaded() { return grid().rows() == 3; }
 
 private Q_SLOTS:
+    void initTestCase() { SettingsStore::setFolder(settings_.path()); }
     void init() {
         data_ = std::make_unique<LedgerFixture>();
         person_ = std::make_unique<ModalDriver>();
@@ -315,37 +318,49 @@ private Q_SLOTS:
     }
 
     // F4 chooses the concept of a new movement; the statement's other new lines with the same
-    // bank concept, on the same side, take it at once.
-    void aConceptChosenWithF4ServesTheLinesOfTheSameBankConcept() {
+    // bank concept, on the same side, take it at once. F3 narrows the matching window: the
+    // lines are read again with it, and it is kept for the next statements.
+    void theConceptAndWindowKeysOfTheReconciliation() {
         data_->addConcept(u"7"_s, u"Gastos bancarios"_s, u"D"_s);
         data_->addConcept(u"8"_s, u"Comisiones"_s, u"D"_s);
         const QString file = data_->db().folder() + u"/comisiones.n43"_s;
         writeFile(file,
                   norma43(account(
                       "240301", "240331", 0,
-                      {{"240311", '1', 1200}, {"240312", '1', 1300}, {"240313", '2', 1400}})));
+                      {{"240311", '1', 1200}, {"240312", '1', 1300}, {"240313", '2', 123450}})));
         FrmBNKMain::setStatementFile(file);
         MessageRecorder boxes;
-        QStringList chosen;
+        boxes.answers = {MsgAnswer::Yes, MsgAnswer::Yes}; // read again, then leave unapplied
+        QStringList chosen, matched;
+        QString window;
         person_->then([](QWidget* which) { ModalDriver::press(which, Qt::Key_Return); });
-        person_->then([&chosen, this](QWidget* modal) {
-            // On a turn of its own, so that the person can answer the list F4 opens.
-            QTimer::singleShot(0, modal, [&chosen, this, modal] {
+        person_->then([&, this](QWidget* modal) {
+            // On a turn of its own, so that the person can answer the lists the keys open.
+            QTimer::singleShot(0, modal, [&, this, modal] {
                 FlexGrid& lines = *child<FlexGrid>(modal, "lstLIN");
-                person_->then([](QWidget* concepts) {
-                    ModalDriver::press(concepts, Qt::Key_Home); // "Comisiones", first by name
-                    ModalDriver::press(concepts, Qt::Key_Return);
-                });
+                auto first = [](QWidget* list) {
+                    ModalDriver::press(list, Qt::Key_Home);
+                    ModalDriver::press(list, Qt::Key_Return);
+                };
+                person_->then(first); // "Comisiones", first by name
                 QTest::keyClick(&lines, Qt::Key_F4);
                 chosen = column(lines, 5);
+                matched = column(lines, 4);
+                person_->then(first); // 0 days
+                person_->then([](QWidget* basis) { ModalDriver::press(basis, Qt::Key_Return); });
+                QTest::keyClick(&lines, Qt::Key_F3);
+                matched += column(lines, 4);
+                window = child<QLabel>(modal, "lbEXTRACTO")->text();
                 QTest::keyClick(&lines, Qt::Key_Escape);
             });
         });
-        boxes.answers = {MsgAnswer::Yes}; // leaves without applying
         QTest::keyClick(&grid(), Qt::Key_F9);
         FrmBNKMain::setStatementFile({});
         QCOMPARE(chosen.mid(0, 2), QStringList({u"8 - Comisiones"_s, u"8 - Comisiones"_s}));
-        QVERIFY(chosen.value(2) != chosen.value(0)); // a credit: the other side
+        QCOMPARE(matched.value(2), u"Casar con nº 2"_s);
+        QCOMPARE(matched.value(5), u"Nuevo movimiento"_s);
+        QVERIFY2(window.endsWith(u"Ventana: 0 días, fecha valor"_s), qPrintable(window));
+        QCOMPARE(MatchSettings::fromSettings().windowDays, 0);
     }
 
     // F11 shows a movement's changes; a deleted movement is in the bin F8 shows, ENTER there

@@ -268,7 +268,7 @@ void FrmBNKMain::PP_SELCUENTA() {
 }
 
 void FrmBNKMain::PP_CONCILIAR() {
-    std::optional<ReconciliationPlan> plan;
+    std::optional<ProposedStatement> proposed;
     {
         // The dialog lists the ledger's folder, and the person may choose any file, the
         // ledger's own included: the connection takes its locks again afterwards.
@@ -281,15 +281,16 @@ void FrmBNKMain::PP_CONCILIAR() {
         if (path.isEmpty())
             return;
         try {
-            plan = proposeFromFile(this, path, gCuenta.CNTSTNRO);
+            proposed = proposeFromFile(this, path, gCuenta.CNTSTNRO);
         } catch (const RuntimeError& error) {
             reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
         }
     }
-    if (!plan)
+    if (!proposed)
         return;
     bool applied = false;
-    frmConciliacion_->setPlan(std::move(*plan));
+    frmConciliacion_->setPlan(std::move(proposed->plan));
+    frmConciliacion_->setStatement(std::move(proposed->statement));
     const auto told = connect(&*frmConciliacion_, &FrmConciliacion::planApplied, this,
                               [&applied] { applied = true; });
     frmConciliacion_.showModal();

@@ -46,8 +46,8 @@ std::optional<QString> askAccount(QWidget* parent, const BankStatement& statemen
 
 } // namespace
 
-std::optional<ReconciliationPlan> proposeFromFile(QWidget* parent, const QString& path,
-                                                  const QString& account) {
+std::optional<ProposedStatement> proposeFromFile(QWidget* parent, const QString& path,
+                                                 const QString& account) {
     BusyPointer busy;
     const StatementFile file = StatementReader::readFile(path);
     if (file.isRefused()) {
@@ -93,7 +93,9 @@ std::optional<ReconciliationPlan> proposeFromFile(QWidget* parent, const QString
         return std::nullopt;
     }
     BusyPointer reading;
-    return Reconciler::propose(requireManejo(), *chosen, account, MatchSettings::fromSettings());
+    ReconciliationPlan plan =
+        Reconciler::propose(requireManejo(), *chosen, account, MatchSettings::fromSettings());
+    return ProposedStatement{*chosen, std::move(plan)};
 }
 
 } // namespace ledgora

@@ -114,7 +114,7 @@ void FrmConciliacion::buildControls() {
     StBar_->setObjectName(QStringLiteral("StBar"));
     StBar_->setPanelText(2, tr("ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - "
                                "F5 [Otro candidato] - F4 [Concepto] - F7 [Cambiar cuenta] - "
-                               "F10 [Aplicar] - ESC [Salir]"));
+                               "F3 [Ventana] - F10 [Aplicar] - ESC [Salir]"));
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 0, 8, 0);
@@ -134,11 +134,21 @@ void FrmConciliacion::setPlan(ReconciliationPlan plan) {
 
 void FrmConciliacion::Form_Load() {
     loadConcepts();
+    showStatement();
+}
+
+void FrmConciliacion::showStatement() {
     QString statement = tr("Extracto %1 - Cuenta %2").arg(plan_.bankKey, plan_.account.trimmed());
     if (plan_.closingBalance)
         statement += tr(" - Saldo final %1 al %2")
                          .arg(rt::formatAmount(*plan_.closingBalance),
                               rt::formatDateSlashed(plan_.closingDate));
+    const MatchSettings window = MatchSettings::fromSettings();
+    statement +=
+        tr(" - Ventana: %1 días, %2")
+            .arg(window.windowDays)
+            .arg(window.basis == MatchSettings::DateBasis::ValueDate ? tr("fecha valor")
+                                                                     : tr("fecha de operación"));
     lbEXTRACTO_->setText(statement);
     lstLIN_->setRows(int(plan_.lines.size()) + 1);
     for (int k = 0; k < int(plan_.lines.size()); ++k)
@@ -226,6 +236,9 @@ void FrmConciliacion::Form_KeyDown(int& keyCode, int) {
     } else if (keyCode == vk::F7) {
         keyCode = 0;
         PP_CAMBIARCUENTA();
+    } else if (keyCode == vk::F3) {
+        keyCode = 0;
+        PP_VENTANA();
     }
 }
 
@@ -414,6 +427,44 @@ void FrmConciliacion::rememberConcepts() {
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
     }
+}
+
+void FrmConciliacion::PP_VENTANA() {
+    if (statement_.lines.isEmpty())
+        return;
+    if (changed_ && MsgBox(tr("¿Vuelve a cotejar el extracto? Se pierden los cambios hechos."),
+                           MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    MatchSettings window = MatchSettings::fromSettings();
+    constexpr int kMostDays = 31;
+    QStringList days;
+    for (int d = 0; d <= kMostDays; ++d)
+        days << (d == 1 ? tr("1 día") : tr("%1 días").arg(d));
+    const auto chosenDays = PickList::choose(
+        this, tr("Días que pueden separar la fecha del banco de la del movimiento:"), days,
+        std::clamp(window.windowDays, 0, kMostDays));
+    if (!chosenDays)
+        return;
+    const bool byValue = window.basis == MatchSettings::DateBasis::ValueDate;
+    const auto chosenBasis =
+        PickList::choose(this, tr("Fecha del banco con la que se coteja:"),
+                         {tr("Fecha valor"), tr("Fecha de operación")}, byValue ? 0 : 1);
+    if (!chosenBasis)
+        return;
+    window.windowDays = *chosenDays;
+    window.basis = *chosenBasis == 0 ? MatchSettings::DateBasis::ValueDate
+                                     : MatchSettings::DateBasis::OperationDate;
+    window.save();
+    BusyPointer busy;
+    try {
+        setPlan(Reconciler::propose(requireManejo(), statement_, plan_.account, window));
+    } catch (const RuntimeError& error) {
+        busy.release();
+        reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
+        return;
+    }
+    busy.release();
+    showStatement();
 }
 
 void FrmConciliacion::PP_SALIR() {

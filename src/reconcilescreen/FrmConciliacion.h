@@ -2,6 +2,7 @@
 
 #include "platform/Screen.h"
 #include "reconcile/ReconciliationPlan.h"
+#include "statements/BankStatement.h"
 
 #include <QSet>
 #include <QStringList>
@@ -23,8 +24,10 @@ public:
     FrmConciliacion();
     ~FrmConciliacion() override;
 
-    // The proposals to show; set before the screen is shown.
+    // The proposals to show, and the statement they were read from (F3 reads it again under
+    // another matching window); set before the screen is shown.
     void setPlan(ReconciliationPlan plan);
+    void setStatement(BankStatement statement) { statement_ = std::move(statement); }
     const ReconciliationPlan& plan() const { return plan_; }
 
 Q_SIGNALS:
@@ -56,6 +59,10 @@ private:
     // F7: the statement's bank account linked to another ledger account, before anything of it
     // is applied; the screen then closes, and that account reconciles it.
     void PP_CAMBIARCUENTA();
+    // F3: the matching window (days either way, and which of the bank's dates), seen under the
+    // grid, changed and kept for the next statements; the lines are proposed again with it.
+    void PP_VENTANA();
+    void showStatement();
     void rememberConcepts();
     void PP_SALIR();
     QString conceptText(const QString& number) const;
@@ -66,6 +73,7 @@ private:
     QPushButton* cmdAplicar_ = nullptr;
     PanelStatusBar* StBar_ = nullptr;
     ReconciliationPlan plan_;
+    BankStatement statement_;
     std::vector<Concept> concepts_;
     QSet<int> conceptChosen_; // lines whose concept the person chose
     bool changed_ = false;    // the person changed a proposal: leaving loses it
