@@ -317,6 +317,42 @@ private Q_SLOTS:
         QCOMPARE(linked(), QStringList{"001"});
     }
 
+    // F9 with a statement in another currency says so and asks nothing; a file of two bank
+    // accounts never seen asks about each, and the one linked here opens.
+    void statementFilesOfOtherCurrenciesAndSeveralAccounts_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("said");
+        QByteArrayList francs = account("240301", "240331", 0, {{"240310", '2', 5000}});
+        francs.first().replace(47, 3, "756");
+        francs.last().replace(73, 3, "756");
+        QTest::newRow("another currency")
+            << norma43(francs) << 0
+            << u"El extracto 2100-0001-0200012345 está en CHF y la cuenta 001, en EUR: no se "
+               "aplica nada."_s;
+        QByteArrayList other = account("240301", "240331", 0, {{"240311", '2', 700}});
+        for (QByteArray& record : other)
+            record.replace("210000010200012345", "210000020200099999");
+        QTest::newRow("two bank accounts")
+            << norma43(account("240301", "240331", 0, {{"240310", '2', 5000}}) + other) << 3
+            << QString();
+    }
+    void statementFilesOfOtherCurrenciesAndSeveralAccounts() {
+        QFETCH(QByteArray, file);
+        const QString path = data_->db().folder() + u"/extracto.n43"_s;
+        writeFile(path, file);
+        FrmBNKMain::setStatementFile(path);
+        MessageRecorder boxes;
+        // Both questions answered with this account: the screen then opens on the first.
+        for (int k = 0; k < 2; ++k)
+            person_->then([](QWidget* which) { ModalDriver::press(which, Qt::Key_Return); });
+        const int before = person_->handled();
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        FrmBNKMain::setStatementFile({});
+        QTEST(person_->handled() - before, "questions"); // the questions, then the screen
+        QTEST(boxes.prompts().value(0), "said");
+    }
+
     // F4 chooses the concept of a new movement; the statement's other new lines with the same
     // bank concept, on the same side, take it at once. F3 narrows the matching window: the
     // lines are read again with it, and it is kept for the next statements.
