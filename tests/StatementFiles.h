@@ -62,6 +62,19 @@ inline QByteArrayList account(const QByteArray& from, const QByteArray& to, qint
     return records;
 }
 
+// The same records in another currency, by its ISO number ("756": Swiss francs).
+inline QByteArrayList inCurrency(QByteArrayList records, const QByteArray& code) {
+    records.first().replace(47, 3, code);
+    records.last().replace(73, 3, code);
+    return records;
+}
+// The same records of another bank account: bank, branch and account number.
+inline QByteArrayList ofBankAccount(QByteArrayList records, const QByteArray& bankAccount) {
+    for (QByteArray& record : records)
+        record.replace("210000010200012345", bankAccount);
+    return records;
+}
+
 // The movements of January that the camt.053 pair below describes too.
 inline QByteArrayList january() {
     return account("240101", "240131", 10000, {{"240105", '2', 5000}, {"240110", '1', 2550}});

@@ -244,18 +244,15 @@ private Q_SLOTS:
         QTest::newRow("file refused")
             << broken << QStringList{u"001"_s} << 1 << u"Línea 2"_s << "1";
         // A statement in Swiss francs, refused whole: no line, no balance.
-        QByteArrayList francs = account("240101", "240131", 0, {{"240105", '2', 5000}});
-        francs.first().replace(47, 3, "756");
-        francs.last().replace(73, 3, "756");
         QTest::newRow("another currency")
-            << norma43(francs) << QStringList{u"001"_s} << 1
+            << norma43(inCurrency(account("240101", "240131", 0, {{"240105", '2', 5000}}), "756"))
+            << QStringList{u"001"_s} << 1
             << u"el extracto 2100-0001-0200012345 está en CHF y la cuenta 001, en EUR; no se ha "
                "escrito nada"_s
             << "1";
         // One file for two bank accounts: the account given can be only one's.
-        QByteArrayList other = account("240101", "240131", 0, {{"240107", '2', 700}});
-        for (QByteArray& record : other)
-            record.replace("210000010200012345", "210000020200099999");
+        const QByteArrayList other = ofBankAccount(
+            account("240101", "240131", 0, {{"240107", '2', 700}}), "210000020200099999");
         const QByteArray both =
             norma43(account("240101", "240131", 0, {{"240105", '2', 5000}}) + other);
         QTest::newRow("two bank accounts not linked")
@@ -283,10 +280,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         // Account 002's bank account, linked by a statement of its own applied before.
         if (QByteArray(QTest::currentDataTag()).startsWith("the linked one")) {
-            QByteArrayList own = account("240101", "240131", 0, {{"240107", '2', 700}});
-            for (QByteArray& record : own)
-                record.replace("210000010200012345", "210000020200099999");
-            writeFile(dir.filePath(u"caja.n43"_s), norma43(own));
+            writeFile(dir.filePath(u"caja.n43"_s),
+                      norma43(ofBankAccount(account("240101", "240131", 0, {{"240107", '2', 700}}),
+                                            "210000020200099999")));
             QCOMPARE(kept(command({u"--statement"_s, dir.filePath(u"caja.n43"_s), database.path(),
                                    u"002"_s}))
                          .code,

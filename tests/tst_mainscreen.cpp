@@ -323,16 +323,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QString>("said");
-        QByteArrayList francs = account("240301", "240331", 0, {{"240310", '2', 5000}});
-        francs.first().replace(47, 3, "756");
-        francs.last().replace(73, 3, "756");
         QTest::newRow("another currency")
-            << norma43(francs) << 0
+            << norma43(inCurrency(account("240301", "240331", 0, {{"240310", '2', 5000}}), "756"))
+            << 0
             << u"El extracto 2100-0001-0200012345 está en CHF y la cuenta 001, en EUR: no se "
                "aplica nada."_s;
-        QByteArrayList other = account("240301", "240331", 0, {{"240311", '2', 700}});
-        for (QByteArray& record : other)
-            record.replace("210000010200012345", "210000020200099999");
+        const QByteArrayList other = ofBankAccount(
+            account("240301", "240331", 0, {{"240311", '2', 700}}), "210000020200099999");
         QTest::newRow("two bank accounts")
             << norma43(account("240301", "240331", 0, {{"240310", '2', 5000}}) + other) << 3
             << QString();

@@ -100,11 +100,10 @@ private Q_SLOTS:
         QTest::newRow("a movement realises one line")
             << twice << QStringList{u"05/01/2024|Cobro|50|0"_s} << "M1 N"
             << "2 00.00 00.00 100.00 00.00";
-        QByteArrayList dollars = account("240101", "240131", 0, {{"240105", '2', 5000}});
-        dollars.first().replace(47, 3, "840");
-        dollars.last().replace(73, 3, "840");
-        QTest::newRow("other currency") << norma43(dollars) << QStringList() << "F"
-                                        << "0 00.00 00.00 00.00 00.00";
+        QTest::newRow("other currency")
+            << norma43(inCurrency(account("240101", "240131", 0, {{"240105", '2', 5000}}), "840"))
+            << QStringList() << "F"
+            << "0 00.00 00.00 00.00 00.00";
         const QStringList january = {u"05/01/2024|Cobro|50|0"_s, u"10/01/2024|Pago|0|25.5"_s};
         QTest::newRow("January in Norma 43") << norma43(test::january()) << january << "M1 M2"
                                              << "2 00.00 00.00 50.00 25.50";
