@@ -18,6 +18,7 @@
 //   bench_listing --statement N FOLDER
 // prints: statement N=... ms=... peak_mib=... ratio=... import_ms=... read_ms=... propose_ms=...
 // apply_ms=... matched=... added=...
+#include "BookkeepersMonth.h"
 #include "audit/AuditStatements.h"
 #include "controls/BandedReport.h"
 #include "controls/FlexGrid.h"
@@ -467,10 +468,81 @@ int benchStatement(long lines, const QString& ledger, const QString& folder) {
     return 0;
 }
 
+// The matcher's judgement on generated months (BookkeepersMonth), one fresh ledger each: the
+// lines matched to another movement than theirs (must be none), those matched to their own,
+// and those left for the person, against the lines that have a movement.
+int benchMatching(long months, const QString& folder) {
+    BookkeepersMonth::Quality total;
+    int review = 0, lines = 0;
+    for (long seed = 1; seed <= months; ++seed) {
+        const QString path = QDir(folder).filePath(QStringLiteral("bench_month.db"));
+        QFile::remove(path);
+        QFile(path).open(QIODevice::WriteOnly);
+        const BookkeepersMonth month(quint32(seed), QDate(2026, 11, 1));
+        clManejo manejo;
+        manejo.CadenaConexion(ConnectionString::forSource(path));
+        manejo.Conectar();
+        {
+            WriteBatch batch(manejo);
+            insertAccount(manejo, {QStringLiteral("001"), QDate(2026, 1, 1),
+                                   QStringLiteral("Cuenta corriente"), QStringLiteral("Banco"),
+                                   QString(), QString()});
+            ensureConcept(manejo, QStringLiteral("2"), QStringLiteral("Pago"), QStringLiteral("D"));
+            for (const BookkeepersMonth::Movement& m : month.movements()) {
+                NewMovement movement{QStringLiteral("001"),
+                                     m.number,
+                                     m.date,
+                                     m.credit ? QStringLiteral("1 ") : QStringLiteral("2 "),
+                                     m.description,
+                                     {}};
+                (m.credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE) = m.amount;
+                insertMovement(manejo, movement);
+            }
+            batch.commit();
+        }
+        const StatementFile file = StatementReader::read(month.norma43());
+        const ReconciliationPlan plan = Reconciler::propose(manejo, file.statements.value(0),
+                                                            QStringLiteral("001"), MatchSettings());
+        std::vector<std::int32_t> matchedTo;
+        for (const LineProposal& line : plan.lines) {
+            const bool match = line.action == LineProposal::Action::Match;
+            matchedTo.push_back(match ? line.candidates[std::size_t(line.chosen)].number : 0);
+            review += line.action == LineProposal::Action::Review;
+        }
+        lines += int(plan.lines.size());
+        // A wrong match is told with the line and its candidates, for whoever must mend it.
+        for (std::size_t k = 0; k < plan.lines.size(); ++k) {
+            if (matchedTo[k] == 0 || matchedTo[k] == month.truth()[k])
+                continue;
+            const LineProposal& wrong = plan.lines[k];
+            std::fprintf(stderr, "month %ld, line %zu \"%s\": movement %d matched, %d is its own\n",
+                         seed, k + 1, qPrintable(wrong.line.description()), matchedTo[k],
+                         month.truth()[k]);
+            for (const MatchCandidate& c : wrong.candidates)
+                std::fprintf(stderr, "    %d %s: %s\n", c.number, qPrintable(c.description),
+                             qPrintable(c.evidence.reason(c.dayDistance)));
+        }
+        const BookkeepersMonth::Quality quality = month.judge(matchedTo);
+        total.wrong += quality.wrong;
+        total.matched += quality.matched;
+        total.withMovement += quality.withMovement;
+        QFile::remove(path);
+    }
+    std::printf("matching months=%ld lines=%d with_movement=%d wrong=%d matched=%d review=%d "
+                "matched_pct=%.1f\n",
+                months, lines, total.withMovement, total.wrong, total.matched, review,
+                100.0 * total.matched / std::max(1, total.withMovement));
+    return total.wrong == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--matching") {
+        registerComponentClasses();
+        return benchMatching(std::atol(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
     const bool reportMode = argc > 1 && QByteArray(argv[1]) == "--report";
     const bool statementMode = argc > 1 && QByteArray(argv[1]) == "--statement";
     if (reportMode || statementMode) {

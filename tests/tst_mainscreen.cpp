@@ -214,9 +214,16 @@ private Q_SLOTS:
             });
             QTest::keyClick(&grid(), Qt::Key_F9);
         };
-        reconcile([](FlexGrid& lines, FrmConciliacion&) {
+        reconcile([](FlexGrid& lines, FrmConciliacion& screen) {
             QCOMPARE(column(lines, 4),
                      QStringList({"Casar con nº 2", "Revisar (2 candidatos)", "Nuevo movimiento"}));
+            // Why, under the lines, as the person moves through them.
+            const QLabel& why = *child<QLabel>(&screen, "lbMOTIVO");
+            QVERIFY2(why.text().startsWith(u"Casado por nº 2: solo el importe, a "_s),
+                     qPrintable(why.text()));
+            QTest::keyClick(&lines, Qt::Key_Down);
+            QCOMPARE(why.text(), u"En duda: nº 3: solo el importe, a 1 día; nº 4: solo el "
+                                 "importe, a 1 día"_s);
             QTest::keyClick(&lines, Qt::Key_Escape);
         });
         QCOMPARE(summedMovements(data_->path()), before);

@@ -1,6 +1,9 @@
+#include "BookkeepersMonth.h"
 #include "LedgerTests.h"
 #include "StatementFiles.h"
+#include "data/StatementCatalog.h"
 #include "ledger/LedgerStatements.h"
+#include "ledger/ModuleUtilities.h"
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
 
@@ -64,9 +67,38 @@ private Q_SLOTS:
         const QByteArray one = oneAccount({{"240105", '2', 5000}});
         QTest::newRow("unique match") << one << QStringList{u"05/01/2024|Cobro|50|0"_s} << "M1"
                                       << "1 00.00 00.00 50.00 00.00";
-        QTest::newRow("nearest date wins")
-            << one << QStringList{u"01/01/2024|A|50|0"_s, u"04/01/2024|B|50|0"_s} << "M2"
-            << "2 50.00 00.00 50.00 00.00";
+        // The texts decide, never a nearer date alone; a line in doubt goes to the person.
+        QTest::newRow("a nearer date alone decides nothing")
+            << one << QStringList{u"01/01/2024|A|50|0"_s, u"04/01/2024|B|50|0"_s} << "R"
+            << "2 100.00 00.00 00.00 00.00";
+        const QStringList invoices{u"02/01/2024|Pago factura FAC-101 Proveedor Uno|0|50"_s,
+                                   u"06/01/2024|Pago factura FAC-105 Proveedor Dos|0|50"_s};
+        QTest::newRow("the invoice beats the nearer date")
+            << oneAccount({{"240105", '1', 5000, {}, "PAGO FACTURA FAC-101 PROVEEDOR UNO"}})
+            << invoices << "M1"
+            << "2 00.00 50.00 00.00 50.00";
+        QTest::newRow("the name beats the nearer date")
+            << oneAccount({{"240105", '1', 5000, {}, "ADEUDO PROVEEDOR UNO"}}) << invoices << "M1"
+            << "2 00.00 50.00 00.00 50.00";
+        QTest::newRow("a fee never takes a payment")
+            << oneAccount({{"240105", '1', 5000, {}, "COMISION SERVICIO"}})
+            << QStringList{u"06/01/2024|Pago FAC-139 Cliente Gamma|0|50"_s} << "N"
+            << "2 00.00 50.00 00.00 50.00";
+        // Read in the file's order, the first line would take the nearer movement and leave
+        // the second line the first one's.
+        QTest::newRow("one wrong pick does not cascade")
+            << oneAccount({{"240105", '1', 5000, {}, "PAGO FAC-129 ASESORIA MORA"},
+                           {"240107", '1', 5000, {}, "ADEUDO SEGUROS AZUL"}})
+            << QStringList{u"03/01/2024|Pago FAC-129 Asesoría Mora|0|50"_s,
+                           u"05/01/2024|Pago FAC-143 Seguros Azul|0|50"_s}
+            << "M1 M2"
+            << "2 00.00 00.00 00.00 100.00";
+        QTest::newRow("the same name twice goes to review")
+            << oneAccount({{"240105", '1', 5000, {}, "ADEUDO SEGUROS AZUL"}})
+            << QStringList{u"03/01/2024|Pago FAC-143 Seguros Azul|0|50"_s,
+                           u"06/01/2024|Pago FAC-150 Seguros Azul|0|50"_s}
+            << "R"
+            << "2 00.00 100.00 00.00 00.00";
         QTest::newRow("tie left for review")
             << one << QStringList{u"03/01/2024|A|50|0"_s, u"07/01/2024|B|50|0"_s} << "R"
             << "2 100.00 00.00 00.00 00.00";
@@ -200,9 +232,11 @@ private Q_SLOTS:
             *gManejo,
             oneAccount(
                 {{"240105", '2', 5000}, {"240108", '2', 5000}, debit, {"240111", '1', 1000}}));
-        QCOMPARE(actions(plan), u"R M1 N N"_s);
-        Reconciler::cycleCandidate(plan.lines[0]);
-        plan.lines[0].accepted = true;
+        QCOMPARE(actions(plan), u"R R N N"_s); // both could be A: the person says
+        for (LineProposal& line : {std::ref(plan.lines[0]), std::ref(plan.lines[1])}) {
+            Reconciler::cycleCandidate(line);
+            line.accepted = true;
+        }
         Reconciler::apply(*gManejo, propose(*gManejo, oneAccount({debit})));
         const ApplyOutcome done = Reconciler::apply(*gManejo, plan);
         QCOMPARE(QList<int>({done.matched, done.added, done.alreadyImported, done.leftForReview}),
@@ -210,6 +244,59 @@ private Q_SLOTS:
         QCOMPARE(state(), u"4 50.00 00.00 50.00 20.00"_s);
         Recordset rs;
         QCOMPARE(highestMovementNumber(*gManejo, rs, u"001"_s), 4);
+    }
+
+    // Generated months of a bookkeeper's account, their statements applied by the program as
+    // the README shows: no line realises another's movement, and most are matched unasked.
+    void generatedMonthsThroughTheProgram_data() {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u})
+            QTest::addRow("month %u", seed) << seed;
+    }
+    void generatedMonthsThroughTheProgram() {
+        QFETCH(quint32, seed);
+        const BookkeepersMonth month(seed, QDate(2026, 11, 1));
+        for (const BookkeepersMonth::Movement& m : month.movements())
+            data_->addMovement(u"001"_s, m.number, m.date, m.description,
+                               m.credit ? m.amount : Money(), m.credit ? Money() : m.amount, {}, {},
+                               m.credit ? u"1"_s : u"2"_s);
+        const QString file = data_->db().folder() + u"/mes.n43"_s;
+        writeFile(file, month.norma43());
+        QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(LEDGORA_HOST_PATH),
+                      {u"--statement"_s, file, data_->path(), u"001"_s});
+        QVERIFY(program.waitForFinished(60000));
+        const QString said = QString::fromUtf8(program.readAll());
+        QCOMPARE(program.exitCode(), 0);
+
+        // The movement each line realised, as another connection finds it.
+        const BankStatement read = statementOf(month.norma43());
+        QHash<QString, std::size_t> lineOf;
+        for (std::size_t k = 0; k < std::size_t(read.lines.size()); ++k)
+            lineOf.insert(read.lines[qsizetype(k)].fingerprint, k);
+        std::vector<std::int32_t> matchedTo(lineOf.size());
+        int added = 0;
+        StatementCatalog::add(u"test.recordedLines"_s, u"select EXTSTHUE,MOVINNRO from BANEXT"_s);
+        Recordset rs;
+        gManejo->RsDesconectado(true);
+        gManejo->CrearRs(rs, "test.recordedLines", {});
+        for (; !rs.Eof(); rs.MoveNext()) {
+            const int number = GP_TEXTO(rs.Fields(1)).toInt();
+            if (number > int(month.movements().size()))
+                ++added;
+            else
+                matchedTo[lineOf.value(GP_TEXTO(rs.Fields(0)))] = number;
+        }
+        const BookkeepersMonth::Quality quality = month.judge(matchedTo);
+        QCOMPARE(quality.wrong, 0);
+        QVERIFY2(quality.matched * 100 >= quality.withMovement * 85, qPrintable(said));
+        QVERIFY2(said.contains(u"Extracto %1: %2 casados, %3 nuevos, 0 ya importados, %4 para "
+                               "revisar."_s.arg(read.accountKey())
+                                   .arg(quality.matched)
+                                   .arg(added)
+                                   .arg(int(read.lines.size()) - quality.matched - added)),
+                 qPrintable(said));
     }
 
     // A ledger of the layout before statements, opened only to read, says how to get them.

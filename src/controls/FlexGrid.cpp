@@ -382,6 +382,10 @@ bool FlexGrid::moveByKey(int key) {
 void FlexGrid::blockChanged() {
     selectionDirty_ = true;
     viewport()->update();
+    if (row_ != announcedRow_) {
+        announcedRow_ = row_;
+        Q_EMIT currentRowChanged(row_);
+    }
 }
 
 // Hands our block and current cell to the view's selection model. Its signals are blocked:

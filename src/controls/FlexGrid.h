@@ -114,6 +114,10 @@ public:
     // corner, header included.
     void setMouseUpHandler(MouseUpHandler handler);
 
+Q_SIGNALS:
+    // The current row became another, by a key, the mouse or a routine.
+    void currentRowChanged(int row);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -143,6 +147,7 @@ private:
     // The view's own selection follows ours lazily, just before painting, so that routines
     // moving the current cell in long loops pay nothing for the display.
     bool selectionDirty_ = true;
+    int announcedRow_ = 1; // the current row last told by currentRowChanged()
     KeyDownHandler keyDown_;
     MouseUpHandler mouseUp_;
 };

@@ -4,7 +4,6 @@
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace ledgora {
@@ -45,8 +44,9 @@ PendingMovements::PendingMovements(clManejo& manejo, const QString& account, QDa
             index_.push_back(
                 {keyOf(BankLine::Side::Debit, debit), number, date.toJulianDay(), row});
     }
-    std::sort(index_.begin(), index_.end(),
-              [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    std::sort(index_.begin(), index_.end(), [](const Entry& a, const Entry& b) {
+        return a.key != b.key ? a.key < b.key : a.number < b.number;
+    });
 }
 
 qint64 PendingMovements::keyOf(BankLine::Side side, Money amount) {
@@ -71,55 +71,15 @@ std::vector<MatchCandidate> PendingMovements::candidates(const BankLine& line, Q
         std::equal_range(index_.begin(), index_.end(), Entry{key, 0, 0, 0},
                          [](const Entry& a, const Entry& b) { return a.key < b.key; });
     std::vector<MatchCandidate> found;
-    if (first == last)
-        return found;
-    const Clues clues = cluesOf(line);
     for (auto it = first; it != last; ++it) {
         const qint64 distance = qAbs(it->day - date.toJulianDay());
-        if (distance > windowDays || taken_.contains(it->number))
+        if (distance > windowDays)
             continue;
         MatchCandidate m = candidate(*it);
         m.dayDistance = int(distance);
-        m.fit = fit(clues, m.description);
         found.push_back(std::move(m));
     }
-    std::sort(found.begin(), found.end(), [](const MatchCandidate& a, const MatchCandidate& b) {
-        if (a.dayDistance != b.dayDistance)
-            return a.dayDistance < b.dayDistance;
-        if (a.fit != b.fit)
-            return a.fit > b.fit;
-        return a.number < b.number;
-    });
     return found;
-}
-
-PendingMovements::Clues PendingMovements::cluesOf(const BankLine& line) {
-    Clues clues;
-    for (const QString* reference : {&line.documentNumber, &line.reference1, &line.reference2,
-                                     &line.servicerReference, &line.endToEndId}) {
-        QStringView significant = QStringView(*reference).trimmed();
-        while (significant.startsWith(u'0'))
-            significant = significant.mid(1);
-        if (significant.size() >= 3)
-            clues.references.push_back(significant);
-    }
-    static const QRegularExpression words(QStringLiteral("[^\\w]+"));
-    for (const QString& word : line.text.toCaseFolded().split(words, Qt::SkipEmptyParts))
-        if (word.size() >= 3 && !clues.words.contains(word))
-            clues.words << word;
-    return clues;
-}
-
-int PendingMovements::fit(const Clues& clues, const QString& description) {
-    if (description.isEmpty())
-        return 0;
-    // A reference or document number written into the description says more than a word.
-    int score = 0;
-    for (QStringView reference : clues.references)
-        score += description.contains(reference, Qt::CaseInsensitive) ? 3 : 0;
-    for (const QString& word : clues.words)
-        score += description.contains(word, Qt::CaseInsensitive) ? 1 : 0;
-    return score;
 }
 
 } // namespace ledgora

@@ -1,9 +1,11 @@
 #include "Reconciler.h"
 
 #include "ConceptChooser.h"
+#include "MatchAssignment.h"
 #include "PendingMovements.h"
 #include "ReconcileStatements.h"
 #include "StagedLines.h"
+#include "TextClues.h"
 #include "core/Conversions.h"
 #include "core/SettingsStore.h"
 #include "data/Recordset.h"
@@ -16,7 +18,10 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHash>
 #include <QSet>
+
+using namespace Qt::StringLiterals;
 
 namespace ledgora {
 
@@ -100,8 +105,8 @@ PendingMovements pendingFor(clManejo& manejo, const BankStatement& statement,
 }
 
 LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
-                         const QSet<QString>& recorded, PendingMovements& pending,
-                         const ConceptChooser& concepts, const MatchSettings& settings) {
+                         const QSet<QString>& recorded, const PendingMovements& pending,
+                         const MatchSettings& settings) {
     LineProposal proposal;
     proposal.line = line;
     if (const auto action = settled(line, plan, recorded)) {
@@ -111,29 +116,119 @@ LineProposal proposeLine(const BankLine& line, const ReconciliationPlan& plan,
     proposal.candidates = pending.candidates(line, matchDate(line, settings), settings.windowDays);
     // A reversal undoes an earlier entry of the bank: a pending movement of its side and amount
     // is not what it is about. The person decides, with the candidates shown.
-    if (line.reversal) {
-        proposal.action = LineProposal::Action::Review;
-        return proposal;
+    proposal.action = line.reversal ? LineProposal::Action::Review : LineProposal::Action::Match;
+    return proposal;
+}
+
+// Weighs each line's candidates by what their texts share, best first.
+void weighCandidates(ReconciliationPlan& plan) {
+    QHash<std::int32_t, TextClues> described; // a movement is often a candidate of several lines
+    for (LineProposal& proposal : plan.lines) {
+        if (proposal.candidates.empty())
+            continue;
+        const TextClues line = TextClues::ofLine(proposal.line);
+        for (MatchCandidate& candidate : proposal.candidates) {
+            auto clues = described.find(candidate.number);
+            if (clues == described.end())
+                clues = described.insert(candidate.number, TextClues(candidate.description));
+            candidate.evidence = MatchEvidence::weigh(line, *clues);
+        }
+        std::stable_sort(proposal.candidates.begin(), proposal.candidates.end(),
+                         [](const MatchCandidate& a, const MatchCandidate& b) {
+                             if (a.evidence.score() != b.evidence.score())
+                                 return a.evidence.score() > b.evidence.score();
+                             if (a.dayDistance != b.dayDistance)
+                                 return a.dayDistance < b.dayDistance;
+                             return a.number < b.number;
+                         });
     }
-    if (proposal.candidates.empty()) {
+}
+
+// The same kind for things that cannot be told apart: lines or movements of the same date,
+// amount and words.
+int kindOf(QHash<QString, int>& kinds, const QString& key) {
+    return *kinds.insert(key, kinds.value(key, int(kinds.size())));
+}
+
+// Chooses which line realises which movement for the whole plan at once (MatchAssignment),
+// then what becomes of the lines left: review while a candidate may still be theirs, a new
+// movement when every one is taken or contradicted by their text.
+void assignMatches(ReconciliationPlan& plan, const ConceptChooser& concepts,
+                   const MatchSettings& settings) {
+    QHash<std::int32_t, int> movementIndex;
+    std::vector<MatchCandidate> movements; // each once, as first offered
+    for (const LineProposal& proposal : plan.lines)
+        for (const MatchCandidate& candidate : proposal.candidates)
+            if (!movementIndex.contains(candidate.number)) {
+                movementIndex.insert(candidate.number, int(movements.size()));
+                movements.push_back(candidate);
+            }
+    MatchAssignment assignment(int(plan.lines.size()), int(movements.size()));
+    QHash<QString, int> kinds;
+    for (std::size_t m = 0; m < movements.size(); ++m) {
+        const MatchCandidate& movement = movements[m];
+        assignment.setMovementKind(
+            int(m), kindOf(kinds, u"m"_s + movement.date.toString(Qt::ISODate) + u'|' +
+                                      movement.description + u'|' +
+                                      QString::number(movement.amounts.MOVDLAAC.units()) + u'|' +
+                                      QString::number(movement.amounts.MOVDLADE.units())));
+    }
+    for (std::size_t k = 0; k < plan.lines.size(); ++k) {
+        const LineProposal& proposal = plan.lines[k];
+        if (proposal.action != LineProposal::Action::Match)
+            continue;
+        const BankLine& line = proposal.line;
+        assignment.setLineKind(
+            int(k), kindOf(kinds, u"l"_s + matchDate(line, settings).toString(Qt::ISODate) + u'|' +
+                                      line.description() + u'|' + line.documentNumber + u'|' +
+                                      line.reference1 + u'|' + line.reference2));
+        for (const MatchCandidate& candidate : proposal.candidates)
+            if (candidate.evidence.matchable())
+                assignment.offer(int(k), movementIndex.value(candidate.number),
+                                 candidate.evidence.score());
+    }
+    const std::vector<int> chosen = assignment.solve();
+    std::vector<int> realisedBy(movements.size(), -1);
+    for (std::size_t k = 0; k < chosen.size(); ++k)
+        if (chosen[k] >= 0)
+            realisedBy[std::size_t(chosen[k])] = int(k);
+
+    for (std::size_t k = 0; k < plan.lines.size(); ++k) {
+        LineProposal& proposal = plan.lines[k];
+        if (proposal.action != LineProposal::Action::Match &&
+            proposal.action != LineProposal::Action::Review)
+            continue;
+        auto& candidates = proposal.candidates;
+        candidates.erase(
+            std::remove_if(candidates.begin(), candidates.end(),
+                           [&](const MatchCandidate& candidate) {
+                               const int by =
+                                   realisedBy[std::size_t(movementIndex.value(candidate.number))];
+                               return by >= 0 && by != int(k);
+                           }),
+            candidates.end());
+        if (chosen[k] >= 0) {
+            const std::int32_t number = movements[std::size_t(chosen[k])].number;
+            const auto at =
+                std::find_if(candidates.begin(), candidates.end(),
+                             [&](const MatchCandidate& c) { return c.number == number; });
+            proposal.chosen = int(at - candidates.begin());
+            proposal.accepted = true;
+            continue;
+        }
+        const bool open = std::any_of(candidates.begin(), candidates.end(), [](const auto& c) {
+            return c.evidence.strength >= MatchEvidence::Strength::Doubtful;
+        });
+        if (proposal.action == LineProposal::Action::Review || open) {
+            proposal.action = LineProposal::Action::Review;
+            continue;
+        }
         proposal.action = LineProposal::Action::NewMovement;
-        proposal.concept = concepts.conceptFor(line.commonConcept, line.side);
-        proposal.description = descriptionOf(line);
+        proposal.concept = concepts.conceptFor(proposal.line.commonConcept, proposal.line.side);
+        proposal.description = descriptionOf(proposal.line);
         // Without a concept of the line's side the ledger cannot take it: the person decides.
         proposal.accepted = !proposal.concept.isEmpty();
-        return proposal;
     }
-    const auto& c = proposal.candidates;
-    const bool tied = c.size() > 1 && c[0].dayDistance == c[1].dayDistance && c[0].fit == c[1].fit;
-    if (tied) {
-        proposal.action = LineProposal::Action::Review;
-        return proposal;
-    }
-    proposal.action = LineProposal::Action::Match;
-    proposal.chosen = 0;
-    proposal.accepted = true;
-    pending.take(c[0].number);
-    return proposal;
 }
 
 bool applicable(const LineProposal& proposal) {
@@ -307,11 +402,12 @@ ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& st
     plan.closingBalance = statement.closingBalance;
     plan.closingDate = statement.endDate;
     const QSet<QString> recorded = recordedLines(registered(manejo), account);
-    PendingMovements pending = pendingFor(manejo, statement, plan, recorded, settings);
-    const ConceptChooser concepts(manejo);
+    const PendingMovements pending = pendingFor(manejo, statement, plan, recorded, settings);
     plan.lines.reserve(std::size_t(statement.lines.size()));
     for (const BankLine& line : statement.lines)
-        plan.lines.push_back(proposeLine(line, plan, recorded, pending, concepts, settings));
+        plan.lines.push_back(proposeLine(line, plan, recorded, pending, settings));
+    weighCandidates(plan);
+    assignMatches(plan, ConceptChooser(manejo), settings);
     return plan;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/MovementAmounts.h"
+#include "reconcile/MatchEvidence.h"
 #include "statements/BankLine.h"
 
 #include <QDate>
@@ -17,10 +18,8 @@ struct MatchCandidate {
     QDate date;
     QString description;
     MovementAmounts amounts;
-    int dayDistance = 0; // days between the line's chosen date and the movement's
-    // How well the movement's description fits the line: words of the line's text, and its
-    // document number or references, found in it. Higher is better.
-    int fit = 0;
+    int dayDistance = 0;    // days between the line's chosen date and the movement's
+    MatchEvidence evidence; // what the line's texts and the movement's description share
 };
 
 // What is proposed for one bank line of a statement.
@@ -29,14 +28,16 @@ struct LineProposal {
         Match,           // realise an existing pending movement (candidates[chosen])
         NewMovement,     // enter a new realised movement (ACREDITADO or DEBITADO)
         AlreadyImported, // the line's fingerprint is already recorded: nothing to do
-        Review,          // several equally good candidates: the person chooses
+        Review,          // no candidate clearly best, or only doubtful ones: the person chooses
         Foreign,         // another currency than the account's, or not booked: shown only
     };
 
     BankLine line;
     Action action = Action::NewMovement;
-    std::vector<MatchCandidate> candidates; // best first
-    int chosen = -1;                        // index into candidates when matching
+    // Best first: by evidence, then the nearer date. A movement another line of the plan
+    // realises is not offered; one the line's text contradicts comes last.
+    std::vector<MatchCandidate> candidates;
+    int chosen = -1;       // index into candidates when matching
     bool accepted = false; // applied by apply(); unique matches and new movements start true
     // For a new movement: the concept (CPTINCOD) and description it will be entered with.
     QString concept;

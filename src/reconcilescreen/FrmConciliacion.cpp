@@ -67,6 +67,31 @@ QString actionText(const LineProposal& line, const QString& currency) {
                                           : FrmConciliacion::tr("No contabilizado");
 }
 
+// Why the line's candidates were proposed, or set aside: what their texts share, how far the
+// dates are.
+QString reasonText(const LineProposal& line) {
+    auto candidate = [](const MatchCandidate& c) {
+        return FrmConciliacion::tr("nº %1: %2").arg(c.number).arg(c.evidence.reason(c.dayDistance));
+    };
+    QStringList each;
+    switch (line.action) {
+    case Action::Match:
+        return FrmConciliacion::tr("Casado por %1")
+            .arg(candidate(line.candidates.at(std::size_t(line.chosen))));
+    case Action::Review:
+    case Action::NewMovement:
+        for (const MatchCandidate& c : line.candidates)
+            each << candidate(c);
+        if (each.isEmpty())
+            return {};
+        return (line.action == Action::Review ? FrmConciliacion::tr("En duda: %1")
+                                              : FrmConciliacion::tr("Descartados: %1"))
+            .arg(each.join(QStringLiteral("; ")));
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 FrmConciliacion::FrmConciliacion() {
@@ -93,6 +118,7 @@ void FrmConciliacion::buildControls() {
     lstLIN_->setAccessibleName(tr("Líneas del extracto"));
     lstLIN_->setKeyDownHandler([this](int& keyCode, int shift) { lstLIN_KeyDown(keyCode, shift); });
     lstLIN_->setCols(kColumns);
+    connect(lstLIN_, &FlexGrid::currentRowChanged, this, [this] { showReason(); });
     const char* headers[] = {
         QT_TR_NOOP("FECHA"),  QT_TR_NOOP("DESCRIPCIÓN"), QT_TR_NOOP("IMPORTE"), QT_TR_NOOP("TIPO"),
         QT_TR_NOOP("ACCIÓN"), QT_TR_NOOP("MOVIMIENTO"),  QT_TR_NOOP("ACEPTADA")};
@@ -103,6 +129,13 @@ void FrmConciliacion::buildControls() {
     }
     for (int c : {int(kAmount), int(kSide), int(kMark)})
         lstLIN_->setColAlignment(c, FlexGrid::CenterCenter);
+
+    lbMOTIVO_ = new QLabel(this);
+    lbMOTIVO_->setObjectName(QStringLiteral("lbMOTIVO"));
+    lbMOTIVO_->setContentsMargins(8, 0, 8, 0);
+    lbMOTIVO_->setTextFormat(Qt::PlainText);
+    // A long reason is cut at the screen's edge; it never widens the window.
+    lbMOTIVO_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     cmdAplicar_ = new QPushButton(tr("Aplicar [F10]"), this);
     cmdAplicar_->setObjectName(QStringLiteral("cmdAplicar"));
@@ -122,6 +155,7 @@ void FrmConciliacion::buildControls() {
     bottom->addWidget(cmdAplicar_);
     layout->addWidget(Label1_);
     layout->addWidget(lstLIN_, 1);
+    layout->addWidget(lbMOTIVO_);
     layout->addLayout(bottom);
     layout->addWidget(StBar_);
 }
@@ -218,6 +252,15 @@ void FrmConciliacion::showLine(int index) {
     };
     for (int c = 0; c < kColumns; ++c)
         lstLIN_->setTextMatrix(row, c, cells[c]);
+    if (row == lstLIN_->row())
+        showReason();
+}
+
+void FrmConciliacion::showReason() {
+    const int index = lstLIN_->row() - 1;
+    lbMOTIVO_->setText(index >= 0 && index < int(plan_.lines.size())
+                           ? reasonText(plan_.lines.at(std::size_t(index)))
+                           : QString());
 }
 
 void FrmConciliacion::showCounts() {

@@ -50,6 +50,7 @@ private:
     void loadConcepts();
     void showLine(int index);
     void showCounts();
+    void showReason();
     void lstLIN_KeyDown(int& keyCode, int shift);
     void selectRow(int row);
     void acceptLine(int index, bool accepted);
@@ -69,6 +70,7 @@ private:
 
     QLabel* Label1_ = nullptr;
     QLabel* lbEXTRACTO_ = nullptr;
+    QLabel* lbMOTIVO_ = nullptr; // why the current line's movements were proposed
     FlexGrid* lstLIN_ = nullptr;
     QPushButton* cmdAplicar_ = nullptr;
     PanelStatusBar* StBar_ = nullptr;
