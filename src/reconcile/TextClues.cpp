@@ -11,11 +11,11 @@ namespace ledgora {
 
 namespace {
 
-// Letters are any script's: "Asesoría" is one word.
-constexpr auto kUnicode = QRegularExpression::UseUnicodePropertiesOption;
-
 // Lower case without accents, as banks write and compare: "Asesoría" and "ASESORIA" agree.
 QString folded(QStringView text) {
+    // Most of what banks write is plain ASCII, which needs no decomposition.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toString().toLower();
     const QString decomposed = text.toString().normalized(QString::NormalizationForm_D);
     QString plain;
     plain.reserve(decomposed.size());
@@ -23,6 +23,28 @@ QString folded(QStringView text) {
         if (c.category() != QChar::Mark_NonSpacing)
             plain += c;
     return plain.toCaseFolded();
+}
+
+// A letter of any script ("Asesoría" is one word), a digit, or an accent written apart.
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c.isMark();
+}
+
+// A token's own characters: a word's, and the joins of a document's number ("FAC-129",
+// "2026/15", "A.B.12").
+bool isTokenChar(QChar c) {
+    return isWordChar(c) || c == u'.' || c == u'/' || c == u'-' || c == u'_';
+}
+
+// The token without the joins at its edges nor underscores: "-FAC_129." reads "FAC129".
+QString trimmed(QStringView token) {
+    while (!token.isEmpty() && !isWordChar(token.front()))
+        token = token.mid(1);
+    while (!token.isEmpty() && !isWordChar(token.back()))
+        token.chop(1);
+    QString plain = token.toString();
+    plain.remove(u'_');
+    return plain;
 }
 
 // Words that say what kind of movement it is, or join others, and never whose it is.
@@ -88,16 +110,30 @@ bool TextClues::hasTellingWord() const {
 }
 
 void TextClues::read(const QString& text, bool telling) {
-    static const QRegularExpression separators(u"[^\\w./-]+"_s, kUnicode);
-    static const QRegularExpression edges(u"^[^\\w]+|[^\\w]+$|_"_s, kUnicode);
-    for (QString token : text.split(separators, Qt::SkipEmptyParts)) {
-        token.remove(edges);
+    const QStringView all(text);
+    for (qsizetype at = 0; at < all.size();) {
+        if (!isTokenChar(all[at])) {
+            ++at;
+            continue;
+        }
+        qsizetype end = at;
+        while (end < all.size() && isTokenChar(all[end]))
+            ++end;
+        const QString token = trimmed(all.sliced(at, end - at));
+        at = end;
+        if (token.isEmpty())
+            continue;
         const bool digits =
             std::any_of(token.begin(), token.end(), [](QChar c) { return c.isDigit(); });
         if (!digits) {
-            static const QRegularExpression joins(u"[^\\w]+|_"_s, kUnicode);
-            for (const QString& part : token.split(joins, Qt::SkipEmptyParts))
-                addWord(part, telling);
+            // "ASESORIA-MORA" names two words
+            qsizetype from = 0;
+            for (qsizetype i = 0; i <= token.size(); ++i)
+                if (i == token.size() || !isWordChar(token[i])) {
+                    if (i > from)
+                        addWord(token.sliced(from, i - from), telling);
+                    from = i + 1;
+                }
             continue;
         }
         if (isDateOrAmount(token))
