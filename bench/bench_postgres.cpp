@@ -6,12 +6,12 @@
 // end, not per row), then the account's totals are recomputed by the module's own update.
 #include "controls/FlexGrid.h"
 #include "data/ConnectionString.h"
+#include "domain/LedgerStatements.h"
+#include "domain/SharedState.h"
 #include "entry/ComponentClasses.h"
 #include "ledger/MovementListing.h"
-#include "ledger/SharedState.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
-#include "screens/ScreenStatements.h"
 
 #include <QApplication>
 #include <QDate>

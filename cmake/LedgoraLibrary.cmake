@@ -1,15 +1,29 @@
-# Each folder under src/ is one static library, and its dependents see its headers as
+# Each folder under src/ is one static library, and its dependents see its public headers as
 # "<folder>/Header.h" and nothing else: the include root a library publishes is a folder of the
-# build tree that holds one link, to this folder. A header of a library one does not link is
-# not on the path, so an include that points the wrong way fails to build.
+# build tree holding a link to each header it names public. A header of a library one does not
+# link is not on the path, and neither is a library's private header, so an include that points
+# the wrong way fails to build. The library's own sources include their private headers as
+# "Header.h", beside them; a public header cannot lean on a private one.
 #
-#   ledgora_library(ledgora_data SOURCES ... PUBLIC what our headers need PRIVATE the rest)
+#   ledgora_library(ledgora_data SOURCES ... HEADERS the public ones
+#                   PUBLIC what our headers need PRIVATE the rest)
 function(ledgora_library name)
-    cmake_parse_arguments(arg "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
+    cmake_parse_arguments(arg "" "" "SOURCES;HEADERS;PUBLIC;PRIVATE" ${ARGN})
     get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
     set(root ${CMAKE_CURRENT_BINARY_DIR}/include)
-    file(MAKE_DIRECTORY ${root})
-    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+    set(published ${root}/${folder})
+    # An earlier build linked the whole folder; a header no longer public leaves no link behind.
+    if(IS_SYMLINK ${published})
+        file(REMOVE ${published})
+    endif()
+    file(REMOVE_RECURSE ${published})
+    file(MAKE_DIRECTORY ${published})
+    foreach(header IN LISTS arg_HEADERS)
+        if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${header})
+            message(FATAL_ERROR "${name}: the public header ${header} is not in ${folder}")
+        endif()
+        file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${header} ${published}/${header} SYMBOLIC)
+    endforeach()
     add_library(${name} STATIC ${arg_SOURCES})
     target_include_directories(${name} PUBLIC ${root})
     target_link_libraries(${name} PUBLIC ${arg_PUBLIC} PRIVATE ledgora_flags ${arg_PRIVATE})
@@ -50,4 +64,51 @@ function(ledgora_logging_categories target)
          CONTENT "#include \"${folder}/${arg_HEADER}\"\n\n${definitions}")
     target_sources(${target} PRIVATE ${dir}/${stem}.cpp)
     target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/logging)
+endfunction()
+
+# Fails the configuration when one of the given libraries reaches Qt Gui or Qt Widgets through
+# what it links, directly or through another library: the ledger's domain, the statements, the
+# reconciliation and the audit trail run without a screen (in --statement, --verify, the bench)
+# and must stay so.
+#
+#   ledgora_require_without_screens(ledgora_domain ledgora_reconcile ...)
+function(ledgora_require_without_screens)
+    foreach(start IN LISTS ARGN)
+        set(pending ${start})
+        set(seen "")
+        set(from_${start} ${start})
+        while(pending)
+            list(POP_FRONT pending target)
+            if(target IN_LIST seen OR NOT TARGET ${target})
+                continue()
+            endif()
+            list(APPEND seen ${target})
+            if(target MATCHES "^Qt6::(Gui|Widgets|PrintSupport|OpenGL)$")
+                message(FATAL_ERROR "${start} reaches ${target} through ${from_${target}}; "
+                                    "it must build without Qt Gui and Qt Widgets")
+            endif()
+            get_target_property(type ${target} TYPE)
+            set(links "")
+            if(NOT type STREQUAL "INTERFACE_LIBRARY")
+                get_target_property(own ${target} LINK_LIBRARIES)
+                if(own)
+                    list(APPEND links ${own})
+                endif()
+            endif()
+            get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+            if(interface)
+                list(APPEND links ${interface})
+            endif()
+            # Generator expressions wrap some names ($<LINK_ONLY:Qt6::Core>): take the names.
+            string(REGEX MATCHALL "[A-Za-z0-9_]+(::[A-Za-z0-9_]+)?" names "${links}")
+            foreach(next IN LISTS names)
+                if(TARGET ${next} AND NOT next IN_LIST seen)
+                    list(APPEND pending ${next})
+                    if(NOT DEFINED from_${next})
+                        set(from_${next} "${from_${target}} -> ${next}")
+                    endif()
+                endif()
+            endforeach()
+        endwhile()
+    endforeach()
 endfunction()

@@ -10,8 +10,8 @@
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
+#include "domain/SharedState.h"
 #include "entry/ComponentClasses.h"
-#include "ledger/SharedState.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "mainscreen/MainScreenLifecycle.h"
 

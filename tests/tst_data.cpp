@@ -4,10 +4,10 @@
 #include "data/Schema.h"
 #include "data/StatementCatalog.h"
 #include "data/WriteBatch.h"
+#include "domain/ListingStatement.h"
+#include "domain/SharedState.h"
 #include "entry/ComponentClasses.h"
 #include "fuzz/GatewayChecks.h"
-#include "ledger/ListingStatement.h"
-#include "ledger/SharedState.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "ScreenTests.h"
+#include "domain/LedgerStatements.h"
 #include "fuzz/GatewayChecks.h"
-#include "ledger/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
 
 #include <QRandomGenerator>

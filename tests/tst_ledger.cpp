@@ -2,8 +2,8 @@
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "core/RuntimeError.h"
+#include "domain/ModuleUtilities.h"
 #include "ledger/AccountTotals.h"
-#include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
 #include "mainscreen/FrmBNKMain.h"
 

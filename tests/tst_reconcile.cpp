@@ -2,8 +2,8 @@
 #include "LedgerTests.h"
 #include "StatementFiles.h"
 #include "data/StatementCatalog.h"
-#include "ledger/LedgerStatements.h"
-#include "ledger/ModuleUtilities.h"
+#include "domain/LedgerStatements.h"
+#include "domain/ModuleUtilities.h"
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
 

@@ -5,11 +5,11 @@
 #include "data/EngineErrors.h"
 #include "data/Schema.h"
 #include "data/WriteBatch.h"
+#include "domain/LedgerStatements.h"
+#include "domain/SharedState.h"
 #include "entry/ComponentClasses.h"
-#include "ledger/LedgerStatements.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/MovementListing.h"
-#include "ledger/SharedState.h"
 #include "mainscreen/MovementRoutines.h"
 
 #include <QFile>

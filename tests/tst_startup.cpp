@@ -3,10 +3,10 @@
 #include "controls/PanelStatusBar.h"
 #include "core/ClassRegistry.h"
 #include "core/Conversions.h"
+#include "domain/ModuleUtilities.h"
 #include "entry/ComponentClasses.h"
 #include "entry/clDemo.h"
 #include "entry/clMain.h"
-#include "ledger/ModuleUtilities.h"
 
 #include <QApplication>
 #include <QFile>

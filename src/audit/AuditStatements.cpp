@@ -2,7 +2,7 @@
 
 #include "data/AuditChain.h"
 #include "data/StatementCatalog.h"
-#include "ledger/LedgerStatements.h"
+#include "domain/LedgerStatements.h"
 
 namespace ledgora {
 
@@ -55,8 +55,6 @@ void registerAuditStatements() {
         QStringLiteral("insert into BANREV (AUDINNRO,REVSTTIP) values ({int},'{text}')"));
     // The account's row held for the rest of the write: a second person taking back the same
     // row, or numbering a movement of the account, waits here.
-    add("audit.holdAccount",
-        QStringLiteral("UPDATE BANCNT SET TOMDLAAC = TOMDLAAC WHERE CNTSTNRO = '{text}'"));
     add("audit.numberTaken", QStringLiteral("select MOVINNRO from BANMOV where CNTSTNRO = "
                                             "'{text}' and MOVINNRO = {int}"));
     add("audit.movement",

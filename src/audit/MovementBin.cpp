@@ -6,7 +6,7 @@
 #include "data/Recordset.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
-#include "ledger/LedgerStatements.h"
+#include "domain/LedgerStatements.h"
 
 namespace ledgora {
 
@@ -49,7 +49,7 @@ QStringList MovementBin::statementValues(const QMap<QString, QString>& image) {
 }
 
 QString MovementBin::takeBack(clManejo& manejo, const AuditEntry& change, const char* how) {
-    manejo.Ejecutar("audit.holdAccount", {change.account});
+    manejo.Ejecutar("ledger.holdAccount", {change.account});
     if (countOf(manejo, "audit.taken", {QString::number(change.id)}) > 0)
         return tr("Otra persona ya ha recuperado ese cambio: no se ha hecho nada.");
     manejo.Ejecutar("audit.takeBack", {QString::number(change.id), QString::fromLatin1(how)});

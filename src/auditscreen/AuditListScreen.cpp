@@ -4,7 +4,7 @@
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "controls/TitleBanner.h"
-#include "ledger/ModuleUtilities.h"
+#include "domain/ModuleUtilities.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 

@@ -2,7 +2,7 @@
 
 #include "audit/UndoLast.h"
 #include "core/Conversions.h"
-#include "ledger/SharedState.h"
+#include "domain/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageBoxes.h"

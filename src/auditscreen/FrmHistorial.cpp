@@ -4,7 +4,7 @@
 #include "audit/AuditTrail.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
-#include "ledger/SharedState.h"
+#include "domain/SharedState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VirtualKeys.h"
 

@@ -5,7 +5,7 @@
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
 #include "core/Conversions.h"
-#include "ledger/SharedState.h"
+#include "domain/SharedState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VirtualKeys.h"
 

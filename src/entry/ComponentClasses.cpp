@@ -9,7 +9,7 @@
 #include "clRespaldo.h"
 #include "core/ClassRegistry.h"
 #include "data/DataClasses.h"
-#include "ledger/LedgerStatements.h"
+#include "domain/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
 
 namespace ledgora {

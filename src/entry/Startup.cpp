@@ -8,8 +8,8 @@
 #include "core/SettingsStore.h"
 #include "data/ConnectionString.h"
 #include "data/clManejo.h"
-#include "ledger/ModuleUtilities.h"
-#include "ledger/SharedState.h"
+#include "domain/ModuleUtilities.h"
+#include "domain/SharedState.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
 

@@ -4,8 +4,8 @@
 #include "core/Conversions.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
-#include "ledger/LedgerStatements.h"
-#include "screens/ScreenStatements.h"
+#include "domain/LedgerStatements.h"
+#include "domain/StoredKey.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -53,7 +53,7 @@ void addMovements(clManejo& manejo, const QString& account, QDate today, quint32
         const bool credit = concept.type == 'C';
         ++movement.number;
         movement.date = day;
-        movement.concept = QString::fromUtf8(concept.number).leftJustified(2, u' ');
+        movement.concept = ConceptKey(QString::fromUtf8(concept.number)).text();
         movement.description =
             QString::fromUtf8(concept.description) + u' ' + rt::formatDateDashed(day);
         movement.amounts = {};

@@ -9,7 +9,7 @@
 #include "data/DatabaseCopy.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
-#include "screens/ScreenStatements.h"
+#include "domain/LedgerStatements.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -9,10 +9,10 @@
 #include "data/ConnectionString.h"
 #include "data/CsvText.h"
 #include "data/clManejo.h"
+#include "domain/ListingStatement.h"
+#include "domain/ModuleUtilities.h"
+#include "domain/SharedState.h"
 #include "ledger/ListingReport.h"
-#include "ledger/ListingStatement.h"
-#include "ledger/ModuleUtilities.h"
-#include "ledger/SharedState.h"
 #include "ledger/SharedStateScope.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "core/UiLanguage.h"
 
-#include "ledger/SharedState.h"
+#include "domain/SharedState.h"
 #include "platform/ErrorReport.h"
 
 #include <atomic>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MovementAmounts.h"
-#include "SharedState.h"
+#include "domain/MovementAmounts.h"
+#include "domain/SharedState.h"
 
 namespace ledgora {
 

@@ -1,7 +1,7 @@
 #include "DR.h"
 
-#include "ModuleUtilities.h"
 #include "core/Conversions.h"
+#include "domain/ModuleUtilities.h"
 
 #include <QMarginsF>
 #include <QPageSize>

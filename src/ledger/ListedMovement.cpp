@@ -1,7 +1,7 @@
 #include "ListedMovement.h"
 
-#include "SharedState.h"
 #include "core/Conversions.h"
+#include "domain/SharedState.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MovementAmounts.h"
+#include "domain/MovementAmounts.h"
 
 #include <QString>
 

@@ -2,12 +2,12 @@
 
 #include "AccountTotals.h"
 #include "DR.h"
-#include "ListingStatement.h"
 #include "MovementListing.h"
-#include "SharedState.h"
 #include "controls/ReportRecords.h"
 #include "core/Conversions.h"
 #include "data/LockRenewal.h"
+#include "domain/ListingStatement.h"
+#include "domain/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
 

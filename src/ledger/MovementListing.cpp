@@ -1,15 +1,15 @@
 #include "MovementListing.h"
 
 #include "AccountTotals.h"
-#include "LedgerStatements.h"
 #include "ListedRows.h"
 #include "ListingRows.h"
-#include "ListingStatement.h"
 #include "MainScreenPort.h"
-#include "ModuleUtilities.h"
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
 #include "data/WriteBatch.h"
+#include "domain/LedgerStatements.h"
+#include "domain/ListingStatement.h"
+#include "domain/ModuleUtilities.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
 

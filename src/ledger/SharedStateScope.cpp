@@ -1,6 +1,6 @@
 #include "SharedStateScope.h"
 
-#include "SharedState.h"
+#include "domain/SharedState.h"
 #include "platform/MessageBoxes.h"
 
 #include <optional>

@@ -3,11 +3,11 @@
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
 #include "data/WriteBatch.h"
+#include "domain/SharedState.h"
 #include "ledger/AccountTotals.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/ListedRows.h"
 #include "ledger/ListingRows.h"
-#include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
 

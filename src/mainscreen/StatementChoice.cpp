@@ -1,6 +1,6 @@
 #include "StatementChoice.h"
 
-#include "ledger/SharedState.h"
+#include "domain/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PickList.h"

@@ -63,4 +63,9 @@ private:
     std::function<void()> releaseHook_;
 };
 
+// Closes a screen and releases it; its next use creates it anew.
+inline void GP_DESCARGAR(Screen& screen) {
+    screen.unload();
+}
+
 } // namespace ledgora

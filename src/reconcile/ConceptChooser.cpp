@@ -3,7 +3,7 @@
 #include "core/Conversions.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
-#include "ledger/ModuleUtilities.h"
+#include "domain/ModuleUtilities.h"
 #include "statements/Norma43Reader.h"
 
 #include <QRegularExpression>

@@ -1,8 +1,7 @@
 #include "ReconcileStatements.h"
 
 #include "data/StatementCatalog.h"
-#include "ledger/LedgerStatements.h"
-#include "screens/ScreenStatements.h"
+#include "domain/LedgerStatements.h"
 
 #include <QStringList>
 
@@ -10,7 +9,6 @@ namespace ledgora {
 
 void registerReconcileStatements() {
     registerLedgerStatements();
-    registerScreenStatements();
     auto add = [](const char* name, const char* text) {
         StatementCatalog::add(QString::fromLatin1(name), QString::fromUtf8(text));
     };
@@ -112,7 +110,6 @@ void registerReconcileStatements() {
     // Storing an account's totals takes its row for the rest of the write (the database keeps
     // the totals themselves): a second applier of the account waits here, then finds what the
     // first one recorded and the movement numbers it took.
-    add("reconcile.holdAccount", "UPDATE BANCNT SET TOMDLAAC = TOMDLAAC WHERE CNTSTNRO = '{text}'");
 
     // The ledger concept each common bank concept enters new movements under.
     add("reconcile.conceptMap", "select EQVSTCOM,CONSTNRO from BANEQV");

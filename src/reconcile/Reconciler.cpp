@@ -11,9 +11,9 @@
 #include "data/Recordset.h"
 #include "data/WriteBatch.h"
 #include "data/clManejo.h"
-#include "ledger/LedgerStatements.h"
-#include "ledger/ModuleUtilities.h"
-#include "screens/ScreenStatements.h"
+#include "domain/LedgerStatements.h"
+#include "domain/ModuleUtilities.h"
+#include "domain/StoredKey.h"
 #include "statements/Norma43Reader.h"
 
 #include <QCoreApplication>
@@ -261,7 +261,7 @@ ApplyOutcome tally(const ReconciliationPlan& plan) {
 }
 
 ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
-    manejo.Ejecutar("reconcile.holdAccount", {plan.account});
+    manejo.Ejecutar("ledger.holdAccount", {plan.account});
     manejo.Ejecutar("reconcile.link", {plan.bankKey, plan.account});
     Recordset rs;
     const std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
@@ -291,7 +291,7 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
                         credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE,
                         credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB);
         } else {
-            staging.add(line, "N", ++number, bank, {}, {}, proposal.concept.leftJustified(2, u' '),
+            staging.add(line, "N", ++number, bank, {}, {}, ConceptKey(proposal.concept).text(),
                         proposal.description);
         }
     }
@@ -311,7 +311,7 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
     outcome.matched = int(manejo.Ejecutar("reconcile.realiseStagedCredit", {plan.account}) +
                           manejo.Ejecutar("reconcile.realiseStagedDebit", {plan.account}));
     outcome.added =
-        int(manejo.Ejecutar("reconcile.enterStaged", {plan.account.leftJustified(3, u' ')}));
+        int(manejo.Ejecutar("reconcile.enterStaged", {AccountKey(plan.account).text()}));
     manejo.Ejecutar("reconcile.unstage", {});
     // A balance in another currency is no balance of this account.
     const bool sameCurrency =

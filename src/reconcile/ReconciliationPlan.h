@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/MovementAmounts.h"
+#include "domain/MovementAmounts.h"
 #include "reconcile/MatchEvidence.h"
 #include "statements/BankLine.h"
 

@@ -1,8 +1,8 @@
 #include "LedgerAccountList.h"
 
 #include "data/Recordset.h"
-#include "ledger/ModuleUtilities.h"
-#include "ledger/SharedState.h"
+#include "domain/ModuleUtilities.h"
+#include "domain/SharedState.h"
 
 namespace ledgora {
 

@@ -5,13 +5,14 @@
 #include "controls/TitleBanner.h"
 #include "core/Conversions.h"
 #include "core/RuntimeError.h"
+#include "domain/LedgerStatements.h"
+#include "domain/ModuleUtilities.h"
+#include "domain/SharedState.h"
+#include "domain/StoredKey.h"
 #include "ledger/AccountTotals.h"
-#include "ledger/LedgerStatements.h"
 #include "ledger/ListedRows.h"
 #include "ledger/MainScreenPort.h"
-#include "ledger/ModuleUtilities.h"
 #include "ledger/MovementListing.h"
-#include "ledger/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
 #include "platform/Keystrokes.h"
@@ -251,12 +252,10 @@ std::optional<NewMovement> FrmConceptos::checkedMovement() const {
     }
     if (gCuenta.UltimoMovimiento == std::numeric_limits<std::int32_t>::max())
         throw RuntimeError::overflow();
-    // Account and concept are written at their widths, padded with blanks; a longer number is
-    // written whole rather than cut into another one.
-    return NewMovement{gCuenta.CNTSTNRO.leftJustified(3, u' '),
+    return NewMovement{AccountKey(gCuenta.CNTSTNRO).text(),
                        gCuenta.UltimoMovimiento + 1,
                        *date,
-                       conceptNumber().leftJustified(2, u' '),
+                       ConceptKey(conceptNumber()).text(),
                        rt::trimBlanks(txtMOVSTCPT_->text()).left(100),
                        amountsFor(value)};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NewMovement.h"
+#include "domain/NewMovement.h"
 #include "platform/Screen.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "domain/MovementAmounts.h"
 #include "ledger/ListedMovement.h"
-#include "ledger/MovementAmounts.h"
 #include "platform/Screen.h"
 
 #include <array>

@@ -1,22 +1,18 @@
 #include "ScreenStatements.h"
 
-#include "core/Conversions.h"
 #include "data/StatementCatalog.h"
-#include "data/clManejo.h"
+#include "domain/LedgerStatements.h"
 
 namespace ledgora {
 
 void registerScreenStatements() {
+    registerLedgerStatements(); // the forms the screens share with the routines below them
     auto add = [](const char* name, const char* text) {
         StatementCatalog::add(QString::fromLatin1(name), QString::fromUtf8(text));
     };
     // The bank-account screen.
     add("accounts.highest", "select max(val(CNTSTNRO)) as tot from BANCNT");
     add("accounts.list", "select * from BANCNT order by VAL(CNTSTNRO)");
-    add("accounts.insert",
-        "insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC , "
-        "TOMDLADE, TOMDLACR, TOMDLDEB) values ('{text}',datevalue('{date}'),'{text}','{text}',"
-        "'{text}','{text}',0,0,0,0)");
     add("accounts.readOne", "select * from BANCNT where CNTSTNRO = '{text}'");
     add("accounts.update",
         "UPDATE BANCNT SET CNTDTALT = '{date}',CNTSTNOM = '{text}',CNTSTBNK = '{text}',"
@@ -26,7 +22,6 @@ void registerScreenStatements() {
 
     // The concept screen.
     add("concepts.count", "select count(1) as tot from BANCON");
-    add("concepts.list", "select * from BANCON order by CONSTDSC");
     add("concepts.highest", "select max(val(constnro)) as LastID from BANCON");
     add("concepts.insert",
         "insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values ('{text}','{text}','{text}')");
@@ -51,31 +46,6 @@ void registerScreenStatements() {
         "UPDATE BANMOV SET  MOVDTALT = datevalue('{date}'), MOVSTCPT = '{text}', MOVDLAAC = "
         "'{amount}', MOVDLADE = '{amount}', MOVDLACR = '{amount}', MOVDLDEB = '{amount}'  WHERE "
         "CNTSTNRO = '{text}'  AND MOVINNRO = {int}");
-    // Movement entry: the concept list, then the insert, whose amounts are number text in the
-    // user's locale and whose number is quoted.
-    add("entry.concepts", "select * from BANCON ORDER BY CONSTDSC");
-    StatementCatalog::add(
-        QStringLiteral("entry.insertMovement"),
-        QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
-                       "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('{text}','{int}',"
-                       "datevalue('{date}'),'{text}','{text}','{amount}','{amount}','{amount}',"
-                       "'{amount}')"));
-}
-
-long insertAccount(clManejo& manejo, const NewAccount& account) {
-    return manejo.Ejecutar("accounts.insert",
-                           {account.number, rt::formatDateSlashed(account.since), account.name,
-                            account.bank, account.phone, account.contact});
-}
-
-long insertMovement(clManejo& manejo, const NewMovement& movement) {
-    const MovementAmounts& amounts = movement.amounts;
-    return manejo.Ejecutar(
-        "entry.insertMovement",
-        {movement.account, QString::number(movement.number), rt::formatDateSlashed(movement.date),
-         movement.concept, movement.description, rt::generalNumberText(amounts.MOVDLAAC),
-         rt::generalNumberText(amounts.MOVDLADE), rt::generalNumberText(amounts.MOVDLACR),
-         rt::generalNumberText(amounts.MOVDLDEB)});
 }
 
 } // namespace ledgora

@@ -1,6 +1,6 @@
 #include "Camt053Reader.h"
 
-#include "statements/ReadOrRefuse.h"
+#include "ReadOrRefuse.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "Norma43Reader.h"
 
-#include "statements/ReadOrRefuse.h"
+#include "ReadOrRefuse.h"
 
 #include <QByteArrayView>
 #include <QCoreApplication>

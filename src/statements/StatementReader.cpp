@@ -2,7 +2,7 @@
 
 #include "core/FileErrorText.h"
 
-#include "statements/Camt053Reader.h"
+#include "Camt053Reader.h"
 #include "statements/Norma43Reader.h"
 
 #include <QBuffer>

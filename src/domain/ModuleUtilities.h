@@ -9,12 +9,8 @@
 
 namespace ledgora {
 
-class Screen;
-
 // The month of a date as an interval: its first day to its last.
 IntervaloRecord GP_INTERVALOMES(QDate date);
-// Closes a screen and releases it; its next use creates it anew.
-void GP_DESCARGAR(Screen& screen);
 // A value as text, null as empty text, blanks trimmed at both ends.
 QString GP_TEXTO(const Variant& value);
 // A value as a number, 0 when it does not read as one. The module takes it only of amounts,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/MovementAmounts.h"
+#include "MovementAmounts.h"
 
 #include <QDate>
 #include <QString>

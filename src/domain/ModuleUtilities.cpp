@@ -2,17 +2,12 @@
 
 #include "core/Conversions.h"
 #include "core/RuntimeError.h"
-#include "platform/Screen.h"
 
 namespace ledgora {
 
 IntervaloRecord GP_INTERVALOMES(QDate date) {
     const QDate first(date.year(), date.month(), 1);
     return {first, first.addMonths(1).addDays(-1)};
-}
-
-void GP_DESCARGAR(Screen& screen) {
-    screen.unload();
 }
 
 QString GP_TEXTO(const Variant& value) {

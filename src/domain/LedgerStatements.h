@@ -1,6 +1,8 @@
 #pragma once
 
 #include "MovementAmounts.h"
+#include "NewAccount.h"
+#include "NewMovement.h"
 
 #include <QDate>
 #include <QString>
@@ -22,5 +24,12 @@ MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& acc
 // query could not be run.
 std::optional<std::int32_t> highestMovementNumber(clManejo& manejo, Recordset& rs,
                                                   const QString& account);
+
+// The account screen's insert and the entry screen's, filled with values rather than spliced
+// into text, for accounts and movements brought in from elsewhere or entered by a routine: a
+// value may hold a quote. Each gives the number of rows stored and raises the errors of
+// Ejecutar.
+long insertAccount(clManejo& manejo, const NewAccount& account);
+long insertMovement(clManejo& manejo, const NewMovement& movement);
 
 } // namespace ledgora

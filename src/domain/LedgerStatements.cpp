@@ -23,6 +23,24 @@ void registerLedgerStatements() {
                        "MOVDTALT<=datevalue('{date}') AND CNTSTNRO = '{text}'"));
     add("ledger.lastMovement",
         QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '{text}'"));
+    // What the screens and the routines below them share: the concept list (as the concept
+    // screen and the entry screen each write it), a new account and a new movement, and the
+    // account row taken before a routine writes its movements, so that two writers of one
+    // account follow each other.
+    add("concepts.list", QStringLiteral("select * from BANCON order by CONSTDSC"));
+    add("entry.concepts", QStringLiteral("select * from BANCON ORDER BY CONSTDSC"));
+    add("accounts.insert",
+        QStringLiteral(
+            "insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC , "
+            "TOMDLADE, TOMDLACR, TOMDLDEB) values ('{text}',datevalue('{date}'),'{text}','{text}',"
+            "'{text}','{text}',0,0,0,0)"));
+    add("entry.insertMovement",
+        QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
+                       "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('{text}','{int}',"
+                       "datevalue('{date}'),'{text}','{text}','{amount}','{amount}','{amount}',"
+                       "'{amount}')"));
+    add("ledger.holdAccount",
+        QStringLiteral("UPDATE BANCNT SET TOMDLAAC = TOMDLAAC WHERE CNTSTNRO = '{text}'"));
     add("ledger.accountTotals",
         QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '{amount}',   TOMDLADE = '{amount}',   "
                        "TOMDLACR = '{amount}',   TOMDLDEB = '{amount}'   WHERE CNTSTNRO = "
@@ -61,6 +79,22 @@ std::optional<std::int32_t> highestMovementNumber(clManejo& manejo, Recordset& r
     if (!manejo.RsEstado())
         return std::nullopt;
     return rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
+}
+
+long insertAccount(clManejo& manejo, const NewAccount& account) {
+    return manejo.Ejecutar("accounts.insert",
+                           {account.number, rt::formatDateSlashed(account.since), account.name,
+                            account.bank, account.phone, account.contact});
+}
+
+long insertMovement(clManejo& manejo, const NewMovement& movement) {
+    const MovementAmounts& amounts = movement.amounts;
+    return manejo.Ejecutar(
+        "entry.insertMovement",
+        {movement.account, QString::number(movement.number), rt::formatDateSlashed(movement.date),
+         movement.concept, movement.description, rt::generalNumberText(amounts.MOVDLAAC),
+         rt::generalNumberText(amounts.MOVDLADE), rt::generalNumberText(amounts.MOVDLACR),
+         rt::generalNumberText(amounts.MOVDLDEB)});
 }
 
 } // namespace ledgora
