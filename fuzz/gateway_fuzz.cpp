@@ -3,7 +3,7 @@
 // two amounts for the checked arithmetic. A broken property aborts with what broke.
 
 #include "GatewayChecks.h"
-#include "ledger/LedgerStatements.h"
+#include "domain/LedgerStatements.h"
 #include "screens/ScreenStatements.h"
 
 #include <QLocale>
