@@ -2,6 +2,7 @@
 #include "audit/AuditTrail.h"
 #include "audit/MovementBin.h"
 #include "audit/UndoLast.h"
+#include "data/AuditChain.h"
 
 #include <QtTest>
 
@@ -125,6 +126,50 @@ private Q_SLOTS:
         const ChainCheck check = AuditTrail::verify(*gManejo);
         QCOMPARE(check.sealed, 5L);
         QCOMPARE(check.unsealed, 0L);
+    }
+
+    // A seal is stored for every change: one byte changed in its formula, here or in the
+    // server's function, would break --verify on every ledger kept so far. A null is "~", not
+    // the text "~" nor an empty text.
+    void sealsAreWhatTheyWere_data() {
+        QTest::addColumn<QString>("previous");
+        QTest::addColumn<QStringList>("values"); // a null QString is a null
+        QTest::addColumn<QString>("seal");
+        const QString before =
+            u"6e858efd2bb76a7cc2496d700cc1c9b9b984f6701ba58d04dd5615b41e821e2c"_s;
+        QTest::newRow("the first row")
+            << QString() << QStringList{u"INSERT"_s, u"BANMOV"_s, u"001"_s}
+            << u"6e858efd2bb76a7cc2496d700cc1c9b9b984f6701ba58d04dd5615b41e821e2c"_s;
+        QTest::newRow("a null")
+            << before << QStringList{QString()}
+            << u"03334c80cdebb941938f0c88af14edf8524453b015843649f5481003f415012f"_s;
+        QTest::newRow("an empty text")
+            << before << QStringList{u""_s}
+            << u"f02cc61412eadd7626b0844995bab0eebabf2a920e0131c47b303e86f7c48fb6"_s;
+        QTest::newRow("a tilde")
+            << before << QStringList{u"~"_s}
+            << u"8ff127f1cee4e72cde45f5c882352c8c7946a311af532e91451edb9f56440100"_s;
+        QTest::newRow("multibyte")
+            << before << QStringList{u"Asesoría €"_s, QString()}
+            << u"c6f74b8eaf4de18fbfdcef78d1f9b8d39d522d4f9ca8f4ff46b71b5d24b787e0"_s;
+    }
+    void sealsAreWhatTheyWere() {
+        QFETCH(QString, previous);
+        QFETCH(QStringList, values);
+        std::vector<std::optional<QByteArray>> fields;
+        QStringList literals;
+        for (const QString& value : values) {
+            fields.push_back(value.isNull() ? std::nullopt : std::optional(value.toUtf8()));
+            literals << (value.isNull() ? u"NULL"_s : u"'%1'"_s.arg(value));
+        }
+        QTEST(QString::fromLatin1(AuditChain::link(previous.toLatin1(), fields)), "seal");
+        if (onServer())
+            QTEST(onTestServer(data_->path(),
+                               u"SELECT ldg_audit_link(%1, ARRAY[%2]::text[])"_s.arg(
+                                   previous.isEmpty() ? u"NULL"_s : u"'%1'"_s.arg(previous),
+                                   literals.join(u',')))
+                      .value_or(QString()),
+                  "seal");
     }
 
     // With the README's grants, nobody writes the server's history but its own audit: not a

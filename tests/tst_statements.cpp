@@ -5,6 +5,7 @@
 #include <QtTest>
 
 using namespace ledgora;
+using namespace Qt::StringLiterals;
 using namespace ledgora::test;
 
 namespace {
@@ -308,6 +309,43 @@ private Q_SLOTS:
         QTEST(line->operationDate, "date");
         QTEST(line->dateAssumed, "assumed");
         QTEST(line->reversal, "reversal");
+    }
+
+    // A fingerprint is stored for every line applied: one byte changed in how it is made
+    // would apply every line of a ledger's statements again.
+    void fingerprintsAreWhatTheyWere_data() {
+        QTest::addColumn<BankStatement>("statement");
+        QTest::addColumn<QString>("last");
+        BankLine line;
+        line.operationDate = QDate(2024, 1, 10);
+        line.valueDate = QDate(2024, 1, 11);
+        line.side = BankLine::Side::Debit;
+        line.amount = Money::fromUnits(255000);
+        line.documentNumber = u"0000000077"_s;
+        line.reference1 = u"FAC-129"_s;
+        BankStatement norma43{};
+        norma43.bank = u"2100"_s;
+        norma43.branch = u"0418"_s;
+        norma43.account = u"0200051332"_s;
+        norma43.lines = {line};
+        QTest::newRow("a Norma 43 debit")
+            << norma43 << u"f0e6d8af9df9bab359d6bca8fb2faaf6444a7af5b86f7de26e4b7fafbdf670cc"_s;
+        norma43.lines = {line, line};
+        QTest::newRow("the second of two alike")
+            << norma43 << u"4a0535e6821c9e7347ceff3947154e831b8acd68427e57981382704259992569"_s;
+        BankStatement camt{};
+        camt.iban = u"ES9121000418450200051332"_s;
+        line.side = BankLine::Side::Credit;
+        line.servicerReference = u"Ref-ñ€"_s;
+        line.endToEndId = u"E2E/7"_s;
+        camt.lines = {line};
+        QTest::newRow("a camt credit, multibyte")
+            << camt << u"b94ad1e2d698550d0a655135a91277f3126a6c683fd188c883e6dc0845e4617c"_s;
+    }
+    void fingerprintsAreWhatTheyWere() {
+        QFETCH(BankStatement, statement);
+        statement.fingerprintLines();
+        QTEST(statement.lines.back().fingerprint, "last");
     }
 
     // Two statements of one account overlap on the 10th, when two identical debits were made:
