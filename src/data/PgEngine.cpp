@@ -5,6 +5,7 @@
 #include "PgLayout.h"
 #include "PgTranslator.h"
 #include "Schema.h"
+#include "SqlDialect.h"
 #include "core/Conversions.h"
 #include "core/RuntimeError.h"
 #include "data/DataLog.h"
@@ -271,7 +272,7 @@ bool PgEngine::layOut() {
         if (!setUp(QString::fromLatin1(kSchemaLock)) || !(found = inspect()))
             return false;
         for (const TableDef* table : found->missing)
-            if (!setUp(PgLayout::tableDefinition(*table)))
+            if (!setUp(SqlDialect::postgres().tableDefinition(*table)))
                 return false;
         if (found->missing.empty() && found->version >= Schema::kVersion)
             return true;

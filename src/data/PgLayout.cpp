@@ -1,6 +1,7 @@
 #include "PgLayout.h"
 
 #include "AuditLayout.h"
+#include "SqlDialect.h"
 
 #include <algorithm>
 
@@ -8,48 +9,30 @@ namespace ledgora {
 
 namespace {
 
-QString columnType(const ColumnDef& column, bool key) {
-    QString type;
-    switch (column.kind) {
-    case ColumnKind::Text:
-        // Blank-padded character text compares as the SQL standard says, trailing blanks
-        // ignored, and keeps what was written.
-        type = column.blankPadded ? QStringLiteral("BPCHAR") : QStringLiteral("TEXT");
-        break;
-    case ColumnKind::Date:
-        type = QStringLiteral("TEXT");
-        break;
-    case ColumnKind::Integer:
-        type = QStringLiteral("INTEGER");
-        break;
-    case ColumnKind::Amount:
-        type = QStringLiteral("BIGINT DEFAULT 0");
-        break;
-    }
-    if (key || column.kind == ColumnKind::Amount)
-        type += QStringLiteral(" NOT NULL");
-    return type;
-}
-
 // A change of movements adds to their accounts' totals what it wrote and takes out what it
 // replaced, once per statement, never summing the account afresh. The accounts' rows are
 // locked in one order first; an addition then reads each row as the last writer committed
 // it, so nobody's movement is lost. A total beyond a bigint is refused by the server.
 QString movementsChanged() {
-    const auto addTo = [](const QString& rows) {
+    // Each total by the alias of its movement amount: MOVDLAAC is "aac".
+    QStringList locks, sums, selected;
+    for (const auto& [total, amount] : SqlDialect::totals()) {
+        const QString alias = amount.right(3).toLower();
+        locks << QStringLiteral("%1 = c.%1 + d.%2").arg(total, alias);
+        sums << QStringLiteral("sum(%1) AS %1").arg(alias);
+        selected << QStringLiteral("%2%1 AS %3").arg(amount, QStringLiteral("%2"), alias);
+    }
+    const auto addTo = [&](const QString& rows) {
         return QStringLiteral(
                    "PERFORM 1 FROM BANCNT WHERE CNTSTNRO IN (SELECT CNTSTNRO FROM (%1) r) ORDER "
-                   "BY CNTSTNRO FOR UPDATE; UPDATE BANCNT c SET TOMDLAAC = c.TOMDLAAC + d.aac, "
-                   "TOMDLADE = c.TOMDLADE + d.ade, TOMDLACR = c.TOMDLACR + d.acr, TOMDLDEB = "
-                   "c.TOMDLDEB + d.deb FROM (SELECT CNTSTNRO, sum(aac) AS aac, sum(ade) AS ade, "
-                   "sum(acr) AS acr, sum(deb) AS deb FROM (%1) r GROUP BY CNTSTNRO) d WHERE "
-                   "c.CNTSTNRO = d.CNTSTNRO;")
-            .arg(rows);
+                   "BY CNTSTNRO FOR UPDATE; UPDATE BANCNT c SET %2 FROM (SELECT CNTSTNRO, %3 "
+                   "FROM (%1) r GROUP BY CNTSTNRO) d WHERE c.CNTSTNRO = d.CNTSTNRO;")
+            .arg(rows, locks.join(QStringLiteral(", ")), sums.join(QStringLiteral(", ")));
     };
-    const auto rows = [](const char* table, const char* sign) {
-        return QStringLiteral("SELECT CNTSTNRO, %2MOVDLAAC AS aac, %2MOVDLADE AS ade, %2MOVDLACR "
-                              "AS acr, %2MOVDLDEB AS deb FROM %1")
-            .arg(QString::fromLatin1(table), QString::fromLatin1(sign));
+    const auto rows = [&](const char* table, const char* sign) {
+        const QString select = QStringLiteral("SELECT CNTSTNRO, ") +
+                               selected.join(QStringLiteral(", ")) + QStringLiteral(" FROM %1");
+        return select.arg(QString::fromLatin1(table), QString::fromLatin1(sign));
     };
     const QString added = rows("ldg_new", ""), removed = rows("ldg_old", "-");
     return QStringLiteral("CREATE OR REPLACE FUNCTION ldg_movements_changed() RETURNS trigger "
@@ -58,19 +41,19 @@ QString movementsChanged() {
         .arg(addTo(added), addTo(removed), addTo(added + QStringLiteral(" UNION ALL ") + removed));
 }
 
-} // namespace
-
-QString PgLayout::tableDefinition(const TableDef& table) {
-    QStringList parts;
-    for (const ColumnDef& column : table.columns) {
-        const bool key =
-            std::find(table.key.begin(), table.key.end(), column.name) != table.key.end();
-        parts << column.name + u' ' + columnType(column, key);
+// Every total of an account summed afresh from its movements.
+QString recomputeTotals() {
+    QStringList totals, sums;
+    for (const auto& [total, amount] : SqlDialect::totals()) {
+        totals << total;
+        sums << QStringLiteral("COALESCE(SUM(m.%1), 0)").arg(amount);
     }
-    parts << QStringLiteral("PRIMARY KEY (") +
-                 QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
-    return QStringLiteral("CREATE TABLE ") + table.name + u'(' + parts.join(u',') + u')';
+    return QStringLiteral("UPDATE BANCNT c SET (%1) = (SELECT %2 FROM BANMOV m WHERE m.CNTSTNRO = "
+                          "c.CNTSTNRO)")
+        .arg(totals.join(QStringLiteral(", ")), sums.join(QStringLiteral(", ")));
 }
+
+} // namespace
 
 // The functions as the statements use them, and the account totals kept from the movements. A
 // totals recompute (the listing's) first locks the accounts' rows, then sums with a fresh view
@@ -105,11 +88,9 @@ QStringList PgLayout::serverObjects() {
                    "LANGUAGE plpgsql AS $f$ DECLARE changed integer; BEGIN "
                    "PERFORM 1 FROM BANCNT WHERE CNTSTNRO = ANY(accounts) ORDER BY CNTSTNRO FOR "
                    "UPDATE; "
-                   "UPDATE BANCNT c SET (TOMDLAAC, TOMDLADE, TOMDLACR, TOMDLDEB) = "
-                   "(SELECT COALESCE(SUM(m.MOVDLAAC), 0), COALESCE(SUM(m.MOVDLADE), 0), "
-                   "COALESCE(SUM(m.MOVDLACR), 0), COALESCE(SUM(m.MOVDLDEB), 0) FROM BANMOV m "
-                   "WHERE m.CNTSTNRO = c.CNTSTNRO) WHERE c.CNTSTNRO = ANY(accounts); "
-                   "GET DIAGNOSTICS changed = ROW_COUNT; RETURN changed; END $f$"),
+                   "%1 WHERE c.CNTSTNRO = ANY(accounts); "
+                   "GET DIAGNOSTICS changed = ROW_COUNT; RETURN changed; END $f$")
+                   .arg(recomputeTotals()),
                movementsChanged(),
                // A new account starts from the movements already under its number.
                QStringLiteral(
@@ -134,14 +115,13 @@ QStringList PgLayout::serverObjects() {
                    "CREATE TRIGGER banmov_deleted AFTER DELETE ON BANMOV REFERENCING OLD "
                    "TABLE AS ldg_old FOR EACH STATEMENT EXECUTE FUNCTION "
                    "ldg_movements_changed()"),
-               QStringLiteral("CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON BANMOV(CNTSTNRO,MOVDTALT,"
-                              "MOVINNRO)"),
+               SqlDialect::dateIndex(),
                // An account keeps its row while it has movements, whoever deletes it.
                QStringLiteral(
                    "CREATE OR REPLACE FUNCTION ldg_account_guard() RETURNS trigger LANGUAGE "
                    "plpgsql AS $f$ BEGIN IF EXISTS (SELECT 1 FROM BANMOV WHERE CNTSTNRO = "
-                   "OLD.CNTSTNRO) THEN RAISE EXCEPTION 'No se puede eliminar esta cuenta, "
-                   "porque tiene movimientos.'; END IF; RETURN OLD; END $f$"),
+                   "OLD.CNTSTNRO) THEN RAISE EXCEPTION '%1'; END IF; RETURN OLD; END $f$")
+                   .arg(SqlDialect::accountGuardRefusal()),
                QStringLiteral("DROP TRIGGER IF EXISTS bancnt_guard ON BANCNT"),
                QStringLiteral(
                    "CREATE TRIGGER bancnt_guard BEFORE DELETE ON BANCNT FOR EACH ROW EXECUTE "

@@ -12,7 +12,6 @@ namespace ledgora {
 // table found there is told to be ours.
 class PgLayout {
 public:
-    static QString tableDefinition(const TableDef& table);
     // The module's functions and triggers, each statement replacing what an earlier layout
     // left; ldg_schema_version() gives the layout they belong to.
     static QStringList serverObjects();

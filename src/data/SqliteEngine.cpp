@@ -6,6 +6,7 @@
 #include "EngineErrors.h"
 #include "FoldedText.h"
 #include "Schema.h"
+#include "SqlDialect.h"
 #include "SqliteTranslator.h"
 #include "TransactionWatch.h"
 #include "core/Conversions.h"
@@ -43,40 +44,6 @@ public:
 private:
     sqlite3_stmt* stmt_;
 };
-
-const char* const kDateIndex =
-    "CREATE INDEX IF NOT EXISTS BANMOV_FECHA ON BANMOV(CNTSTNRO,MOVDTALT,MOVINNRO)";
-
-// The table as this build lays it out, under the given name.
-QString tableDefinition(const TableDef& table, const QString& name) {
-    QStringList parts;
-    for (const ColumnDef& column : table.columns) {
-        QString definition = column.name;
-        switch (column.kind) {
-        case ColumnKind::Text:
-        case ColumnKind::Date:
-            definition += QStringLiteral(" TEXT");
-            break;
-        case ColumnKind::Integer:
-            definition += QStringLiteral(" INTEGER");
-            break;
-        case ColumnKind::Amount:
-            definition += QStringLiteral(" INTEGER DEFAULT 0");
-            break;
-        }
-        if (column.blankPadded)
-            definition += QStringLiteral(" COLLATE RTRIM");
-        // Keys and amounts always hold a value: sums and lookups rely on it.
-        const bool key =
-            std::find(table.key.begin(), table.key.end(), column.name) != table.key.end();
-        if (key || column.kind == ColumnKind::Amount)
-            definition += QStringLiteral(" NOT NULL");
-        parts << definition;
-    }
-    parts << QStringLiteral("PRIMARY KEY (") +
-                 QStringList(table.key.begin(), table.key.end()).join(u',') + u')';
-    return QStringLiteral("CREATE TABLE ") + name + u'(' + parts.join(u',') + u')';
-}
 
 bool exec(sqlite3* db, const QString& sql) {
     const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
@@ -161,30 +128,24 @@ bool schemaFits(sqlite3* db) {
     return true;
 }
 
-// An account keeps its row while it has movements: the delete itself is refused, whatever
-// any screen checked before.
-const char* const kAccountGuard =
-    "CREATE TRIGGER BANCNT_CON_MOVIMIENTOS BEFORE DELETE ON BANCNT "
-    "WHEN EXISTS (SELECT 1 FROM BANMOV WHERE CNTSTNRO = OLD.CNTSTNRO) "
-    "BEGIN SELECT RAISE(ABORT, 'No se puede eliminar esta cuenta, porque tiene movimientos.'); "
-    "END";
+// An account keeps its row while it has movements.
+QString accountGuard() {
+    return QStringLiteral("CREATE TRIGGER BANCNT_CON_MOVIMIENTOS BEFORE DELETE ON BANCNT "
+                          "WHEN EXISTS (SELECT 1 FROM BANMOV WHERE CNTSTNRO = OLD.CNTSTNRO) "
+                          "BEGIN SELECT RAISE(ABORT, '%1'); END")
+        .arg(SqlDialect::accountGuardRefusal());
+}
 
 // The layout from which key numbers compare without trailing blanks; files before it have
 // their tables rebuilt.
 constexpr int kBlankPaddedKeys = 2;
 
-// Each account total and the movement column it sums.
-const char* const kTotals[][2] = {{"TOMDLAAC", "MOVDLAAC"},
-                                  {"TOMDLADE", "MOVDLADE"},
-                                  {"TOMDLACR", "MOVDLACR"},
-                                  {"TOMDLDEB", "MOVDLDEB"}};
-
 // The accounts' totals summed afresh from their movements; `where` narrows the accounts.
 QString recomputeTotals(const QString& where) {
     QStringList totals, sums;
-    for (const auto& [total, amount] : kTotals) {
-        totals << QString::fromLatin1(total);
-        sums << QStringLiteral("coalesce(sum(m.%1),0)").arg(QString::fromLatin1(amount));
+    for (const auto& [total, amount] : SqlDialect::totals()) {
+        totals << total;
+        sums << QStringLiteral("coalesce(sum(m.%1),0)").arg(amount);
     }
     return QStringLiteral("UPDATE BANCNT SET (") + totals.join(u',') +
            QStringLiteral(") = (SELECT ") + sums.join(u',') +
@@ -195,14 +156,12 @@ QString recomputeTotals(const QString& where) {
 // ten-thousandths: a total beyond what SQLite's integers hold is refused, never rounded.
 QString stepTotals(const char* row, char sign) {
     QStringList sets;
-    for (const auto& [total, amount] : kTotals) {
-        const QString sum = QStringLiteral("%1%2%3.%4")
-                                .arg(QString::fromLatin1(total))
-                                .arg(sign)
-                                .arg(QString::fromLatin1(row), QString::fromLatin1(amount));
+    for (const auto& [total, amount] : SqlDialect::totals()) {
+        const QString sum =
+            QStringLiteral("%1%2%3.%4").arg(total).arg(sign).arg(QString::fromLatin1(row), amount);
         sets << QStringLiteral("%1=CASE WHEN typeof(%2)='integer' THEN %2 ELSE RAISE(ABORT,"
                                "'Los totales de la cuenta superan el mayor importe posible.') END")
-                    .arg(QString::fromLatin1(total), sum);
+                    .arg(total, sum);
     }
     return QStringLiteral("UPDATE BANCNT SET ") + sets.join(u',') +
            QStringLiteral(" WHERE CNTSTNRO=%1.CNTSTNRO;").arg(QString::fromLatin1(row));
@@ -250,7 +209,7 @@ LayoutPlan layoutPlan(sqlite3* db) {
     const bool rebuild = any && plan.version < kBlankPaddedKeys;
     for (const TableDef& table : Schema::tables()) {
         if (!objectExists(db, "table", table.name)) {
-            plan.statements << tableDefinition(table, table.name);
+            plan.statements << SqlDialect::sqlite().tableDefinition(table);
             continue;
         }
         if (!rebuild)
@@ -262,16 +221,16 @@ LayoutPlan layoutPlan(sqlite3* db) {
         const QString old = table.name + QStringLiteral("_ANTERIOR");
         plan.statements << QStringLiteral("ALTER TABLE ") + table.name +
                                QStringLiteral(" RENAME TO ") + old
-                        << tableDefinition(table, table.name)
+                        << SqlDialect::sqlite().tableDefinition(table)
                         << QStringLiteral("INSERT INTO ") + table.name + u'(' + columns +
                                QStringLiteral(") SELECT ") + columns + QStringLiteral(" FROM ") +
                                old
                         << QStringLiteral("DROP TABLE ") + old;
     }
     if (rebuild || !objectExists(db, "index", QStringLiteral("BANMOV_FECHA")))
-        plan.statements << QString::fromLatin1(kDateIndex);
+        plan.statements << SqlDialect::dateIndex();
     if (rebuild || !objectExists(db, "trigger", QStringLiteral("BANCNT_CON_MOVIMIENTOS")))
-        plan.statements << QString::fromLatin1(kAccountGuard);
+        plan.statements << accountGuard();
     bool recompute = false;
     for (const auto& [name, sql] : totalsTriggers()) {
         if (rebuild || !objectExists(db, "trigger", name)) {
