@@ -40,14 +40,13 @@ QString caption(const QString& column) {
 }
 
 QString shown(const QString& column, const QString& value) {
-    if (column.startsWith(QLatin1String("MOVDL")) || column.startsWith(QLatin1String("EXTDL")) ||
-        column.startsWith(QLatin1String("ENLDL"))) {
+    const ColumnKind kind = Schema::columnKind(column).value_or(ColumnKind::Text);
+    if (kind == ColumnKind::Amount) {
         bool whole = false;
         const qlonglong units = value.toLongLong(&whole);
         if (whole)
             return rt::formatAmount(Money::fromUnits(units));
-    }
-    if (column.contains(QLatin1String("DT")) && value.size() == 10) {
+    } else if (kind == ColumnKind::Date) {
         const QDate day = QDate::fromString(value, Qt::ISODate);
         if (day.isValid())
             return rt::formatDateSlashed(day);

@@ -19,10 +19,6 @@ long countOf(clManejo& manejo, const char* form, const QStringList& values) {
     return rs.Eof() ? 0 : long(rt::leadingNumber(rt::toText(rs.Fields(QStringLiteral("tot")))));
 }
 
-QString amountText(const QString& units) {
-    return rt::generalNumberText(Money::fromUnits(units.toLongLong()));
-}
-
 } // namespace
 
 std::vector<AuditEntry> MovementBin::deleted(clManejo& manejo, const QString& account) {
@@ -36,18 +32,6 @@ std::vector<AuditEntry> MovementBin::deleted(clManejo& manejo, const QString& ac
     return entries;
 }
 
-QStringList MovementBin::statementValues(const QMap<QString, QString>& image) {
-    // The date as the entry screen writes it.
-    return {rt::formatDateSlashed(
-                QDate::fromString(image.value(QStringLiteral("MOVDTALT")), Qt::ISODate)),
-            image.value(QStringLiteral("CONSTNRO")),
-            image.value(QStringLiteral("MOVSTCPT")),
-            amountText(image.value(QStringLiteral("MOVDLAAC"))),
-            amountText(image.value(QStringLiteral("MOVDLADE"))),
-            amountText(image.value(QStringLiteral("MOVDLACR"))),
-            amountText(image.value(QStringLiteral("MOVDLDEB")))};
-}
-
 QString MovementBin::takeBack(clManejo& manejo, const AuditEntry& change, const char* how) {
     manejo.Ejecutar("ledger.holdAccount", {change.account});
     if (countOf(manejo, "audit.taken", {QString::number(change.id)}) > 0)
@@ -56,16 +40,15 @@ QString MovementBin::takeBack(clManejo& manejo, const AuditEntry& change, const 
     return {};
 }
 
-std::int64_t MovementBin::reenter(clManejo& manejo, const QMap<QString, QString>& image,
-                                  const char* form) {
-    const QString account = image.value(QStringLiteral("CNTSTNRO")).trimmed();
-    std::int64_t number = image.value(QStringLiteral("MOVINNRO")).toLongLong();
+std::int64_t MovementBin::reenter(clManejo& manejo, const MovementImage& image, const char* form) {
+    const QString& account = image.account;
+    std::int64_t number = image.number;
     Recordset rs;
     manejo.RsDesconectado(true);
     manejo.CrearRs(rs, "audit.numberTaken", {account, QString::number(number)});
     if (!rs.Eof())
         number = std::int64_t(highestMovementNumber(manejo, rs, account).value_or(0)) + 1;
-    manejo.Ejecutar(form, QStringList{account, QString::number(number)} + statementValues(image));
+    manejo.Ejecutar(form, QStringList{account, QString::number(number)} + image.statementValues());
     return number;
 }
 
@@ -76,7 +59,7 @@ TakeBackOutcome MovementBin::restore(clManejo& manejo, const AuditEntry& deletio
     outcome.refusal = takeBack(manejo, deletion, "P");
     if (!outcome.done())
         return outcome;
-    outcome.number = reenter(manejo, AuditEntry::values(deletion.before), "bin.restore");
+    outcome.number = reenter(manejo, MovementImage::fromJson(deletion.before), "bin.restore");
     batch.commit();
     outcome.said = tr("Movimiento recuperado con el nº %1.").arg(outcome.number);
     return outcome;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AuditEntry.h"
+#include "MovementImage.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -33,10 +34,7 @@ public:
     static QString takeBack(clManejo& manejo, const AuditEntry& change, const char* how);
     // Within an open write: the movement of an image entered again, under its number if free,
     // else the next; the number it got.
-    static std::int64_t reenter(clManejo& manejo, const QMap<QString, QString>& image,
-                                const char* form);
-    // A movement's stored values in the order the statements take them, from an image.
-    static QStringList statementValues(const QMap<QString, QString>& image);
+    static std::int64_t reenter(clManejo& manejo, const MovementImage& image, const char* form);
 };
 
 } // namespace ledgora

@@ -11,36 +11,12 @@ namespace ledgora {
 
 namespace {
 
-// The movement as stored now, in an image's terms; empty when there is none.
-QMap<QString, QString> storedImage(clManejo& manejo, const QString& account, std::int64_t number) {
+// The movement as stored now.
+MovementImage storedImage(clManejo& manejo, const QString& account, std::int64_t number) {
     Recordset rs;
     manejo.RsDesconectado(true);
     manejo.CrearRs(rs, "audit.movement", {account, QString::number(number)});
-    QMap<QString, QString> image;
-    if (rs.Eof())
-        return image;
-    for (const char* column : {"CONSTNRO", "MOVSTCPT"})
-        image.insert(QString::fromLatin1(column),
-                     rt::toText(rs.Fields(QString::fromLatin1(column))).trimmed());
-    const Variant day = rs.Fields(QStringLiteral("MOVDTALT"));
-    image.insert(QStringLiteral("MOVDTALT"),
-                 day.get<QDate>() ? day.get<QDate>()->toString(Qt::ISODate) : QString());
-    for (const char* column : {"MOVDLAAC", "MOVDLADE", "MOVDLACR", "MOVDLDEB"}) {
-        const Variant amount = rs.Fields(QString::fromLatin1(column));
-        image.insert(QString::fromLatin1(column),
-                     QString::number(amount.get<Money>() ? amount.get<Money>()->units() : 0));
-    }
-    return image;
-}
-
-// Whether the movement still is as the change left it.
-bool stillAsLeft(const QMap<QString, QString>& stored, const QMap<QString, QString>& after) {
-    if (after.isEmpty() || stored.isEmpty())
-        return after.isEmpty() == stored.isEmpty();
-    for (auto it = stored.begin(); it != stored.end(); ++it)
-        if (after.value(it.key()).trimmed() != it.value())
-            return false;
-    return true;
+    return MovementImage::fromRow(rs);
 }
 
 } // namespace
@@ -102,14 +78,14 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
                               .arg(number);
         return outcome;
     }
-    if (!stillAsLeft(storedImage(manejo, change.account, number),
-                     AuditEntry::values(change.after))) {
+    if (!storedImage(manejo, change.account, number)
+             .sameAs(MovementImage::fromJson(change.after))) {
         outcome.refusal = tr("El movimiento nº %1 ya no está como lo dejó su último cambio: no se "
                              "ha deshecho nada.")
                               .arg(number);
         return outcome;
     }
-    const QMap<QString, QString> before = AuditEntry::values(change.before);
+    const MovementImage before = MovementImage::fromJson(change.before);
     if (change.operation == QLatin1String("INSERT")) {
         manejo.Ejecutar("undo.delete", key);
         outcome.said = tr("Deshecha el alta del movimiento nº %1.").arg(number);
@@ -118,7 +94,7 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
         outcome.said =
             tr("Deshecho el borrado: el movimiento vuelve con el nº %1.").arg(outcome.number);
     } else {
-        manejo.Ejecutar("undo.update", MovementBin::statementValues(before) + key);
+        manejo.Ejecutar("undo.update", before.statementValues() + key);
         outcome.said = tr("Deshecha la modificación del movimiento nº %1.").arg(number);
     }
     batch.commit();

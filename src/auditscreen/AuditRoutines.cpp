@@ -29,20 +29,10 @@ void tellTakeBack(const TakeBackOutcome& outcome) {
            outcome.done() ? MsgIcon::None : MsgIcon::Exclamation);
 }
 
-Money movementAmount(const QMap<QString, QString>& image) {
-    for (const char* column : {"MOVDLAAC", "MOVDLADE", "MOVDLACR", "MOVDLDEB"})
-        if (const qlonglong units = image.value(QString::fromLatin1(column)).toLongLong())
-            return Money::fromUnits(units);
-    return Money();
-}
-
-QString movementInWords(const QMap<QString, QString>& image) {
+QString movementInWords(const MovementImage& image) {
     return QCoreApplication::translate("AuditRoutines", "nº %1 del %2, %3, %4")
-        .arg(image.value(QStringLiteral("MOVINNRO")),
-             rt::formatDateSlashed(
-                 QDate::fromString(image.value(QStringLiteral("MOVDTALT")), Qt::ISODate)),
-             image.value(QStringLiteral("MOVSTCPT")).trimmed(),
-             rt::formatAmount(movementAmount(image)));
+        .arg(QString::number(image.number), rt::formatDateSlashed(image.date),
+             image.description.trimmed(), rt::formatAmount(image.amount()));
 }
 
 namespace {
@@ -51,9 +41,9 @@ namespace {
 // well, since it may lie outside the interval listed.
 QString undoQuestion(const AuditEntry& change) {
     const bool deleted = change.operation == QLatin1String("DELETE");
-    QMap<QString, QString> movement = AuditEntry::values(deleted ? change.before : change.after);
+    MovementImage movement = MovementImage::fromJson(deleted ? change.before : change.after);
     if (change.movement)
-        movement.insert(QStringLiteral("MOVINNRO"), QString::number(*change.movement));
+        movement.number = *change.movement;
     const QString words = movementInWords(movement);
     if (deleted)
         return QCoreApplication::translate("AuditRoutines", "¿Deshacer la baja del movimiento %1?")

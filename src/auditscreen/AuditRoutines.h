@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/Money.h"
+#include "audit/MovementImage.h"
 
-#include <QMap>
 #include <QString>
 #include <functional>
 
@@ -10,12 +9,9 @@ namespace ledgora {
 
 struct TakeBackOutcome;
 
-// A movement's image (an audit entry's before or after) holds its amount in one of its four
-// columns; zero when it holds none.
-Money movementAmount(const QMap<QString, QString>& image);
 // The movement as the person knows it from the listing, for a question about it:
 // "nº 128 del 07/12/2026, Impuestos, 300.47".
-QString movementInWords(const QMap<QString, QString>& image);
+QString movementInWords(const MovementImage& image);
 
 // Runs a read or write of the audit trail under the busy pointer; an error is reported with
 // the routine's section label, and false is returned.

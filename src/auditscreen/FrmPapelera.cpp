@@ -41,13 +41,10 @@ void FrmPapelera::loadBin() {
               QStringLiteral("Seccion Papelera"));
     std::vector<QStringList> rows;
     for (const AuditEntry& deletion : deleted_) {
-        const QMap<QString, QString> movement = AuditEntry::values(deletion.before);
-        rows.push_back(
-            {localMoment(deletion), deletion.user, movement.value(QStringLiteral("MOVINNRO")),
-             rt::formatDateSlashed(
-                 QDate::fromString(movement.value(QStringLiteral("MOVDTALT")), Qt::ISODate)),
-             movement.value(QStringLiteral("MOVSTCPT")).trimmed(),
-             rt::formatAmount(movementAmount(movement))});
+        const MovementImage movement = MovementImage::fromJson(deletion.before);
+        rows.push_back({localMoment(deletion), deletion.user, QString::number(movement.number),
+                        rt::formatDateSlashed(movement.date), movement.description.trimmed(),
+                        rt::formatAmount(movement.amount())});
     }
     showRows(rows);
     status().setPanelText(1, deleted_.empty()
@@ -69,7 +66,7 @@ void FrmPapelera::PP_RECUPERAR() {
     const AuditEntry& deletion = deleted_.at(std::size_t(row - 1));
     // Bringing a movement back changes the account's totals: asked first, as a removal is.
     if (MsgBox(tr("¿Recuperar el movimiento %1?")
-                   .arg(movementInWords(AuditEntry::values(deletion.before))),
+                   .arg(movementInWords(MovementImage::fromJson(deletion.before))),
                MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     TakeBackOutcome outcome;
