@@ -471,8 +471,10 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
                   "write-ahead log");
         setUp(sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr), "full sync");
         // A write that changes many rows far apart (a bank statement applied to a large
-        // ledger) keeps them in memory until its commit instead of spilling to the log.
-        setUp(sqlite3_exec(raw, "PRAGMA cache_size=-65536", nullptr, nullptr, nullptr),
+        // ledger) keeps up to 64 MiB of changed pages in memory until its commit instead of
+        // spilling them to the log. Pages only read stay in the default small cache: a
+        // listing of a million movements is held once, in its record set, not again here.
+        setUp(sqlite3_exec(raw, "PRAGMA cache_spill=16384", nullptr, nullptr, nullptr),
               "page cache");
     } else if (forWork &&
                !setUp(sqlite3_exec(raw, "PRAGMA query_only=1", nullptr, nullptr, nullptr),
