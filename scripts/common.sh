@@ -9,6 +9,8 @@ LEDGORA_PACKAGES=(build-essential cmake qt6-base-dev libgl1-mesa-dev libsqlite3-
 LEDGORA_SERVER_PACKAGES=(postgresql postgresql-client)
 # The tests that run the real program in windows, typed into as a person would.
 LEDGORA_DESKTOP_PACKAGES=(xvfb openbox xdotool imagemagick at-spi2-core python3-pyatspi dbus)
+# The tests also check that every source file is laid out as .clang-format says.
+LEDGORA_TOOL_PACKAGES=(clang-format)
 
 # Installs, from Debian's packages, those of the given packages that are not installed yet.
 ledgora_ensure_packages() {
