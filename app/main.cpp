@@ -2,6 +2,7 @@
 // class identifier "Ledgora.clMain" and calls Show by member name, as the billing application
 // that hosts the module does.
 #include "core/FileErrorText.h"
+#include "core/Result.h"
 #include "core/UiLanguage.h"
 
 #include <QApplication>
@@ -12,13 +13,17 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QVariant>
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+using ledgora::Result;
 
 // The program's own texts, written in Spanish and looked up in the translation catalogue.
 class Host {
@@ -113,43 +118,74 @@ std::unique_ptr<QObject> createObject(QLibrary& component, const char* classId) 
     return std::unique_ptr<QObject>(raw);
 }
 
-bool loadComponent(QLibrary& component) {
+Result loadComponent(QLibrary& component) {
     for (const QString& candidate : componentCandidates()) {
         component.setFileName(candidate);
         if (component.load())
-            return true;
+            return {};
     }
-    say(stderr, Host::tr("ledgora: no se puede cargar el componente de Ledgora: %1\n")
-                    .arg(component.errorString()));
-    return false;
+    return {
+        Result::Kind::Unavailable,
+        Host::tr("no se puede cargar el componente de Ledgora: %1").arg(component.errorString())};
 }
 
-// Loads the component, creates the class and calls the method with text arguments; the
-// method gives empty text on success or the reason it failed, said on one line. With
-// `result`, a second method's text is read back afterwards.
-int callComponent(const char* classId, const char* method, const QStringList& args,
-                  QString* result = nullptr, const char* resultMethod = nullptr) {
+// The exit status of a command: 0 when done, else 1 once the reason is said on a line.
+int finish(const Result& done) {
+    if (done)
+        return 0;
+    say(stderr, QStringLiteral("ledgora: %1\n").arg(done.text()));
+    return 1;
+}
+
+Result notOffered(const char* classId, const char* method) {
+    return {
+        Result::Kind::Unavailable,
+        Host::tr("%1 no tiene %2").arg(QString::fromLatin1(classId), QString::fromLatin1(method))};
+}
+
+// What a method of the component gave back. The entry points older than Result give an empty
+// text when done, else the reason.
+Result resultOf(const QVariant& returned) {
+    if (returned.metaType() == QMetaType::fromType<Result>())
+        return returned.value<Result>();
+    if (const QString why = returned.toString(); !why.isEmpty())
+        return {Result::Kind::Other, why};
+    return {};
+}
+
+// Loads the component, creates the class and calls the method by its name with text
+// arguments. With `result`, a second method's text is read back afterwards.
+Result callComponent(const char* classId, const char* method, const QStringList& args,
+                     QString* result = nullptr, const char* resultMethod = nullptr) {
     QLibrary component;
-    if (!loadComponent(component))
-        return 1;
+    if (const Result loaded = loadComponent(component); !loaded)
+        return loaded;
     std::unique_ptr<QObject> object = createObject(component, classId);
-    QString failure = Host::tr("el componente no ofrece %1").arg(QString::fromLatin1(classId));
-    if (object) {
-        QGenericArgument a[7];
-        for (int k = 0; k < args.size() && k < 7; ++k)
-            a[k] = Q_ARG(QString, args[k]);
-        QMetaObject::invokeMethod(object.get(), method, Qt::DirectConnection,
-                                  Q_RETURN_ARG(QString, failure), a[0], a[1], a[2], a[3], a[4],
-                                  a[5], a[6]);
-    }
-    if (!failure.isEmpty()) {
-        say(stderr, QStringLiteral("ledgora: %1\n").arg(failure));
-        return 1;
-    }
-    if (result && resultMethod)
-        QMetaObject::invokeMethod(object.get(), resultMethod, Qt::DirectConnection,
-                                  Q_RETURN_ARG(QString, *result));
-    return 0;
+    if (!object)
+        return {Result::Kind::Unavailable,
+                Host::tr("el componente no ofrece %1").arg(QString::fromLatin1(classId))};
+    // The method is found as invokeMethod would find it, so that what it gives back is read in
+    // the type it declares.
+    const QStringList types(args.size(), QStringLiteral("QString"));
+    const QByteArray signature = QByteArray(method) + '(' + types.join(u',').toLatin1() + ')';
+    const QMetaObject* meta = object->metaObject();
+    const QMetaMethod called = meta->method(meta->indexOfMethod(signature.constData()));
+    QVariant returned(called.returnMetaType());
+    QGenericArgument a[7];
+    for (int k = 0; k < args.size() && k < 7; ++k)
+        a[k] = Q_ARG(QString, args[k]);
+    if (!called.isValid() ||
+        !called.invoke(object.get(), Qt::DirectConnection,
+                       QGenericReturnArgument(called.typeName(), returned.data()), a[0], a[1], a[2],
+                       a[3], a[4], a[5], a[6]))
+        return notOffered(classId, method);
+    if (const Result done = resultOf(returned); !done)
+        return done;
+    if (result && resultMethod &&
+        !QMetaObject::invokeMethod(object.get(), resultMethod, Qt::DirectConnection,
+                                   Q_RETURN_ARG(QString, *result)))
+        return notOffered(classId, resultMethod);
+    return {};
 }
 
 // Answering or writing a file needs no window: those modes run offscreen wherever they run.
@@ -242,8 +278,8 @@ void declareOptions(QCommandLineParser& parser) {
 
 int checkInstallation() {
     QLibrary component;
-    if (!loadComponent(component))
-        return 1;
+    if (const Result loaded = loadComponent(component); !loaded)
+        return finish(loaded);
     if (!createObject(component, "Ledgora.clMain")) {
         say(stderr, Host::tr("ledgora: el componente no ofrece Ledgora.clMain\n"));
         return 1;
@@ -261,9 +297,10 @@ int writeListing(bool pdf, const QStringList& positional) {
                 .arg(pdf ? QStringLiteral("listing") : QStringLiteral("csv")));
         return 2;
     }
-    return callComponent("Ledgora.clListado", pdf ? "GuardarPdf" : "GuardarCsv",
-                         {dataSourceOf(positional[0]), positional[1], positional[2], positional[3],
-                          positional[4], positional.value(5), positional.value(6)});
+    return finish(
+        callComponent("Ledgora.clListado", pdf ? "GuardarPdf" : "GuardarCsv",
+                      {dataSourceOf(positional[0]), positional[1], positional[2], positional[3],
+                       positional[4], positional.value(5), positional.value(6)}));
 }
 
 int importLegacy(const QStringList& positional) {
@@ -275,13 +312,13 @@ int importLegacy(const QStringList& positional) {
     if (!isServerAddress(target))
         makeEmptyFile(target);
     QString summary;
-    const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
-                                 &summary, "Resumen");
-    if (rc == 0)
+    const Result done = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
+                                      &summary, "Resumen");
+    if (done)
         say(stdout, Host::tr("ledgora: %1 en %2\n")
                         .arg(summary, isServerAddress(target) ? Host::tr("el libro compartido")
                                                               : QDir::toNativeSeparators(target)));
-    return rc;
+    return finish(done);
 }
 
 int restoreBackup(const QStringList& positional) {
@@ -302,10 +339,11 @@ int restoreBackup(const QStringList& positional) {
         say(stdout, Host::tr("No se restauró nada.\n"));
         return 1;
     }
-    const int rc = callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
-    if (rc == 0)
+    const Result done =
+        callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
+    if (done)
         say(stdout, Host::tr("Copia restaurada.\n"));
-    return rc;
+    return finish(done);
 }
 
 int applyStatement(const QStringList& positional, bool dryRun) {
@@ -314,14 +352,14 @@ int applyStatement(const QStringList& positional, bool dryRun) {
         return 2;
     }
     QString summary;
-    const int rc =
+    const Result done =
         callComponent("Ledgora.clExtracto", "Aplicar",
                       {QFileInfo(positional[0]).absoluteFilePath(), dataSourceOf(positional[1]),
                        positional.value(2), dryRun ? QStringLiteral("1") : QString()},
                       &summary, "Resumen");
-    if (rc == 0)
+    if (done)
         say(stdout, summary + u'\n');
-    return rc;
+    return finish(done);
 }
 
 int verifyHistory(const QStringList& positional) {
@@ -330,11 +368,11 @@ int verifyHistory(const QStringList& positional) {
         return 2;
     }
     QString summary;
-    const int rc = callComponent("Ledgora.clHistorial", "Verificar", {dataSourceOf(positional[0])},
-                                 &summary, "Resumen");
-    if (rc == 0)
+    const Result done = callComponent("Ledgora.clHistorial", "Verificar",
+                                      {dataSourceOf(positional[0])}, &summary, "Resumen");
+    if (done)
         say(stdout, summary + u'\n');
-    return rc;
+    return finish(done);
 }
 
 int writeHistory(const QStringList& positional) {
@@ -342,9 +380,10 @@ int writeHistory(const QStringList& positional) {
         say(stderr, Host::tr("ledgora: --history necesita LIBRO [CUENTA] SALIDA.csv\n"));
         return 2;
     }
-    return callComponent("Ledgora.clHistorial", "GuardarCsv",
-                         {dataSourceOf(positional[0]),
-                          positional.size() == 3 ? positional[1] : QString(), positional.last()});
+    return finish(
+        callComponent("Ledgora.clHistorial", "GuardarCsv",
+                      {dataSourceOf(positional[0]),
+                       positional.size() == 3 ? positional[1] : QString(), positional.last()}));
 }
 
 // The commands that answer or write a file and open no window; -1 when none was asked for.
@@ -416,8 +455,8 @@ int openLedger(bool demo, const QStringList& positional) {
             QStringLiteral("ledgora: %1: %2\n").arg(QDir::toNativeSeparators(database), problem));
 
     QLibrary component;
-    if (!loadComponent(component))
-        return 1;
+    if (const Result loaded = loadComponent(component); !loaded)
+        return finish(loaded);
     if (demo)
         writeExample(component, database, onServer);
     // A backup on every start, written while the ledger opens.
