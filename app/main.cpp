@@ -188,94 +188,6 @@ Result callComponent(const char* classId, const char* method, const QStringList&
     return {};
 }
 
-// Answering or writing a file needs no window: those modes run offscreen wherever they run.
-void runWindowlessModesOffscreen(int argc, char* argv[]) {
-    static const char* const windowless[] = {"--help",    "-h",          "--version", "-v",
-                                             "--listing", "--csv",       "--import",  "--restore",
-                                             "--check",   "--statement", "--verify",  "--history"};
-    for (int k = 1; k < argc; ++k) {
-        for (const char* mode : windowless)
-            if (QByteArray(argv[k]) == mode)
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-}
-
-void declareOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        Host::tr("Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos "
-                 "(%1) cuando no se indica ninguna.")
-            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
-    // Qt's own help option is described in English in every catalogue; this one is ours.
-    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        Host::tr("Muestra esta ayuda y termina.")));
-    parser.addVersionOption();
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("demo"),
-        Host::tr("Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, "
-                 "y lo abre.")
-            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db"))))));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("listing"),
-        Host::tr(
-            "Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la "
-            "cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de "
-            "concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, "
-            "en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. "
-            "Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja "
-            "ningún archivo.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("csv"),
-        Host::tr("Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos "
-                 "movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; "
-                 "fechas aaaa-mm-dd, importes con punto y todos sus decimales).")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("import"),
-        Host::tr("Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las "
-                 "cuentas, los conceptos y los movimientos del archivo de Access del sistema "
-                 "anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con "
-                 "BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("restore"),
-        Host::tr("Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido "
-                 "en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de "
-                 "datos cambiada toma una copia en la carpeta \"backups\" junto a ella (las 10 "
-                 "últimas, y una por semana de las 8 semanas anteriores).")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("statement"),
-        Host::tr(
-            "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 "
-            "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
-            "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
-            "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
-            "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
-            "banco vista por primera vez va a CUENTA y se recuerda. Todo en una "
-            "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
-            "nada, cuando se rechaza el archivo o una cuenta.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("dry-run"),
-        Host::tr("Con --statement: escribe lo que haría, y no escribe nada en el libro.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("verify"),
-        Host::tr("Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado "
-                 "al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por "
-                 "qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("history"),
-        Host::tr("Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la "
-                 "cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y "
-                 "rutina, qué fila y sus valores antes y después. Solo lee.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("check"),
-        Host::tr("Carga el componente como lo haría un inicio, escribe el archivo del que lo "
-                 "cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación "
-                 "sin abrir ninguna ventana ni base de datos.")));
-    parser.addPositionalArgument(
-        QStringLiteral("LIBRO"),
-        Host::tr("El archivo de la base de datos (se crea cuando es nuevo), o la dirección "
-                 "postgresql:// de un libro compartido."),
-        QStringLiteral("[LIBRO]"));
-}
-
 int checkInstallation() {
     QLibrary component;
     if (const Result loaded = loadComponent(component); !loaded)
@@ -386,25 +298,158 @@ int writeHistory(const QStringList& positional) {
                        positional.size() == 3 ? positional[1] : QString(), positional.last()}));
 }
 
-// The commands that answer or write a file and open no window; -1 when none was asked for.
+// The options of the command line, in the order the help lists them. The modes that answer or
+// write a file open no window, and run offscreen wherever they run; the others qualify the
+// ledger's window or a mode. The first mode asked for, in this order, is the one run.
+struct Mode {
+    const char* name;
+    const char* shortName;
+    bool windowless;
+    QString (*describe)();           // none: Qt's own option, which Qt answers
+    int (*run)(QCommandLineParser&); // none: not a mode of its own
+};
+
+const Mode kModes[] = {
+    {"help", "h", true,
+     // Qt's own help option is described in English in every catalogue; this one is ours.
+     [] { return Host::tr("Muestra esta ayuda y termina."); },
+     [](QCommandLineParser& parser) -> int { parser.showHelp(0); }},
+    {"version", "v", true, nullptr, nullptr},
+    {"demo", nullptr, false,
+     [] {
+         return Host::tr(
+                    "Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, "
+                    "y lo abre.")
+             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db"))));
+     },
+     nullptr},
+    {"listing", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la "
+             "cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de "
+             "concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, "
+             "en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. "
+             "Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja "
+             "ningún archivo.");
+     },
+     [](QCommandLineParser& parser) { return writeListing(true, parser.positionalArguments()); }},
+    {"csv", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos "
+             "movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; "
+             "fechas aaaa-mm-dd, importes con punto y todos sus decimales).");
+     },
+     [](QCommandLineParser& parser) { return writeListing(false, parser.positionalArguments()); }},
+    {"import", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las "
+             "cuentas, los conceptos y los movimientos del archivo de Access del sistema "
+             "anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con "
+             "BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.");
+     },
+     [](QCommandLineParser& parser) { return importLegacy(parser.positionalArguments()); }},
+    {"restore", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido "
+             "en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de "
+             "datos cambiada toma una copia en la carpeta \"backups\" junto a ella (las 10 "
+             "últimas, y una por semana de las 8 semanas anteriores).");
+     },
+     [](QCommandLineParser& parser) { return restoreBackup(parser.positionalArguments()); }},
+    {"statement", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 "
+             "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
+             "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
+             "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
+             "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
+             "banco vista por primera vez va a CUENTA y se recuerda. Todo en una "
+             "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
+             "nada, cuando se rechaza el archivo o una cuenta.");
+     },
+     [](QCommandLineParser& parser) {
+         return applyStatement(parser.positionalArguments(),
+                               parser.isSet(QStringLiteral("dry-run")));
+     }},
+    {"dry-run", nullptr, false,
+     [] {
+         return Host::tr("Con --statement: escribe lo que haría, y no escribe nada en el libro.");
+     },
+     nullptr},
+    {"verify", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado "
+             "al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por "
+             "qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.");
+     },
+     [](QCommandLineParser& parser) { return verifyHistory(parser.positionalArguments()); }},
+    {"history", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la "
+             "cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y "
+             "rutina, qué fila y sus valores antes y después. Solo lee.");
+     },
+     [](QCommandLineParser& parser) { return writeHistory(parser.positionalArguments()); }},
+    {"check", nullptr, true,
+     [] {
+         return Host::tr(
+             "Carga el componente como lo haría un inicio, escribe el archivo del que lo "
+             "cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación "
+             "sin abrir ninguna ventana ni base de datos.");
+     },
+     [](QCommandLineParser&) { return checkInstallation(); }},
+};
+
+// Whether an argument, as typed, asks for the mode: "--listing", "--listing=…", "-h".
+bool asks(const QByteArray& argument, const Mode& mode) {
+    if (mode.shortName && argument == QByteArray("-") + mode.shortName)
+        return true;
+    const QByteArray option = QByteArray("--") + mode.name;
+    return argument == option || argument.startsWith(QByteArray(option + '='));
+}
+
+// Runs before the application exists, so that a windowless mode needs no display.
+void runWindowlessModesOffscreen(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k)
+        for (const Mode& mode : kModes)
+            if (mode.windowless && asks(argv[k], mode))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void declareOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        Host::tr("Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos "
+                 "(%1) cuando no se indica ninguna.")
+            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
+    for (const Mode& mode : kModes) {
+        if (!mode.describe) {
+            parser.addVersionOption();
+            continue;
+        }
+        QStringList names{QString::fromLatin1(mode.name)};
+        if (mode.shortName)
+            names.prepend(QString::fromLatin1(mode.shortName));
+        parser.addOption(QCommandLineOption(names, mode.describe()));
+    }
+    parser.addPositionalArgument(
+        QStringLiteral("LIBRO"),
+        Host::tr("El archivo de la base de datos (se crea cuando es nuevo), o la dirección "
+                 "postgresql:// de un libro compartido."),
+        QStringLiteral("[LIBRO]"));
+}
+
+// The mode asked for, run; -1 when none was.
 int runWindowlessMode(QCommandLineParser& parser) {
-    const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("check")))
-        return checkInstallation();
-    if (parser.isSet(QStringLiteral("listing")) || parser.isSet(QStringLiteral("csv")))
-        return writeListing(parser.isSet(QStringLiteral("listing")), positional);
-    if (parser.isSet(QStringLiteral("import")))
-        return importLegacy(positional);
-    if (parser.isSet(QStringLiteral("restore")))
-        return restoreBackup(positional);
-    if (parser.isSet(QStringLiteral("statement")))
-        return applyStatement(positional, parser.isSet(QStringLiteral("dry-run")));
-    if (parser.isSet(QStringLiteral("verify")))
-        return verifyHistory(positional);
-    if (parser.isSet(QStringLiteral("history")))
-        return writeHistory(positional);
+    for (const Mode& mode : kModes)
+        if (mode.run && parser.isSet(QString::fromLatin1(mode.name)))
+            return mode.run(parser);
     return -1;
 }
 
