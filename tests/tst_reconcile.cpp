@@ -291,10 +291,10 @@ private Q_SLOTS:
         const BookkeepersMonth::Quality quality = month.judge(matchedTo);
         QCOMPARE(quality.wrong, 0);
         QVERIFY2(quality.matched * 100 >= quality.withMovement * 85, qPrintable(said));
-        QVERIFY2(said.contains(u"Extracto %1: %2 casados, %3 nuevos, 0 ya importados, %4 para "
+        QVERIFY2(said.contains(u"Extracto %1: %2 casados, %3, 0 ya importados, %4 para "
                                "revisar."_s.arg(read.accountKey())
                                    .arg(quality.matched)
-                                   .arg(added)
+                                   .arg(added == 1 ? u"1 nuevo"_s : u"%1 nuevos"_s.arg(added))
                                    .arg(int(read.lines.size()) - quality.matched - added)),
                  qPrintable(said));
     }

@@ -5,6 +5,7 @@
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
+#include "reconcile/AppliedCounts.h"
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
 
@@ -12,18 +13,9 @@ namespace ledgora {
 
 namespace {
 
-// "1 casado", "3 casados".
-QString counted(int count, const QString& one, const QString& many) {
-    return (count == 1 ? one : many).arg(count);
-}
-
 QString summaryLine(const QString& bankKey, const ApplyOutcome& outcome) {
-    return clExtracto::tr("Extracto %1: %2, %3, %4, %5 para revisar.")
-        .arg(bankKey,
-             counted(outcome.matched, clExtracto::tr("%1 casado"), clExtracto::tr("%1 casados")),
-             counted(outcome.added, clExtracto::tr("%1 nuevo"), clExtracto::tr("%1 nuevos")),
-             counted(outcome.alreadyImported, clExtracto::tr("%1 ya importado"),
-                     clExtracto::tr("%1 ya importados")))
+    return clExtracto::tr("Extracto %1: %2, %3 para revisar.")
+        .arg(bankKey, AppliedCounts::text(outcome))
         .arg(outcome.leftForReview);
 }
 
