@@ -1,6 +1,7 @@
 #include "AuditTrail.h"
 
 #include "AuditStatements.h"
+#include "audit/AuditLog.h"
 
 #include "core/Conversions.h"
 #include "core/FileErrorText.h"
@@ -72,6 +73,8 @@ ChainCheck AuditTrail::verify(clManejo& manejo) {
     const auto broken = [&check](std::int64_t id, const QString& why) {
         check.brokenAt = id;
         check.why = why;
+        // Someone changed the history behind the program's back: worth saying unasked.
+        qCWarning(lcAudit).noquote() << "the seal chain breaks at row" << id << ":" << why;
         return check;
     };
     const std::int64_t last =
