@@ -86,6 +86,13 @@ private Q_SLOTS:
         registerComponentClasses();
     }
 
+    // A server's address as a message or the log shows it: no password, wherever it stands.
+    void aServerAddressIsShownWithoutItsPassword() {
+        QCOMPARE(ConnectionString::masked(
+                     u"postgresql://ana:s3:c@r@db:5432/libro?sslmode=require&password=x"_s),
+                 u"postgresql://ana:***@db:5432/libro?sslmode=require&password=***"_s);
+    }
+
     // A new (empty) file gets the three tables; a file that is no ledger or holds another
     // program's tables, a folder, a file or folder that is not there, or no source at all
     // leave no connection, and nothing changed or made.
