@@ -241,15 +241,11 @@ private Q_SLOTS:
             QCOMPARE(accountRows(manejo), 1L);
             // The totals a listing stores are the database's to keep: nothing is written.
             QCOMPARE(manejo.Ejecutar("ledger.accountTotals", {"1", "0", "0", "0", "7"}), 1L);
-            QString reason;
-            try {
-                addAccount(manejo, "8", "Ocho");
-            } catch (const RuntimeError& error) {
-                reason = error.description();
-                QCOMPARE(error.kind(), version > Schema::kVersion ? RuntimeError::Kind::NewerLayout
-                                                                  : RuntimeError::Kind::ReadOnly);
-            }
-            QCOMPARE(reason, refusal);
+            const auto error = errorOf([&] { addAccount(manejo, "8", "Ocho"); });
+            QVERIFY(error);
+            QCOMPARE(error->description(), refusal);
+            QCOMPARE(error->kind(), version > Schema::kVersion ? RuntimeError::Kind::NewerLayout
+                                                               : RuntimeError::Kind::ReadOnly);
         }
         QCOMPARE(fileContent(db.path()), before);
         QCOMPARE(sqliteRows(db.path(), "PRAGMA journal_mode"), QStringList{"delete"});
@@ -288,12 +284,8 @@ private Q_SLOTS:
         sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
         QElapsedTimer waited;
         waited.start();
-        QString reason;
-        try {
-            addMovement(*manejo, 3, "05/03/2024", "C", "1");
-        } catch (const RuntimeError& error) {
-            reason = error.description();
-        }
+        const QString reason =
+            errorDescriptionOf([&] { addMovement(*manejo, 3, "05/03/2024", "C", "1"); });
         QVERIFY(waited.elapsed() >= 4000);
         QVERIFY2(reason.contains("bloqueada"), qPrintable(reason));
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -472,12 +464,11 @@ private Q_SLOTS:
         auto manejo = db.connect();
         QCOMPARE(accountRows(*manejo), 1L);
         // A batch left without commit writes nothing.
-        try {
+        errorOf([&] {
             WriteBatch batch(*manejo);
             addAccount(*manejo, "010", "Y");
             throw RuntimeError(1, "interrumpido");
-        } catch (const RuntimeError&) {
-        }
+        });
         QCOMPARE(accountRows(*manejo), 1L);
         // A duplicate key is the database's refusal, reported as a run-time error.
         QVERIFY(errorNumberOf([&] { addAccount(*manejo, "009", "Z"); }) != 0);

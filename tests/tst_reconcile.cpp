@@ -193,13 +193,8 @@ private Q_SLOTS:
         const ReconciliationPlan theirs = propose(*other, file);
         ApplyOutcome a, b;
         QString failure;
-        std::thread them([&] {
-            try {
-                b = Reconciler::apply(*other, theirs);
-            } catch (const RuntimeError& error) {
-                failure = error.description();
-            }
-        });
+        std::thread them(
+            [&] { failure = errorDescriptionOf([&] { b = Reconciler::apply(*other, theirs); }); });
         a = Reconciler::apply(*gManejo, mine);
         them.join();
         QCOMPARE(failure, QString());
