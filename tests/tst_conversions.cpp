@@ -127,5 +127,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TstConversions)
+LEDGORA_TEST_GUILESS_MAIN(TstConversions)
 #include "tst_conversions.moc"

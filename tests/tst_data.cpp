@@ -475,5 +475,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TstData)
+LEDGORA_TEST_GUILESS_MAIN(TstData)
 #include "tst_data.moc"

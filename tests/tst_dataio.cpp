@@ -456,5 +456,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstDataIo)
+LEDGORA_TEST_MAIN(TstDataIo)
 #include "tst_dataio.moc"

@@ -328,5 +328,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TstHost)
+LEDGORA_TEST_GUILESS_MAIN(TstHost)
 #include "tst_host.moc"

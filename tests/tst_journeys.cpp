@@ -326,5 +326,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstJourneys)
+LEDGORA_TEST_MAIN(TstJourneys)
 #include "tst_journeys.moc"

@@ -483,5 +483,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstMainScreen)
+LEDGORA_TEST_MAIN(TstMainScreen)
 #include "tst_mainscreen.moc"

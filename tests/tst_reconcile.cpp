@@ -323,5 +323,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstReconcile)
+LEDGORA_TEST_MAIN(TstReconcile)
 #include "tst_reconcile.moc"
