@@ -2,6 +2,7 @@
 // class identifier "Ledgora.clMain" and calls Show by member name, as the billing application
 // that hosts the module does.
 #include "core/FileErrorText.h"
+#include "core/Result.h"
 #include "core/UiLanguage.h"
 
 #include <QApplication>
@@ -12,13 +13,17 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QVariant>
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+using ledgora::Result;
 
 // The program's own texts, written in Spanish and looked up in the translation catalogue.
 class Host {
@@ -113,137 +118,80 @@ std::unique_ptr<QObject> createObject(QLibrary& component, const char* classId) 
     return std::unique_ptr<QObject>(raw);
 }
 
-bool loadComponent(QLibrary& component) {
+Result loadComponent(QLibrary& component) {
     for (const QString& candidate : componentCandidates()) {
         component.setFileName(candidate);
         if (component.load())
-            return true;
+            return {};
     }
-    say(stderr, Host::tr("ledgora: no se puede cargar el componente de Ledgora: %1\n")
-                    .arg(component.errorString()));
-    return false;
+    return {
+        Result::Kind::Unavailable,
+        Host::tr("no se puede cargar el componente de Ledgora: %1").arg(component.errorString())};
 }
 
-// Loads the component, creates the class and calls the method with text arguments; the
-// method gives empty text on success or the reason it failed, said on one line. With
-// `result`, a second method's text is read back afterwards.
-int callComponent(const char* classId, const char* method, const QStringList& args,
-                  QString* result = nullptr, const char* resultMethod = nullptr) {
+// The exit status of a command: 0 when done, else 1 once the reason is said on a line.
+int finish(const Result& done) {
+    if (done)
+        return 0;
+    say(stderr, QStringLiteral("ledgora: %1\n").arg(done.text()));
+    return 1;
+}
+
+Result notOffered(const char* classId, const char* method) {
+    return {
+        Result::Kind::Unavailable,
+        Host::tr("%1 no tiene %2").arg(QString::fromLatin1(classId), QString::fromLatin1(method))};
+}
+
+// What a method of the component gave back. The entry points older than Result give an empty
+// text when done, else the reason.
+Result resultOf(const QVariant& returned) {
+    if (returned.metaType() == QMetaType::fromType<Result>())
+        return returned.value<Result>();
+    if (const QString why = returned.toString(); !why.isEmpty())
+        return {Result::Kind::Other, why};
+    return {};
+}
+
+// Loads the component, creates the class and calls the method by its name with text
+// arguments. With `result`, a second method's text is read back afterwards.
+Result callComponent(const char* classId, const char* method, const QStringList& args,
+                     QString* result = nullptr, const char* resultMethod = nullptr) {
     QLibrary component;
-    if (!loadComponent(component))
-        return 1;
+    if (const Result loaded = loadComponent(component); !loaded)
+        return loaded;
     std::unique_ptr<QObject> object = createObject(component, classId);
-    QString failure = Host::tr("el componente no ofrece %1").arg(QString::fromLatin1(classId));
-    if (object) {
-        QGenericArgument a[7];
-        for (int k = 0; k < args.size() && k < 7; ++k)
-            a[k] = Q_ARG(QString, args[k]);
-        QMetaObject::invokeMethod(object.get(), method, Qt::DirectConnection,
-                                  Q_RETURN_ARG(QString, failure), a[0], a[1], a[2], a[3], a[4],
-                                  a[5], a[6]);
-    }
-    if (!failure.isEmpty()) {
-        say(stderr, QStringLiteral("ledgora: %1\n").arg(failure));
-        return 1;
-    }
-    if (result && resultMethod)
-        QMetaObject::invokeMethod(object.get(), resultMethod, Qt::DirectConnection,
-                                  Q_RETURN_ARG(QString, *result));
-    return 0;
-}
-
-// Answering or writing a file needs no window: those modes run offscreen wherever they run.
-void runWindowlessModesOffscreen(int argc, char* argv[]) {
-    static const char* const windowless[] = {"--help",    "-h",          "--version", "-v",
-                                             "--listing", "--csv",       "--import",  "--restore",
-                                             "--check",   "--statement", "--verify",  "--history"};
-    for (int k = 1; k < argc; ++k) {
-        for (const char* mode : windowless)
-            if (QByteArray(argv[k]) == mode)
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-}
-
-void declareOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        Host::tr("Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos "
-                 "(%1) cuando no se indica ninguna.")
-            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
-    // Qt's own help option is described in English in every catalogue; this one is ours.
-    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        Host::tr("Muestra esta ayuda y termina.")));
-    parser.addVersionOption();
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("demo"),
-        Host::tr("Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, "
-                 "y lo abre.")
-            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db"))))));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("listing"),
-        Host::tr(
-            "Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la "
-            "cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de "
-            "concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, "
-            "en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. "
-            "Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja "
-            "ningún archivo.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("csv"),
-        Host::tr("Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos "
-                 "movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; "
-                 "fechas aaaa-mm-dd, importes con punto y todos sus decimales).")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("import"),
-        Host::tr("Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las "
-                 "cuentas, los conceptos y los movimientos del archivo de Access del sistema "
-                 "anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con "
-                 "BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("restore"),
-        Host::tr("Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido "
-                 "en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de "
-                 "datos cambiada toma una copia en la carpeta \"backups\" junto a ella (las 10 "
-                 "últimas, y una por semana de las 8 semanas anteriores).")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("statement"),
-        Host::tr(
-            "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 "
-            "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
-            "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
-            "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
-            "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
-            "banco vista por primera vez va a CUENTA y se recuerda. Todo en una "
-            "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
-            "nada, cuando se rechaza el archivo o una cuenta.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("dry-run"),
-        Host::tr("Con --statement: escribe lo que haría, y no escribe nada en el libro.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("verify"),
-        Host::tr("Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado "
-                 "al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por "
-                 "qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("history"),
-        Host::tr("Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la "
-                 "cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y "
-                 "rutina, qué fila y sus valores antes y después. Solo lee.")));
-    parser.addOption(QCommandLineOption(
-        QStringLiteral("check"),
-        Host::tr("Carga el componente como lo haría un inicio, escribe el archivo del que lo "
-                 "cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación "
-                 "sin abrir ninguna ventana ni base de datos.")));
-    parser.addPositionalArgument(
-        QStringLiteral("LIBRO"),
-        Host::tr("El archivo de la base de datos (se crea cuando es nuevo), o la dirección "
-                 "postgresql:// de un libro compartido."),
-        QStringLiteral("[LIBRO]"));
+    if (!object)
+        return {Result::Kind::Unavailable,
+                Host::tr("el componente no ofrece %1").arg(QString::fromLatin1(classId))};
+    // The method is found as invokeMethod would find it, so that what it gives back is read in
+    // the type it declares.
+    const QStringList types(args.size(), QStringLiteral("QString"));
+    const QByteArray signature = QByteArray(method) + '(' + types.join(u',').toLatin1() + ')';
+    const QMetaObject* meta = object->metaObject();
+    const QMetaMethod called = meta->method(meta->indexOfMethod(signature.constData()));
+    QVariant returned(called.returnMetaType());
+    QGenericArgument a[7];
+    for (int k = 0; k < args.size() && k < 7; ++k)
+        a[k] = Q_ARG(QString, args[k]);
+    if (!called.isValid() ||
+        !called.invoke(object.get(), Qt::DirectConnection,
+                       QGenericReturnArgument(called.typeName(), returned.data()), a[0], a[1], a[2],
+                       a[3], a[4], a[5], a[6]))
+        return notOffered(classId, method);
+    if (const Result done = resultOf(returned); !done)
+        return done;
+    if (result && resultMethod &&
+        !QMetaObject::invokeMethod(object.get(), resultMethod, Qt::DirectConnection,
+                                   Q_RETURN_ARG(QString, *result)))
+        return notOffered(classId, resultMethod);
+    return {};
 }
 
 int checkInstallation() {
     QLibrary component;
-    if (!loadComponent(component))
-        return 1;
+    if (const Result loaded = loadComponent(component); !loaded)
+        return finish(loaded);
     if (!createObject(component, "Ledgora.clMain")) {
         say(stderr, Host::tr("ledgora: el componente no ofrece Ledgora.clMain\n"));
         return 1;
@@ -261,9 +209,10 @@ int writeListing(bool pdf, const QStringList& positional) {
                 .arg(pdf ? QStringLiteral("listing") : QStringLiteral("csv")));
         return 2;
     }
-    return callComponent("Ledgora.clListado", pdf ? "GuardarPdf" : "GuardarCsv",
-                         {dataSourceOf(positional[0]), positional[1], positional[2], positional[3],
-                          positional[4], positional.value(5), positional.value(6)});
+    return finish(
+        callComponent("Ledgora.clListado", pdf ? "GuardarPdf" : "GuardarCsv",
+                      {dataSourceOf(positional[0]), positional[1], positional[2], positional[3],
+                       positional[4], positional.value(5), positional.value(6)}));
 }
 
 int importLegacy(const QStringList& positional) {
@@ -275,13 +224,13 @@ int importLegacy(const QStringList& positional) {
     if (!isServerAddress(target))
         makeEmptyFile(target);
     QString summary;
-    const int rc = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
-                                 &summary, "Resumen");
-    if (rc == 0)
+    const Result done = callComponent("Ledgora.clImportar", "Importar", {positional[0], target},
+                                      &summary, "Resumen");
+    if (done)
         say(stdout, Host::tr("ledgora: %1 en %2\n")
                         .arg(summary, isServerAddress(target) ? Host::tr("el libro compartido")
                                                               : QDir::toNativeSeparators(target)));
-    return rc;
+    return finish(done);
 }
 
 int restoreBackup(const QStringList& positional) {
@@ -302,10 +251,11 @@ int restoreBackup(const QStringList& positional) {
         say(stdout, Host::tr("No se restauró nada.\n"));
         return 1;
     }
-    const int rc = callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
-    if (rc == 0)
+    const Result done =
+        callComponent("Ledgora.clRespaldo", "Restaurar", {positional[0], positional[1]});
+    if (done)
         say(stdout, Host::tr("Copia restaurada.\n"));
-    return rc;
+    return finish(done);
 }
 
 int applyStatement(const QStringList& positional, bool dryRun) {
@@ -314,14 +264,14 @@ int applyStatement(const QStringList& positional, bool dryRun) {
         return 2;
     }
     QString summary;
-    const int rc =
+    const Result done =
         callComponent("Ledgora.clExtracto", "Aplicar",
                       {QFileInfo(positional[0]).absoluteFilePath(), dataSourceOf(positional[1]),
                        positional.value(2), dryRun ? QStringLiteral("1") : QString()},
                       &summary, "Resumen");
-    if (rc == 0)
+    if (done)
         say(stdout, summary + u'\n');
-    return rc;
+    return finish(done);
 }
 
 int verifyHistory(const QStringList& positional) {
@@ -330,11 +280,11 @@ int verifyHistory(const QStringList& positional) {
         return 2;
     }
     QString summary;
-    const int rc = callComponent("Ledgora.clHistorial", "Verificar", {dataSourceOf(positional[0])},
-                                 &summary, "Resumen");
-    if (rc == 0)
+    const Result done = callComponent("Ledgora.clHistorial", "Verificar",
+                                      {dataSourceOf(positional[0])}, &summary, "Resumen");
+    if (done)
         say(stdout, summary + u'\n');
-    return rc;
+    return finish(done);
 }
 
 int writeHistory(const QStringList& positional) {
@@ -342,30 +292,164 @@ int writeHistory(const QStringList& positional) {
         say(stderr, Host::tr("ledgora: --history necesita LIBRO [CUENTA] SALIDA.csv\n"));
         return 2;
     }
-    return callComponent("Ledgora.clHistorial", "GuardarCsv",
-                         {dataSourceOf(positional[0]),
-                          positional.size() == 3 ? positional[1] : QString(), positional.last()});
+    return finish(
+        callComponent("Ledgora.clHistorial", "GuardarCsv",
+                      {dataSourceOf(positional[0]),
+                       positional.size() == 3 ? positional[1] : QString(), positional.last()}));
 }
 
-// The commands that answer or write a file and open no window; -1 when none was asked for.
+// The options of the command line, in the order the help lists them. The modes that answer or
+// write a file open no window, and run offscreen wherever they run; the others qualify the
+// ledger's window or a mode. The first mode asked for, in this order, is the one run.
+struct Mode {
+    const char* name;
+    const char* shortName;
+    bool windowless;
+    QString (*describe)();           // none: Qt's own option, which Qt answers
+    int (*run)(QCommandLineParser&); // none: not a mode of its own
+};
+
+const Mode kModes[] = {
+    {"help", "h", true,
+     // Qt's own help option is described in English in every catalogue; this one is ours.
+     [] { return Host::tr("Muestra esta ayuda y termina."); },
+     [](QCommandLineParser& parser) -> int { parser.showHelp(0); }},
+    {"version", "v", true, nullptr, nullptr},
+    {"demo", nullptr, false,
+     [] {
+         return Host::tr(
+                    "Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, "
+                    "y lo abre.")
+             .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("demo.db"))));
+     },
+     nullptr},
+    {"listing", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la "
+             "cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de "
+             "concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, "
+             "en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. "
+             "Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja "
+             "ningún archivo.");
+     },
+     [](QCommandLineParser& parser) { return writeListing(true, parser.positionalArguments()); }},
+    {"csv", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos "
+             "movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; "
+             "fechas aaaa-mm-dd, importes con punto y todos sus decimales).");
+     },
+     [](QCommandLineParser& parser) { return writeListing(false, parser.positionalArguments()); }},
+    {"import", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las "
+             "cuentas, los conceptos y los movimientos del archivo de Access del sistema "
+             "anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con "
+             "BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.");
+     },
+     [](QCommandLineParser& parser) { return importLegacy(parser.positionalArguments()); }},
+    {"restore", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido "
+             "en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de "
+             "datos cambiada toma una copia en la carpeta \"backups\" junto a ella (las 10 "
+             "últimas, y una por semana de las 8 semanas anteriores).");
+     },
+     [](QCommandLineParser& parser) { return restoreBackup(parser.positionalArguments()); }},
+    {"statement", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 "
+             "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
+             "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
+             "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
+             "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
+             "banco vista por primera vez va a CUENTA y se recuerda. Todo en una "
+             "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
+             "nada, cuando se rechaza el archivo o una cuenta.");
+     },
+     [](QCommandLineParser& parser) {
+         return applyStatement(parser.positionalArguments(),
+                               parser.isSet(QStringLiteral("dry-run")));
+     }},
+    {"dry-run", nullptr, false,
+     [] {
+         return Host::tr("Con --statement: escribe lo que haría, y no escribe nada en el libro.");
+     },
+     nullptr},
+    {"verify", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado "
+             "al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por "
+             "qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.");
+     },
+     [](QCommandLineParser& parser) { return verifyHistory(parser.positionalArguments()); }},
+    {"history", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la "
+             "cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y "
+             "rutina, qué fila y sus valores antes y después. Solo lee.");
+     },
+     [](QCommandLineParser& parser) { return writeHistory(parser.positionalArguments()); }},
+    {"check", nullptr, true,
+     [] {
+         return Host::tr(
+             "Carga el componente como lo haría un inicio, escribe el archivo del que lo "
+             "cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación "
+             "sin abrir ninguna ventana ni base de datos.");
+     },
+     [](QCommandLineParser&) { return checkInstallation(); }},
+};
+
+// Whether an argument, as typed, asks for the mode: "--listing", "--listing=…", "-h".
+bool asks(const QByteArray& argument, const Mode& mode) {
+    if (mode.shortName && argument == QByteArray("-") + mode.shortName)
+        return true;
+    const QByteArray option = QByteArray("--") + mode.name;
+    return argument == option || argument.startsWith(QByteArray(option + '='));
+}
+
+// Runs before the application exists, so that a windowless mode needs no display.
+void runWindowlessModesOffscreen(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k)
+        for (const Mode& mode : kModes)
+            if (mode.windowless && asks(argv[k], mode))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void declareOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        Host::tr("Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos "
+                 "(%1) cuando no se indica ninguna.")
+            .arg(QDir::toNativeSeparators(dataFile(QStringLiteral("ledgora.db")))));
+    for (const Mode& mode : kModes) {
+        if (!mode.describe) {
+            parser.addVersionOption();
+            continue;
+        }
+        QStringList names{QString::fromLatin1(mode.name)};
+        if (mode.shortName)
+            names.prepend(QString::fromLatin1(mode.shortName));
+        parser.addOption(QCommandLineOption(names, mode.describe()));
+    }
+    parser.addPositionalArgument(
+        QStringLiteral("LIBRO"),
+        Host::tr("El archivo de la base de datos (se crea cuando es nuevo), o la dirección "
+                 "postgresql:// de un libro compartido."),
+        QStringLiteral("[LIBRO]"));
+}
+
+// The mode asked for, run; -1 when none was.
 int runWindowlessMode(QCommandLineParser& parser) {
-    const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("check")))
-        return checkInstallation();
-    if (parser.isSet(QStringLiteral("listing")) || parser.isSet(QStringLiteral("csv")))
-        return writeListing(parser.isSet(QStringLiteral("listing")), positional);
-    if (parser.isSet(QStringLiteral("import")))
-        return importLegacy(positional);
-    if (parser.isSet(QStringLiteral("restore")))
-        return restoreBackup(positional);
-    if (parser.isSet(QStringLiteral("statement")))
-        return applyStatement(positional, parser.isSet(QStringLiteral("dry-run")));
-    if (parser.isSet(QStringLiteral("verify")))
-        return verifyHistory(positional);
-    if (parser.isSet(QStringLiteral("history")))
-        return writeHistory(positional);
+    for (const Mode& mode : kModes)
+        if (mode.run && parser.isSet(QString::fromLatin1(mode.name)))
+            return mode.run(parser);
     return -1;
 }
 
@@ -416,8 +500,8 @@ int openLedger(bool demo, const QStringList& positional) {
             QStringLiteral("ledgora: %1: %2\n").arg(QDir::toNativeSeparators(database), problem));
 
     QLibrary component;
-    if (!loadComponent(component))
-        return 1;
+    if (const Result loaded = loadComponent(component); !loaded)
+        return finish(loaded);
     if (demo)
         writeExample(component, database, onServer);
     // A backup on every start, written while the ledger opens.

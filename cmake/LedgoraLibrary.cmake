@@ -36,8 +36,9 @@ endfunction()
 # The logging categories of one library, declared here so the whole list is in the CMake files:
 # a header and its definitions are generated beside the library's include root, so the header is
 # "<folder>/Header.h" to the library and to what links it, like its other headers. Every
-# category is off by default (only critical messages pass) and is turned on with
-# QT_LOGGING_RULES, e.g. QT_LOGGING_RULES="ledgora.data=true".
+# category shows its warnings by default, since a warning is something a person should see
+# without asking; its debug and info messages are turned on with QT_LOGGING_RULES, e.g.
+# QT_LOGGING_RULES="ledgora.data=true".
 #
 #   ledgora_logging_categories(ledgora_data HEADER DataLog.h
 #                              CATEGORIES lcData ledgora.data lcBackup ledgora.backup)
@@ -55,7 +56,7 @@ function(ledgora_logging_categories target)
         list(GET arg_CATEGORIES ${i} identifier)
         list(GET arg_CATEGORIES ${j} category)
         string(APPEND declarations "Q_DECLARE_LOGGING_CATEGORY(${identifier})\n")
-        string(APPEND definitions "Q_LOGGING_CATEGORY(${identifier}, \"${category}\", QtCriticalMsg)\n")
+        string(APPEND definitions "Q_LOGGING_CATEGORY(${identifier}, \"${category}\", QtWarningMsg)\n")
         set_property(GLOBAL APPEND PROPERTY LEDGORA_LOGGING_CATEGORIES ${category})
     endforeach()
     file(GENERATE OUTPUT ${dir}/${arg_HEADER}

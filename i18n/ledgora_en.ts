@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>AppliedCounts</name>
+    <message numerus="yes">
+        <location filename="../src/reconcile/AppliedCounts.h" line="26"/>
+        <source>%n casado</source>
+        <translation>
+            <numerusform>%n matched</numerusform>
+            <numerusform>%n matched</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/reconcile/AppliedCounts.h" line="26"/>
+        <source>%n casados</source>
+        <translation>
+            <numerusform>%n matched</numerusform>
+            <numerusform>%n matched</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/reconcile/AppliedCounts.h" line="29"/>
+        <source>%n nuevo</source>
+        <translation>
+            <numerusform>%n new</numerusform>
+            <numerusform>%n new</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/reconcile/AppliedCounts.h" line="29"/>
+        <source>%n nuevos</source>
+        <translation>
+            <numerusform>%n new</numerusform>
+            <numerusform>%n new</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/reconcile/AppliedCounts.h" line="32"/>
+        <source>%n ya importado</source>
+        <translation>
+            <numerusform>%n already imported</numerusform>
+            <numerusform>%n already imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/reconcile/AppliedCounts.h" line="32"/>
+        <source>%n ya importados</source>
+        <translation>
+            <numerusform>%n already imported</numerusform>
+            <numerusform>%n already imported</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AuditEntry</name>
     <message>
         <location filename="../src/audit/AuditEntry.cpp" line="24"/>
@@ -1446,8 +1497,8 @@
     </message>
     <message>
         <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="384"/>
-        <source>Conciliación aplicada: %1 casados, %2 nuevos, %3 ya importados, %4 sin aplicar.</source>
-        <translation>Reconciliation applied: %1 matched, %2 new, %3 already imported, %4 not applied.</translation>
+        <source>Conciliación aplicada: %1, %2 sin aplicar.</source>
+        <translation>Reconciliation applied: %1, %2 not applied.</translation>
     </message>
     <message>
         <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="409"/>
@@ -1602,38 +1653,8 @@
     <name>ledgora::clExtracto</name>
     <message>
         <location filename="../src/entry/clExtracto.cpp" line="21"/>
-        <source>Extracto %1: %2, %3, %4, %5 para revisar.</source>
-        <translation>Statement %1: %2, %3, %4, %5 left for review.</translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clExtracto.cpp" line="23"/>
-        <source>%1 casado</source>
-        <translation>%1 matched</translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clExtracto.cpp" line="23"/>
-        <source>%1 casados</source>
-        <translation>%1 matched</translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clExtracto.cpp" line="24"/>
-        <source>%1 nuevo</source>
-        <translation>%1 new</translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clExtracto.cpp" line="24"/>
-        <source>%1 nuevos</source>
-        <translation>%1 new</translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clExtracto.cpp" line="25"/>
-        <source>%1 ya importado</source>
-        <translation>%1 already imported</translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clExtracto.cpp" line="26"/>
-        <source>%1 ya importados</source>
-        <translation>%1 already imported</translation>
+        <source>Extracto %1: %2, %3 para revisar.</source>
+        <translation>Statement %1: %2, %3 left for review.</translation>
     </message>
     <message>
         <location filename="../src/entry/clExtracto.cpp" line="43"/>

@@ -4,6 +4,7 @@
 // the person's keyboard, the modal screens a routine opens, reading grids, the locales and
 // the run-time errors a step raises.
 
+#include "GuardedTest.h"
 #include "core/RuntimeError.h"
 #include "core/SettingsStore.h"
 #include "platform/MessageBoxes.h"

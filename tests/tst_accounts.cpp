@@ -255,5 +255,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstAccounts)
+LEDGORA_TEST_MAIN(TstAccounts)
 #include "tst_accounts.moc"

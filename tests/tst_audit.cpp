@@ -274,5 +274,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstAudit)
+LEDGORA_TEST_MAIN(TstAudit)
 #include "tst_audit.moc"

@@ -249,5 +249,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstClCntrl)
+LEDGORA_TEST_MAIN(TstClCntrl)
 #include "tst_clcntrl.moc"

@@ -264,5 +264,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstConcepts)
+LEDGORA_TEST_MAIN(TstConcepts)
 #include "tst_concepts.moc"

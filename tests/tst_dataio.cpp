@@ -2,6 +2,7 @@
 #include "data/BackupSet.h"
 #include "data/ConnectionString.h"
 #include "data/CsvReader.h"
+#include "data/CsvText.h"
 #include "data/DatabaseCopy.h"
 #include "entry/clDemo.h"
 #include "entry/clImportar.h"
@@ -60,6 +61,22 @@ QString makeFile(const QString& folder, const QString& name, const QString& kind
 class TstDataIo : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A cell a spreadsheet would take for a formula is written as text, whatever starts it.
+    void aCellThatWouldBeAFormulaIsText_data() {
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("=") << u"=1+2"_s;
+        QTest::newRow("+") << u"+1"_s;
+        QTest::newRow("-") << u"-1"_s;
+        QTest::newRow("@") << u"@SUM(A1)"_s;
+        QTest::newRow("tab") << u"\t=1"_s;
+        QTest::newRow("carriage return") << u"\r=1"_s;
+    }
+    void aCellThatWouldBeAFormulaIsText() {
+        QFETCH(QString, cell);
+        QCOMPARE(CsvText::inertText(cell), u'\'' + cell);
+        QCOMPARE(CsvText::inertText(u"a"_s + cell), u"a"_s + cell); // only where a cell starts
+    }
+
     void theCsvExportIsReadBackFieldForFieldInAnyLocale() {
         LocaleScope comma(commaLocale());
         LedgerFixture data;
@@ -439,5 +456,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstDataIo)
+LEDGORA_TEST_MAIN(TstDataIo)
 #include "tst_dataio.moc"

@@ -281,5 +281,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstFlexGrid)
+LEDGORA_TEST_MAIN(TstFlexGrid)
 #include "tst_flexgrid.moc"

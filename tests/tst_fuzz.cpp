@@ -183,5 +183,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstFuzz)
+LEDGORA_TEST_MAIN(TstFuzz)
 #include "tst_fuzz.moc"

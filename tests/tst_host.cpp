@@ -106,14 +106,15 @@ private Q_SLOTS:
         }
     }
 
-    // On a system in English, whatever a person meets on the command line is Spanish: the
-    // help, each mode's refusals and what a command that worked says.
+    // On a system in English and without a display, whatever a person meets on the command line
+    // is Spanish: the help, each mode's refusals and what a command that worked says.
     void theCommandLineSpeaksSpanishOnAnEnglishSystem_data() {
         QTest::addColumn<QStringList>("arguments"); // {dir}: a folder of the test's own
         QTest::addColumn<int>("code");
         QTest::newRow("help") << QStringList{u"--help"_s} << 0;
-        QTest::newRow("unknown option") << QStringList{u"--extracto"_s} << 1;
+        QTest::newRow("unknown option") << QStringList{u"--check"_s, u"--extracto"_s} << 1;
         QTest::newRow("listing, missing arguments") << QStringList{u"--listing"_s} << 2;
+        QTest::newRow("listing, a value") << QStringList{u"--listing=x"_s} << 1;
         QTest::newRow("listing, no database")
             << QStringList{u"--listing"_s,  u"{dir}/no.db"_s, u"001"_s,
                            u"01/01/2024"_s, u"31/12/2024"_s,  u"{dir}/a.pdf"_s}
@@ -140,8 +141,9 @@ private Q_SLOTS:
         arguments.replaceInStrings(u"{dir}"_s, dir.path());
         QProcess host;
         QStringList env = QProcess::systemEnvironment();
-        env << u"LANG=C"_s << u"LC_ALL=C"_s << u"QT_QPA_PLATFORM=offscreen"_s
-            << u"XDG_RUNTIME_DIR="_s + dir.path();
+        static const QRegularExpression display(u"^(DISPLAY|WAYLAND_DISPLAY|QT_QPA_PLATFORM)="_s);
+        env.removeIf([](const QString& variable) { return display.match(variable).hasMatch(); });
+        env << u"LANG=C"_s << u"LC_ALL=C"_s << u"XDG_RUNTIME_DIR="_s + dir.path();
         host.setEnvironment(env);
         host.start(QStringLiteral(LEDGORA_HOST_PATH), arguments);
         host.write("s\n");
@@ -326,5 +328,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TstHost)
+LEDGORA_TEST_GUILESS_MAIN(TstHost)
 #include "tst_host.moc"

@@ -295,5 +295,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstHostile)
+LEDGORA_TEST_MAIN(TstHostile)
 #include "tst_hostile.moc"

@@ -278,5 +278,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstInterval)
+LEDGORA_TEST_MAIN(TstInterval)
 #include "tst_interval.moc"

@@ -217,7 +217,7 @@ private:
         person_->then([](QWidget* lines) { ModalDriver::press(lines, Qt::Key_F10); });
         QTest::keyClick(&grid(), Qt::Key_F9);
         QCOMPARE(boxes.prompts.value(0),
-                 u"Conciliación aplicada: 2 casados, 1 nuevos, 0 ya importados, 0 sin aplicar."_s);
+                 u"Conciliación aplicada: 2 casados, 1 nuevo, 0 ya importados, 0 sin aplicar."_s);
         looked("F9 and F10", true);
     }
 
@@ -326,5 +326,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstJourneys)
+LEDGORA_TEST_MAIN(TstJourneys)
 #include "tst_journeys.moc"

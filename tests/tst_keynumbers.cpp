@@ -187,5 +187,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstKeyNumbers)
+LEDGORA_TEST_MAIN(TstKeyNumbers)
 #include "tst_keynumbers.moc"

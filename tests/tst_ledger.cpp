@@ -204,5 +204,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstLedger)
+LEDGORA_TEST_MAIN(TstLedger)
 #include "tst_ledger.moc"

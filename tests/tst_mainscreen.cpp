@@ -251,7 +251,7 @@ private Q_SLOTS:
         });
         FrmBNKMain::setStatementFile({});
         QCOMPARE(boxes.prompts().value(0),
-                 u"Conciliación aplicada: 2 casados, 1 nuevos, 0 ya importados, 0 sin aplicar."_s);
+                 u"Conciliación aplicada: 2 casados, 1 nuevo, 0 ya importados, 0 sin aplicar."_s);
         QCOMPARE(summedMovements(data_->path()), u"0|200000|13345000|3800000"_s);
         QCOMPARE(storedTotals(data_->path()), summedMovements(data_->path()));
         QCOMPARE(grid().rows(), 7);
@@ -483,5 +483,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstMainScreen)
+LEDGORA_TEST_MAIN(TstMainScreen)
 #include "tst_mainscreen.moc"

@@ -410,5 +410,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstMovements)
+LEDGORA_TEST_MAIN(TstMovements)
 #include "tst_movements.moc"

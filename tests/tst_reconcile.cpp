@@ -193,13 +193,8 @@ private Q_SLOTS:
         const ReconciliationPlan theirs = propose(*other, file);
         ApplyOutcome a, b;
         QString failure;
-        std::thread them([&] {
-            try {
-                b = Reconciler::apply(*other, theirs);
-            } catch (const RuntimeError& error) {
-                failure = error.description();
-            }
-        });
+        std::thread them(
+            [&] { failure = errorDescriptionOf([&] { b = Reconciler::apply(*other, theirs); }); });
         a = Reconciler::apply(*gManejo, mine);
         them.join();
         QCOMPARE(failure, QString());
@@ -291,10 +286,10 @@ private Q_SLOTS:
         const BookkeepersMonth::Quality quality = month.judge(matchedTo);
         QCOMPARE(quality.wrong, 0);
         QVERIFY2(quality.matched * 100 >= quality.withMovement * 85, qPrintable(said));
-        QVERIFY2(said.contains(u"Extracto %1: %2 casados, %3 nuevos, 0 ya importados, %4 para "
+        QVERIFY2(said.contains(u"Extracto %1: %2 casados, %3, 0 ya importados, %4 para "
                                "revisar."_s.arg(read.accountKey())
                                    .arg(quality.matched)
-                                   .arg(added)
+                                   .arg(added == 1 ? u"1 nuevo"_s : u"%1 nuevos"_s.arg(added))
                                    .arg(int(read.lines.size()) - quality.matched - added)),
                  qPrintable(said));
     }
@@ -328,5 +323,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstReconcile)
+LEDGORA_TEST_MAIN(TstReconcile)
 #include "tst_reconcile.moc"

@@ -257,5 +257,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstReport)
+LEDGORA_TEST_MAIN(TstReport)
 #include "tst_report.moc"

@@ -395,5 +395,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstShared)
+LEDGORA_TEST_MAIN(TstShared)
 #include "tst_shared.moc"

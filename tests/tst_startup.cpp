@@ -144,5 +144,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstStartup)
+LEDGORA_TEST_MAIN(TstStartup)
 #include "tst_startup.moc"

@@ -1,3 +1,4 @@
+#include "GuardedTest.h"
 #include "StatementFiles.h"
 #include "statements/Norma43Reader.h"
 #include "statements/StatementReader.h"
@@ -365,5 +366,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TstStatements)
+LEDGORA_TEST_GUILESS_MAIN(TstStatements)
 #include "tst_statements.moc"

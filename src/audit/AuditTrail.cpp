@@ -1,6 +1,7 @@
 #include "AuditTrail.h"
 
 #include "AuditStatements.h"
+#include "audit/AuditLog.h"
 
 #include "core/Conversions.h"
 #include "core/FileErrorText.h"
@@ -72,6 +73,8 @@ ChainCheck AuditTrail::verify(clManejo& manejo) {
     const auto broken = [&check](std::int64_t id, const QString& why) {
         check.brokenAt = id;
         check.why = why;
+        // Someone changed the history behind the program's back: worth saying unasked.
+        qCWarning(lcAudit).noquote() << "the seal chain breaks at row" << id << ":" << why;
         return check;
     };
     const std::int64_t last =
@@ -116,12 +119,16 @@ ChainCheck AuditTrail::verify(clManejo& manejo) {
     return check;
 }
 
-QString AuditTrail::writeCsv(clManejo& manejo, const QString& account, const QString& path) {
+Result AuditTrail::writeCsv(clManejo& manejo, const QString& account, const QString& path) {
     const std::vector<AuditEntry> entries = history(manejo, account);
     QSaveFile file(path);
+    const auto notWritten = [&] {
+        return Result(Result::Kind::FileAccess,
+                      tr("no se pudo escribir %1: %2")
+                          .arg(QDir::toNativeSeparators(path), fileErrorText(file)));
+    };
     if (!file.open(QIODevice::WriteOnly))
-        return tr("no se pudo escribir %1: %2")
-            .arg(QDir::toNativeSeparators(path), fileErrorText(file));
+        return notWritten();
     auto write = [&file](const QStringList& fields) { file.write(CsvText::line(fields).toUtf8()); };
     write({QStringLiteral("numero"), QStringLiteral("fecha_hora_utc"), QStringLiteral("usuario"),
            QStringLiteral("programa"), QStringLiteral("rutina"), QStringLiteral("tabla"),
@@ -135,8 +142,7 @@ QString AuditTrail::writeCsv(clManejo& manejo, const QString& account, const QSt
                CsvText::inertText(entry.key), CsvText::inertText(entry.before),
                CsvText::inertText(entry.after)});
     if (!file.commit())
-        return tr("no se pudo escribir %1: %2")
-            .arg(QDir::toNativeSeparators(path), fileErrorText(file));
+        return notWritten();
     return {};
 }
 

@@ -2,6 +2,8 @@
 
 #include "AuditEntry.h"
 
+#include "core/Result.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
@@ -34,8 +36,8 @@ public:
     // Walks the whole chain, a window of rows at a time, recomputing every seal.
     static ChainCheck verify(clManejo& manejo);
     // The history (of an account, or all) as CSV, written beside the target and put in its
-    // place whole; an empty text when written, else why not.
-    static QString writeCsv(clManejo& manejo, const QString& account, const QString& path);
+    // place whole; when it cannot be, nothing is left there.
+    static Result writeCsv(clManejo& manejo, const QString& account, const QString& path);
 };
 
 } // namespace ledgora

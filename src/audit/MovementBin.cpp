@@ -32,10 +32,11 @@ std::vector<AuditEntry> MovementBin::deleted(clManejo& manejo, const QString& ac
     return entries;
 }
 
-QString MovementBin::takeBack(clManejo& manejo, const AuditEntry& change, const char* how) {
+Result MovementBin::takeBack(clManejo& manejo, const AuditEntry& change, const char* how) {
     manejo.Ejecutar("ledger.holdAccount", {change.account});
     if (countOf(manejo, "audit.taken", {QString::number(change.id)}) > 0)
-        return tr("Otra persona ya ha recuperado ese cambio: no se ha hecho nada.");
+        return {Result::Kind::ChangedMeanwhile,
+                tr("Otra persona ya ha recuperado ese cambio: no se ha hecho nada.")};
     manejo.Ejecutar("audit.takeBack", {QString::number(change.id), QString::fromLatin1(how)});
     return {};
 }
@@ -56,7 +57,7 @@ TakeBackOutcome MovementBin::restore(clManejo& manejo, const AuditEntry& deletio
     registerAuditStatements();
     TakeBackOutcome outcome;
     WriteBatch batch(manejo);
-    outcome.refusal = takeBack(manejo, deletion, "P");
+    outcome.refusal = takeBack(manejo, deletion, "P").text();
     if (!outcome.done())
         return outcome;
     outcome.number = reenter(manejo, MovementImage::fromJson(deletion.before), "bin.restore");

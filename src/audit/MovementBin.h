@@ -3,6 +3,8 @@
 #include "AuditEntry.h"
 #include "MovementImage.h"
 
+#include "core/Result.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <vector>
@@ -31,7 +33,7 @@ public:
 
     // Within an open write: holds the account, refuses a change already taken back, and
     // records the change as taken back ('P' from the bin, 'Z' undone).
-    static QString takeBack(clManejo& manejo, const AuditEntry& change, const char* how);
+    static Result takeBack(clManejo& manejo, const AuditEntry& change, const char* how);
     // Within an open write: the movement of an image entered again, under its number if free,
     // else the next; the number it got.
     static std::int64_t reenter(clManejo& manejo, const MovementImage& image, const char* form);

@@ -62,8 +62,8 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
     }
     const std::int64_t number = change.movement.value_or(0);
     outcome.number = number;
-    if (const QString refusal = MovementBin::takeBack(manejo, change, "Z"); !refusal.isEmpty()) {
-        outcome.refusal = refusal;
+    if (const Result taken = MovementBin::takeBack(manejo, change, "Z"); !taken) {
+        outcome.refusal = taken.text();
         return outcome;
     }
     const QStringList key = {change.account, QString::number(number)};

@@ -8,7 +8,8 @@ namespace ledgora {
 // A run-time error as the routines of the module trap and report it: a number and a
 // description. Routines catch it in their own error trap and show "number / description".
 // Several errors share one number (every refusal of the database does), so a routine that
-// handles one of them asks for its kind; the number and text are only ever shown.
+// handles one of them asks for its kind; the number and text are only ever shown. A Result
+// that reports a failure instead of throwing it names it with the same kinds.
 class RuntimeError : public std::runtime_error {
 public:
     enum class Kind {
@@ -19,7 +20,11 @@ public:
         NewerLayout,
         OlderLayout,
         NoConnection,
-        Overflow
+        Overflow,
+        Refused,          // what was given cannot be taken: a bank statement file, an account
+        FileAccess,       // a file could not be written
+        ChangedMeanwhile, // another person got there first
+        Unavailable       // the component, or a class or method of it, is not there
     };
 
     RuntimeError(long number, QString description, Kind kind = Kind::Other)

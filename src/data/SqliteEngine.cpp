@@ -410,7 +410,9 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
     // whoever asks for it (an empty file will do: the tables are laid out here).
     const QFileInfo info(dataSource);
     if (dataSource.isEmpty() || !info.isFile()) {
-        qCWarning(lcData) << "no database file at" << dataSource;
+        // A path mistyped is the person's to correct, and the caller tells them in their words;
+        // nothing went wrong here that a warning should add to.
+        qCInfo(lcData) << "no database file at" << dataSource;
         return false;
     }
     // A file without write permission is opened for reading only, whoever runs the program; so

@@ -5,6 +5,7 @@
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
+#include "reconcile/AppliedCounts.h"
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
 
@@ -12,18 +13,9 @@ namespace ledgora {
 
 namespace {
 
-// "1 casado", "3 casados".
-QString counted(int count, const QString& one, const QString& many) {
-    return (count == 1 ? one : many).arg(count);
-}
-
 QString summaryLine(const QString& bankKey, const ApplyOutcome& outcome) {
-    return clExtracto::tr("Extracto %1: %2, %3, %4, %5 para revisar.")
-        .arg(bankKey,
-             counted(outcome.matched, clExtracto::tr("%1 casado"), clExtracto::tr("%1 casados")),
-             counted(outcome.added, clExtracto::tr("%1 nuevo"), clExtracto::tr("%1 nuevos")),
-             counted(outcome.alreadyImported, clExtracto::tr("%1 ya importado"),
-                     clExtracto::tr("%1 ya importados")))
+    return clExtracto::tr("Extracto %1: %2, %3 para revisar.")
+        .arg(bankKey, AppliedCounts::text(outcome))
         .arg(outcome.leftForReview);
 }
 
@@ -76,33 +68,34 @@ QString unlinkedRefusal(clManejo& manejo, const QList<BankStatement>& statements
 
 clExtracto::clExtracto() = default;
 
-QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
-                            const QString& account, const QString& dryRun) {
+Result clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
+                           const QString& account, const QString& dryRun) {
     summary_.clear();
     const StatementFile read = StatementReader::readFile(statementFile);
     if (read.isRefused())
-        return read.refusal->message;
+        return {Result::Kind::Refused, read.refusal->message};
     const bool dry = !dryRun.isEmpty();
     clManejo manejo;
     // A dry run only reads: the ledger is left exactly as it was.
     manejo.CadenaConexion(ConnectionString::forSource(dbPath, dry));
     manejo.Conectar();
     if (!manejo.EstadoConexion())
-        return clExtracto::tr("no se puede abrir la base de datos %1")
-            .arg(ConnectionString::masked(dbPath));
+        return {Result::Kind::NoConnection, clExtracto::tr("no se puede abrir la base de datos %1")
+                                                .arg(ConnectionString::masked(dbPath))};
     try {
         // Every statement finds its account before anything is written.
         std::vector<ReconciliationPlan> plans;
         const MatchSettings settings = MatchSettings::fromSettings();
         if (const QString why = unlinkedRefusal(manejo, read.statements, account.trimmed());
             !why.isEmpty())
-            return clExtracto::tr("%1; no se ha escrito nada").arg(why);
+            return {Result::Kind::Refused, clExtracto::tr("%1; no se ha escrito nada").arg(why)};
         for (const BankStatement& statement : read.statements) {
             QString why;
             const QString target =
                 accountFor(manejo, statement, account.trimmed(), read.statements.size() == 1, why);
             if (!why.isEmpty())
-                return clExtracto::tr("%1; no se ha escrito nada").arg(why);
+                return {Result::Kind::Refused,
+                        clExtracto::tr("%1; no se ha escrito nada").arg(why)};
             plans.push_back(Reconciler::propose(manejo, statement, target, settings));
         }
         const std::vector<ApplyOutcome> outcomes = Reconciler::applyAll(manejo, plans, dry);
@@ -119,7 +112,7 @@ QString clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
         QString why = error.description();
         if (why.endsWith(u'.')) // the engine's sentence goes on after a semicolon
             why.chop(1);
-        return clExtracto::tr("%1; no se ha escrito nada").arg(why);
+        return {error.kind(), clExtracto::tr("%1; no se ha escrito nada").arg(why)};
     }
     return {};
 }

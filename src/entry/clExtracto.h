@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,10 +16,10 @@ class clExtracto final : public QObject {
 public:
     Q_INVOKABLE clExtracto();
 
-    // Gives empty text when the file was applied (or, with `dryRun` not empty, only read
-    // against the ledger), otherwise why not, in Spanish; nothing is written then.
-    Q_INVOKABLE QString Aplicar(const QString& statementFile, const QString& dbPath,
-                                const QString& account, const QString& dryRun);
+    // Done when the file was applied (or, with `dryRun` not empty, only read against the
+    // ledger); otherwise why not, and nothing is written.
+    Q_INVOKABLE ledgora::Result Aplicar(const QString& statementFile, const QString& dbPath,
+                                        const QString& account, const QString& dryRun);
     // What the last Aplicar did, a line for each account's statement.
     Q_INVOKABLE QString Resumen() const { return summary_; }
 

@@ -42,7 +42,7 @@ QString clHistorial::GuardarCsv(const QString& dbPath, const QString& account,
                                 const QString& csvPath) {
     summary_.clear();
     return onLedger(dbPath, [&](clManejo& manejo) {
-        return AuditTrail::writeCsv(manejo, account.trimmed(), csvPath);
+        return AuditTrail::writeCsv(manejo, account.trimmed(), csvPath).text();
     });
 }
 

@@ -14,6 +14,7 @@
 #include "domain/LedgerStatements.h"
 #include "domain/ModuleUtilities.h"
 #include "domain/StoredKey.h"
+#include "reconcile/ReconcileLog.h"
 #include "statements/Norma43Reader.h"
 
 #include <QCoreApplication>
@@ -324,6 +325,21 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
     return outcome;
 }
 
+// "12 lines: 9 to match, 2 new, 1 already imported, 0 to review, 0 foreign", for the log.
+QString actionCounts(const ReconciliationPlan& plan) {
+    int count[5] = {};
+    for (const LineProposal& line : plan.lines)
+        ++count[int(line.action)];
+    return QStringLiteral("%1 lines: %2 to match, %3 new, %4 already imported, %5 to review, "
+                          "%6 foreign")
+        .arg(plan.lines.size())
+        .arg(count[int(LineProposal::Action::Match)])
+        .arg(count[int(LineProposal::Action::NewMovement)])
+        .arg(count[int(LineProposal::Action::AlreadyImported)])
+        .arg(count[int(LineProposal::Action::Review)])
+        .arg(count[int(LineProposal::Action::Foreign)]);
+}
+
 } // namespace
 
 MatchSettings MatchSettings::fromSettings() {
@@ -408,6 +424,8 @@ ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& st
         plan.lines.push_back(proposeLine(line, plan, recorded, pending, settings));
     weighCandidates(plan);
     assignMatches(plan, ConceptChooser(manejo), settings);
+    qCDebug(lcReconcile).noquote()
+        << plan.bankKey << "to account" << account << ":" << actionCounts(plan);
     return plan;
 }
 

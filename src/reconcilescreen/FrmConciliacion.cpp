@@ -14,6 +14,7 @@
 #include "platform/PickList.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
+#include "reconcile/AppliedCounts.h"
 #include "reconcile/Reconciler.h"
 
 #include <QLabel>
@@ -450,11 +451,8 @@ void FrmConciliacion::PP_APLICAR() {
     rememberConcepts();
     busy.release();
     Q_EMIT planApplied();
-    MsgBox(tr("Conciliación aplicada: %1 casados, %2 nuevos, %3 ya importados, "
-              "%4 sin aplicar.")
-               .arg(outcome.matched)
-               .arg(outcome.added)
-               .arg(outcome.alreadyImported)
+    MsgBox(tr("Conciliación aplicada: %1, %2 sin aplicar.")
+               .arg(AppliedCounts::text(outcome))
                .arg(outcome.leftForReview));
     GP_DESCARGAR(*this);
 }

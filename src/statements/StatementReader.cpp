@@ -4,6 +4,7 @@
 
 #include "Camt053Reader.h"
 #include "statements/Norma43Reader.h"
+#include "statements/StatementsLog.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -31,7 +32,10 @@ StatementFile StatementReader::readFile(const QString& path) {
         return refusedWhole(
             QCoreApplication::translate("StatementReader", "No se puede abrir el extracto %1: %2.")
                 .arg(path, fileErrorText(file)));
-    return read(file);
+    StatementFile read = StatementReader::read(file);
+    if (read.isRefused())
+        qCDebug(lcStatements).noquote() << path << "refused:" << read.refusal->message;
+    return read;
 }
 
 StatementFile StatementReader::read(const QByteArray& bytes) {
