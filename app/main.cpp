@@ -365,9 +365,10 @@ const Mode kModes[] = {
          return Host::tr(
              "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 "
              "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
-             "de su lado y su importe exacto más cercano a su fecha (dentro de 4 días), o "
-             "se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se "
-             "saltan y los empates quedan para la pantalla de conciliación. Una cuenta del "
+             "de su lado y su importe exacto (dentro de 4 días) que su texto señala (la "
+             "misma factura o referencia, el nombre), o se ingresa como un movimiento nuevo "
+             "realizado; las líneas ya aplicadas se saltan y las dudosas quedan para la "
+             "pantalla de conciliación. Una cuenta del "
              "banco vista por primera vez va a CUENTA y se recuerda. Todo en una "
              "transacción; escribe un resumen por cuenta. Termina con 1, sin escribir "
              "nada, cuando se rechaza el archivo o una cuenta.");

@@ -19,6 +19,12 @@ namespace ledgora {
 
 namespace {
 
+// "1 cuenta", "3 cuentas": no catalogue is loaded for Spanish, so the form is chosen here by the
+// count; a catalogue of another language translates both.
+QString counted(int n, const char* one, const char* many) {
+    return QCoreApplication::translate("clImportar", n == 1 ? one : many, nullptr, n);
+}
+
 // Key numbers compare as the ledger compares them: without the blanks after them.
 QString keyOf(const QString& stored) {
     return rt::trimBlanks(stored);
@@ -137,11 +143,14 @@ QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
         LegacyTable movements(legacy, tables[2]);
         importMovements(manejo, movements, accountKeys, conceptKeys);
         batch.commit();
-        summary_ = QCoreApplication::translate(
-                       "clImportar", "se importaron %1 cuentas, %2 conceptos y %3 movimientos")
-                       .arg(accounts.rows())
-                       .arg(concepts.rows())
-                       .arg(movements.rows());
+        summary_ =
+            QCoreApplication::translate("clImportar", "se importaron %1, %2 y %3")
+                .arg(counted(accounts.rows(), QT_TRANSLATE_NOOP("clImportar", "%n cuenta"),
+                             QT_TRANSLATE_NOOP("clImportar", "%n cuentas")),
+                     counted(concepts.rows(), QT_TRANSLATE_NOOP("clImportar", "%n concepto"),
+                             QT_TRANSLATE_NOOP("clImportar", "%n conceptos")),
+                     counted(movements.rows(), QT_TRANSLATE_NOOP("clImportar", "%n movimiento"),
+                             QT_TRANSLATE_NOOP("clImportar", "%n movimientos")));
         qCInfo(lcImport).noquote()
             << legacy << "into" << ConnectionString::masked(dbPath) << ":" << summary_;
     } catch (const RuntimeError& error) {
