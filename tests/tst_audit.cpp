@@ -78,7 +78,7 @@ private Q_SLOTS:
             QCOMPARE(entry.id, before);
             return;
         }
-        QCOMPARE(u"%1 %2 %3"_s.arg(entry.table, entry.operation, entry.key), change);
+        QCOMPARE(u"%1 %2 %3"_s.arg(entry.table, entry.operationName(), entry.key), change);
         QCOMPARE(entry.routine, form);
         const auto [user, program] = gManejo->auditIdentity();
         // Another program on a file is nobody the file can name; on a server, its role.

@@ -64,7 +64,10 @@ AuditEntry AuditEntry::read(const Recordset& rs) {
     entry.program = textOf(rs, "AUDSTPRG");
     entry.routine = textOf(rs, "AUDSTRUT");
     entry.table = textOf(rs, "AUDSTTAB");
-    entry.operation = textOf(rs, "AUDSTOPE");
+    const QString operation = textOf(rs, "AUDSTOPE");
+    entry.operation = operation == QLatin1String("INSERT")   ? Operation::Insert
+                      : operation == QLatin1String("DELETE") ? Operation::Delete
+                                                             : Operation::Update;
     entry.account = textOf(rs, "AUDSTCTA");
     if (const QString movement = textOf(rs, "AUDINMOV"); !movement.isEmpty())
         entry.movement = movement.toLongLong();
@@ -89,11 +92,23 @@ QDateTime AuditEntry::moment() const {
 }
 
 QString AuditEntry::operationText() const {
-    if (operation == QLatin1String("INSERT"))
+    if (operation == Operation::Insert)
         return QCoreApplication::translate("AuditEntry", "Alta");
-    if (operation == QLatin1String("DELETE"))
+    if (operation == Operation::Delete)
         return QCoreApplication::translate("AuditEntry", "Baja");
     return QCoreApplication::translate("AuditEntry", "Modificación");
+}
+
+QString AuditEntry::operationName() const {
+    switch (operation) {
+    case Operation::Insert:
+        return QStringLiteral("INSERT");
+    case Operation::Delete:
+        return QStringLiteral("DELETE");
+    case Operation::Update:
+        break;
+    }
+    return QStringLiteral("UPDATE");
 }
 
 QString AuditEntry::changesText(const QString& separator) const {

@@ -11,13 +11,15 @@ class Recordset;
 
 // One row of the audit trail: a change of one row of the ledger.
 struct AuditEntry {
+    enum class Operation { Insert, Update, Delete };
+
     std::int64_t id = 0;
     QString when; // UTC, yyyy-mm-ddThh:mm:ss.zzzZ
     QString user;
     QString program;
     QString routine; // the statement form; empty for a change made through SQL elsewhere
     QString table;
-    QString operation; // INSERT, UPDATE or DELETE
+    Operation operation = Operation::Update;
     QString account;
     std::optional<std::int64_t> movement;
     QString key;
@@ -32,6 +34,8 @@ struct AuditEntry {
     QDateTime moment() const;
     // "Alta", "Modificación", "Baja".
     QString operationText() const;
+    // As the trail stores it: "INSERT", "UPDATE" or "DELETE".
+    QString operationName() const;
     // What changed, in words: each changed value as "Descripción: a → b"; for an insert or a
     // delete, the row's values. One after another with the separator given.
     QString changesText(const QString& separator = QStringLiteral("; ")) const;

@@ -136,7 +136,7 @@ Result AuditTrail::writeCsv(clManejo& manejo, const QString& account, const QStr
            QStringLiteral("clave"), QStringLiteral("antes"), QStringLiteral("despues")});
     for (const AuditEntry& entry : entries)
         write({QString::number(entry.id), entry.when, CsvText::inertText(entry.user),
-               CsvText::inertText(entry.program), entry.routine, entry.table, entry.operation,
+               CsvText::inertText(entry.program), entry.routine, entry.table, entry.operationName(),
                CsvText::inertText(entry.account),
                entry.movement ? QString::number(*entry.movement) : QString(),
                CsvText::inertText(entry.key), CsvText::inertText(entry.before),

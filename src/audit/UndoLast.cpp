@@ -86,10 +86,10 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
         return outcome;
     }
     const MovementImage before = MovementImage::fromJson(change.before);
-    if (change.operation == QLatin1String("INSERT")) {
+    if (change.operation == AuditEntry::Operation::Insert) {
         manejo.Ejecutar("undo.delete", key);
         outcome.said = tr("Deshecha el alta del movimiento nº %1.").arg(number);
-    } else if (change.operation == QLatin1String("DELETE")) {
+    } else if (change.operation == AuditEntry::Operation::Delete) {
         outcome.number = MovementBin::reenter(manejo, before, "undo.insert");
         outcome.said =
             tr("Deshecho el borrado: el movimiento vuelve con el nº %1.").arg(outcome.number);

@@ -40,7 +40,7 @@ namespace {
 // What Ctrl+Z is about to take back, asked in one line. The movement is named by its date as
 // well, since it may lie outside the interval listed.
 QString undoQuestion(const AuditEntry& change) {
-    const bool deleted = change.operation == QLatin1String("DELETE");
+    const bool deleted = change.operation == AuditEntry::Operation::Delete;
     MovementImage movement = MovementImage::fromJson(deleted ? change.before : change.after);
     if (change.movement)
         movement.number = *change.movement;
@@ -48,7 +48,7 @@ QString undoQuestion(const AuditEntry& change) {
     if (deleted)
         return QCoreApplication::translate("AuditRoutines", "¿Deshacer la baja del movimiento %1?")
             .arg(words);
-    if (change.operation == QLatin1String("INSERT"))
+    if (change.operation == AuditEntry::Operation::Insert)
         return QCoreApplication::translate("AuditRoutines", "¿Deshacer el alta del movimiento %1?")
             .arg(words);
     return QCoreApplication::translate("AuditRoutines",

@@ -287,13 +287,15 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
             const bool again = chosen.contains(side);
             chosen.insert(side);
             twice = twice || again;
-            const char* kind = credit ? (again ? "c" : "C") : (again ? "d" : "D");
+            using Kind = StagedLines::Kind;
+            const Kind kind = credit ? (again ? Kind::CreditAgain : Kind::Credit)
+                                     : (again ? Kind::DebitAgain : Kind::Debit);
             staging.add(line, kind, movement.number, bank,
                         credit ? movement.amounts.MOVDLAAC : movement.amounts.MOVDLADE,
                         credit ? movement.amounts.MOVDLACR : movement.amounts.MOVDLDEB);
         } else {
-            staging.add(line, "N", ++number, bank, {}, {}, ConceptKey(proposal.concept).text(),
-                        proposal.description);
+            staging.add(line, StagedLines::Kind::New, ++number, bank, {}, {},
+                        ConceptKey(proposal.concept).text(), proposal.description);
         }
     }
     staging.finish();

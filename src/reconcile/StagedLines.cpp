@@ -3,6 +3,7 @@
 #include "ReconcileStatements.h"
 #include "data/clManejo.h"
 
+#include <array>
 #include <iterator>
 #include <utility>
 
@@ -43,22 +44,32 @@ StagedLines::StagedLines(clManejo& manejo) : manejo_(manejo) {
     manejo_.Ejecutar("reconcile.stageTable", {});
 }
 
-void StagedLines::add(int line, const char* kind, std::int32_t movement, const BankLine& bank,
+void StagedLines::add(int line, Kind kind, std::int32_t movement, const BankLine& bank,
                       Money pending, Money realised, const QString& concept,
                       const QString& description) {
-    values_.insert(values_.end(),
-                   {number(line), text(bank.fingerprint), text(QString::fromLatin1(kind)),
-                    number(movement), date(bank.operationDate), date(bank.valueDate),
-                    amount(bank.signedAmount()), amount(pending), amount(realised), text(concept),
-                    text(description)});
-    if (values_.size() == kColumns * kStagedAtOnce)
+    // In the columns' order of "reconcile.stageTable".
+    const std::array row{number(line),
+                         text(bank.fingerprint),
+                         text(QString(QChar::fromLatin1(char(kind)))),
+                         number(movement),
+                         date(bank.operationDate),
+                         date(bank.valueDate),
+                         amount(bank.signedAmount()),
+                         amount(pending),
+                         amount(realised),
+                         text(concept),
+                         text(description)};
+    columns_ = row.size();
+    values_.insert(values_.end(), row.begin(), row.end());
+    if (values_.size() == columns_ * kStagedAtOnce)
         manejo_.EjecutarValores("reconcile.stageMany", std::exchange(values_, {}));
 }
 
 void StagedLines::finish() {
-    for (auto row = values_.begin(); row != values_.end(); row += kColumns)
-        manejo_.EjecutarValores("reconcile.stage", {std::make_move_iterator(row),
-                                                    std::make_move_iterator(row + kColumns)});
+    for (auto row = values_.begin(); row != values_.end(); row += qsizetype(columns_))
+        manejo_.EjecutarValores(
+            "reconcile.stage",
+            {std::make_move_iterator(row), std::make_move_iterator(row + qsizetype(columns_))});
     values_.clear();
 }
 
