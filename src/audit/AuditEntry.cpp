@@ -58,7 +58,7 @@ QString shown(const QString& column, const QString& value) {
 
 AuditEntry AuditEntry::read(const Recordset& rs) {
     AuditEntry entry;
-    entry.id = std::int64_t(rt::leadingNumber(textOf(rs, "AUDINNRO")));
+    entry.id = rt::wholeNumber(rs.Fields(QStringLiteral("AUDINNRO")));
     entry.when = textOf(rs, "AUDDTHOR");
     entry.user = textOf(rs, "AUDSTUSU");
     entry.program = textOf(rs, "AUDSTPRG");

@@ -20,13 +20,6 @@ namespace {
 // Rows read at a time while the chain is checked.
 constexpr std::int64_t kWindow = 20000;
 
-std::int64_t highest(clManejo& manejo, const char* form) {
-    Recordset rs;
-    manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, form, {});
-    return rs.Eof() ? 0 : std::int64_t(rt::leadingNumber(rt::toText(rs.Fields(0))));
-}
-
 // A value as the database gave it back as text, the way a seal reads it.
 std::optional<QByteArray> sealedText(const Variant& value) {
     if (value.isNull())
@@ -77,8 +70,8 @@ ChainCheck AuditTrail::verify(clManejo& manejo) {
         qCWarning(lcAudit).noquote() << "the seal chain breaks at row" << id << ":" << why;
         return check;
     };
-    const std::int64_t last =
-        std::max(highest(manejo, "audit.last"), highest(manejo, "audit.lastSeal"));
+    const std::int64_t last = std::max(manejo.scalar("audit.last", {}).value_or(0),
+                                       manejo.scalar("audit.lastSeal", {}).value_or(0));
     QByteArray previous;
     std::optional<std::int64_t> firstUnsealed;
     const int fields = int(AuditChain::columns().size());
@@ -89,10 +82,8 @@ ChainCheck AuditTrail::verify(clManejo& manejo) {
         manejo.CrearRs(rows, "audit.rows", window);
         manejo.CrearRs(seals, "audit.seals", window);
         while (!rows.Eof() || !seals.Eof()) {
-            const std::int64_t row =
-                rows.Eof() ? -1 : std::int64_t(rt::leadingNumber(rt::toText(rows.Fields(0))));
-            const std::int64_t sealed =
-                seals.Eof() ? -1 : std::int64_t(rt::leadingNumber(rt::toText(seals.Fields(0))));
+            const std::int64_t row = rows.Eof() ? -1 : rt::wholeNumber(rows.Fields(0));
+            const std::int64_t sealed = seals.Eof() ? -1 : rt::wholeNumber(seals.Fields(0));
             if (row < 0 || (sealed >= 0 && sealed < row))
                 return broken(sealed, tr("falta la fila, y su sello sigue ahí"));
             if (sealed != row) {

@@ -10,16 +10,7 @@
 
 namespace ledgora {
 
-namespace {
-
-long countOf(clManejo& manejo, const char* form, const QStringList& values) {
-    Recordset rs;
-    manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, form, values);
-    return rs.Eof() ? 0 : long(rt::leadingNumber(rt::toText(rs.Fields(QStringLiteral("tot")))));
-}
-
-} // namespace
+namespace {} // namespace
 
 std::vector<AuditEntry> MovementBin::deleted(clManejo& manejo, const QString& account) {
     registerAuditStatements();
@@ -34,7 +25,7 @@ std::vector<AuditEntry> MovementBin::deleted(clManejo& manejo, const QString& ac
 
 Result MovementBin::takeBack(clManejo& manejo, const AuditEntry& change, const char* how) {
     manejo.Ejecutar("ledger.holdAccount", {change.account});
-    if (countOf(manejo, "audit.taken", {QString::number(change.id)}) > 0)
+    if (manejo.scalar("audit.taken", {QString::number(change.id)}).value_or(0) > 0)
         return {Result::Kind::ChangedMeanwhile,
                 tr("Otra persona ya ha recuperado ese cambio: no se ha hecho nada.")};
     manejo.Ejecutar("audit.takeBack", {QString::number(change.id), QString::fromLatin1(how)});

@@ -71,7 +71,7 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
     manejo.CrearRs(others, "undo.othersSince",
                    key + QStringList{QString::number(change.id), identity.first, identity.second});
     const bool othersChanged =
-        !others.Eof() && rt::leadingNumber(rt::toText(others.Fields(QStringLiteral("tot")))) > 0;
+        !others.Eof() && rt::wholeNumber(others.Fields(QStringLiteral("tot"))) > 0;
     if (othersChanged) {
         outcome.refusal = tr("Otra persona ha cambiado el movimiento nº %1 después que usted: "
                              "no se ha deshecho nada.")

@@ -145,6 +145,16 @@ bool readsAsDate(QStringView text) {
     return readDate(text).has_value();
 }
 
+std::int64_t wholeNumber(const Variant& value) {
+    if (const std::int64_t* whole = value.get<std::int64_t>())
+        return *whole;
+    if (const double* number = value.get<double>())
+        return std::int64_t(*number);
+    if (const QString* text = value.get<QString>())
+        return std::int64_t(leadingNumber(*text));
+    return 0;
+}
+
 double leadingNumber(QStringView text) {
     QString compact;
     for (QChar c : text)

@@ -55,6 +55,9 @@ QString trimBlanks(QStringView text);
 // The standard conversion of a value to text: numbers in general form, dates as date text,
 // null as empty text.
 QString toText(const Variant& value);
+// A count, a key or a row number as the database gives it back: a whole number as it is, a
+// number-like text by the number it begins with, anything else 0.
+std::int64_t wholeNumber(const Variant& value);
 // A value as a number when it reads as one (numbers, numeric text), otherwise nothing.
 std::optional<double> toNumber(const Variant& value);
 std::optional<Money> toAmount(const Variant& value);

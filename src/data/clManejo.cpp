@@ -5,6 +5,7 @@
 #include "SqliteEngine.h"
 #include "StatementCatalog.h"
 #include "TransactionWatch.h"
+#include "core/Conversions.h"
 
 namespace ledgora {
 
@@ -44,6 +45,15 @@ bool clManejo::CrearRs(Recordset& rs) {
 
 bool clManejo::CrearRs(Recordset& rs, const char* form, const QStringList& values) {
     return query(rs, form, values);
+}
+
+std::optional<std::int64_t> clManejo::scalar(const char* form, const QStringList& values) {
+    Recordset rs;
+    RsDesconectado(true);
+    query(rs, form, values);
+    if (rs.Eof())
+        return std::nullopt;
+    return rt::wholeNumber(rs.Fields(0));
 }
 
 bool clManejo::query(Recordset& rs, const char* form, const QStringList& values) {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace ledgora {
 
@@ -51,6 +52,9 @@ public:
     long EjecutarValores(const char* form, std::vector<BoundValue> values);
     // The same for a query, into the caller's record set, as CrearRs.
     bool CrearRs(Recordset& rs, const char* form, const QStringList& values);
+    // The first column of the first row a query of the named form gives, as a count or a
+    // number (rt::wholeNumber); nothing when it gives no row.
+    std::optional<std::int64_t> scalar(const char* form, const QStringList& values);
 
     // Groups the commands between the two calls into one durable write (bulk loading).
     void beginBatch();
