@@ -29,8 +29,9 @@ public:
     virtual long execute(const BoundStatement& statement) = 0;
     virtual std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) = 0;
 
-    // Many commands as one write, for loading data in bulk.
-    virtual void beginBatch() = 0;
+    // Many commands as one write, for loading data in bulk. A large one (a statement applied,
+    // a ledger brought in) may keep more of the database in memory until its end.
+    virtual void beginBatch(bool large) = 0;
     virtual void endBatch(bool commit) = 0;
     // Whether a transaction (a batch, or one the engine was asked for) is open now.
     virtual bool inTransaction() const = 0;

@@ -536,7 +536,7 @@ std::shared_ptr<const RecordsetData> PgEngine::query(const BoundStatement& state
     return data;
 }
 
-void PgEngine::beginBatch() {
+void PgEngine::beginBatch(bool) {
     reconnectIfLost();
     runPlain("BEGIN");
     inBatch_ = true;

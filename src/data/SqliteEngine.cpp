@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QUrl>
 #include <algorithm>
@@ -472,12 +473,6 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
             setUp(sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr),
                   "write-ahead log");
         setUp(sqlite3_exec(raw, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr), "full sync");
-        // A write that changes many rows far apart (a bank statement applied to a large
-        // ledger) keeps up to 64 MiB of changed pages in memory until its commit instead of
-        // spilling them to the log. Pages only read stay in the default small cache: a
-        // listing of a million movements is held once, in its record set, not again here.
-        setUp(sqlite3_exec(raw, "PRAGMA cache_spill=16384", nullptr, nullptr, nullptr),
-              "page cache");
     } else if (forWork &&
                !setUp(sqlite3_exec(raw, "PRAGMA query_only=1", nullptr, nullptr, nullptr),
                       "reading only")) {
@@ -823,8 +818,17 @@ std::shared_ptr<const RecordsetData> SqliteEngine::query(const BoundStatement& s
     return data;
 }
 
-void SqliteEngine::beginBatch() {
+// A large batch, one that changes many rows far apart (a bank statement applied to a large
+// ledger), keeps its pages in a large cache until its commit instead of spilling them to the
+// log; otherwise the connection keeps SQLite's small default, so that a listing of a million
+// movements is held once, in its record set, and not a second time in the page cache.
+constexpr const char* kBatchCache = "PRAGMA cache_size=-65536";
+constexpr const char* kSmallCache = "PRAGMA cache_size=-2000";
+
+void SqliteEngine::beginBatch(bool large) {
     keepFiles();
+    if (large && !reading_)
+        exec(db_.get(), QString::fromLatin1(kBatchCache));
     // A file only read still lists: its batch reads, and any write in it is refused.
     run(reading_ ? "BEGIN" : "BEGIN IMMEDIATE");
     routine_.clear();
@@ -834,6 +838,9 @@ void SqliteEngine::endBatch(bool commit) {
     if (commit && !reading_)
         closeWrite();
     routine_.clear();
+    // However the batch ends, the cache goes back to its small size.
+    const auto smallCache =
+        qScopeGuard([this] { exec(db_.get(), QString::fromLatin1(kSmallCache)); });
     run(commit ? "COMMIT" : "ROLLBACK");
 }
 

@@ -23,7 +23,7 @@ public:
     bool open(const QString& dataSource, OpenMode mode) override;
     long execute(const BoundStatement& statement) override;
     std::shared_ptr<const RecordsetData> query(const BoundStatement& statement) override;
-    void beginBatch() override;
+    void beginBatch(bool large) override;
     void endBatch(bool commit) override;
     bool inTransaction() const override;
     void renewLocks() override;

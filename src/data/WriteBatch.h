@@ -8,7 +8,13 @@ namespace ledgora {
 // without one (an exception on the way).
 class WriteBatch {
 public:
-    explicit WriteBatch(clManejo& manejo) : manejo_(manejo) { manejo_.beginBatch(); }
+    // Large: a write of many rows (a statement applied, a ledger brought in), which may keep
+    // more of the database in memory until it ends.
+    enum class Size { Small, Large };
+
+    explicit WriteBatch(clManejo& manejo, Size size = Size::Small) : manejo_(manejo) {
+        manejo_.beginBatch(size == Size::Large);
+    }
     // Rolls back a batch left without commit. The engine may have rolled it back itself
     // already (a full disk, an I/O error); that is no reason to fail here.
     ~WriteBatch() {

@@ -97,10 +97,10 @@ long clManejo::command(const BoundStatement& statement) {
     return engine_->execute(statement);
 }
 
-void clManejo::beginBatch() {
+void clManejo::beginBatch(bool large) {
     if (!connected_)
         throw notConnected();
-    engine_->beginBatch();
+    engine_->beginBatch(large);
 }
 
 void clManejo::endBatch(bool commit) {

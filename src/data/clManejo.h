@@ -57,7 +57,7 @@ public:
     std::optional<std::int64_t> scalar(const char* form, const QStringList& values);
 
     // Groups the commands between the two calls into one durable write (bulk loading).
-    void beginBatch();
+    void beginBatch(bool large = false);
     void endBatch(bool commit);
     // Whether a transaction is open on the connection now.
     bool inTransaction() const;

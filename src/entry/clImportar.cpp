@@ -131,7 +131,7 @@ QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
         LegacyTable::requireTables(legacy, tables);
         if (const QString refusal = openTarget(manejo, dbPath); !refusal.isEmpty())
             return refusal;
-        WriteBatch batch(manejo);
+        WriteBatch batch(manejo, WriteBatch::Size::Large);
         // The totals are the database's, summed from the movements: the stored ones may be left
         // out.
         LegacyTable accounts(legacy, tables[0],

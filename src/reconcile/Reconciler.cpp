@@ -459,7 +459,7 @@ std::vector<ApplyOutcome> Reconciler::applyEach(clManejo& manejo,
             outcomes.push_back(tally(*plan));
         return outcomes;
     }
-    WriteBatch batch(registered(manejo));
+    WriteBatch batch(registered(manejo), WriteBatch::Size::Large);
     for (const ReconciliationPlan* plan : plans)
         outcomes.push_back(applyPlan(manejo, *plan));
     batch.commit();
