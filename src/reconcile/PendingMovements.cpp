@@ -11,6 +11,8 @@ namespace ledgora {
 namespace {
 
 template <typename T> T valueOf(const RecordsetData& rows, long row, int column) {
+    if (column < 0)
+        return T();
     const Variant value = rows.value(row, column);
     const T* held = value.get<T>();
     return held ? *held : T();
@@ -27,16 +29,23 @@ PendingMovements::PendingMovements(clManejo& manejo, const QString& account, QDa
     manejo.CrearRs(rs, "reconcile.pending",
                    {account, rt::formatDateSlashed(first), rt::formatDateSlashed(last)});
     rows_ = rs.sharedData();
-    const long count = rows_ ? rows_->rowCount() : 0;
+    if (!rows_)
+        return;
+    const auto column = [this](const char* name) {
+        return rows_->columnIndex(QString::fromLatin1(name));
+    };
+    columns_ = {column("MOVINNRO"), column("MOVDTALT"), column("MOVSTCPT"), column("MOVDLAAC"),
+                column("MOVDLADE"), column("MOVDLACR"), column("MOVDLDEB")};
+    const long count = rows_->rowCount();
     index_.reserve(std::size_t(count));
     for (long row = 0; row < count; ++row) {
-        const auto number = std::int32_t(valueOf<std::int64_t>(*rows_, row, 0));
-        const QDate date = valueOf<QDate>(*rows_, row, 1);
+        const auto number = std::int32_t(valueOf<std::int64_t>(*rows_, row, columns_.number));
+        const QDate date = valueOf<QDate>(*rows_, row, columns_.date);
         if (!date.isValid())
             continue;
         // A movement pending on both sides is a candidate for a line of either.
-        const Money credit = valueOf<Money>(*rows_, row, 3);
-        const Money debit = valueOf<Money>(*rows_, row, 4);
+        const Money credit = valueOf<Money>(*rows_, row, columns_.toCredit);
+        const Money debit = valueOf<Money>(*rows_, row, columns_.toDebit);
         if (credit > Money())
             index_.push_back(
                 {keyOf(BankLine::Side::Credit, credit), number, date.toJulianDay(), row});
@@ -58,9 +67,11 @@ MatchCandidate PendingMovements::candidate(const Entry& entry) const {
     MatchCandidate m;
     m.number = entry.number;
     m.date = QDate::fromJulianDay(entry.day);
-    m.description = valueOf<QString>(*rows_, entry.row, 2);
-    m.amounts = {valueOf<Money>(*rows_, entry.row, 3), valueOf<Money>(*rows_, entry.row, 4),
-                 valueOf<Money>(*rows_, entry.row, 5), valueOf<Money>(*rows_, entry.row, 6)};
+    m.description = valueOf<QString>(*rows_, entry.row, columns_.description);
+    m.amounts = {valueOf<Money>(*rows_, entry.row, columns_.toCredit),
+                 valueOf<Money>(*rows_, entry.row, columns_.toDebit),
+                 valueOf<Money>(*rows_, entry.row, columns_.credited),
+                 valueOf<Money>(*rows_, entry.row, columns_.debited)};
     return m;
 }
 

@@ -36,7 +36,13 @@ private:
 
     // The rows as read: a candidate's description and amounts are taken from them only when
     // it is one.
+    // Where "reconcile.pending" puts each value, found by the columns' names in its result.
+    struct Columns {
+        int number = -1, date = -1, description = -1;
+        int toCredit = -1, toDebit = -1, credited = -1, debited = -1;
+    };
     std::shared_ptr<const RecordsetData> rows_;
+    Columns columns_;
     std::vector<Entry> index_; // by key, then number
 };
 
