@@ -1,5 +1,6 @@
 #include "AuditListScreen.h"
 
+#include "AuditRows.h"
 #include "audit/AuditEntry.h"
 #include "controls/FlexGrid.h"
 #include "controls/PanelStatusBar.h"
@@ -65,15 +66,26 @@ void AuditListScreen::Form_KeyDown(int& keyCode, int) {
     }
 }
 
-void AuditListScreen::showRows(const std::vector<QStringList>& rows) {
+void AuditListScreen::showRows(std::vector<AuditEntry> entries,
+                               QString (*cell)(const AuditEntry& entry, int column)) {
     const int current = grid_->row();
-    grid_->setRows(int(rows.size()) + 1);
-    for (int r = 0; r < int(rows.size()); ++r)
-        for (int c = 0; c < grid_->cols(); ++c)
-            grid_->setTextMatrix(r + 1, c, rows.at(std::size_t(r)).value(c));
-    if (!rows.empty())
-        grid_->goToRow(std::clamp(current, 1, int(rows.size())));
+    rows_ = std::make_shared<const AuditRows>(std::move(entries), grid_->cols(), cell);
+    const int count = rows_->rowCount();
+    grid_->setRows(count + 1);
+    if (count > 0) {
+        grid_->setRow(1);
+        grid_->setCol(0);
+        grid_->setRowSel(count);
+        grid_->setColSel(grid_->cols() - 1);
+        grid_->setClip(rows_);
+        grid_->goToRow(std::clamp(current, 1, count));
+    }
     grid_->setFocus();
+}
+
+const std::vector<AuditEntry>& AuditListScreen::shown() const {
+    static const std::vector<AuditEntry> none;
+    return rows_ ? rows_->entries() : none;
 }
 
 QString AuditListScreen::localMoment(const AuditEntry& entry) {

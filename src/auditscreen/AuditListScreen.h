@@ -3,12 +3,14 @@
 #include "platform/Screen.h"
 
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class QLabel;
 
 namespace ledgora {
 
+class AuditRows;
 class FlexGrid;
 class PanelStatusBar;
 struct AuditEntry;
@@ -31,9 +33,12 @@ protected:
 
     void Form_KeyDown(int& keyCode, int shift) override;
 
-    // One grid row for each list of cells, in place of every row before; the row that was
-    // current stays current as far as the rows reach.
-    void showRows(const std::vector<QStringList>& rows);
+    // One grid row for each entry, its cells made by `cell`, in place of every row before; the
+    // row that was current stays current as far as the rows reach.
+    void showRows(std::vector<AuditEntry> entries,
+                  QString (*cell)(const AuditEntry& entry, int column));
+    // The entries shown, one for each grid row from row 1.
+    const std::vector<AuditEntry>& shown() const;
     // When the change was made, in the person's local time.
     static QString localMoment(const AuditEntry& entry);
 
@@ -42,6 +47,7 @@ private:
     QLabel* subtitle_ = nullptr;
     FlexGrid* grid_ = nullptr;
     PanelStatusBar* StBar_ = nullptr;
+    std::shared_ptr<const AuditRows> rows_;
 };
 
 } // namespace ledgora

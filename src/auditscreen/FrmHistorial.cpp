@@ -30,25 +30,36 @@ void FrmHistorial::setMovement(const QString& account, std::int64_t number) {
 
 void FrmHistorial::Form_Load() {
     subtitle().setText(tr("Cuenta %1 - Movimiento nº %2").arg(account_.trimmed()).arg(number_));
-    changes_.clear();
-    trapAudit([&] { changes_ = AuditTrail::history(requireManejo(), account_, number_); },
+    std::vector<AuditEntry> changes;
+    trapAudit([&] { changes = AuditTrail::history(requireManejo(), account_, number_); },
               QStringLiteral("Seccion Historial"));
-    std::vector<QStringList> rows;
-    for (const AuditEntry& change : changes_)
-        rows.push_back({localMoment(change), change.user, change.program, change.routine,
-                        change.operationText(), change.changesText()});
-    showRows(rows);
-    if (!rows.empty())
+    showRows(std::move(changes), [](const AuditEntry& change, int column) {
+        switch (column) {
+        case 0:
+            return localMoment(change);
+        case 1:
+            return change.user;
+        case 2:
+            return change.program;
+        case 3:
+            return change.routine;
+        case 4:
+            return change.operationText();
+        default:
+            return change.changesText();
+        }
+    });
+    if (!shown().empty())
         grid().goToRow(grid().rows() - 1);
-    status().setPanelText(1, changes_.size() == 1 ? tr("1 cambio")
-                                                  : tr("%1 cambios").arg(changes_.size()));
+    status().setPanelText(1, shown().size() == 1 ? tr("1 cambio")
+                                                 : tr("%1 cambios").arg(shown().size()));
 }
 
 void FrmHistorial::lstHIS_KeyDown(int& keyCode, int) {
     const int row = grid().row();
-    if (keyCode != vk::Return || row < 1 || row > int(changes_.size()))
+    if (keyCode != vk::Return || row < 1 || row > int(shown().size()))
         return;
-    const AuditEntry& change = changes_[std::size_t(row - 1)];
+    const AuditEntry& change = shown()[std::size_t(row - 1)];
     MsgBox(QStringLiteral("%1 - %2 (%3, %4)\n\n%5")
                .arg(change.operationText(), localMoment(change), change.user, change.routine,
                     change.changesText(QStringLiteral("\n"))));

@@ -25,7 +25,6 @@ private:
     // ENTER: the current row's change whole, one value a line, as the grid's column cuts it.
     void lstHIS_KeyDown(int& keyCode, int shift);
 
-    std::vector<AuditEntry> changes_;
     QString account_;
     std::int64_t number_ = 0;
 };

@@ -36,20 +36,28 @@ void FrmPapelera::Form_Load() {
 }
 
 void FrmPapelera::loadBin() {
-    deleted_.clear();
-    trapAudit([this] { deleted_ = MovementBin::deleted(requireManejo(), account_); },
+    std::vector<AuditEntry> deleted;
+    trapAudit([&] { deleted = MovementBin::deleted(requireManejo(), account_); },
               QStringLiteral("Seccion Papelera"));
-    std::vector<QStringList> rows;
-    for (const AuditEntry& deletion : deleted_) {
+    showRows(std::move(deleted), [](const AuditEntry& deletion, int column) {
+        if (column == 0)
+            return localMoment(deletion);
+        if (column == 1)
+            return deletion.user;
         const MovementImage movement = MovementImage::fromJson(deletion.before);
-        rows.push_back({localMoment(deletion), deletion.user, QString::number(movement.number),
-                        rt::formatDateSlashed(movement.date), movement.description.trimmed(),
-                        rt::formatAmount(movement.amount())});
-    }
-    showRows(rows);
-    status().setPanelText(1, deleted_.empty()
-                                 ? tr("La papelera de esta cuenta está vacía.")
-                                 : tr("Movimientos borrados: %1").arg(deleted_.size()));
+        switch (column) {
+        case 2:
+            return QString::number(movement.number);
+        case 3:
+            return rt::formatDateSlashed(movement.date);
+        case 4:
+            return movement.description.trimmed();
+        default:
+            return rt::formatAmount(movement.amount());
+        }
+    });
+    status().setPanelText(1, shown().empty() ? tr("La papelera de esta cuenta está vacía.")
+                                             : tr("Movimientos borrados: %1").arg(shown().size()));
 }
 
 void FrmPapelera::lstPAP_KeyDown(int& keyCode, int) {
@@ -61,9 +69,9 @@ void FrmPapelera::lstPAP_KeyDown(int& keyCode, int) {
 
 void FrmPapelera::PP_RECUPERAR() {
     const int row = grid().row();
-    if (row < 1 || row > int(deleted_.size()))
+    if (row < 1 || row > int(shown().size()))
         return;
-    const AuditEntry& deletion = deleted_.at(std::size_t(row - 1));
+    const AuditEntry& deletion = shown().at(std::size_t(row - 1));
     // Bringing a movement back changes the account's totals: asked first, as a removal is.
     if (MsgBox(tr("¿Recuperar el movimiento %1?")
                    .arg(movementInWords(MovementImage::fromJson(deletion.before))),

@@ -31,7 +31,6 @@ private:
 
     QString account_;
     QString name_;
-    std::vector<AuditEntry> deleted_; // one for each grid row
 };
 
 } // namespace ledgora
