@@ -122,6 +122,8 @@ check "DELETE" 4
 before=$(messages)
 keys_to "$pid" xdotool key F8
 wait_screen "$log" FrmPapelera
+sleep 0.5
+import -window root "$out/bin.png" 2>/dev/null
 keys_to "$pid" xdotool key Return
 answer "$before"
 keys_to "$pid" xdotool key Escape

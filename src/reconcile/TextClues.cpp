@@ -100,11 +100,6 @@ TextClues TextClues::ofLine(const BankLine& line) {
     return clues;
 }
 
-bool TextClues::hasTellingReference() const {
-    return std::any_of(references_.begin(), references_.end(),
-                       [](const Reference& r) { return r.telling; });
-}
-
 bool TextClues::hasTellingWord() const {
     return std::any_of(words_.begin(), words_.end(), [](const Word& w) { return w.telling; });
 }

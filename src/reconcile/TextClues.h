@@ -37,7 +37,6 @@ public:
 
     const std::vector<Reference>& references() const { return references_; }
     const std::vector<Word>& words() const { return words_; }
-    bool hasTellingReference() const;
     bool hasTellingWord() const;
 
 private:
