@@ -143,13 +143,11 @@ Result notOffered(const char* classId, const char* method) {
         Host::tr("%1 no tiene %2").arg(QString::fromLatin1(classId), QString::fromLatin1(method))};
 }
 
-// What a method of the component gave back. The entry points older than Result give an empty
-// text when done, else the reason.
+// What a method of the component gave back: a Result, or nothing from a method that cannot
+// fail.
 Result resultOf(const QVariant& returned) {
     if (returned.metaType() == QMetaType::fromType<Result>())
         return returned.value<Result>();
-    if (const QString why = returned.toString(); !why.isEmpty())
-        return {Result::Kind::Other, why};
     return {};
 }
 
@@ -264,11 +262,10 @@ int applyStatement(const QStringList& positional, bool dryRun) {
         return 2;
     }
     QString summary;
-    const Result done =
-        callComponent("Ledgora.clExtracto", "Aplicar",
-                      {QFileInfo(positional[0]).absoluteFilePath(), dataSourceOf(positional[1]),
-                       positional.value(2), dryRun ? QStringLiteral("1") : QString()},
-                      &summary, "Resumen");
+    const Result done = callComponent("Ledgora.clExtracto", dryRun ? "Simular" : "Aplicar",
+                                      {QFileInfo(positional[0]).absoluteFilePath(),
+                                       dataSourceOf(positional[1]), positional.value(2)},
+                                      &summary, "Resumen");
     if (done)
         say(stdout, summary + u'\n');
     return finish(done);
@@ -468,17 +465,18 @@ bool exampleWanted() {
 
 void writeExample(QLibrary& component, const QString& database, bool onServer) {
     std::unique_ptr<QObject> example = createObject(component, "Ledgora.clDemo");
-    QString refusal = Host::tr("el componente no ofrece Ledgora.clDemo");
-    if (example)
-        QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
-                                  Q_RETURN_ARG(QString, refusal), Q_ARG(QString, database));
+    Result made = notOffered("Ledgora.clDemo", "Crear");
+    if (example &&
+        !QMetaObject::invokeMethod(example.get(), "Crear", Qt::DirectConnection,
+                                   Q_RETURN_ARG(ledgora::Result, made), Q_ARG(QString, database)))
+        made = notOffered("Ledgora.clDemo", "Crear");
     // A server's address is not repeated: it may hold a password.
     const QString where =
         onServer ? Host::tr("el libro compartido") : QDir::toNativeSeparators(database);
-    if (refusal.isEmpty())
+    if (made)
         say(stderr, Host::tr("ledgora: libro de ejemplo escrito en %1\n").arg(where));
     else
-        say(stderr, QStringLiteral("ledgora: %1: %2\n").arg(where, refusal));
+        say(stderr, QStringLiteral("ledgora: %1: %2\n").arg(where, made.text()));
 }
 
 // The ledger's window on the database: the example written first when asked for, a backup

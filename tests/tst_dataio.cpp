@@ -95,8 +95,10 @@ private Q_SLOTS:
             {"UPDATE BANMOV SET MOVSTCPT='Dijo \"pago\", luego\nnada' WHERE MOVINNRO=2"}));
 
         const QString out = data.db().folder() + u"/listado.csv"_s;
-        QCOMPARE(clListado().GuardarCsv(data.db().path(), u"001"_s, u"01/03/2024"_s,
-                                        u"31/03/2024"_s, out, {}, {}),
+        QCOMPARE(clListado()
+                     .GuardarCsv(data.db().path(), u"001"_s, u"01/03/2024"_s, u"31/03/2024"_s, out,
+                                 {}, {})
+                     .text(),
                  QString());
         const QList<QStringList> expected = {
             {"fecha", "numero", "concepto", "descripcion", "a_acreditar", "a_debitar", "acreditado",
@@ -119,7 +121,7 @@ private Q_SLOTS:
         QFile::remove(out);
         QVERIFY(!clListado()
                      .GuardarCsv(data.db().path(), u"001"_s, u"x"_s, u"31/03/2024"_s, out, {}, {})
-                     .isEmpty());
+                     .ok());
         QVERIFY(!QFile::exists(out));
     }
 
@@ -216,7 +218,7 @@ private Q_SLOTS:
                              "(select count(*) from BANMOV)";
         const QStringList before = sqliteRows(db, counts); // none of our tables: no rows at all
         clImportar importer;
-        const QString failure = importer.Importar(legacy.path(), db);
+        const QString failure = importer.Importar(legacy.path(), db).text();
         if (!refusal.isEmpty()) {
             QVERIFY2(failure.contains(refusal) && failure.endsWith(u"no se importó nada"),
                      qPrintable(failure));
@@ -266,7 +268,7 @@ private Q_SLOTS:
         if (current != u"none")
             makeFile(dir.path(), u"libro.db"_s, current);
         const QByteArray before = fileContent(ledger);
-        const QString failure = clRespaldo().Restaurar(backup, ledger);
+        const QString failure = clRespaldo().Restaurar(backup, ledger).text();
         if (!refusal.isEmpty()) {
             QVERIFY2(failure.contains(refusal) && failure.endsWith(u"no se cambió nada"),
                      qPrintable(failure));
@@ -310,7 +312,7 @@ private Q_SLOTS:
         const int before = committed;
         clRespaldo backups;
         backups.Respaldar(data.db().path());
-        QCOMPARE(backups.Esperar(), QString());
+        QVERIFY(backups.Esperar().ok());
         stop = true;
         writer.join();
         const QStringList made = BackupSet(data.db().path()).paths();

@@ -95,8 +95,9 @@ private Q_SLOTS:
         TestDatabase db;
         // Concepts without accounts: the example keeps them and fills the rest.
         addConcept(*db.connect(), u"1"_s, u"Propio"_s, u"C"_s);
-        QCOMPARE(clDemo().Crear(db.path()), QString());
-        QVERIFY(!clDemo().Crear(db.path()).isEmpty()); // it never writes over a ledger in use
+        QCOMPARE(clDemo().Crear(db.path()).text(), QString());
+        QCOMPARE(clDemo().Crear(db.path()).kind(),
+                 Result::Kind::Refused); // never over a ledger in use
         QCOMPARE(sqliteRows(db.path(), u"select count(*) from BANCNT"_s), QStringList{"3"});
         QCOMPARE(sqliteRows(db.path(), u"select distinct CONSTTIP from BANCON order by 1"_s),
                  QStringList({"C", "D"}));

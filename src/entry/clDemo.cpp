@@ -78,27 +78,29 @@ void storeTotals(clManejo& manejo, const QString& account, QDate today) {
 
 clDemo::clDemo() = default;
 
-QString clDemo::Crear(const QString& path) {
+Result clDemo::Crear(const QString& path) {
+    const QString failed =
+        QCoreApplication::translate("clDemo", "no se pudo escribir el ejemplo: ");
     try {
         return fill(path);
     } catch (const RuntimeError& error) {
         // The batch is rolled back: the file is as it was.
-        return QCoreApplication::translate("clDemo", "no se pudo escribir el ejemplo: ") +
-               error.description();
+        return {error.kind(), failed + error.description()};
     } catch (const std::exception& error) {
-        return QCoreApplication::translate("clDemo", "no se pudo escribir el ejemplo: ") +
-               QString::fromLocal8Bit(error.what());
+        return {Result::Kind::Other, failed + QString::fromLocal8Bit(error.what())};
     }
 }
 
-QString clDemo::fill(const QString& path) {
+Result clDemo::fill(const QString& path) {
     clManejo manejo;
     switch (NewLedger::open(manejo, path)) {
     case NewLedger::State::Unreachable:
-        return QCoreApplication::translate("clDemo", "no se puede abrir la base de datos");
+        return {Result::Kind::NoConnection,
+                QCoreApplication::translate("clDemo", "no se puede abrir la base de datos")};
     case NewLedger::State::HasAccounts:
-        return QCoreApplication::translate(
-            "clDemo", "la base de datos ya tiene cuentas; se abre tal como está");
+        return {Result::Kind::Refused,
+                QCoreApplication::translate(
+                    "clDemo", "la base de datos ya tiene cuentas; se abre tal como está")};
     case NewLedger::State::Empty:
         break;
     }

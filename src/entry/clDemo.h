@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 
@@ -13,12 +15,12 @@ class clDemo final : public QObject {
 public:
     Q_INVOKABLE clDemo();
 
-    // Fills the database at the path. Gives empty text when it did, otherwise why not (the
-    // database holds accounts already, cannot be opened or written); nothing is then written.
-    Q_INVOKABLE QString Crear(const QString& path);
+    // Fills the database at the path. Done, or why not (the database holds accounts already,
+    // cannot be opened or written); nothing is then written.
+    Q_INVOKABLE ledgora::Result Crear(const QString& path);
 
 private:
-    QString fill(const QString& path);
+    Result fill(const QString& path);
 };
 
 } // namespace ledgora

@@ -69,12 +69,22 @@ QString unlinkedRefusal(clManejo& manejo, const QList<BankStatement>& statements
 clExtracto::clExtracto() = default;
 
 Result clExtracto::Aplicar(const QString& statementFile, const QString& dbPath,
-                           const QString& account, const QString& dryRun) {
+                           const QString& account) {
+    return run(statementFile, dbPath, account, Run::Apply);
+}
+
+Result clExtracto::Simular(const QString& statementFile, const QString& dbPath,
+                           const QString& account) {
+    return run(statementFile, dbPath, account, Run::DryRun);
+}
+
+Result clExtracto::run(const QString& statementFile, const QString& dbPath, const QString& account,
+                       Run mode) {
     summary_.clear();
     const StatementFile read = StatementReader::readFile(statementFile);
     if (read.isRefused())
         return {Result::Kind::Refused, read.refusal->message};
-    const bool dry = !dryRun.isEmpty();
+    const bool dry = mode == Run::DryRun;
     clManejo manejo;
     // A dry run only reads: the ledger is left exactly as it was.
     manejo.CadenaConexion(ConnectionString::forSource(dbPath, dry));

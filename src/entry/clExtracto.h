@@ -16,14 +16,21 @@ class clExtracto final : public QObject {
 public:
     Q_INVOKABLE clExtracto();
 
-    // Done when the file was applied (or, with `dryRun` not empty, only read against the
-    // ledger); otherwise why not, and nothing is written.
+    // Done when the file was applied; otherwise why not, and nothing is written.
     Q_INVOKABLE ledgora::Result Aplicar(const QString& statementFile, const QString& dbPath,
-                                        const QString& account, const QString& dryRun);
+                                        const QString& account);
+    // The same reading against the ledger, which is opened only to read: Resumen says what
+    // Aplicar would do.
+    Q_INVOKABLE ledgora::Result Simular(const QString& statementFile, const QString& dbPath,
+                                        const QString& account);
     // What the last Aplicar did, a line for each account's statement.
     Q_INVOKABLE QString Resumen() const { return summary_; }
 
 private:
+    enum class Run { Apply, DryRun };
+    Result run(const QString& statementFile, const QString& dbPath, const QString& account,
+               Run mode);
+
     QString summary_;
 };
 

@@ -9,17 +9,18 @@ namespace ledgora {
 namespace {
 
 // The ledger opened only to read; runs the work on it, or says why it could not.
-template <typename Work> QString onLedger(const QString& dbPath, Work work) {
+template <typename Work> Result onLedger(const QString& dbPath, Work work) {
     clManejo manejo;
     manejo.CadenaConexion(ConnectionString::forSource(dbPath, true));
     manejo.Conectar();
     if (!manejo.EstadoConexion())
-        return clHistorial::tr("no se puede abrir la base de datos %1")
-            .arg(ConnectionString::masked(dbPath));
+        return {Result::Kind::NoConnection, clHistorial::tr("no se puede abrir la base de datos %1")
+                                                .arg(ConnectionString::masked(dbPath))};
     try {
         return work(manejo);
     } catch (const RuntimeError& error) {
-        return clHistorial::tr("no se pudo leer el historial: %1").arg(error.description());
+        return {error.kind(),
+                clHistorial::tr("no se pudo leer el historial: %1").arg(error.description())};
     }
 }
 
@@ -27,22 +28,22 @@ template <typename Work> QString onLedger(const QString& dbPath, Work work) {
 
 clHistorial::clHistorial() = default;
 
-QString clHistorial::Verificar(const QString& dbPath) {
+Result clHistorial::Verificar(const QString& dbPath) {
     summary_.clear();
-    return onLedger(dbPath, [this](clManejo& manejo) {
+    return onLedger(dbPath, [this](clManejo& manejo) -> Result {
         const ChainCheck check = AuditTrail::verify(manejo);
         if (!check.intact())
-            return check.text();
+            return {Result::Kind::Refused, check.text()};
         summary_ = check.text();
-        return QString();
+        return {};
     });
 }
 
-QString clHistorial::GuardarCsv(const QString& dbPath, const QString& account,
-                                const QString& csvPath) {
+Result clHistorial::GuardarCsv(const QString& dbPath, const QString& account,
+                               const QString& csvPath) {
     summary_.clear();
     return onLedger(dbPath, [&](clManejo& manejo) {
-        return AuditTrail::writeCsv(manejo, account.trimmed(), csvPath).text();
+        return AuditTrail::writeCsv(manejo, account.trimmed(), csvPath);
     });
 }
 

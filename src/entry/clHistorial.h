@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,12 +14,12 @@ class clHistorial final : public QObject {
 public:
     Q_INVOKABLE clHistorial();
 
-    // Gives empty text when the chain is whole (Resumen then says so), otherwise where it
-    // breaks and why, or why it could not be read.
-    Q_INVOKABLE QString Verificar(const QString& dbPath);
-    // Gives empty text when the CSV was written, otherwise why not; no file is left then.
-    Q_INVOKABLE QString GuardarCsv(const QString& dbPath, const QString& account,
-                                   const QString& csvPath);
+    // Done when the chain is whole (Resumen then says so), otherwise where it breaks and why,
+    // or why it could not be read.
+    Q_INVOKABLE ledgora::Result Verificar(const QString& dbPath);
+    // Done when the CSV was written, otherwise why not; no file is left then.
+    Q_INVOKABLE ledgora::Result GuardarCsv(const QString& dbPath, const QString& account,
+                                           const QString& csvPath);
     Q_INVOKABLE QString Resumen() const { return summary_; }
 
 private:

@@ -41,14 +41,16 @@ template <typename Insert> void insertRow(const LegacyTable& table, Insert inser
 }
 
 // Why the ledger cannot take the import, or empty text when it can and is open.
-QString openTarget(clManejo& manejo, const QString& dbPath) {
+Result openTarget(clManejo& manejo, const QString& dbPath) {
     switch (NewLedger::open(manejo, dbPath)) {
     case NewLedger::State::Unreachable:
-        return QCoreApplication::translate("clImportar", "no se puede abrir la base de datos ") +
-               ConnectionString::masked(dbPath);
+        return {Result::Kind::NoConnection,
+                QCoreApplication::translate("clImportar", "no se puede abrir la base de datos ") +
+                    ConnectionString::masked(dbPath)};
     case NewLedger::State::HasAccounts:
-        return QCoreApplication::translate("clImportar",
-                                           "la base de datos ya tiene cuentas: no se importó nada");
+        return {Result::Kind::Refused,
+                QCoreApplication::translate(
+                    "clImportar", "la base de datos ya tiene cuentas: no se importó nada")};
     case NewLedger::State::Empty:
         break;
     }
@@ -115,22 +117,24 @@ void importMovements(clManejo& manejo, LegacyTable& movements, const QSet<QStrin
 
 clImportar::clImportar() = default;
 
-QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
+Result clImportar::Importar(const QString& legacy, const QString& dbPath) {
     summary_.clear();
     if (!QFileInfo::exists(legacy))
-        return QCoreApplication::translate("clImportar", "no hay nada que importar en ") + legacy;
+        return {Result::Kind::Refused,
+                QCoreApplication::translate("clImportar", "no hay nada que importar en ") + legacy};
     // The ledger's tables go into a new or empty file, or one that already has them; never
     // beside another program's tables.
     if (!ConnectionString::isServerAddress(dbPath) && DatabaseCopy::belongsToAnotherProgram(dbPath))
-        return QStringLiteral("%1 tiene tablas de otro programa: no se importó nada").arg(dbPath);
+        return {Result::Kind::Refused,
+                QStringLiteral("%1 tiene tablas de otro programa: no se importó nada").arg(dbPath)};
     clManejo manejo;
     try {
         // The legacy tables are looked for first: a wrong source lays out nothing.
         const QStringList tables = {QStringLiteral("BANCNT"), QStringLiteral("BANCON"),
                                     QStringLiteral("BANMOV")};
         LegacyTable::requireTables(legacy, tables);
-        if (const QString refusal = openTarget(manejo, dbPath); !refusal.isEmpty())
-            return refusal;
+        if (Result opened = openTarget(manejo, dbPath); !opened)
+            return opened;
         WriteBatch batch(manejo, WriteBatch::Size::Large);
         // The totals are the database's, summed from the movements: the stored ones may be left
         // out.
@@ -155,7 +159,7 @@ QString clImportar::Importar(const QString& legacy, const QString& dbPath) {
             << legacy << "into" << ConnectionString::masked(dbPath) << ":" << summary_;
     } catch (const RuntimeError& error) {
         qCWarning(lcImport).noquote() << legacy << "refused:" << error.description();
-        return error.description() + QStringLiteral("; no se importó nada");
+        return {error.kind(), error.description() + QStringLiteral("; no se importó nada")};
     }
     return {};
 }

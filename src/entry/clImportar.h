@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 
@@ -19,9 +21,9 @@ class clImportar final : public QObject {
 public:
     Q_INVOKABLE clImportar();
 
-    // Gives empty text when the data was imported, otherwise why not, in Spanish. A database
-    // that already has accounts, or another program's tables without the ledger's, is refused.
-    Q_INVOKABLE QString Importar(const QString& legacy, const QString& dbPath);
+    // Done when the data was imported, otherwise why not, in Spanish. A database that
+    // already has accounts, or another program's tables without the ledger's, is refused.
+    Q_INVOKABLE ledgora::Result Importar(const QString& legacy, const QString& dbPath);
     // What the last import brought in, in a line.
     Q_INVOKABLE QString Resumen() const { return summary_; }
 

@@ -35,41 +35,50 @@ QString native(const QString& path) {
 
 // Checks what was asked, connects and reads the account into the shared state as the account
 // screen hands it over; the interval and the filter are set as the interval screen sets them.
-// Runs inside a SharedStateScope, which puts the shared state back. Gives why not, or empty text.
-QString prepareListing(const QString& dbPath, const QString& account, const QString& from,
-                       const QString& to, const QString& outPath, const QString& concept,
-                       const QString& text) {
+// Runs inside a SharedStateScope, which puts the shared state back.
+Result prepareListing(const QString& dbPath, const QString& account, const QString& from,
+                      const QString& to, const QString& outPath, const QString& concept,
+                      const QString& text) {
     qCInfo(lcEntry).noquote() << "windowless listing of account" << account << "from" << from
                               << "to" << to << "into" << outPath;
     const auto desde = dayMonthYear(from);
     if (!desde)
-        return clListado::tr("DESDE no es una fecha dd/mm/aaaa: %1").arg(from);
+        return {Result::Kind::Refused,
+                clListado::tr("DESDE no es una fecha dd/mm/aaaa: %1").arg(from)};
     const auto hasta = dayMonthYear(to);
     if (!hasta)
-        return clListado::tr("HASTA no es una fecha dd/mm/aaaa: %1").arg(to);
+        return {Result::Kind::Refused,
+                clListado::tr("HASTA no es una fecha dd/mm/aaaa: %1").arg(to)};
     if (*hasta < *desde)
-        return clListado::tr("el intervalo termina (%1) antes de empezar (%2)").arg(to, from);
+        return {Result::Kind::Refused,
+                clListado::tr("el intervalo termina (%1) antes de empezar (%2)").arg(to, from)};
     if (!ConnectionString::isServerAddress(dbPath) && !QFileInfo(dbPath).isFile())
-        return clListado::tr("no hay una base de datos en %1").arg(native(dbPath));
+        return {Result::Kind::NoConnection,
+                clListado::tr("no hay una base de datos en %1").arg(native(dbPath))};
     const QFileInfo target(outPath);
     if (target.fileName().isEmpty() || target.isDir())
-        return clListado::tr("no es un nombre de archivo: %1").arg(native(outPath));
+        return {Result::Kind::FileAccess,
+                clListado::tr("no es un nombre de archivo: %1").arg(native(outPath))};
     // A pipe, a device or a socket is never replaced by a file of ours.
     if (target.exists() && !target.isFile())
-        return clListado::tr("no es un archivo común: %1").arg(native(outPath));
+        return {Result::Kind::FileAccess,
+                clListado::tr("no es un archivo común: %1").arg(native(outPath))};
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir() || !folder.isWritable())
-        return clListado::tr("no se puede escribir en la carpeta %1")
-            .arg(native(folder.filePath()));
+        return {
+            Result::Kind::FileAccess,
+            clListado::tr("no se puede escribir en la carpeta %1").arg(native(folder.filePath()))};
 
     gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
     if (!gManejo)
-        return clListado::tr("el componente de acceso a datos no está disponible");
+        return {Result::Kind::Unavailable,
+                clListado::tr("el componente de acceso a datos no está disponible")};
     // Listing and exporting only read: the ledger is left exactly as it was.
     gManejo->CadenaConexion(ConnectionString::forSource(dbPath, true));
     gManejo->Conectar();
     if (!gManejo->EstadoConexion())
-        return clListado::tr("no se puede abrir la base de datos %1").arg(native(dbPath));
+        return {Result::Kind::NoConnection,
+                clListado::tr("no se puede abrir la base de datos %1").arg(native(dbPath))};
 
     // The account as the account screen hands it over: number, name and stored totals.
     Recordset rs;
@@ -81,7 +90,8 @@ QString prepareListing(const QString& dbPath, const QString& account, const QStr
         rs.Close(); // a number that breaks the statement names no account
     }
     if (rs.Eof())
-        return clListado::tr("no hay una cuenta \"%1\" en %2").arg(account, native(dbPath));
+        return {Result::Kind::Refused,
+                clListado::tr("no hay una cuenta \"%1\" en %2").arg(account, native(dbPath))};
     gCuenta = {};
     gCuenta.CNTSTNRO = GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")));
     gCuenta.CNTSTNOM = GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
@@ -101,14 +111,14 @@ QString prepareListing(const QString& dbPath, const QString& account, const QStr
 
 clListado::clListado() = default;
 
-QString clListado::GuardarPdf(const QString& dbPath, const QString& account, const QString& from,
-                              const QString& to, const QString& pdfPath, const QString& concept,
-                              const QString& text) {
+Result clListado::GuardarPdf(const QString& dbPath, const QString& account, const QString& from,
+                             const QString& to, const QString& pdfPath, const QString& concept,
+                             const QString& text) {
     // The routines' messages become the one line the caller reports.
     SharedStateScope scope(SharedStateScope::Boxes::Answered);
-    if (const QString failure = prepareListing(dbPath, account, from, to, pdfPath, concept, text);
-        !failure.isEmpty())
-        return failure;
+    if (Result prepared = prepareListing(dbPath, account, from, to, pdfPath, concept, text);
+        !prepared)
+        return prepared;
 
     bool written = false;
     QString writeFailure;
@@ -120,21 +130,21 @@ QString clListado::GuardarPdf(const QString& dbPath, const QString& account, con
             writeFailure = tr("no se pudo escribir %1: %2").arg(native(pdfPath), failure);
     });
     if (!writeFailure.isEmpty())
-        return writeFailure;
+        return {Result::Kind::FileAccess, writeFailure};
     if (!scope.firstMessage().isEmpty())
-        return scope.firstMessage();
+        return {Result::Kind::Refused, scope.firstMessage()};
     if (!written)
-        return tr("no se pudo leer el listado de %1").arg(native(dbPath));
+        return {Result::Kind::Other, tr("no se pudo leer el listado de %1").arg(native(dbPath))};
     return {};
 }
 
-QString clListado::GuardarCsv(const QString& dbPath, const QString& account, const QString& from,
-                              const QString& to, const QString& csvPath, const QString& concept,
-                              const QString& text) {
+Result clListado::GuardarCsv(const QString& dbPath, const QString& account, const QString& from,
+                             const QString& to, const QString& csvPath, const QString& concept,
+                             const QString& text) {
     SharedStateScope scope(SharedStateScope::Boxes::Answered);
-    if (const QString failure = prepareListing(dbPath, account, from, to, csvPath, concept, text);
-        !failure.isEmpty())
-        return failure;
+    if (Result prepared = prepareListing(dbPath, account, from, to, csvPath, concept, text);
+        !prepared)
+        return prepared;
 
     Recordset rs;
     try {
@@ -142,12 +152,13 @@ QString clListado::GuardarCsv(const QString& dbPath, const QString& account, con
         gManejo->RsDesconectado(false);
         gManejo->CrearRs(rs);
     } catch (const RuntimeError& error) {
-        return tr("no se pudo leer el listado: %1").arg(error.description());
+        return {error.kind(), tr("no se pudo leer el listado: %1").arg(error.description())};
     }
     // Written beside the target and put in its place only when whole.
     QSaveFile file(csvPath);
     if (!file.open(QIODevice::WriteOnly))
-        return tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file));
+        return {Result::Kind::FileAccess,
+                tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file))};
     auto write = [&file](const QStringList& fields) { file.write(CsvText::line(fields).toUtf8()); };
     write({QStringLiteral("fecha"), QStringLiteral("numero"), QStringLiteral("concepto"),
            QStringLiteral("descripcion"), QStringLiteral("a_acreditar"),
@@ -174,7 +185,8 @@ QString clListado::GuardarCsv(const QString& dbPath, const QString& account, con
     }
     rs.Close();
     if (!file.commit())
-        return tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file));
+        return {Result::Kind::FileAccess,
+                tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file))};
     return {};
 }
 

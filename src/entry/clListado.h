@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,16 +16,18 @@ class clListado final : public QObject {
 public:
     Q_INVOKABLE clListado();
 
-    // Gives an empty text when the PDF is written, otherwise one line saying why not; then
-    // no file is left behind.
-    Q_INVOKABLE QString GuardarPdf(const QString& dbPath, const QString& account,
-                                   const QString& from, const QString& to, const QString& pdfPath,
-                                   const QString& concept, const QString& text);
+    // Done when the PDF is written, otherwise one line saying why not; then no file is left
+    // behind.
+    Q_INVOKABLE ledgora::Result GuardarPdf(const QString& dbPath, const QString& account,
+                                           const QString& from, const QString& to,
+                                           const QString& pdfPath, const QString& concept,
+                                           const QString& text);
     // The same movements as comma-separated text (RFC 4180, UTF-8, a header row), dates as
     // yyyy-mm-dd and amounts with a point and their exact decimals, for any spreadsheet.
-    Q_INVOKABLE QString GuardarCsv(const QString& dbPath, const QString& account,
-                                   const QString& from, const QString& to, const QString& csvPath,
-                                   const QString& concept, const QString& text);
+    Q_INVOKABLE ledgora::Result GuardarCsv(const QString& dbPath, const QString& account,
+                                           const QString& from, const QString& to,
+                                           const QString& csvPath, const QString& concept,
+                                           const QString& text);
 };
 
 } // namespace ledgora

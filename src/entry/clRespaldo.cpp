@@ -76,15 +76,20 @@ void clRespaldo::Respaldar(const QString& dbPath) {
     });
 }
 
-QString clRespaldo::Esperar() {
-    return pending_.valid() ? pending_.get() : QString();
+Result clRespaldo::Esperar() {
+    const QString reason = pending_.valid() ? pending_.get() : QString();
+    if (reason.isEmpty())
+        return {};
+    return {Result::Kind::FileAccess, reason};
 }
 
-QString clRespaldo::Restaurar(const QString& backupPath, const QString& dbPath) {
+Result clRespaldo::Restaurar(const QString& backupPath, const QString& dbPath) {
     Esperar();
     if (ConnectionString::isServerAddress(backupPath) || ConnectionString::isServerAddress(dbPath))
-        return serverRefusal();
-    return DatabaseCopy::restore(backupPath, dbPath);
+        return {Result::Kind::Refused, serverRefusal()};
+    if (const QString why = DatabaseCopy::restore(backupPath, dbPath); !why.isEmpty())
+        return {Result::Kind::FileAccess, why};
+    return {};
 }
 
 } // namespace ledgora

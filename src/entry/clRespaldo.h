@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 #include <future>
@@ -19,10 +21,11 @@ public:
 
     // Starts a backup of the database and returns at once.
     Q_INVOKABLE void Respaldar(const QString& dbPath);
-    // Waits for the backup started last; gives empty text when it was written, else why not.
-    Q_INVOKABLE QString Esperar();
-    // Puts a backup's content into the database; empty text on success, else why not.
-    Q_INVOKABLE QString Restaurar(const QString& backupPath, const QString& dbPath);
+    // Waits for the backup started last; done when it was written (or nothing was started),
+    // else why not.
+    Q_INVOKABLE ledgora::Result Esperar();
+    // Puts a backup's content into the database; done, or why not.
+    Q_INVOKABLE ledgora::Result Restaurar(const QString& backupPath, const QString& dbPath);
 
 private:
     std::future<QString> pending_;

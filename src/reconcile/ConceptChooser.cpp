@@ -11,13 +11,9 @@
 namespace ledgora {
 
 ConceptChooser::ConceptChooser(clManejo& manejo) {
+    concepts_ = readConcepts(manejo);
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "entry.concepts", {});
-    for (; !rs.Eof(); rs.MoveNext())
-        concepts_.push_back({GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))),
-                             GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))),
-                             GP_TEXTO(rs.Fields(QStringLiteral("CONSTTIP"))).left(1).toUpper()});
     manejo.CrearRs(rs, "reconcile.conceptMap", {});
     for (; !rs.Eof(); rs.MoveNext())
         chosen_.insert(GP_TEXTO(rs.Fields(QStringLiteral("EQVSTCOM"))),
@@ -25,22 +21,23 @@ ConceptChooser::ConceptChooser(clManejo& manejo) {
 }
 
 QString ConceptChooser::conceptFor(const QString& commonConcept, BankLine::Side side) const {
-    const QString type = typeOf(side);
-    const QString asked = type + commonConcept;
+    const ConceptType type =
+        side == BankLine::Side::Credit ? ConceptType::Credit : ConceptType::Debit;
+    const QString asked = storedLetter(type) + commonConcept;
     if (const auto given = given_.constFind(asked); given != given_.constEnd())
         return *given;
     return given_[asked] = choose(commonConcept, type);
 }
 
-QString ConceptChooser::choose(const QString& commonConcept, const QString& type) const {
+QString ConceptChooser::choose(const QString& commonConcept, ConceptType type) const {
     const QString chosen = chosen_.value(commonConcept);
-    const Concept* best = nullptr;
+    const ConceptRecord* best = nullptr;
     int bestShared = 0;
     static const QRegularExpression separators(QStringLiteral("[^\\w]+"));
     const QStringList words = Norma43Reader::conceptName(commonConcept)
                                   .toCaseFolded()
                                   .split(separators, Qt::SkipEmptyParts);
-    for (const Concept& concept : concepts_) {
+    for (const ConceptRecord& concept : concepts_) {
         if (concept.type != type)
             continue;
         if (!chosen.isEmpty() && concept.number == chosen)

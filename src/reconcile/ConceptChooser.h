@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/ConceptRecord.h"
 #include "statements/BankLine.h"
 
 #include <QHash>
@@ -19,19 +20,11 @@ public:
     QString conceptFor(const QString& commonConcept, BankLine::Side side) const;
 
 private:
-    struct Concept {
-        QString number;
-        QString description;
-        QString type; // "C" credit, "D" debit
-    };
-    // The concept of the type ("C" or "D") for the common concept.
-    QString choose(const QString& commonConcept, const QString& type) const;
-    static QString typeOf(BankLine::Side side) {
-        return side == BankLine::Side::Credit ? QStringLiteral("C") : QStringLiteral("D");
-    }
+    // The concept of the type for the common concept.
+    QString choose(const QString& commonConcept, ConceptType type) const;
 
-    std::vector<Concept> concepts_;  // by description, as the entry screen lists them
-    QHash<QString, QString> chosen_; // common concept -> CONSTNRO
+    std::vector<ConceptRecord> concepts_; // by description, as the entry screen lists them
+    QHash<QString, QString> chosen_;      // common concept -> CONSTNRO
     // What conceptFor gave, by side (C or D) and common concept: a statement asks for few.
     mutable QHash<QString, QString> given_;
 };

@@ -195,28 +195,15 @@ void FrmConciliacion::showStatement() {
 }
 
 void FrmConciliacion::loadConcepts() {
-    Recordset rs;
     try {
-        requireManejo().Sql(QStringLiteral("select * from BANCON order by CONSTDSC"),
-                            "concepts.list");
-        requireManejo().RsDesconectado(true);
-        if (requireManejo().CrearRs(rs))
-            for (; !rs.Eof(); rs.MoveNext())
-                concepts_.push_back({GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))),
-                                     GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))),
-                                     GP_TEXTO(rs.Fields(QStringLiteral("CONSTTIP"))).left(1)});
+        concepts_ = readConcepts(requireManejo());
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Carga_Conceptos"));
     }
-    rs.Close();
-}
-
-QString FrmConciliacion::Concept::entry() const {
-    return number + QStringLiteral(" - ") + description;
 }
 
 QString FrmConciliacion::conceptText(const QString& number) const {
-    for (const Concept& known : concepts_) {
+    for (const ConceptRecord& known : concepts_) {
         if (known.number == number.trimmed())
             return known.entry();
     }
@@ -389,11 +376,11 @@ void FrmConciliacion::chooseConcept(int index) {
     if (line.action != Action::NewMovement)
         return;
     const bool credit = line.line.side == BankLine::Side::Credit;
-    const QString type = credit ? QStringLiteral("C") : QStringLiteral("D");
+    const ConceptType type = credit ? ConceptType::Credit : ConceptType::Debit;
     QStringList entries;
-    std::vector<const Concept*> offered;
+    std::vector<const ConceptRecord*> offered;
     int current = 0;
-    for (const Concept& known : concepts_) {
+    for (const ConceptRecord& known : concepts_) {
         if (known.type != type)
             continue;
         if (known.number == line.concept.trimmed())

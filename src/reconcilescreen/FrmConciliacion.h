@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/ConceptRecord.h"
 #include "platform/Screen.h"
 #include "reconcile/ReconciliationPlan.h"
 #include "statements/BankStatement.h"
@@ -39,13 +40,6 @@ protected:
     void Form_KeyDown(int& keyCode, int shift) override;
 
 private:
-    struct Concept {
-        QString number;
-        QString description;
-        QString type;          // "C" credit, "D" debit
-        QString entry() const; // "7 - Gastos bancarios"
-    };
-
     void buildControls();
     void loadConcepts();
     void showLine(int index);
@@ -76,7 +70,7 @@ private:
     PanelStatusBar* StBar_ = nullptr;
     ReconciliationPlan plan_;
     BankStatement statement_;
-    std::vector<Concept> concepts_;
+    std::vector<ConceptRecord> concepts_;
     QSet<int> conceptChosen_; // lines whose concept the person chose
     bool changed_ = false;    // the person changed a proposal: leaving loses it
 };
