@@ -39,6 +39,7 @@
 #include "reconcile/Reconciler.h"
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
+#include "screens/ScreenStatements.h"
 #include "statements/StatementReader.h"
 
 #include <QApplication>
@@ -161,7 +162,7 @@ template <typename Step> double medianMs(QWidget& screen, int times, Step step) 
 void ensureConcept(clManejo& manejo, const QString& number, const QString& description,
                    const QString& type) {
     try {
-        manejo.Ejecutar("concepts.insert", {number, description, type});
+        manejo.Ejecutar(forms::conceptsInsert, {number, description, type});
     } catch (const RuntimeError&) {
     }
 }
@@ -621,9 +622,8 @@ int main(int argc, char* argv[]) {
         const double f12 = timeStatusChange(screen);
         const double append = timeAppend(screen);
         // Both with the audit trail on: every movement built, changed and entered has its row.
-        registerAuditStatements();
         Recordset audit;
-        gManejo->CrearRs(audit, "audit.last", {});
+        gManejo->CrearRs(audit, forms::auditLast, {});
         std::printf(" f12_ms=%.1f append_ms=%.1f audit_rows=%s", f12, append,
                     qPrintable(rt::toText(audit.Fields(0))));
         // Show builds its own screen and connection.

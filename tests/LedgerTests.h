@@ -10,10 +10,12 @@
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
+#include "domain/LedgerStatements.h"
 #include "domain/SharedState.h"
 #include "entry/ComponentClasses.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "mainscreen/MainScreenLifecycle.h"
+#include "screens/ScreenStatements.h"
 
 #include <QAtomicInt>
 #include <QDate>
@@ -177,16 +179,17 @@ inline QString totals(const QString& until, const QString& account = u"001"_s) {
 // amounts are number text in the user's locale: to be credited, to be debited, credited,
 // debited.
 inline long addAccount(clManejo& manejo, const QString& number, const QString& name = u"Caja"_s) {
-    return manejo.Ejecutar("accounts.insert", {number, u"01/01/2024"_s, name, u"Banco"_s, {}, {}});
+    return manejo.Ejecutar(forms::accountsInsert,
+                           {number, u"01/01/2024"_s, name, u"Banco"_s, {}, {}});
 }
 inline long addConcept(clManejo& manejo, const QString& number, const QString& description,
                        const QString& type) {
-    return manejo.Ejecutar("concepts.insert", {number, description, type});
+    return manejo.Ejecutar(forms::conceptsInsert, {number, description, type});
 }
 inline long addMovement(clManejo& manejo, int number, const QString& date, const QString& text,
                         const QStringList& amounts, const QString& account = u"001"_s,
                         const QString& concept = u"3 "_s) {
-    return manejo.Ejecutar("entry.insertMovement",
+    return manejo.Ejecutar(forms::entryInsertMovement,
                            QStringList{account, QString::number(number), date, concept, text} +
                                amounts);
 }

@@ -3,6 +3,8 @@
 #include "audit/MovementBin.h"
 #include "audit/UndoLast.h"
 #include "data/AuditChain.h"
+#include "domain/LedgerStatements.h"
+#include "screens/ScreenStatements.h"
 
 #include <QtTest>
 
@@ -69,10 +71,11 @@ private Q_SLOTS:
         QFETCH(QStringList, values);
         QFETCH(QString, change);
         const std::int64_t before = last().id;
+        const QByteArray name = form.toLatin1();
         if (form.isEmpty())
             QVERIFY(raw(u"UPDATE BANMOV SET MOVSTCPT = 'a mano' WHERE MOVINNRO = 1"_s));
         else
-            gManejo->Ejecutar(form.toLatin1().constData(), values);
+            gManejo->Ejecutar(FormName(name.constData()), values);
         const AuditEntry entry = last();
         if (change.isEmpty()) {
             QCOMPARE(entry.id, before);
@@ -229,7 +232,7 @@ private Q_SLOTS:
         manejo->Conectar();
         QVERIFY(manejo->EstadoConexion());
         addMovement(*manejo, 2, u"06/03/2024"_s, u"Pago"_s, {u"0"_s, u"30"_s, u"0"_s, u"0"_s});
-        manejo->Ejecutar("movements.delete", {u"001"_s, u"2"_s});
+        manejo->Ejecutar(forms::movementsDelete, {u"001"_s, u"2"_s});
         QCOMPARE(onTestServer(asWriter, rows)->toInt(), before->toInt() + 2);
         const ChainCheck check = AuditTrail::verify(*manejo);
         QVERIFY2(check.intact(), qPrintable(check.text()));
@@ -240,9 +243,9 @@ private Q_SLOTS:
     // Restores from the bin and undos, each keeping the totals the sums of the movements.
     void theBinAndUndoKeepTotalsEqualToSums() {
         data_->addMovement(u"001"_s, 2, QDate(2024, 3, 6), u"Pago"_s, {}, money(30));
-        gManejo->Ejecutar("movements.status", {"0", "0", "100", "0", "001", "1"});
+        gManejo->Ejecutar(forms::movementsStatus, {"0", "0", "100", "0", "001", "1"});
         const QString whole = data_->accountState();
-        gManejo->Ejecutar("movements.delete", {"001", "2"});
+        gManejo->Ejecutar(forms::movementsDelete, {"001", "2"});
         checkSums();
         std::vector<AuditEntry> bin = MovementBin::deleted(*gManejo, u"001"_s);
         QCOMPARE(bin.size(), std::size_t(1));
@@ -253,7 +256,7 @@ private Q_SLOTS:
         QVERIFY(!MovementBin::restore(*other, bin[0]).done());
         QCOMPARE(data_->accountState(), whole);
         // Its number taken meanwhile: the next.
-        gManejo->Ejecutar("movements.delete", {"001", "2"});
+        gManejo->Ejecutar(forms::movementsDelete, {"001", "2"});
         data_->addMovement(u"001"_s, 2, QDate(2024, 3, 7), u"Otro"_s, money(5));
         QCOMPARE(MovementBin::restore(*gManejo, MovementBin::deleted(*gManejo, u"001"_s)[0]).number,
                  std::int64_t(3));
@@ -266,7 +269,7 @@ private Q_SLOTS:
         }
         QCOMPARE(MovementBin::deleted(*gManejo, u"001"_s).size(), std::size_t(2));
         // Someone else changed the movement after this person: nothing is undone.
-        gManejo->Ejecutar("movements.status", {"100", "0", "0", "0", "001", "1"});
+        gManejo->Ejecutar(forms::movementsStatus, {"100", "0", "0", "0", "001", "1"});
         QVERIFY(raw(u"UPDATE BANMOV SET MOVSTCPT = 'a mano' WHERE MOVINNRO = 1"_s));
         const QString before = data_->accountState();
         QVERIFY(UndoLast::undo(*gManejo, u"001"_s).refusal.contains(u"Otra persona"_s));

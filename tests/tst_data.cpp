@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 #include "data/StatementCatalog.h"
 #include "data/WriteBatch.h"
+#include "domain/LedgerStatements.h"
 #include "domain/ListingStatement.h"
 #include "domain/SharedState.h"
 #include "entry/ComponentClasses.h"
@@ -67,9 +68,9 @@ QStringList layoutOf(int version, const QString& replaced = {}) {
 }
 
 // The text of a registered form with these values, as a routine would splice it.
-QString statementText(const char* name, const std::vector<QString>& values) {
+QString statementText(FormName name, const std::vector<QString>& values) {
     for (const StatementForm* form : StatementCatalog::all())
-        if (form->name() == QLatin1String(name))
+        if (form->name() == name.toString())
             return fuzz::render(*form, values);
     return {};
 }
@@ -240,7 +241,7 @@ private Q_SLOTS:
         if (manejo.EstadoConexion()) {
             QCOMPARE(accountRows(manejo), 1L);
             // The totals a listing stores are the database's to keep: nothing is written.
-            QCOMPARE(manejo.Ejecutar("ledger.accountTotals", {"1", "0", "0", "0", "7"}), 1L);
+            QCOMPARE(manejo.Ejecutar(forms::ledgerAccountTotals, {"1", "0", "0", "0", "7"}), 1L);
             const auto error = errorOf([&] { addAccount(manejo, "8", "Ocho"); });
             QVERIFY(error);
             QCOMPARE(error->description(), refusal);
@@ -314,7 +315,9 @@ private Q_SLOTS:
                 const QString statement = instance(*other);
                 const bool accepted =
                     errorNumberOf([&] { StatementCatalog::bind(statement, named->name()); }) == 0;
-                QVERIFY2(accepted == (named == other),
+                // Two routines may issue one statement under their own names (an undo's delete
+                // is the screen's, recorded as the undo's).
+                QVERIFY2(accepted == (named->text() == other->text()),
                          qPrintable(named->name() + " / " + other->name()));
             }
         }
@@ -326,10 +329,11 @@ private Q_SLOTS:
         gFiltro = {true, "1'  and MOVSTCPT like '%zz%", QString()};
         const QString forged = listingStatement(ListingFor::Grid);
         QCOMPARE(StatementCatalog::bind(forged).form->name(),
-                 QString("ledger.listing.conceptText"));
-        QCOMPARE(
-            errorNumberOf([&] { StatementCatalog::bind(forged, listingForm(ListingFor::Grid)); }),
-            StatementCatalog::syntaxError().number());
+                 forms::ledgerListingConceptText.toString());
+        QCOMPARE(errorNumberOf([&] {
+                     StatementCatalog::bind(forged, listingForm(ListingFor::Grid).toString());
+                 }),
+                 StatementCatalog::syntaxError().number());
         gFiltro = {};
     }
 
@@ -341,9 +345,9 @@ private Q_SLOTS:
         // form, a query form given to Ejecutar: refused before it reaches the engine.
         for (const QString& refused :
              {QString("DROP TABLE BANCNT"),
-              statementText("accounts.insert", {"002", "01/01/2024", "B", "", "", ""}) +
+              statementText(forms::accountsInsert, {"002", "01/01/2024", "B", "", "", ""}) +
                   ";DELETE FROM BANCNT",
-              statementText("accounts.insert",
+              statementText(forms::accountsInsert,
                             {"002", "01/01/2024", "x',0,0,0,0);DELETE FROM BANCNT;--", "", "", ""}),
               totals("01/01/2024")})
             QCOMPARE(errorNumberOf([&] { execute(*manejo, refused); }),

@@ -5,6 +5,7 @@
 #include "domain/LedgerStatements.h"
 #include "domain/ModuleUtilities.h"
 #include "reconcile/Reconciler.h"
+#include "screens/ScreenStatements.h"
 #include "statements/StatementReader.h"
 
 #include <QtTest>
@@ -210,7 +211,8 @@ private Q_SLOTS:
         addMovement(*gManejo, 1, u"05/01/2024"_s, u"Cobro"_s, u"50"_s);
         const QByteArray file = oneAccount({{"240105", '2', 5000}, {"240106", '1', 1000}});
         const ReconciliationPlan plan = propose(*gManejo, file);
-        gManejo->Ejecutar("movements.status", {u"0"_s, u"0"_s, u"50"_s, u"0"_s, u"001"_s, u"1"_s});
+        gManejo->Ejecutar(forms::movementsStatus,
+                          {u"0"_s, u"0"_s, u"50"_s, u"0"_s, u"001"_s, u"1"_s});
         const ApplyOutcome done = Reconciler::apply(*gManejo, plan);
         QCOMPARE(QList<int>({done.matched, done.added, done.leftForReview}), QList<int>({0, 1, 1}));
         QCOMPARE(state(), u"2 00.00 00.00 50.00 10.00"_s);
@@ -272,10 +274,11 @@ private Q_SLOTS:
             lineOf.insert(read.lines[qsizetype(k)].fingerprint, k);
         std::vector<std::int32_t> matchedTo(lineOf.size());
         int added = 0;
-        StatementCatalog::add(u"test.recordedLines"_s, u"select EXTSTHUE,MOVINNRO from BANEXT"_s);
+        constexpr FormName recordedLines{"test.recordedLines"};
+        StatementCatalog::add(recordedLines, u"select EXTSTHUE,MOVINNRO from BANEXT"_s);
         Recordset rs;
         gManejo->RsDesconectado(true);
-        gManejo->CrearRs(rs, "test.recordedLines", {});
+        gManejo->CrearRs(rs, recordedLines, {});
         for (; !rs.Eof(); rs.MoveNext()) {
             const int number = GP_TEXTO(rs.Fields(1)).toInt();
             if (number > int(month.movements().size()))

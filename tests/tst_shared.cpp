@@ -11,6 +11,7 @@
 #include "ledger/ListedMovement.h"
 #include "ledger/MovementListing.h"
 #include "mainscreen/MovementRoutines.h"
+#include "screens/ScreenStatements.h"
 
 #include <QFile>
 #include <QProcess>
@@ -30,11 +31,11 @@ constexpr int kPerPerson = 2000;
 
 // The account totals statement, which a listing sends for the account it shows.
 long storeTotals(clManejo& manejo) {
-    return manejo.Ejecutar("ledger.accountTotals", {"1", "0", "0", "0", "001"});
+    return manejo.Ejecutar(forms::ledgerAccountTotals, {"1", "0", "0", "0", "001"});
 }
 // The status change F12 sends: the amount moves to the credited side.
 long realise(clManejo& manejo, int number, const QString& amount) {
-    return manejo.Ejecutar("movements.status",
+    return manejo.Ejecutar(forms::movementsStatus,
                            {"0", "0", amount, "0", "001", QString::number(number)});
 }
 
@@ -383,13 +384,13 @@ private Q_SLOTS:
                      .RecordCount(),
                  1L);
         QCOMPARE(storeTotals(*manejo), 1L);
-        const std::pair<const char*, QStringList> writes[] = {
-            {"accounts.insert", {"002", "01/01/2024", "B", "", "", ""}},
-            {"entry.insertMovement", {"001", "2", "05/03/2024", "3 ", "b", "2", "0", "0", "0"}},
-            {"movements.status", {"0", "0", "2", "0", "001", "2"}},
-            {"movements.delete", {"001", "2"}},
-            {"accounts.delete", {"002"}},
-            {"concepts.insert", {"3", "D", "C"}}};
+        const std::pair<FormName, QStringList> writes[] = {
+            {forms::accountsInsert, {"002", "01/01/2024", "B", "", "", ""}},
+            {forms::entryInsertMovement, {"001", "2", "05/03/2024", "3 ", "b", "2", "0", "0", "0"}},
+            {forms::movementsStatus, {"0", "0", "2", "0", "001", "2"}},
+            {forms::movementsDelete, {"001", "2"}},
+            {forms::accountsDelete, {"002"}},
+            {forms::conceptsInsert, {"3", "D", "C"}}};
         for (const auto& [form, values] : writes)
             QCOMPARE(errorDescriptionOf([&] { manejo->Ejecutar(form, values); }), refusal);
     }

@@ -45,15 +45,14 @@ QString ChainCheck::text() const {
 
 std::vector<AuditEntry> AuditTrail::history(clManejo& manejo, const QString& account,
                                             std::optional<std::int64_t> movement) {
-    registerAuditStatements();
     Recordset rs;
     manejo.RsDesconectado(true);
     if (account.isEmpty())
-        manejo.CrearRs(rs, "audit.history", {});
+        manejo.CrearRs(rs, forms::auditHistory, {});
     else if (!movement)
-        manejo.CrearRs(rs, "audit.historyAccount", {account});
+        manejo.CrearRs(rs, forms::auditHistoryAccount, {account});
     else
-        manejo.CrearRs(rs, "audit.historyMovement", {account, QString::number(*movement)});
+        manejo.CrearRs(rs, forms::auditHistoryMovement, {account, QString::number(*movement)});
     std::vector<AuditEntry> entries;
     for (; !rs.Eof(); rs.MoveNext())
         entries.push_back(AuditEntry::read(rs));
@@ -61,7 +60,6 @@ std::vector<AuditEntry> AuditTrail::history(clManejo& manejo, const QString& acc
 }
 
 ChainCheck AuditTrail::verify(clManejo& manejo) {
-    registerAuditStatements();
     ChainCheck check;
     const auto broken = [&check](std::int64_t id, const QString& why) {
         check.brokenAt = id;
@@ -70,8 +68,8 @@ ChainCheck AuditTrail::verify(clManejo& manejo) {
         qCWarning(lcAudit).noquote() << "the seal chain breaks at row" << id << ":" << why;
         return check;
     };
-    const std::int64_t last = std::max(manejo.scalar("audit.last", {}).value_or(0),
-                                       manejo.scalar("audit.lastSeal", {}).value_or(0));
+    const std::int64_t last = std::max(manejo.scalar(forms::auditLast, {}).value_or(0),
+                                       manejo.scalar(forms::auditLastSeal, {}).value_or(0));
     QByteArray previous;
     std::optional<std::int64_t> firstUnsealed;
     const int fields = int(AuditChain::columns().size());
@@ -79,8 +77,8 @@ ChainCheck AuditTrail::verify(clManejo& manejo) {
         const QStringList window = {QString::number(from), QString::number(from + kWindow)};
         Recordset rows, seals;
         manejo.RsDesconectado(true);
-        manejo.CrearRs(rows, "audit.rows", window);
-        manejo.CrearRs(seals, "audit.seals", window);
+        manejo.CrearRs(rows, forms::auditRows, window);
+        manejo.CrearRs(seals, forms::auditSeals, window);
         while (!rows.Eof() || !seals.Eof()) {
             const std::int64_t row = rows.Eof() ? -1 : rt::wholeNumber(rows.Fields(0));
             const std::int64_t sealed = seals.Eof() ? -1 : rt::wholeNumber(seals.Fields(0));

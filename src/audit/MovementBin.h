@@ -4,6 +4,7 @@
 #include "MovementImage.h"
 
 #include "core/Result.h"
+#include "data/FormName.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -36,7 +37,7 @@ public:
     static Result takeBack(clManejo& manejo, const AuditEntry& change, const char* how);
     // Within an open write: the movement of an image entered again, under its number if free,
     // else the next; the number it got.
-    static std::int64_t reenter(clManejo& manejo, const MovementImage& image, const char* form);
+    static std::int64_t reenter(clManejo& manejo, const MovementImage& image, FormName form);
 };
 
 } // namespace ledgora

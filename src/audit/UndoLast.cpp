@@ -15,7 +15,7 @@ namespace {
 MovementImage storedImage(clManejo& manejo, const QString& account, std::int64_t number) {
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "audit.movement", {account, QString::number(number)});
+    manejo.CrearRs(rs, forms::auditMovement, {account, QString::number(number)});
     return MovementImage::fromRow(rs);
 }
 
@@ -27,7 +27,7 @@ std::optional<AuditEntry> ownLastChange(clManejo& manejo, const QString& account
     const auto identity = manejo.auditIdentity();
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "undo.own", {account, identity.first, identity.second});
+    manejo.CrearRs(rs, forms::undoOwn, {account, identity.first, identity.second});
     if (rs.Eof())
         return std::nullopt;
     return AuditEntry::read(rs);
@@ -36,13 +36,11 @@ std::optional<AuditEntry> ownLastChange(clManejo& manejo, const QString& account
 } // namespace
 
 std::optional<AuditEntry> UndoLast::lastChange(clManejo& manejo, const QString& account) {
-    registerAuditStatements();
     return ownLastChange(manejo, account);
 }
 
 TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
                                std::optional<std::int64_t> expected) {
-    registerAuditStatements();
     TakeBackOutcome outcome;
     const auto identity = manejo.auditIdentity();
     WriteBatch batch(manejo);
@@ -68,7 +66,7 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
     }
     const QStringList key = {change.account, QString::number(number)};
     Recordset others;
-    manejo.CrearRs(others, "undo.othersSince",
+    manejo.CrearRs(others, forms::undoOthersSince,
                    key + QStringList{QString::number(change.id), identity.first, identity.second});
     const bool othersChanged =
         !others.Eof() && rt::wholeNumber(others.Fields(QStringLiteral("tot"))) > 0;
@@ -87,14 +85,14 @@ TakeBackOutcome UndoLast::undo(clManejo& manejo, const QString& account,
     }
     const MovementImage before = MovementImage::fromJson(change.before);
     if (change.operation == AuditEntry::Operation::Insert) {
-        manejo.Ejecutar("undo.delete", key);
+        manejo.Ejecutar(forms::undoDelete, key);
         outcome.said = tr("Deshecha el alta del movimiento nº %1.").arg(number);
     } else if (change.operation == AuditEntry::Operation::Delete) {
-        outcome.number = MovementBin::reenter(manejo, before, "undo.insert");
+        outcome.number = MovementBin::reenter(manejo, before, forms::undoInsert);
         outcome.said =
             tr("Deshecho el borrado: el movimiento vuelve con el nº %1.").arg(outcome.number);
     } else {
-        manejo.Ejecutar("undo.update", before.statementValues() + key);
+        manejo.Ejecutar(forms::undoUpdate, before.statementValues() + key);
         outcome.said = tr("Deshecha la modificación del movimiento nº %1.").arg(number);
     }
     batch.commit();

@@ -59,10 +59,10 @@ BoundValue readValue(ValueKind kind, const QString& text) {
 
 } // namespace
 
-void StatementCatalog::add(const QString& name, const QString& templateText) {
-    if (contains(name))
+void StatementCatalog::add(FormName name, const QString& templateText) {
+    if (contains(name.toString()))
         return;
-    forms().push_back(std::make_unique<StatementForm>(name, templateText));
+    forms().push_back(std::make_unique<StatementForm>(name.toString(), templateText));
 }
 
 bool StatementCatalog::contains(const QString& name) {
@@ -101,8 +101,8 @@ BoundStatement StatementCatalog::bind(const QString& statement, const QString& f
     throw syntaxError();
 }
 
-BoundStatement StatementCatalog::bindValues(const QString& formName, const QStringList& values) {
-    const StatementForm* form = named(formName);
+BoundStatement StatementCatalog::bindValues(FormName formName, const QStringList& values) {
+    const StatementForm* form = named(formName.toString());
     if (!form || std::size_t(values.size()) != form->parameters().size())
         throw syntaxError();
     BoundStatement bound;
@@ -112,8 +112,8 @@ BoundStatement StatementCatalog::bindValues(const QString& formName, const QStri
     return bound;
 }
 
-BoundStatement StatementCatalog::bindRead(const QString& formName, std::vector<BoundValue> values) {
-    const StatementForm* form = named(formName);
+BoundStatement StatementCatalog::bindRead(FormName formName, std::vector<BoundValue> values) {
+    const StatementForm* form = named(formName.toString());
     if (!form || values.size() != form->parameters().size())
         throw syntaxError();
     for (std::size_t k = 0; k < values.size(); ++k) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoundStatement.h"
+#include "FormName.h"
 #include "core/RuntimeError.h"
 
 #include <QString>
@@ -15,8 +16,8 @@ namespace ledgora {
 // its spliced values bound as parameters and never read as SQL.
 class StatementCatalog {
 public:
-    // Registers a form under a name; registering the same name again changes nothing.
-    static void add(const QString& name, const QString& templateText);
+    // Registers a form under its name; registering the same name again changes nothing.
+    static void add(FormName name, const QString& templateText);
     static bool contains(const QString& name);
     // Every registered form, in the order of registration.
     static std::vector<const StatementForm*> all();
@@ -31,10 +32,10 @@ public:
     // A statement of the named form with its values given one by one, each read as its
     // placeholder asks, for data brought in from elsewhere: a value may hold a quote here, as
     // it is bound and never spliced.
-    static BoundStatement bindValues(const QString& formName, const QStringList& values);
+    static BoundStatement bindValues(FormName formName, const QStringList& values);
     // The same with the values already read, each of its placeholder's kind, for rows built
     // in a loop: a text is refused as bindValues refuses it, and a date must be one.
-    static BoundStatement bindRead(const QString& formName, std::vector<BoundValue> values);
+    static BoundStatement bindRead(FormName formName, std::vector<BoundValue> values);
 
     static RuntimeError syntaxError();
     static RuntimeError typeMismatch();

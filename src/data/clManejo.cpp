@@ -35,7 +35,7 @@ void clManejo::Conectar() {
 
 BoundStatement clManejo::bound(const char* form, const QStringList& values) const {
     if (form)
-        return StatementCatalog::bindValues(QString::fromLatin1(form), values);
+        return StatementCatalog::bindValues(FormName(form), values);
     return form_.isEmpty() ? StatementCatalog::bind(sql_) : StatementCatalog::bind(sql_, form_);
 }
 
@@ -43,14 +43,14 @@ bool clManejo::CrearRs(Recordset& rs) {
     return query(rs, nullptr, {});
 }
 
-bool clManejo::CrearRs(Recordset& rs, const char* form, const QStringList& values) {
-    return query(rs, form, values);
+bool clManejo::CrearRs(Recordset& rs, FormName form, const QStringList& values) {
+    return query(rs, form.latin1(), values);
 }
 
-std::optional<std::int64_t> clManejo::scalar(const char* form, const QStringList& values) {
+std::optional<std::int64_t> clManejo::scalar(FormName form, const QStringList& values) {
     Recordset rs;
     RsDesconectado(true);
-    query(rs, form, values);
+    query(rs, form.latin1(), values);
     if (rs.Eof())
         return std::nullopt;
     return rt::wholeNumber(rs.Fields(0));
@@ -74,14 +74,14 @@ long clManejo::Ejecutar() {
     return command(nullptr, {});
 }
 
-long clManejo::Ejecutar(const char* form, const QStringList& values) {
-    return command(form, values);
+long clManejo::Ejecutar(FormName form, const QStringList& values) {
+    return command(form.latin1(), values);
 }
 
-long clManejo::EjecutarValores(const char* form, std::vector<BoundValue> values) {
+long clManejo::EjecutarValores(FormName form, std::vector<BoundValue> values) {
     if (!connected_)
         throw notConnected();
-    return command(StatementCatalog::bindRead(QString::fromLatin1(form), std::move(values)));
+    return command(StatementCatalog::bindRead(form, std::move(values)));
 }
 
 long clManejo::command(const char* form, const QStringList& values) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoundStatement.h"
+#include "FormName.h"
 #include "Recordset.h"
 #include "core/RuntimeError.h"
 
@@ -34,9 +35,9 @@ public:
     }
     // The same, naming the one form the statement must have: the module's routines always
     // say which statement they mean, so that no typed value can make it another.
-    void Sql(const QString& statement, const char* form) {
+    void Sql(const QString& statement, FormName form) {
         sql_ = statement;
-        form_ = QString::fromLatin1(form);
+        form_ = form.toString();
     }
     void RsDesconectado(bool detached) { detached_ = detached; }
     // Runs Sql as a query into the caller's record set. False when there is no connection.
@@ -47,14 +48,14 @@ public:
     long Ejecutar();
 
     // Runs a command of the named form with its values given apart, bound as they are.
-    long Ejecutar(const char* form, const QStringList& values);
+    long Ejecutar(FormName form, const QStringList& values);
     // The same with the values already read (StatementCatalog::bindRead), for many rows.
-    long EjecutarValores(const char* form, std::vector<BoundValue> values);
+    long EjecutarValores(FormName form, std::vector<BoundValue> values);
     // The same for a query, into the caller's record set, as CrearRs.
-    bool CrearRs(Recordset& rs, const char* form, const QStringList& values);
+    bool CrearRs(Recordset& rs, FormName form, const QStringList& values);
     // The first column of the first row a query of the named form gives, as a count or a
     // number (rt::wholeNumber); nothing when it gives no row.
-    std::optional<std::int64_t> scalar(const char* form, const QStringList& values);
+    std::optional<std::int64_t> scalar(FormName form, const QStringList& values);
 
     // Groups the commands between the two calls into one durable write (bulk loading).
     void beginBatch(bool large = false);

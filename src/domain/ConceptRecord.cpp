@@ -1,4 +1,5 @@
 #include "ConceptRecord.h"
+#include "LedgerStatements.h"
 
 #include "ModuleUtilities.h"
 #include "data/Recordset.h"
@@ -27,7 +28,7 @@ std::vector<ConceptRecord> readConcepts(clManejo& manejo) {
     std::vector<ConceptRecord> concepts;
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "entry.concepts", {});
+    manejo.CrearRs(rs, forms::entryConcepts, {});
     for (; !rs.Eof(); rs.MoveNext())
         concepts.push_back({GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))),
                             GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))),

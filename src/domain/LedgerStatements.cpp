@@ -14,37 +14,43 @@ const QString listingTail =
 }
 
 void registerLedgerStatements() {
-    auto add = [](const char* name, const QString& text) {
-        StatementCatalog::add(QString::fromLatin1(name), text);
-    };
-    add("ledger.totals",
+    auto add = [](FormName name, const QString& text) { StatementCatalog::add(name, text); };
+    add(forms::ledgerTotals,
         QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
                        "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
                        "MOVDTALT<=datevalue('{date}') AND CNTSTNRO = '{text}'"));
-    add("ledger.lastMovement",
+    add(forms::ledgerLastMovement,
         QStringLiteral("select max(MOVINNRO) as nro from BANMOV  where CNTSTNRO = '{text}'"));
     // What the screens and the routines below them share: the concept list (as the concept
-    // screen and the entry screen each write it), a new account and a new movement, and the
+    // screen and the entry screen each write it), the account list, a new account and a new
+    // movement, and the
     // account row taken before a routine writes its movements, so that two writers of one
     // account follow each other.
-    add("concepts.list", QStringLiteral("select * from BANCON order by CONSTDSC"));
-    add("entry.concepts", QStringLiteral("select * from BANCON ORDER BY CONSTDSC"));
-    add("accounts.insert",
+    add(forms::conceptsList, QStringLiteral("select * from BANCON order by CONSTDSC"));
+    add(forms::accountsList, QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"));
+    add(forms::entryConcepts, QStringLiteral("select * from BANCON ORDER BY CONSTDSC"));
+    add(forms::accountsInsert,
         QStringLiteral(
             "insert into BANCNT (CNTSTNRO,CNTDTALT,CNTSTNOM,CNTSTBNK,CNTSTTEL,CNTSTBKC,TOMDLAAC , "
             "TOMDLADE, TOMDLACR, TOMDLDEB) values ('{text}',datevalue('{date}'),'{text}','{text}',"
             "'{text}','{text}',0,0,0,0)"));
-    add("entry.insertMovement",
+    add(forms::entryInsertMovement,
         QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, MOVSTCPT, "
                        "MOVDLAAC , MOVDLADE, MOVDLACR, MOVDLDEB) VALUES ('{text}','{int}',"
                        "datevalue('{date}'),'{text}','{text}','{amount}','{amount}','{amount}',"
                        "'{amount}')"));
-    add("ledger.holdAccount",
+    add(forms::ledgerHoldAccount,
         QStringLiteral("UPDATE BANCNT SET TOMDLAAC = TOMDLAAC WHERE CNTSTNRO = '{text}'"));
-    add("ledger.accountTotals",
+    add(forms::ledgerAccountTotals,
         QStringLiteral("UPDATE BANCNT SET    TOMDLAAC = '{amount}',   TOMDLADE = '{amount}',   "
                        "TOMDLACR = '{amount}',   TOMDLDEB = '{amount}'   WHERE CNTSTNRO = "
                        "'{text}'"));
+
+    // The movement as it is stored, checked before it is changed.
+    add(forms::movementsReadOne,
+        QString::fromUtf8("select MOVDTALT,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB from "
+                          "BANMOV where CNTSTNRO "
+                          "= '{text}' AND MOVINNRO = {int}"));
 
     // The listing, for the grid (display texts), the printed report (numbers) and the
     // exported file (stored values), each without filter, filtered by concept, and filtered
@@ -54,18 +60,16 @@ void registerLedgerStatements() {
     const QString byText = QStringLiteral(" and MOVSTCPT like '%{text}%' ");
     for (ListingFor target : {ListingFor::Grid, ListingFor::Report, ListingFor::Export}) {
         const QString base = listingBase(target) + QStringLiteral("{text}");
-        static const char* const prefixes[] = {"ledger.listing", "ledger.report", "ledger.export"};
-        const QString name = QString::fromLatin1(prefixes[int(target)]);
-        StatementCatalog::add(name, base + listingTail + order);
-        StatementCatalog::add(name + QStringLiteral(".concept"),
+        StatementCatalog::add(listingForm(target, ListingFilter::None), base + listingTail + order);
+        StatementCatalog::add(listingForm(target, ListingFilter::Concept),
                               base + listingTail + byConcept + order);
-        StatementCatalog::add(name + QStringLiteral(".conceptText"),
+        StatementCatalog::add(listingForm(target, ListingFilter::ConceptAndText),
                               base + listingTail + byConcept + byText + order);
     }
 }
 
 MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo) {
-    manejo.CrearRs(rs, "ledger.totals", {rt::dateText(upTo), account});
+    manejo.CrearRs(rs, forms::ledgerTotals, {rt::dateText(upTo), account});
     auto sum = [&rs](const char* column) {
         return GP_NUMERO(rs.Fields(QString::fromLatin1(column)));
     };
@@ -75,14 +79,14 @@ MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& acc
 std::optional<std::int32_t> highestMovementNumber(clManejo& manejo, Recordset& rs,
                                                   const QString& account) {
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "ledger.lastMovement", {account});
+    manejo.CrearRs(rs, forms::ledgerLastMovement, {account});
     if (!manejo.RsEstado())
         return std::nullopt;
     return rt::toInt32(rt::leadingNumber(GP_TEXTO(rs.Fields(QStringLiteral("nro")))));
 }
 
 long insertAccount(clManejo& manejo, const NewAccount& account) {
-    return manejo.Ejecutar("accounts.insert",
+    return manejo.Ejecutar(forms::accountsInsert,
                            {account.number, rt::formatDateSlashed(account.since), account.name,
                             account.bank, account.phone, account.contact});
 }
@@ -90,7 +94,7 @@ long insertAccount(clManejo& manejo, const NewAccount& account) {
 long insertMovement(clManejo& manejo, const NewMovement& movement) {
     const MovementAmounts& amounts = movement.amounts;
     return manejo.Ejecutar(
-        "entry.insertMovement",
+        forms::entryInsertMovement,
         {movement.account, QString::number(movement.number), rt::formatDateSlashed(movement.date),
          movement.concept, movement.description, rt::generalNumberText(amounts.MOVDLAAC),
          rt::generalNumberText(amounts.MOVDLADE), rt::generalNumberText(amounts.MOVDLACR),

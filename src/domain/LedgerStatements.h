@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/FormName.h"
+
 #include "MovementAmounts.h"
 #include "NewAccount.h"
 #include "NewMovement.h"
@@ -10,6 +12,20 @@
 #include <optional>
 
 namespace ledgora {
+
+// The forms the ledger routines issue, and those the screens share with the routines below them.
+namespace forms {
+inline constexpr FormName ledgerTotals{"ledger.totals"};
+inline constexpr FormName ledgerLastMovement{"ledger.lastMovement"};
+inline constexpr FormName conceptsList{"concepts.list"};
+inline constexpr FormName accountsList{"accounts.list"};
+inline constexpr FormName entryConcepts{"entry.concepts"};
+inline constexpr FormName accountsInsert{"accounts.insert"};
+inline constexpr FormName entryInsertMovement{"entry.insertMovement"};
+inline constexpr FormName ledgerHoldAccount{"ledger.holdAccount"};
+inline constexpr FormName ledgerAccountTotals{"ledger.accountTotals"};
+inline constexpr FormName movementsReadOne{"movements.readOne"};
+} // namespace forms
 
 class clManejo;
 class Recordset;

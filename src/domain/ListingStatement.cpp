@@ -36,13 +36,18 @@ QString listingStatement(ListingFor target) {
     return sql + QStringLiteral("order by MOVDTALT,MOVINNRO");
 }
 
-const char* listingForm(ListingFor target) {
-    static const char* const names[3][3] = {
-        {"ledger.listing", "ledger.listing.concept", "ledger.listing.conceptText"},
-        {"ledger.report", "ledger.report.concept", "ledger.report.conceptText"},
-        {"ledger.export", "ledger.export.concept", "ledger.export.conceptText"}};
-    const int filter = !gFiltro.Activo ? 0 : gFiltro.Valor.isEmpty() ? 1 : 2;
-    return names[int(target)][filter];
+FormName listingForm(ListingFor target, ListingFilter filter) {
+    static constexpr FormName names[3][3] = {
+        {forms::ledgerListing, forms::ledgerListingConcept, forms::ledgerListingConceptText},
+        {forms::ledgerReport, forms::ledgerReportConcept, forms::ledgerReportConceptText},
+        {forms::ledgerExport, forms::ledgerExportConcept, forms::ledgerExportConceptText}};
+    return names[int(target)][int(filter)];
+}
+
+FormName listingForm(ListingFor target) {
+    return listingForm(target, !gFiltro.Activo           ? ListingFilter::None
+                               : gFiltro.Valor.isEmpty() ? ListingFilter::Concept
+                                                         : ListingFilter::ConceptAndText);
 }
 
 QString accountStatement(const QString& number) {

@@ -1,5 +1,6 @@
 #include "ComponentClasses.h"
 
+#include "audit/AuditStatements.h"
 #include "clDemo.h"
 #include "clExtracto.h"
 #include "clHistorial.h"
@@ -10,13 +11,18 @@
 #include "core/ClassRegistry.h"
 #include "data/DataClasses.h"
 #include "domain/LedgerStatements.h"
+#include "reconcile/ReconcileStatements.h"
 #include "screens/ScreenStatements.h"
 
 namespace ledgora {
 
 void registerComponentClasses() {
+    // Every statement form the module issues, before any routine runs: a routine never relies
+    // on another having registered the forms it names.
     registerLedgerStatements();
     registerScreenStatements();
+    registerReconcileStatements();
+    registerAuditStatements();
     registerDataClasses();
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clMain"),
                                  [] { return std::make_unique<clMain>(); });

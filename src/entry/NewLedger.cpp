@@ -1,4 +1,5 @@
 #include "NewLedger.h"
+#include "domain/LedgerStatements.h"
 
 #include "data/ConnectionString.h"
 
@@ -10,7 +11,7 @@ NewLedger::State NewLedger::open(clManejo& manejo, const QString& source) {
     if (!manejo.EstadoConexion())
         return State::Unreachable;
     Recordset existing;
-    manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"), "accounts.list");
+    manejo.Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"), forms::accountsList);
     manejo.RsDesconectado(true);
     manejo.CrearRs(existing);
     return existing.RecordCount() > 0 ? State::HasAccounts : State::Empty;

@@ -1,4 +1,5 @@
 #include "clDemo.h"
+#include "screens/ScreenStatements.h"
 
 #include "NewLedger.h"
 #include "core/Conversions.h"
@@ -68,7 +69,7 @@ void storeTotals(clManejo& manejo, const QString& account, QDate today) {
     Recordset rs;
     manejo.RsDesconectado(true);
     const MovementAmounts sums = sumMovements(manejo, rs, account, today);
-    manejo.Ejecutar("ledger.accountTotals",
+    manejo.Ejecutar(forms::ledgerAccountTotals,
                     {rt::generalNumberText(sums.MOVDLAAC), rt::generalNumberText(sums.MOVDLADE),
                      rt::generalNumberText(sums.MOVDLACR), rt::generalNumberText(sums.MOVDLDEB),
                      account});
@@ -115,9 +116,9 @@ Result clDemo::fill(const QString& path) {
     // A concept the file already keeps under a number stays as it is.
     for (const Concept& concept : kConcepts) {
         try {
-            manejo.Ejecutar("concepts.insert", {QString::fromUtf8(concept.number),
-                                                QString::fromUtf8(concept.description),
-                                                QString(QChar::fromLatin1(concept.type))});
+            manejo.Ejecutar(forms::conceptsInsert, {QString::fromUtf8(concept.number),
+                                                    QString::fromUtf8(concept.description),
+                                                    QString(QChar::fromLatin1(concept.type))});
         } catch (const RuntimeError&) {
         }
     }

@@ -1,4 +1,5 @@
 #include "clExtracto.h"
+#include "screens/ScreenStatements.h"
 
 #include "entry/EntryLog.h"
 
@@ -22,7 +23,7 @@ QString summaryLine(const QString& bankKey, const ApplyOutcome& outcome) {
 bool accountExists(clManejo& manejo, const QString& account) {
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "accounts.readOne", {account});
+    manejo.CrearRs(rs, forms::accountsReadOne, {account});
     return !rs.Eof();
 }
 

@@ -1,4 +1,5 @@
 #include "clImportar.h"
+#include "screens/ScreenStatements.h"
 
 #include "entry/EntryLog.h"
 
@@ -79,7 +80,7 @@ QSet<QString> importConcepts(clManejo& manejo, LegacyTable& concepts) {
     while (concepts.next()) {
         const QString number = concepts.key("CONSTNRO");
         insertRow(concepts, [&] {
-            manejo.Ejecutar("concepts.insert",
+            manejo.Ejecutar(forms::conceptsInsert,
                             {number, concepts.text("CONSTDSC"), concepts.text("CONSTTIP")});
         });
         keys.insert(keyOf(number));

@@ -1,4 +1,5 @@
 #include "clListado.h"
+#include "screens/ScreenStatements.h"
 
 #include "entry/EntryLog.h"
 
@@ -83,7 +84,7 @@ Result prepareListing(const QString& dbPath, const QString& account, const QStri
     // The account as the account screen hands it over: number, name and stored totals.
     Recordset rs;
     try {
-        gManejo->Sql(accountStatement(account), "accounts.readOne");
+        gManejo->Sql(accountStatement(account), forms::accountsReadOne);
         gManejo->RsDesconectado(true);
         gManejo->CrearRs(rs);
     } catch (const RuntimeError&) {

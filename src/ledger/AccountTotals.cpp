@@ -1,4 +1,5 @@
 #include "AccountTotals.h"
+#include "domain/LedgerStatements.h"
 
 #include "MainScreenPort.h"
 #include "core/Conversions.h"
@@ -39,7 +40,7 @@ void GP_ACTUALIZARCUENTA() {
             QStringLiteral("   TOMDLACR = '") + number(gCuenta.TOMDLACR) + QStringLiteral("',");
         gsSQL += QStringLiteral("   TOMDLDEB = '") + number(gCuenta.TOMDLDEB) + QStringLiteral("'");
         gsSQL += QStringLiteral("   WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("'");
-        requireManejo().Sql(gsSQL, "ledger.accountTotals");
+        requireManejo().Sql(gsSQL, forms::ledgerAccountTotals);
 
         if (requireManejo().Ejecutar() > 0) {
             if (MainScreenPort* screen = MainScreenPort::current()) {

@@ -1,4 +1,5 @@
 #include "ListedMovement.h"
+#include "domain/LedgerStatements.h"
 
 #include "core/Conversions.h"
 #include "domain/SharedState.h"
@@ -13,7 +14,7 @@ bool ListedMovement::stillStored() const {
         QStringLiteral("select MOVDTALT,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB from BANMOV "
                        "where CNTSTNRO = '") +
             gCuenta.CNTSTNRO + QStringLiteral("' AND MOVINNRO = ") + number,
-        "movements.readOne");
+        forms::movementsReadOne);
     requireManejo().RsDesconectado(true);
     requireManejo().CrearRs(rs);
     if (!requireManejo().RsEstado() || rs.Eof())

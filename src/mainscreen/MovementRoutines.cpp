@@ -1,4 +1,5 @@
 #include "MovementRoutines.h"
+#include "screens/ScreenStatements.h"
 
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
@@ -79,7 +80,7 @@ void PP_ACRODCR(FlexGrid& LstBNK) {
         gsSQL += QStringLiteral("MOVDLDEB = '") + numberText(after.MOVDLDEB) + QStringLiteral("' ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
         gsSQL += QStringLiteral("MOVINNRO = ") + listed.number;
-        requireManejo().Sql(gsSQL, "movements.status");
+        requireManejo().Sql(gsSQL, forms::movementsStatus);
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(before, after);
             GP_ACTUALIZARCUENTA();
@@ -112,7 +113,7 @@ void PP_ELIMINARCUENTA(FlexGrid& LstBNK) {
         gsSQL = QStringLiteral("DELETE FROM BANMOV ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("' AND ");
         gsSQL += QStringLiteral("MOVINNRO = ") + listed.number;
-        requireManejo().Sql(gsSQL, "movements.delete");
+        requireManejo().Sql(gsSQL, forms::movementsDelete);
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(listed.amounts, {});
             GP_ACTUALIZARCUENTA();

@@ -1,4 +1,5 @@
 #include "ConceptChooser.h"
+#include "ReconcileStatements.h"
 
 #include "core/Conversions.h"
 #include "data/Recordset.h"
@@ -14,7 +15,7 @@ ConceptChooser::ConceptChooser(clManejo& manejo) {
     concepts_ = readConcepts(manejo);
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "reconcile.conceptMap", {});
+    manejo.CrearRs(rs, forms::reconcileConceptMap, {});
     for (; !rs.Eof(); rs.MoveNext())
         chosen_.insert(GP_TEXTO(rs.Fields(QStringLiteral("EQVSTCOM"))),
                        GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))));

@@ -1,4 +1,5 @@
 #include "PendingMovements.h"
+#include "ReconcileStatements.h"
 
 #include "core/Conversions.h"
 #include "data/Recordset.h"
@@ -26,7 +27,7 @@ PendingMovements::PendingMovements(clManejo& manejo, const QString& account, QDa
         return;
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "reconcile.pending",
+    manejo.CrearRs(rs, forms::reconcilePending,
                    {account, rt::formatDateSlashed(first), rt::formatDateSlashed(last)});
     rows_ = rs.sharedData();
     if (!rows_)

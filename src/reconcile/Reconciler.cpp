@@ -37,12 +37,6 @@ const QString kOperationDate = QStringLiteral("OPERACION");
 // The movement entry screen keeps at most this much of a description.
 constexpr int kDescriptionLength = 100;
 
-clManejo& registered(clManejo& manejo) {
-    static const bool once = (registerReconcileStatements(), true);
-    Q_UNUSED(once);
-    return manejo;
-}
-
 QDate matchDate(const BankLine& line, const MatchSettings& settings) {
     const bool byValue = settings.basis == MatchSettings::DateBasis::ValueDate;
     const QDate first = byValue ? line.valueDate : line.operationDate;
@@ -69,7 +63,7 @@ QString descriptionOf(const BankLine& line) {
 QSet<QString> recordedLines(clManejo& manejo, const QString& account) {
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "reconcile.recorded", {account});
+    manejo.CrearRs(rs, forms::reconcileRecorded, {account});
     QSet<QString> recorded;
     const RecordsetData* rows = rs.data();
     for (long row = 0; rows && row < rows->rowCount(); ++row)
@@ -262,8 +256,8 @@ ApplyOutcome tally(const ReconciliationPlan& plan) {
 }
 
 ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
-    manejo.Ejecutar("ledger.holdAccount", {plan.account});
-    manejo.Ejecutar("reconcile.link", {plan.bankKey, plan.account});
+    manejo.Ejecutar(forms::ledgerHoldAccount, {plan.account});
+    manejo.Ejecutar(forms::reconcileLink, {plan.bankKey, plan.account});
     Recordset rs;
     const std::int32_t last = highestMovementNumber(manejo, rs, plan.account).value_or(0);
     ApplyOutcome outcome;
@@ -299,28 +293,28 @@ ApplyOutcome applyPlan(clManejo& manejo, const ReconciliationPlan& plan) {
         }
     }
     staging.finish();
-    const int recorded = int(manejo.Ejecutar("reconcile.stagedRecorded", {}));
+    const int recorded = int(manejo.Ejecutar(forms::reconcileStagedRecorded, {}));
     outcome.alreadyImported += recorded;
     if (twice) {
-        outcome.leftForReview += int(manejo.Ejecutar("reconcile.stagedTwice", {}));
-        manejo.Ejecutar("reconcile.stagedOnce", {});
+        outcome.leftForReview += int(manejo.Ejecutar(forms::reconcileStagedTwice, {}));
+        manejo.Ejecutar(forms::reconcileStagedOnce, {});
     }
     outcome.leftForReview +=
-        int(manejo.Ejecutar("reconcile.stagedChanged", {plan.account, plan.account}));
+        int(manejo.Ejecutar(forms::reconcileStagedChanged, {plan.account, plan.account}));
     if (recorded > 0)
-        manejo.Ejecutar("reconcile.numberStaged", {QString::number(last)});
-    manejo.Ejecutar("reconcile.recordStaged",
+        manejo.Ejecutar(forms::reconcileNumberStaged, {QString::number(last)});
+    manejo.Ejecutar(forms::reconcileRecordStaged,
                     {plan.account, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
-    outcome.matched = int(manejo.Ejecutar("reconcile.realiseStagedCredit", {plan.account}) +
-                          manejo.Ejecutar("reconcile.realiseStagedDebit", {plan.account}));
+    outcome.matched = int(manejo.Ejecutar(forms::reconcileRealiseStagedCredit, {plan.account}) +
+                          manejo.Ejecutar(forms::reconcileRealiseStagedDebit, {plan.account}));
     outcome.added =
-        int(manejo.Ejecutar("reconcile.enterStaged", {AccountKey(plan.account).text()}));
-    manejo.Ejecutar("reconcile.unstage", {});
+        int(manejo.Ejecutar(forms::reconcileEnterStaged, {AccountKey(plan.account).text()}));
+    manejo.Ejecutar(forms::reconcileUnstage, {});
     // A balance in another currency is no balance of this account.
     const bool sameCurrency =
         plan.statementCurrency.isEmpty() || plan.statementCurrency == plan.currency;
     if (plan.closingBalance && plan.closingDate.isValid() && sameCurrency)
-        manejo.Ejecutar("reconcile.keepBalance",
+        manejo.Ejecutar(forms::reconcileKeepBalance,
                         {rt::generalNumberText(*plan.closingBalance),
                          rt::formatDateSlashed(plan.closingDate), plan.bankKey,
                          rt::formatDateSlashed(plan.closingDate)});
@@ -364,24 +358,24 @@ void MatchSettings::save() const {
 
 std::optional<QString> Reconciler::linkedAccount(clManejo& manejo, const QString& bankKey) {
     Recordset rs;
-    registered(manejo).RsDesconectado(true);
-    manejo.CrearRs(rs, "reconcile.linkedAccount", {bankKey});
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, forms::reconcileLinkedAccount, {bankKey});
     if (rs.Eof())
         return std::nullopt;
     return GP_TEXTO(rs.Fields(0));
 }
 
 void Reconciler::link(clManejo& manejo, const QString& bankKey, const QString& account) {
-    registered(manejo).Ejecutar("reconcile.link", {bankKey, account});
+    manejo.Ejecutar(forms::reconcileLink, {bankKey, account});
 }
 
 std::optional<QString> Reconciler::relink(clManejo& manejo, const ReconciliationPlan& plan,
                                           const QString& account) {
-    WriteBatch batch(registered(manejo));
+    WriteBatch batch(manejo);
     const QString target = account.trimmed();
     Recordset rs;
     manejo.RsDesconectado(true);
-    manejo.CrearRs(rs, "reconcile.appliedLink", {plan.bankKey});
+    manejo.CrearRs(rs, forms::reconcileAppliedLink, {plan.bankKey});
     if (!rs.Eof())
         if (const QString applied = GP_TEXTO(rs.Fields(0)); applied != target)
             return applied;
@@ -389,11 +383,11 @@ std::optional<QString> Reconciler::relink(clManejo& manejo, const Reconciliation
     QSet<QString> lines;
     for (const LineProposal& proposal : plan.lines)
         lines.insert(proposal.line.fingerprint);
-    manejo.CrearRs(rs, "reconcile.recordedElsewhere", {target});
+    manejo.CrearRs(rs, forms::reconcileRecordedElsewhere, {target});
     for (; !rs.Eof(); rs.MoveNext())
         if (lines.contains(GP_TEXTO(rs.Fields(0))))
             return GP_TEXTO(rs.Fields(1));
-    manejo.Ejecutar("reconcile.link", {plan.bankKey, target});
+    manejo.Ejecutar(forms::reconcileLink, {plan.bankKey, target});
     batch.commit();
     return std::nullopt;
 }
@@ -419,7 +413,7 @@ ReconciliationPlan Reconciler::propose(clManejo& manejo, const BankStatement& st
     plan.statementCurrency = statement.currency;
     plan.closingBalance = statement.closingBalance;
     plan.closingDate = statement.endDate;
-    const QSet<QString> recorded = recordedLines(registered(manejo), account);
+    const QSet<QString> recorded = recordedLines(manejo, account);
     const PendingMovements pending = pendingFor(manejo, statement, plan, recorded, settings);
     plan.lines.reserve(std::size_t(statement.lines.size()));
     for (const BankLine& line : statement.lines)
@@ -459,7 +453,7 @@ std::vector<ApplyOutcome> Reconciler::applyEach(clManejo& manejo,
             outcomes.push_back(tally(*plan));
         return outcomes;
     }
-    WriteBatch batch(registered(manejo), WriteBatch::Size::Large);
+    WriteBatch batch(manejo, WriteBatch::Size::Large);
     for (const ReconciliationPlan* plan : plans)
         outcomes.push_back(applyPlan(manejo, *plan));
     batch.commit();
@@ -468,19 +462,19 @@ std::vector<ApplyOutcome> Reconciler::applyEach(clManejo& manejo,
 
 QString Reconciler::conceptFor(clManejo& manejo, const QString& commonConcept,
                                BankLine::Side side) {
-    return ConceptChooser(registered(manejo)).conceptFor(commonConcept, side);
+    return ConceptChooser(manejo).conceptFor(commonConcept, side);
 }
 
 void Reconciler::mapConcept(clManejo& manejo, const QString& commonConcept,
                             const QString& concept) {
-    registered(manejo).Ejecutar("reconcile.mapConcept", {commonConcept, concept});
+    manejo.Ejecutar(forms::reconcileMapConcept, {commonConcept, concept});
 }
 
 std::optional<std::pair<Money, QDate>> Reconciler::bankBalance(clManejo& manejo,
                                                                const QString& account) {
     Recordset rs;
-    registered(manejo).RsDesconectado(true);
-    manejo.CrearRs(rs, "reconcile.balance", {account});
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, forms::reconcileBalance, {account});
     if (rs.Eof())
         return std::nullopt;
     const Variant balance = rs.Fields(0);

@@ -41,13 +41,13 @@ BoundValue date(QDate date) {
 } // namespace
 
 StagedLines::StagedLines(clManejo& manejo) : manejo_(manejo) {
-    manejo_.Ejecutar("reconcile.stageTable", {});
+    manejo_.Ejecutar(forms::reconcileStageTable, {});
 }
 
 void StagedLines::add(int line, Kind kind, std::int32_t movement, const BankLine& bank,
                       Money pending, Money realised, const QString& concept,
                       const QString& description) {
-    // In the columns' order of "reconcile.stageTable".
+    // In the columns' order of forms::reconcileStageTable.
     const std::array row{number(line),
                          text(bank.fingerprint),
                          text(QString(QChar::fromLatin1(char(kind)))),
@@ -62,13 +62,13 @@ void StagedLines::add(int line, Kind kind, std::int32_t movement, const BankLine
     columns_ = row.size();
     values_.insert(values_.end(), row.begin(), row.end());
     if (values_.size() == columns_ * kStagedAtOnce)
-        manejo_.EjecutarValores("reconcile.stageMany", std::exchange(values_, {}));
+        manejo_.EjecutarValores(forms::reconcileStageMany, std::exchange(values_, {}));
 }
 
 void StagedLines::finish() {
     for (auto row = values_.begin(); row != values_.end(); row += qsizetype(columns_))
         manejo_.EjecutarValores(
-            "reconcile.stage",
+            forms::reconcileStage,
             {std::make_move_iterator(row), std::make_move_iterator(row + qsizetype(columns_))});
     values_.clear();
 }

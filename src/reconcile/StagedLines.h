@@ -12,7 +12,7 @@ namespace ledgora {
 
 class clManejo;
 
-// A plan's lines to apply, staged on the connection (see "reconcile.stageTable") so that a
+// A plan's lines to apply, staged on the connection (see forms::reconcileStageTable) so that a
 // few statements apply them all: kStagedAtOnce in a statement, the last few one by one.
 class StagedLines {
 public:

@@ -1,4 +1,5 @@
 #include "LedgerAccountList.h"
+#include "domain/LedgerStatements.h"
 
 #include "data/Recordset.h"
 #include "domain/ModuleUtilities.h"
@@ -10,7 +11,7 @@ LedgerAccountList LedgerAccountList::read() {
     LedgerAccountList list;
     Recordset rs;
     requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
-                        "accounts.list");
+                        forms::accountsList);
     requireManejo().RsDesconectado(true);
     if (requireManejo().CrearRs(rs))
         for (; !rs.Eof(); rs.MoveNext()) {

@@ -1,4 +1,6 @@
 #include "FrmABMConceptos.h"
+#include "ScreenStatements.h"
+#include "domain/LedgerStatements.h"
 
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
@@ -176,7 +178,8 @@ void FrmABMConceptos::PP_CARGARLST() {
     Recordset rs;
     BusyPointer busy;
     try {
-        requireManejo().Sql(QStringLiteral("select count(1) as tot from BANCON"), "concepts.count");
+        requireManejo().Sql(QStringLiteral("select count(1) as tot from BANCON"),
+                            forms::conceptsCount);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         const int count =
@@ -184,7 +187,7 @@ void FrmABMConceptos::PP_CARGARLST() {
         rs.Close();
 
         requireManejo().Sql(QStringLiteral("select * from BANCON order by CONSTDSC"),
-                            "concepts.list");
+                            forms::conceptsList);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado())
@@ -204,7 +207,7 @@ void FrmABMConceptos::PP_CARGARLST() {
         rs.Close();
 
         requireManejo().Sql(QStringLiteral("select max(val(constnro)) as LastID from BANCON"),
-                            "concepts.highest");
+                            forms::conceptsHighest);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         auto proposal =
@@ -324,7 +327,7 @@ bool FrmABMConceptos::takeFields() {
     return true;
 }
 
-void FrmABMConceptos::save(const QString& statement, const char* form, const QString& notSaved) {
+void FrmABMConceptos::save(const QString& statement, FormName form, const QString& notSaved) {
     requireManejo().Sql(statement, form);
     if (requireManejo().Ejecutar() > 0) {
         PP_CARGARLST();
@@ -344,7 +347,7 @@ void FrmABMConceptos::PP_AGREGARf() {
             statement_ += u'\'' + number_ + QStringLiteral("',");
             statement_ += u'\'' + description_ + QStringLiteral("',");
             statement_ += u'\'' + type_ + QStringLiteral("')");
-            save(statement_, "concepts.insert", tr("No se agregó ningún concepto."));
+            save(statement_, forms::conceptsInsert, tr("No se agregó ningún concepto."));
         }
     } catch (const RuntimeError& error) {
         // A number that already exists ends here too, with the database's own words.
@@ -363,7 +366,7 @@ void FrmABMConceptos::PP_MODIFICARf() {
             statement_ += QStringLiteral("CONSTDSC = '") + description_ + QStringLiteral("',");
             statement_ += QStringLiteral("CONSTTIP = '") + type_ + QStringLiteral("' ");
             statement_ += QStringLiteral("WHERE CONSTNRO = '") + number_ + u'\'';
-            save(statement_, "concepts.update", tr("No se modificó ningún concepto."));
+            save(statement_, forms::conceptsUpdate, tr("No se modificó ningún concepto."));
         }
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
@@ -382,7 +385,7 @@ void FrmABMConceptos::PP_ELIMINAR() {
         number_ = lstCON_->textMatrix(row, 0);
         requireManejo().Sql(QStringLiteral("DELETE FROM BANCON WHERE CONSTNRO = '") + number_ +
                                 u'\'',
-                            "concepts.delete");
+                            forms::conceptsDelete);
         if (requireManejo().Ejecutar() > 0) {
             // The row goes without reloading the list; the proposed number stays.
             lstCON_->removeItem(row);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FormName.h"
 #include "platform/Screen.h"
 
 #include <array>
@@ -56,7 +57,7 @@ private:
     bool takeFields();
     // Runs the insert or update built from the panel: a saved concept reloads the list and
     // closes the panel, one that changed no row is told and the panel stays as typed.
-    void save(const QString& statement, const char* form, const QString& notSaved);
+    void save(const QString& statement, FormName form, const QString& notSaved);
 
     // The values taken from the panel by the last save or delete, and the last statement.
     QString number_;

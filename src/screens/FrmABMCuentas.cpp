@@ -1,4 +1,6 @@
 #include "FrmABMCuentas.h"
+#include "ScreenStatements.h"
+#include "domain/LedgerStatements.h"
 
 #include "controls/ClCntrl.h"
 #include "controls/FlexGrid.h"
@@ -249,7 +251,7 @@ void FrmABMCuentas::CargarLista() {
         QApplication::processEvents(); // the emptied grid and the pointer show at once
 
         requireManejo().Sql(QStringLiteral("select max(val(CNTSTNRO)) as tot from BANCNT"),
-                            "accounts.highest");
+                            forms::accountsHighest);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         MaxCuenta_ = 0;
@@ -262,7 +264,7 @@ void FrmABMCuentas::CargarLista() {
         }
 
         requireManejo().Sql(QStringLiteral("select * from BANCNT order by VAL(CNTSTNRO)"),
-                            "accounts.list");
+                            forms::accountsList);
         requireManejo().RsDesconectado(true);
         rs = Recordset();
         rs.setCursorLocation(CursorLocation::Client);
@@ -355,12 +357,12 @@ bool FrmABMCuentas::validEntries() {
     return true;
 }
 
-void FrmABMCuentas::saveAccount(const std::function<const char*()>& buildStatement) {
+void FrmABMCuentas::saveAccount(const std::function<FormName()>& buildStatement) {
     BusyPointer busy; // a refused entry is told under the hourglass, as ever
     try {
         if (!validEntries())
             return;
-        const char* form = buildStatement();
+        const FormName form = buildStatement();
         requireManejo().Sql(gsSQL, form);
         if (requireManejo().Ejecutar() > 0) {
             CargarLista();
@@ -389,7 +391,7 @@ void FrmABMCuentas::PP_GuardarN() {
         gsSQL += u'\'' + typed(txtCNTSTBNK_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += u'\'' + typed(txtCNTSTBKC_) + QStringLiteral("',0,0,0,0)");
-        return "accounts.insert";
+        return forms::accountsInsert;
     });
 }
 
@@ -401,7 +403,7 @@ void FrmABMCuentas::PP_MODIFICAR() {
     try {
         const QString number = grdList_->textMatrix(grdList_->row(), 0);
         gsSQL = accountStatement(number);
-        requireManejo().Sql(gsSQL, "accounts.readOne");
+        requireManejo().Sql(gsSQL, forms::accountsReadOne);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado()) {
@@ -441,7 +443,7 @@ void FrmABMCuentas::PP_GuardarM() {
         gsSQL += QStringLiteral("CNTSTTEL = '") + typed(txtCNTSTTEL_) + QStringLiteral("',");
         gsSQL += QStringLiteral("CNTSTBKC = '") + typed(txtCNTSTBKC_) + QStringLiteral("' ");
         gsSQL += QStringLiteral("WHERE CNTSTNRO = '") + typed(txtCNTSTNRO_) + u'\'';
-        return "accounts.update";
+        return forms::accountsUpdate;
     });
 }
 
@@ -461,7 +463,7 @@ void FrmABMCuentas::PP_ELIMINAR() {
         requireManejo().Sql(
             QStringLiteral("select count(1) as tot from BANMOV where CNTSTNRO = '") + number +
                 u'\'',
-            "accounts.countMovements");
+            forms::accountsCountMovements);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (rt::toNumber(rs.Fields(QStringLiteral("tot"))).value_or(0) > 0) {
@@ -473,7 +475,7 @@ void FrmABMCuentas::PP_ELIMINAR() {
         rs.Close();
         requireManejo().Sql(QStringLiteral("delete from BANCNT where CNTSTNRO = '") + number +
                                 u'\'',
-                            "accounts.delete");
+                            forms::accountsDelete);
         if (requireManejo().Ejecutar() > 0) {
             if (grdList_->rows() > 2) {
                 CargarLista();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FormName.h"
 #include "data/Recordset.h"
 #include "platform/Screen.h"
 
@@ -72,7 +73,7 @@ private:
     // Checks the entries, builds the insert or update in gsSQL (the builder names its form)
     // and runs it: a saved account reloads the list and closes the frame, a statement that
     // changed nothing is reported.
-    void saveAccount(const std::function<const char*()>& buildStatement);
+    void saveAccount(const std::function<FormName()>& buildStatement);
     // A box's text without the blanks around it, as it is saved.
     static QString typed(const QLineEdit* box);
 

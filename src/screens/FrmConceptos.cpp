@@ -114,7 +114,7 @@ void FrmConceptos::Form_Load() {
         txtMOVDTALT_->setText(rt::formatDateSlashed(QDate::currentDate()));
 
         requireManejo().Sql(QStringLiteral("select * from BANCON ORDER BY CONSTDSC"),
-                            "entry.concepts");
+                            forms::entryConcepts);
         requireManejo().RsDesconectado(true);
         requireManejo().CrearRs(rs);
         if (!requireManejo().RsEstado()) {
@@ -275,7 +275,7 @@ bool FrmConceptos::store(const NewMovement& movement) {
     gsSQL += u'\'' + amount(amounts.MOVDLADE) + QStringLiteral("',");
     gsSQL += u'\'' + amount(amounts.MOVDLACR) + QStringLiteral("',");
     gsSQL += u'\'' + amount(amounts.MOVDLDEB) + QStringLiteral("')");
-    requireManejo().Sql(gsSQL, "entry.insertMovement");
+    requireManejo().Sql(gsSQL, forms::entryInsertMovement);
     long inserted = 0;
     try {
         inserted = requireManejo().Ejecutar();

@@ -1,4 +1,5 @@
 #include "FrmIntervalo.h"
+#include "ScreenStatements.h"
 
 #include "controls/ClCntrl.h"
 #include "controls/TitleBanner.h"
@@ -126,7 +127,7 @@ void FrmIntervalo::loadConcepts() {
     try {
         requireManejo().Sql(
             QStringLiteral("select CONSTNRO,CONSTDSC from BANCON order by CONSTDSC"),
-            "interval.concepts");
+            forms::intervalConcepts);
         listed = requireManejo().CrearRs(rs);
         for (; listed && !rs.Eof(); rs.MoveNext()) {
             cboConcepto_->addItem(rt::toText(rs.Fields(QStringLiteral("CONSTDSC"))));

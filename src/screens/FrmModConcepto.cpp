@@ -1,4 +1,5 @@
 #include "FrmModConcepto.h"
+#include "ScreenStatements.h"
 
 #include "controls/ClCntrl.h"
 #include "controls/TitleBanner.h"
@@ -145,7 +146,7 @@ void FrmModConcepto::PP_GUARDAR() {
             MsgBox(ListedMovement::changedMessage(), MsgIcon::Exclamation);
             return;
         }
-        requireManejo().Sql(sql, "movements.edit");
+        requireManejo().Sql(sql, forms::movementsEdit);
         if (requireManejo().Ejecutar() > 0) {
             adjustTotalsByCents(atLoad_, {gMovimiento.MOVDLAAC, gMovimiento.MOVDLADE,
                                           gMovimiento.MOVDLACR, gMovimiento.MOVDLDEB});

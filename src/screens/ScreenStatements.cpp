@@ -6,43 +6,39 @@
 namespace ledgora {
 
 void registerScreenStatements() {
-    registerLedgerStatements(); // the forms the screens share with the routines below them
-    auto add = [](const char* name, const char* text) {
-        StatementCatalog::add(QString::fromLatin1(name), QString::fromUtf8(text));
+    auto add = [](FormName name, const char* text) {
+        StatementCatalog::add(name, QString::fromUtf8(text));
     };
     // The bank-account screen.
-    add("accounts.highest", "select max(val(CNTSTNRO)) as tot from BANCNT");
-    add("accounts.list", "select * from BANCNT order by VAL(CNTSTNRO)");
-    add("accounts.readOne", "select * from BANCNT where CNTSTNRO = '{text}'");
-    add("accounts.update",
+    add(forms::accountsHighest, "select max(val(CNTSTNRO)) as tot from BANCNT");
+    add(forms::accountsReadOne, "select * from BANCNT where CNTSTNRO = '{text}'");
+    add(forms::accountsUpdate,
         "UPDATE BANCNT SET CNTDTALT = '{date}',CNTSTNOM = '{text}',CNTSTBNK = '{text}',"
         "CNTSTTEL = '{text}',CNTSTBKC = '{text}' WHERE CNTSTNRO = '{text}'");
-    add("accounts.countMovements", "select count(1) as tot from BANMOV where CNTSTNRO = '{text}'");
-    add("accounts.delete", "delete from BANCNT where CNTSTNRO = '{text}'");
+    add(forms::accountsCountMovements,
+        "select count(1) as tot from BANMOV where CNTSTNRO = '{text}'");
+    add(forms::accountsDelete, "delete from BANCNT where CNTSTNRO = '{text}'");
 
     // The concept screen.
-    add("concepts.count", "select count(1) as tot from BANCON");
-    add("concepts.highest", "select max(val(constnro)) as LastID from BANCON");
-    add("concepts.insert",
+    add(forms::conceptsCount, "select count(1) as tot from BANCON");
+    add(forms::conceptsHighest, "select max(val(constnro)) as LastID from BANCON");
+    add(forms::conceptsInsert,
         "insert into BANCON (CONSTNRO,CONSTDSC,CONSTTIP) values ('{text}','{text}','{text}')");
-    add("concepts.update",
+    add(forms::conceptsUpdate,
         "update BANCON set CONSTDSC = '{text}',CONSTTIP = '{text}' WHERE CONSTNRO = '{text}'");
-    add("concepts.delete", "DELETE FROM BANCON WHERE CONSTNRO = '{text}'");
+    add(forms::conceptsDelete, "DELETE FROM BANCON WHERE CONSTNRO = '{text}'");
 
     // The interval screen's concept lists.
-    add("interval.concepts", "select CONSTNRO,CONSTDSC from BANCON order by CONSTDSC");
+    add(forms::intervalConcepts, "select CONSTNRO,CONSTDSC from BANCON order by CONSTDSC");
 
     // The main screen's status change and deletion of one movement.
-    add("movements.status",
+    add(forms::movementsStatus,
         "UPDATE BANMOV SET MOVDLAAC = '{amount}',MOVDLADE = '{amount}',MOVDLACR = '{amount}',"
         "MOVDLDEB = '{amount}' WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int}");
-    add("movements.delete", "DELETE FROM BANMOV WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int}");
-    // The movement as it is stored, checked before it is changed.
-    add("movements.readOne",
-        "select MOVDTALT,MOVSTCPT,MOVDLAAC,MOVDLADE,MOVDLACR,MOVDLDEB from BANMOV where CNTSTNRO "
-        "= '{text}' AND MOVINNRO = {int}");
+    add(forms::movementsDelete,
+        "DELETE FROM BANMOV WHERE CNTSTNRO = '{text}' AND MOVINNRO = {int}");
     // The movement edit screen.
-    add("movements.edit",
+    add(forms::movementsEdit,
         "UPDATE BANMOV SET  MOVDTALT = datevalue('{date}'), MOVSTCPT = '{text}', MOVDLAAC = "
         "'{amount}', MOVDLADE = '{amount}', MOVDLACR = '{amount}', MOVDLDEB = '{amount}'  WHERE "
         "CNTSTNRO = '{text}'  AND MOVINNRO = {int}");
