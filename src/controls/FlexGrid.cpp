@@ -124,6 +124,11 @@ void FlexGrid::setClip(std::shared_ptr<const GridSource> source) {
     model_->paste(selectedBlock(), std::move(source));
 }
 
+void FlexGrid::sourceRowChanged(int row) {
+    checkRow(row);
+    model_->sourceChanged(QRect(0, row, model_->gridCols(), 1));
+}
+
 QString FlexGrid::textMatrix(int row, int col) const {
     checkRow(row);
     checkCol(col);

@@ -72,6 +72,9 @@ public:
     // The same paste from rows that are read when shown rather than copied: the grid keeps
     // the source, and each of its values stays in one cell whatever characters it holds.
     void setClip(std::shared_ptr<const GridSource> source);
+    // A row pasted from a source shows its cells afresh, after the source's owner changed
+    // what that row reads from.
+    void sourceRowChanged(int row);
 
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);

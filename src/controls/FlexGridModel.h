@@ -32,6 +32,8 @@ public:
     void setText(int row, int col, const QString& text);
     void paste(const QRect& block, const QString& text);
     void paste(const QRect& block, std::shared_ptr<const GridSource> source);
+    // The cells of the block show their source's texts afresh.
+    void sourceChanged(const QRect& block) { notifyChanged(block, {Qt::DisplayRole}); }
     void appendRow(const QString& tabSeparated);
     void removeGridRow(int row);
 

@@ -6,7 +6,8 @@ namespace ledgora {
 
 // Rows the grid shows without holding their text: a block pasted from a source asks it for a
 // cell's text each time the cell is read or painted. The text must be a pure function of the
-// row and column, and the source must not change while the grid holds it.
+// row and column, and the source must not change while the grid holds it, but for what its
+// owner then tells the grid (FlexGrid::sourceRowChanged); its row count never changes.
 class GridSource {
 public:
     virtual ~GridSource() = default;

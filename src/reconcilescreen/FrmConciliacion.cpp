@@ -1,4 +1,5 @@
 #include "FrmConciliacion.h"
+#include "StatementLineRows.h"
 
 #include "LedgerAccountList.h"
 #include "controls/FlexGrid.h"
@@ -93,6 +94,55 @@ QString reasonText(const LineProposal& line) {
     }
 }
 
+// The concept's entry as the entry screen lists it, or what to do when there is none.
+QString conceptText(const std::vector<ConceptRecord>& concepts, const QString& number) {
+    for (const ConceptRecord& known : concepts) {
+        if (known.number == number.trimmed())
+            return known.entry();
+    }
+    return number.trimmed().isEmpty() ? FrmConciliacion::tr("Sin concepto (F4)") : number;
+}
+
+// The text of a line's cell in the review grid.
+QString lineCell(const ReconciliationPlan& plan, const std::vector<ConceptRecord>& concepts,
+                 int index, int column) {
+    const LineProposal& line = plan.lines.at(std::size_t(index));
+    switch (Column(column)) {
+    case kDate:
+        return rt::formatDateSlashed(line.line.operationDate) +
+               (line.line.dateAssumed ? FrmConciliacion::tr(" (supuesta)") : QString());
+    case kText:
+        return line.line.description();
+    case kAmount:
+        return rt::formatAmount(line.line.amount) +
+               (line.line.currency != plan.currency ? u' ' + line.line.currency : QString());
+    case kSide:
+        return line.line.side == BankLine::Side::Credit ? FrmConciliacion::tr("Abono")
+                                                        : FrmConciliacion::tr("Cargo");
+    case kAction:
+        return actionText(line, plan.currency);
+    case kMovement:
+        if (line.action == Action::Match) {
+            const MatchCandidate& candidate = line.candidates.at(std::size_t(line.chosen));
+            return rt::formatDateSlashed(candidate.date) + u' ' + candidate.description;
+        }
+        if (line.action == Action::NewMovement)
+            return conceptText(concepts, line.concept);
+        if (line.action == Action::Review) {
+            QStringList numbers; // F5 goes through them in this order
+            for (const MatchCandidate& candidate : line.candidates)
+                numbers << FrmConciliacion::tr("nº %1").arg(candidate.number);
+            return numbers.join(QStringLiteral(", "));
+        }
+        return {};
+    case kMark:
+        return line.accepted ? QStringLiteral("X") : QString();
+    case kColumns:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 FrmConciliacion::FrmConciliacion() {
@@ -162,7 +212,9 @@ void FrmConciliacion::buildControls() {
 }
 
 void FrmConciliacion::setPlan(ReconciliationPlan plan) {
-    plan_ = std::move(plan);
+    // A plan of its own: the grid's rows go on reading the one they were pasted from until
+    // the new one is shown.
+    plan_ = std::make_shared<ReconciliationPlan>(std::move(plan));
     conceptChosen_.clear();
     changed_ = false;
 }
@@ -173,11 +225,11 @@ void FrmConciliacion::Form_Load() {
 }
 
 void FrmConciliacion::showStatement() {
-    QString statement = tr("Extracto %1 - Cuenta %2").arg(plan_.bankKey, plan_.account.trimmed());
-    if (plan_.closingBalance)
+    QString statement = tr("Extracto %1 - Cuenta %2").arg(plan_->bankKey, plan_->account.trimmed());
+    if (plan_->closingBalance)
         statement += tr(" - Saldo final %1 al %2")
-                         .arg(rt::formatAmount(*plan_.closingBalance),
-                              rt::formatDateSlashed(plan_.closingDate));
+                         .arg(rt::formatAmount(*plan_->closingBalance),
+                              rt::formatDateSlashed(plan_->closingDate));
     const MatchSettings window = MatchSettings::fromSettings();
     statement +=
         tr(" - Ventana: %1 días, %2")
@@ -185,12 +237,20 @@ void FrmConciliacion::showStatement() {
             .arg(window.basis == MatchSettings::DateBasis::ValueDate ? tr("fecha valor")
                                                                      : tr("fecha de operación"));
     lbEXTRACTO_->setText(statement);
-    lstLIN_->setRows(int(plan_.lines.size()) + 1);
-    for (int k = 0; k < int(plan_.lines.size()); ++k)
-        showLine(k);
+    const int count = int(plan_->lines.size());
+    lstLIN_->setRows(count + 1);
+    if (count > 0) {
+        lstLIN_->setRow(1);
+        lstLIN_->setCol(0);
+        lstLIN_->setRowSel(count);
+        lstLIN_->setColSel(kColumns - 1);
+        lstLIN_->setClip(
+            std::make_shared<const StatementLineRows>(plan_, concepts_, kColumns, &lineCell));
+    }
     showCounts();
     if (lstLIN_->rows() > 1)
         lstLIN_->goToRow(1);
+    showReason(); // the paste left the grid on the first line already
     lstLIN_->setFocus();
 }
 
@@ -202,59 +262,24 @@ void FrmConciliacion::loadConcepts() {
     }
 }
 
-QString FrmConciliacion::conceptText(const QString& number) const {
-    for (const ConceptRecord& known : concepts_) {
-        if (known.number == number.trimmed())
-            return known.entry();
-    }
-    return number.trimmed().isEmpty() ? tr("Sin concepto (F4)") : number;
-}
-
 void FrmConciliacion::showLine(int index) {
-    const LineProposal& line = plan_.lines.at(std::size_t(index));
     const int row = index + 1;
-    QString amount = rt::formatAmount(line.line.amount);
-    if (line.line.currency != plan_.currency)
-        amount += u' ' + line.line.currency;
-    QString movement;
-    if (line.action == Action::Match) {
-        const MatchCandidate& candidate = line.candidates.at(std::size_t(line.chosen));
-        movement = rt::formatDateSlashed(candidate.date) + u' ' + candidate.description;
-    } else if (line.action == Action::NewMovement) {
-        movement = conceptText(line.concept);
-    } else if (line.action == Action::Review) {
-        QStringList numbers; // F5 goes through them in this order
-        for (const MatchCandidate& candidate : line.candidates)
-            numbers << tr("nº %1").arg(candidate.number);
-        movement = numbers.join(QStringLiteral(", "));
-    }
-    const QString cells[] = {
-        rt::formatDateSlashed(line.line.operationDate) +
-            (line.line.dateAssumed ? tr(" (supuesta)") : QString()),
-        line.line.description(),
-        amount,
-        line.line.side == BankLine::Side::Credit ? tr("Abono") : tr("Cargo"),
-        actionText(line, plan_.currency),
-        movement,
-        line.accepted ? QStringLiteral("X") : QString(),
-    };
-    for (int c = 0; c < kColumns; ++c)
-        lstLIN_->setTextMatrix(row, c, cells[c]);
+    lstLIN_->sourceRowChanged(row);
     if (row == lstLIN_->row())
         showReason();
 }
 
 void FrmConciliacion::showReason() {
     const int index = lstLIN_->row() - 1;
-    lbMOTIVO_->setText(index >= 0 && index < int(plan_.lines.size())
-                           ? reasonText(plan_.lines.at(std::size_t(index)))
+    lbMOTIVO_->setText(index >= 0 && index < int(plan_->lines.size())
+                           ? reasonText(plan_->lines.at(std::size_t(index)))
                            : QString());
 }
 
 void FrmConciliacion::showCounts() {
-    const auto accepted = std::count_if(plan_.lines.begin(), plan_.lines.end(),
+    const auto accepted = std::count_if(plan_->lines.begin(), plan_->lines.end(),
                                         [](const LineProposal& line) { return line.accepted; });
-    StBar_->setPanelText(1, tr("Aceptadas: %1 de %2").arg(accepted).arg(plan_.lines.size()));
+    StBar_->setPanelText(1, tr("Aceptadas: %1 de %2").arg(accepted).arg(plan_->lines.size()));
 }
 
 void FrmConciliacion::Form_KeyDown(int& keyCode, int) {
@@ -281,19 +306,19 @@ void FrmConciliacion::PP_CAMBIARCUENTA() {
         const QStringList& numbers = accounts.numbers;
         const QStringList& entries = accounts.entries;
         busy.release();
-        const QString current = plan_.account.trimmed();
-        const auto chosen =
-            PickList::choose(this, tr("¿A qué cuenta pertenece el extracto %1?").arg(plan_.bankKey),
-                             entries, std::max(0, int(numbers.indexOf(current))));
+        const QString current = plan_->account.trimmed();
+        const auto chosen = PickList::choose(
+            this, tr("¿A qué cuenta pertenece el extracto %1?").arg(plan_->bankKey), entries,
+            std::max(0, int(numbers.indexOf(current))));
         if (!chosen || numbers.at(*chosen) == current)
             return;
         BusyPointer writing;
-        refused = Reconciler::relink(requireManejo(), plan_, numbers.at(*chosen));
+        refused = Reconciler::relink(requireManejo(), *plan_, numbers.at(*chosen));
         writing.release();
         if (refused) {
             MsgBox(tr("Las líneas del extracto %1 ya se aplicaron a la cuenta %2: no se puede "
                       "vincular con otra cuenta.")
-                       .arg(plan_.bankKey, *refused),
+                       .arg(plan_->bankKey, *refused),
                    MsgIcon::Exclamation);
             return;
         }
@@ -301,7 +326,7 @@ void FrmConciliacion::PP_CAMBIARCUENTA() {
         // one when it is reconciled, so nothing is applied here.
         MsgBox(tr("El extracto %1 queda vinculado con la cuenta %2. Selecciónela para "
                   "conciliarlo.")
-                   .arg(plan_.bankKey, numbers.at(*chosen)),
+                   .arg(plan_->bankKey, numbers.at(*chosen)),
                MsgIcon::Exclamation);
     } catch (const RuntimeError& error) {
         busy.release();
@@ -321,7 +346,7 @@ void FrmConciliacion::lstLIN_KeyDown(int& keyCode, int) {
         if (row + 1 < lstLIN_->rows())
             lstLIN_->goToRow(row + 1);
     } else if (keyCode == vk::Space) {
-        acceptLine(index, !plan_.lines.at(std::size_t(index)).accepted);
+        acceptLine(index, !plan_->lines.at(std::size_t(index)).accepted);
     } else if (keyCode == vk::F5) {
         cycleLine(index);
     } else if (keyCode == vk::F4) {
@@ -333,13 +358,13 @@ void FrmConciliacion::lstLIN_KeyDown(int& keyCode, int) {
 }
 
 void FrmConciliacion::acceptLine(int index, bool accepted) {
-    LineProposal& line = plan_.lines.at(std::size_t(index));
+    LineProposal& line = plan_->lines.at(std::size_t(index));
     if (accepted == line.accepted || (accepted && !canAccept(line)))
         return;
     // A movement is realised by one bank line only.
     if (accepted && line.action == Action::Match) {
         const std::int32_t number = line.candidates.at(std::size_t(line.chosen)).number;
-        for (const LineProposal& other : plan_.lines)
+        for (const LineProposal& other : plan_->lines)
             if (&other != &line && other.accepted && other.action == Action::Match &&
                 other.candidates.at(std::size_t(other.chosen)).number == number) {
                 MsgBox(tr("El movimiento nº %1 ya está aceptado para otra línea "
@@ -356,7 +381,7 @@ void FrmConciliacion::acceptLine(int index, bool accepted) {
 }
 
 void FrmConciliacion::cycleLine(int index) {
-    LineProposal& line = plan_.lines.at(std::size_t(index));
+    LineProposal& line = plan_->lines.at(std::size_t(index));
     if ((line.action != Action::Match && line.action != Action::Review) || line.candidates.empty())
         return;
     // An accepted line stays accepted with its next candidate, unless another accepted line
@@ -372,7 +397,7 @@ void FrmConciliacion::cycleLine(int index) {
 }
 
 void FrmConciliacion::chooseConcept(int index) {
-    LineProposal& line = plan_.lines.at(std::size_t(index));
+    LineProposal& line = plan_->lines.at(std::size_t(index));
     if (line.action != Action::NewMovement)
         return;
     const bool credit = line.line.side == BankLine::Side::Credit;
@@ -405,8 +430,8 @@ void FrmConciliacion::chooseConcept(int index) {
     // statement with it and on this side take the choice at once, unless chosen by hand.
     if (line.line.commonConcept.isEmpty())
         return;
-    for (int other = 0; other < int(plan_.lines.size()); ++other) {
-        LineProposal& same = plan_.lines.at(std::size_t(other));
+    for (int other = 0; other < int(plan_->lines.size()); ++other) {
+        LineProposal& same = plan_->lines.at(std::size_t(other));
         if (other == index || conceptChosen_.contains(other) ||
             same.action != Action::NewMovement || same.line.side != line.line.side ||
             same.line.commonConcept != line.line.commonConcept)
@@ -421,7 +446,7 @@ void FrmConciliacion::chooseConcept(int index) {
 }
 
 void FrmConciliacion::PP_APLICAR() {
-    if (std::none_of(plan_.lines.begin(), plan_.lines.end(),
+    if (std::none_of(plan_->lines.begin(), plan_->lines.end(),
                      [](const LineProposal& line) { return line.accepted; })) {
         MsgBox(tr("No hay ninguna línea aceptada para aplicar."), MsgIcon::Exclamation);
         return;
@@ -429,7 +454,7 @@ void FrmConciliacion::PP_APLICAR() {
     ApplyOutcome outcome;
     BusyPointer busy;
     try {
-        outcome = Reconciler::apply(requireManejo(), plan_);
+        outcome = Reconciler::apply(requireManejo(), *plan_);
     } catch (const RuntimeError& error) {
         busy.release();
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));
@@ -448,7 +473,7 @@ void FrmConciliacion::rememberConcepts() {
     // The concept the person chose for a bank concept is the one its next lines get.
     try {
         for (int index : std::as_const(conceptChosen_)) {
-            const LineProposal& line = plan_.lines.at(std::size_t(index));
+            const LineProposal& line = plan_->lines.at(std::size_t(index));
             if (line.accepted && !line.line.commonConcept.isEmpty())
                 Reconciler::mapConcept(requireManejo(), line.line.commonConcept, line.concept);
         }
@@ -485,7 +510,7 @@ void FrmConciliacion::PP_VENTANA() {
     window.save();
     BusyPointer busy;
     try {
-        setPlan(Reconciler::propose(requireManejo(), statement_, plan_.account, window));
+        setPlan(Reconciler::propose(requireManejo(), statement_, plan_->account, window));
     } catch (const RuntimeError& error) {
         busy.release();
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Conciliación"));

@@ -7,6 +7,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -29,7 +30,7 @@ public:
     // another matching window); set before the screen is shown.
     void setPlan(ReconciliationPlan plan);
     void setStatement(BankStatement statement) { statement_ = std::move(statement); }
-    const ReconciliationPlan& plan() const { return plan_; }
+    const ReconciliationPlan& plan() const { return *plan_; }
 
 Q_SIGNALS:
     // The accepted lines were written: the main listing is out of date.
@@ -60,7 +61,6 @@ private:
     void showStatement();
     void rememberConcepts();
     void PP_SALIR();
-    QString conceptText(const QString& number) const;
 
     QLabel* Label1_ = nullptr;
     QLabel* lbEXTRACTO_ = nullptr;
@@ -68,7 +68,8 @@ private:
     FlexGrid* lstLIN_ = nullptr;
     QPushButton* cmdAplicar_ = nullptr;
     PanelStatusBar* StBar_ = nullptr;
-    ReconciliationPlan plan_;
+    // Shared with the grid's rows, which read their cells from it.
+    std::shared_ptr<ReconciliationPlan> plan_ = std::make_shared<ReconciliationPlan>();
     BankStatement statement_;
     std::vector<ConceptRecord> concepts_;
     QSet<int> conceptChosen_; // lines whose concept the person chose
