@@ -4,7 +4,9 @@
 #include "RecordsetData.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace ledgora {
@@ -39,6 +41,10 @@ public:
     // which the operating system drops when any other part of the process closes the file.
     // Only between transactions; does nothing where nothing was held.
     virtual void renewLocks() {}
+    // A number that changes when another connection has committed a change to the database
+    // since it was last asked: cheap enough to ask a few times a second. Nothing where the
+    // engine cannot tell (then the watcher asks nothing).
+    virtual std::optional<std::int64_t> changeMark() { return std::nullopt; }
 
     // Who the audit trail names for this connection's changes: the operating-system user on a
     // file, the session's role on a server; and the program (the client's application name).

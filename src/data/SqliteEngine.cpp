@@ -538,6 +538,19 @@ void SqliteEngine::renewLocks() {
         reopen();
 }
 
+std::optional<std::int64_t> SqliteEngine::changeMark() {
+    // Changes only when another connection commits: this connection's own writes leave it.
+    if (!db_)
+        return std::nullopt;
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_.get(), "PRAGMA data_version", -1, &raw, nullptr) != SQLITE_OK)
+        return std::nullopt;
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    if (sqlite3_step(raw) != SQLITE_ROW)
+        return std::nullopt;
+    return sqlite3_column_int64(raw, 0);
+}
+
 bool SqliteEngine::inTransaction() const {
     return db_ && !sqlite3_get_autocommit(db_.get());
 }

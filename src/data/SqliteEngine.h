@@ -27,6 +27,7 @@ public:
     void endBatch(bool commit) override;
     bool inTransaction() const override;
     void renewLocks() override;
+    std::optional<std::int64_t> changeMark() override;
     std::pair<QString, QString> auditIdentity() const override;
 
 private:

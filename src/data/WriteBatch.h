@@ -33,6 +33,12 @@ public:
         manejo_.endBatch(true);
         open_ = false;
     }
+    // Ends the batch at once without its changes, for a routine that goes on reading after a
+    // refused statement (a server reads nothing more in a transaction that failed).
+    void rollback() {
+        open_ = false;
+        manejo_.endBatch(false);
+    }
 
 private:
     clManejo& manejo_;

@@ -112,6 +112,12 @@ bool clManejo::inTransaction() const {
     return connected_ && engine_->inTransaction();
 }
 
+std::optional<std::int64_t> clManejo::changeMark() {
+    if (!connected_ || engine_->inTransaction())
+        return std::nullopt;
+    return engine_->changeMark();
+}
+
 void clManejo::renewLocks() {
     if (connected_ && !engine_->inTransaction())
         engine_->renewLocks();

@@ -64,6 +64,10 @@ public:
     bool inTransaction() const;
     // Opens the connection afresh (see Engine::renewLocks); only between transactions.
     void renewLocks();
+    // Changes when another connection has committed to the database since it was last asked
+    // (Engine::changeMark); nothing when there is no connection, a transaction is open on
+    // this one, or its engine cannot tell.
+    std::optional<std::int64_t> changeMark();
 
     // Who the audit trail names for this connection's changes, and through which program;
     // empty when not connected.

@@ -52,6 +52,13 @@ void registerLedgerStatements() {
                           "BANMOV where CNTSTNRO "
                           "= '{text}' AND MOVINNRO = {int}"));
 
+    // What changed since a row of the audit trail, which every change of the ledger's tables
+    // writes: the copies that show the ledger follow other people's changes through it.
+    add(forms::ledgerNewestChange, QStringLiteral("select max(AUDINNRO) as ultimo from BANAUD"));
+    add(forms::ledgerChangesSince,
+        QStringLiteral("select AUDINNRO,AUDSTTAB,AUDSTCTA from BANAUD where AUDINNRO > {int} "
+                       "order by AUDINNRO"));
+
     // The listing, for the grid (display texts), the printed report (numbers) and the
     // exported file (stored values), each without filter, filtered by concept, and filtered
     // by concept and text.

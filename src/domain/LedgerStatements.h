@@ -25,6 +25,8 @@ inline constexpr FormName entryInsertMovement{"entry.insertMovement"};
 inline constexpr FormName ledgerHoldAccount{"ledger.holdAccount"};
 inline constexpr FormName ledgerAccountTotals{"ledger.accountTotals"};
 inline constexpr FormName movementsReadOne{"movements.readOne"};
+inline constexpr FormName ledgerNewestChange{"ledger.newestChange"};
+inline constexpr FormName ledgerChangesSince{"ledger.changesSince"};
 } // namespace forms
 
 class clManejo;

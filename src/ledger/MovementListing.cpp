@@ -12,6 +12,9 @@
 #include "domain/ModuleUtilities.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
+#include "platform/ScreenLog.h"
+
+#include <algorithm>
 
 namespace ledgora {
 
@@ -26,6 +29,43 @@ void selectColumns(FlexGrid& grid, int firstColumn, int lastColumn) {
 }
 
 const QColor kPaleGreen(236, 249, 232);
+
+// The record set's rows into the grid's data rows, formatted by column blocks.
+void pasteListing(FlexGrid& LstBNK, Recordset& rs) {
+    LstBNK.setRows(int(rs.RecordCount()) + 1);
+    LstBNK.setCol(0);
+    LstBNK.setRow(1);
+    LstBNK.setColSel(LstBNK.cols() - 1);
+    LstBNK.setRowSel(LstBNK.rows() - 1);
+    auto listing = std::make_shared<const ListingRows>(rs.sharedData(), rs.position());
+    LstBNK.setClip(listing);
+    ListedRows::of(LstBNK).load(std::move(listing));
+
+    selectColumns(LstBNK, 1, 1);
+    LstBNK.setCellAlignment(FlexGrid::LeftCenter);
+    selectColumns(LstBNK, 2, 2);
+    LstBNK.setCellBackColor(kPaleGreen);
+    LstBNK.setCellAlignment(FlexGrid::RightCenter);
+    selectColumns(LstBNK, 4, 4);
+    LstBNK.setCellBackColor(kPaleGreen);
+    LstBNK.setCellAlignment(FlexGrid::RightCenter);
+    selectColumns(LstBNK, 2, LstBNK.cols() - 1);
+    LstBNK.setCellAlignment(FlexGrid::RightCenter);
+}
+
+// The data row showing the movement of that number, looked for outward from the row it was
+// on; 0 when it is no longer listed.
+int rowOfNumber(FlexGrid& LstBNK, const QString& number, int near) {
+    ListedRows& rows = ListedRows::of(LstBNK);
+    const int last = LstBNK.rows() - 1;
+    for (int distance = 0; near - distance >= 1 || near + distance <= last; ++distance) {
+        for (const int row : {near - distance, near + distance}) {
+            if (row >= 1 && row <= last && rows.at(row).number == number)
+                return row;
+        }
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -74,25 +114,7 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
             // keeps the record set's rows and makes each cell's text when it is shown, so a
             // long listing is held once, compactly, and never as text. The movements behind
             // the rows are read from the same rows.
-            LstBNK.setRows(int(rs.RecordCount()) + 1);
-            LstBNK.setCol(0);
-            LstBNK.setRow(1);
-            LstBNK.setColSel(LstBNK.cols() - 1);
-            LstBNK.setRowSel(LstBNK.rows() - 1);
-            auto listing = std::make_shared<const ListingRows>(rs.sharedData(), rs.position());
-            LstBNK.setClip(listing);
-            ListedRows::of(LstBNK).load(std::move(listing));
-
-            selectColumns(LstBNK, 1, 1);
-            LstBNK.setCellAlignment(FlexGrid::LeftCenter);
-            selectColumns(LstBNK, 2, 2);
-            LstBNK.setCellBackColor(kPaleGreen);
-            LstBNK.setCellAlignment(FlexGrid::RightCenter);
-            selectColumns(LstBNK, 4, 4);
-            LstBNK.setCellBackColor(kPaleGreen);
-            LstBNK.setCellAlignment(FlexGrid::RightCenter);
-            selectColumns(LstBNK, 2, LstBNK.cols() - 1);
-            LstBNK.setCellAlignment(FlexGrid::RightCenter);
+            pasteListing(LstBNK, rs);
 
             // The most recent movement is the current row, in view and selected whole.
             LstBNK.setRow(LstBNK.rows() - 1);
@@ -112,6 +134,41 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
         rs.Close();
         LstBNK.show();
     }
+}
+
+void followListing(FlexGrid& LstBNK) {
+    // Where the person is: the movement selected, by its number, and the first row in view.
+    const int before = LstBNK.row();
+    const int top = LstBNK.topRow();
+    QString selected;
+    if (before >= 1 && before < LstBNK.rows())
+        selected = ListedRows::of(LstBNK).at(before).number;
+    Recordset rs;
+    try {
+        refreshAccountTotals(rs);
+        requireManejo().Sql(listingStatement(ListingFor::Grid), listingForm(ListingFor::Grid));
+        requireManejo().RsDesconectado(false);
+        const bool listed = requireManejo().CrearRs(rs);
+        // Replaced only once read: a failure leaves the listing as it was.
+        LstBNK.setRows(1);
+        ListedRows::of(LstBNK).clear();
+        if (listed && rs.RecordCount() > 0)
+            pasteListing(LstBNK, rs);
+        rs.Close();
+    } catch (const RuntimeError& error) {
+        qCInfo(lcScreens) << "listing not followed:" << error.description();
+        rs.Close();
+        return;
+    }
+    const int last = LstBNK.rows() - 1;
+    if (last >= 1) {
+        const int found = selected.isEmpty() ? 0 : rowOfNumber(LstBNK, selected, before);
+        LstBNK.setRow(found > 0 ? found : std::clamp(before, 1, last));
+        LstBNK.setCol(0);
+        LstBNK.setColSel(LstBNK.cols() - 1);
+        LstBNK.setTopRow(std::clamp(top, 1, last));
+    }
+    qCInfo(lcScreens) << "listing followed" << gCuenta.CNTSTNRO << last << "movements";
 }
 
 } // namespace ledgora

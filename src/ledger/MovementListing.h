@@ -17,4 +17,10 @@ void refreshAccountTotals(Recordset& rs);
 // movements, narrowed by the listing filter when it is on.
 void CARGAR_CUENTAS(FlexGrid& LstBNK);
 
+// The same listing read again after another person changed the account, without taking the
+// person's place: the selected movement stays selected (by its number) and the rows in view
+// stay in view; the grid is neither hidden nor the pointer busy. A failure is logged and
+// leaves the listing as it was.
+void followListing(FlexGrid& LstBNK);
+
 } // namespace ledgora

@@ -13,6 +13,7 @@
 #include "domain/ModuleUtilities.h"
 #include "domain/SharedState.h"
 #include "ledger/AccountTotals.h"
+#include "ledger/LedgerWatch.h"
 #include "ledger/ListedRows.h"
 #include "ledger/ListingReport.h"
 #include "ledger/MovementListing.h"
@@ -23,6 +24,7 @@
 #include "platform/VirtualKeys.h"
 #include "reconcile/Reconciler.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFrame>
 #include <QGridLayout>
@@ -82,6 +84,9 @@ FrmBNKMain::FrmBNKMain() {
     buildControls();
     buildMenu();
     resize(Twips::toPixelsX(kDesignWidth), Twips::toPixelsY(kDesignHeight));
+    watch_ = new LedgerWatch(this);
+    connect(watch_, &LedgerWatch::accountsChanged, this, &FrmBNKMain::followOthers);
+    connect(watch_, &LedgerWatch::looked, this, &FrmBNKMain::followWhenFree);
 }
 
 FrmBNKMain::~FrmBNKMain() {
@@ -338,6 +343,25 @@ void FrmBNKMain::Form_Load() {
     MainScreenPort::setCurrent(this);
     if (lifecycle_)
         lifecycle_->load(*this);
+    watch_->start();
+}
+
+void FrmBNKMain::followOthers(const QSet<QString>& accounts) {
+    if (gCuenta.CNTSTNRO.isEmpty() || !accounts.contains(gCuenta.CNTSTNRO))
+        return;
+    followPending_ = true;
+    followWhenFree();
+}
+
+void FrmBNKMain::followWhenFree() {
+    if (!followPending_)
+        return;
+    // The entry screen only appends to the listing: under it the listing follows at once.
+    if (const QWidget* modal = QApplication::activeModalWidget();
+        modal && !modal->inherits("ledgora::FrmConceptos"))
+        return;
+    followPending_ = false;
+    followListing(*LstBNK_);
 }
 
 void FrmBNKMain::Form_Activate() {
@@ -348,6 +372,7 @@ void FrmBNKMain::Form_Activate() {
 }
 
 void FrmBNKMain::Form_Unload() {
+    watch_->stop();
     if (lifecycle_)
         lifecycle_->unload();
     if (MainScreenPort::current() == this)

@@ -15,6 +15,7 @@
 #include "core/Money.h"
 
 #include <QDate>
+#include <QSet>
 
 #include <optional>
 
@@ -25,6 +26,8 @@ class QMenu;
 class QToolBar;
 
 namespace ledgora {
+
+class LedgerWatch;
 
 class FlexGrid;
 class MainScreenLifecycle;
@@ -92,8 +95,15 @@ private:
     void TbMenu_ButtonClick(int button);
     void readBankBalance();
     void showBankDifference();
+    // Another person changed these accounts: the listing follows when it shows one of them.
+    void followOthers(const QSet<QString>& accounts);
+    // Follows now unless a screen that holds a row of the listing is open over it (the edit
+    // screen, a question), which would then find another movement on its row.
+    void followWhenFree();
 
     MainScreenLifecycle* lifecycle_ = nullptr;
+    LedgerWatch* watch_ = nullptr;
+    bool followPending_ = false;
     QToolBar* TbMenu_ = nullptr;
     FlexGrid* LstBNK_ = nullptr;
     QFrame* SHTOT_ = nullptr;

@@ -5,6 +5,7 @@
 #include "controls/TitleBanner.h"
 #include "core/Conversions.h"
 #include "core/RuntimeError.h"
+#include "data/WriteBatch.h"
 #include "domain/LedgerStatements.h"
 #include "domain/ModuleUtilities.h"
 #include "domain/SharedState.h"
@@ -212,9 +213,12 @@ void FrmConceptos::Agregar() {
         if (rt::trimBlanks(txtMOVSTCPT_->text()).isEmpty())
             txtMOVSTCPT_->setText(proposedDescription());
         const auto movement = checkedMovement();
-        if (!movement || !store(*movement))
+        if (!movement)
             return;
-        showOnMainScreen(*movement);
+        const auto stored = store(*movement);
+        if (!stored)
+            return;
+        showOnMainScreen(*stored);
         readyForNext();
     } catch (const RuntimeError& error) {
         // A failure of the store itself: the typed values stay for another try.
@@ -260,7 +264,18 @@ std::optional<NewMovement> FrmConceptos::checkedMovement() const {
                        amountsFor(value)};
 }
 
-bool FrmConceptos::store(const NewMovement& movement) {
+std::optional<NewMovement> FrmConceptos::store(NewMovement movement) {
+    // The number is taken inside the write: the account's row is held first, so that another
+    // person saving into the account meanwhile waits for this write, and the movement follows
+    // the highest number stored then, whatever this screen last knew.
+    WriteBatch batch(requireManejo());
+    requireManejo().Ejecutar(forms::ledgerHoldAccount, {movement.account});
+    Recordset rs;
+    if (const auto highest = highestMovementNumber(requireManejo(), rs, movement.account)) {
+        if (*highest == std::numeric_limits<std::int32_t>::max())
+            throw RuntimeError::overflow();
+        movement.number = *highest + 1;
+    }
     auto amount = [](Money m) { return rt::generalNumberText(m); };
     const MovementAmounts& amounts = movement.amounts;
     gsSQL = QStringLiteral("INSERT INTO BANMOV (CNTSTNRO , MOVINNRO, MOVDTALT, CONSTNRO, "
@@ -282,27 +297,29 @@ bool FrmConceptos::store(const NewMovement& movement) {
     } catch (const RuntimeError& error) {
         if (error.kind() != RuntimeError::Kind::DuplicateKey)
             throw;
-        // Someone else stored a movement under this number first: theirs stays, this one
-        // waits on the screen for the next number.
+        // Someone else stored a movement under this number at the same instant: theirs
+        // stays, this one waits on the screen for the next number.
+        batch.rollback();
         takeLastMovementFromStore();
         MsgBox(tr("Otra persona grabó un movimiento con el número %1 en esta cuenta. El suyo "
                   "no se grabó: presione Agregar de nuevo para grabarlo con el número siguiente.")
                    .arg(movement.number),
                MsgIcon::Exclamation);
-        return false;
+        return std::nullopt;
     }
     if (inserted <= 0) {
         MsgBox(QStringLiteral("No se agrego el Concepto."), MsgIcon::Exclamation);
-        return false;
+        return std::nullopt;
     }
+    batch.commit();
 
-    gCuenta.UltimoMovimiento += std::int32_t(inserted);
+    gCuenta.UltimoMovimiento = movement.number;
     gCuenta.TOMDLAAC += amounts.MOVDLAAC;
     gCuenta.TOMDLACR += amounts.MOVDLACR;
     gCuenta.TOMDLADE += amounts.MOVDLADE;
     gCuenta.TOMDLDEB += amounts.MOVDLDEB;
     GP_ACTUALIZARCUENTA();
-    return true;
+    return movement;
 }
 
 void FrmConceptos::showOnMainScreen(const NewMovement& movement) {

@@ -46,9 +46,10 @@ private:
     // The movement the fields describe, checked in the order the person is told: nothing,
     // with the first refusal shown, when a field is wrong.
     std::optional<NewMovement> checkedMovement() const;
-    // Stores it and adds it to the account's totals; false, with the person told why, when
-    // it was not stored.
-    static bool store(const NewMovement& movement);
+    // Stores it under the number that follows the account's highest as stored when it is
+    // saved, and adds it to the account's totals; gives the movement as stored, or nothing,
+    // with the person told why, when it was not stored.
+    static std::optional<NewMovement> store(NewMovement movement);
     // The account's highest movement number as stored now, by whoever stored it.
     static void takeLastMovementFromStore();
     // A movement of today as the last row of the main screen's grid, shaded and selected;

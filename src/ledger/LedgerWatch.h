@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <optional>
+
+namespace ledgora {
+
+// Follows what other people change in the ledger this copy shows. A few times a second it asks
+// the connection whether another one has committed since (a check that reads nothing); only
+// then it reads the audit rows written since the last it saw, which say whose movements, and
+// whether the account or concept lists, changed. Nothing is read while nothing changes, and
+// nothing is asked while this copy's own write is open.
+class LedgerWatch final : public QObject {
+    Q_OBJECT
+public:
+    explicit LedgerWatch(QObject* parent = nullptr);
+
+    // From the newest change stored now on; what came before is already shown.
+    void start();
+    void stop();
+    // Looks at once, as the timer does.
+    void check();
+
+Q_SIGNALS:
+    // Each look, whether anything changed or not: what waits for a screen to close tries again.
+    void looked();
+    // Movements or totals of these accounts changed.
+    void accountsChanged(const QSet<QString>& accounts);
+    // An account was added, changed or removed (the account list).
+    void accountListChanged();
+    void conceptListChanged();
+
+private:
+    QTimer timer_;
+    std::optional<std::int64_t> mark_;
+    std::int64_t seen_ = 0;
+};
+
+} // namespace ledgora
