@@ -47,30 +47,38 @@ start_copy segunda ""
 second="$started"
 
 taken() { grep -c "message \"Otra persona grabó" "$1"; }
+# The other copy's listing follows each movement stored: its log says how many it lists.
+follows() {
+    local log="$1" count="$2" n
+    for n in $(seq 1 20); do
+        grep -q "listing followed \"003\" $count movements" "$log" && return 0
+        sleep 0.05
+    done
+    fail "the other copy did not list movement $count within a second ($log)"
+}
 # One movement: concept (as proposed), description, amount, status, Agregar. The first copy
-# leaves it pending; the second chooses the realised status. When the other copy took the
-# number meanwhile, the person is told; ENTER closes the message and ENTER on Agregar, still
-# focused, stores the movement under the next number.
-enter() {
-    local pid="$1" log="$2" text="$3" amount="$4" status="$5" before
-    before=$(taken "$log")
+# leaves it pending; the second chooses the realised status. The number is taken when the
+# movement is saved, so taking turns never meets a number taken meanwhile.
+fill() {
+    local pid="$1" text="$2" amount="$3" status="$4"
     keys_to "$pid" xdotool key Return type --delay 20 "$text"
     xdotool key Return type --delay 20 "$amount"
     xdotool key Return
     [ "$status" = realised ] && xdotool key Down
-    xdotool key Return Return
-    sleep 1
-    if [ "$(taken "$log")" -gt "$before" ]; then
-        xdotool key Return
-        sleep 0.3
-        keys_to "$pid" xdotool key Return
-        sleep 1
-    fi
+    xdotool key Return
+}
+stored=0
+enter() {
+    local pid="$1" text="$2" amount="$3" status="$4" other_log="$5"
+    fill "$pid" "$text" "$amount" "$status"
+    xdotool key Return
+    stored=$((stored + 1))
+    follows "$other_log" "$stored"
 }
 
 for round in $(seq 1 "$rounds"); do
-    enter "$first" "$out/primera.log" "Primera copia $round" 101 pending
-    enter "$second" "$out/segunda.log" "Segunda copia $round" 1002 realised
+    enter "$first" "Primera copia $round" 101 pending "$out/segunda.log"
+    enter "$second" "Segunda copia $round" 1002 realised "$out/primera.log"
     if [ "$round" -eq 2 ]; then
         import -window root "$out/before-restart.png" 2>/dev/null
         if [ "$kind" = server ] && [ -n "${LEDGORA_TEST_PG_CTL:-}" ]; then
@@ -78,6 +86,15 @@ for round in $(seq 1 "$rounds"); do
         fi
     fi
 done
+# The true race: both movements typed, then Agregar pressed in both copies at once.
+rounds=$((rounds + 1))
+fill "$first" "Primera copia $rounds" 101 pending
+fill "$second" "Segunda copia $rounds" 1002 realised
+keys_to "$first" xdotool key Return
+keys_to "$second" xdotool key Return
+sleep 1.5
+[ "$(taken "$out/primera.log")$(taken "$out/segunda.log")" = 00 ] ||
+    fail "a copy was told another person took its number"
 import -window root "$out/after.png" 2>/dev/null
 
 expected=$((2 * rounds))

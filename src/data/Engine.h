@@ -45,6 +45,9 @@ public:
     // since it was last asked: cheap enough to ask a few times a second. Nothing where the
     // engine cannot tell (then the watcher asks nothing).
     virtual std::optional<std::int64_t> changeMark() { return std::nullopt; }
+    // A socket that becomes readable when another connection's change is told, for a watcher
+    // to be woken rather than to ask; -1 where changes are not told.
+    virtual int changeSocket() const { return -1; }
 
     // Who the audit trail names for this connection's changes: the operating-system user on a
     // file, the session's role on a server; and the program (the client's application name).

@@ -178,8 +178,7 @@ bool PgEngine::prepareSchema(const QString& dataSource, OpenMode mode) {
         return false;
     }
     if (mode == OpenMode::Work &&
-        (!complete ||
-         (found->writable && (found->version < Schema::kVersion || !found->missing.empty())))) {
+        (!complete || (found->writable && (!found->upToDate() || !found->missing.empty())))) {
         if (!layOut()) {
             if (!complete)
                 return false;
@@ -246,12 +245,14 @@ std::optional<PgEngine::Layout> PgEngine::inspect() {
     if (lacksEssential(found.missing))
         return found;
     Result state = setUp(QStringLiteral("SELECT to_regproc('ldg_schema_version') IS NOT NULL, "
-                                        "bool_or(has_table_privilege(t, 'INSERT,UPDATE,DELETE')) "
+                                        "bool_or(has_table_privilege(t, 'INSERT,UPDATE,DELETE')), "
+                                        "to_regproc('ldg_changes_notified') IS NOT NULL "
                                         "FROM unnest(ARRAY[%1]) t")
                              .arg(names.join(u',')));
     if (!state)
         return std::nullopt;
     found.writable = *PQgetvalue(state.get(), 0, 1) == 't';
+    found.notifies = *PQgetvalue(state.get(), 0, 2) == 't';
     if (*PQgetvalue(state.get(), 0, 0) == 't') {
         Result version = setUp(QStringLiteral("SELECT ldg_schema_version()"));
         if (!version)
@@ -274,7 +275,7 @@ bool PgEngine::layOut() {
         for (const TableDef* table : found->missing)
             if (!setUp(SqlDialect::postgres().tableDefinition(*table)))
                 return false;
-        if (found->missing.empty() && found->version >= Schema::kVersion)
+        if (found->missing.empty() && found->upToDate())
             return true;
         for (const QString& sql : PgLayout::serverObjects())
             if (!setUp(sql))
@@ -301,8 +302,32 @@ PgEngine::Result PgEngine::setUp(const QString& sql) {
 // A session that may only read is read-only on the server too, which then refuses any write.
 bool PgEngine::setUpSession() {
     routine_.clear();
+    // The ledger's changes are told on the channel by its triggers (ldg_changes_notified); a
+    // new session may have missed some, so the mark moves for the watcher to look again.
+    ++notified_;
+    if (!setUp(QStringLiteral("LISTEN ledgora")))
+        return false;
     return refusal_ == Refusal::None ||
            setUp(QStringLiteral("SET default_transaction_read_only = on"));
+}
+
+std::optional<std::int64_t> PgEngine::changeMark() {
+    try {
+        // Reads what the socket holds, the notifications included; after a server's restart
+        // the session is made again, and listens again.
+        reconnectIfLost();
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+    while (PGnotify* note = PQnotifies(conn_.get())) {
+        ++notified_;
+        PQfreemem(note);
+    }
+    return notified_;
+}
+
+int PgEngine::changeSocket() const {
+    return conn_ ? PQsocket(conn_.get()) : -1;
 }
 
 // Whether the connection still holds. After a server's restart its socket already holds the

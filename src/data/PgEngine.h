@@ -36,6 +36,8 @@ public:
     void beginBatch(bool large) override;
     void endBatch(bool commit) override;
     bool inTransaction() const override;
+    std::optional<std::int64_t> changeMark() override;
+    int changeSocket() const override;
     std::pair<QString, QString> auditIdentity() const override;
 
 private:
@@ -56,6 +58,11 @@ private:
         std::vector<const TableDef*> missing;
         bool writable = false;
         int version = 0;
+        bool notifies = false; // its changes are told to the connections that listen
+        // Nothing to lay out: this build's functions, or a newer build's.
+        bool upToDate() const {
+            return version > Schema::kVersion || (version == Schema::kVersion && notifies);
+        }
     };
     // Why the session refuses writes, if it does.
     enum class Refusal { None, ReadOnly, NewerLayout };
@@ -84,6 +91,7 @@ private:
     QString why_;
     Refusal refusal_ = Refusal::None;
     bool inBatch_ = false;
+    std::int64_t notified_ = 0; // notifications taken, and sessions begun
     // Why the open batch was lost with its connection; empty while it holds.
     QString batchLost_;
     QString routine_; // the statement form the session's audit setting names

@@ -116,6 +116,27 @@ QStringList PgLayout::serverObjects() {
                    "TABLE AS ldg_old FOR EACH STATEMENT EXECUTE FUNCTION "
                    "ldg_movements_changed()"),
                SqlDialect::dateIndex(),
+               // Each account whose movements a statement changed is told, on commit, to the
+               // connections listening on the channel: the other copies follow at once.
+               QStringLiteral(
+                   "CREATE OR REPLACE FUNCTION ldg_changes_notified() RETURNS trigger LANGUAGE "
+                   "plpgsql AS $f$ BEGIN IF TG_OP <> 'DELETE' THEN PERFORM "
+                   "pg_notify('ledgora', a) FROM (SELECT DISTINCT CNTSTNRO::text a FROM ldg_new) "
+                   "s; END IF; IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('ledgora', a) FROM "
+                   "(SELECT DISTINCT CNTSTNRO::text a FROM ldg_old) s; END IF; RETURN NULL; END "
+                   "$f$"),
+               QStringLiteral("DROP TRIGGER IF EXISTS banmov_told_inserted ON BANMOV"),
+               QStringLiteral("DROP TRIGGER IF EXISTS banmov_told_updated ON BANMOV"),
+               QStringLiteral("DROP TRIGGER IF EXISTS banmov_told_deleted ON BANMOV"),
+               QStringLiteral("CREATE TRIGGER banmov_told_inserted AFTER INSERT ON BANMOV "
+                              "REFERENCING NEW TABLE AS ldg_new FOR EACH STATEMENT EXECUTE "
+                              "FUNCTION ldg_changes_notified()"),
+               QStringLiteral("CREATE TRIGGER banmov_told_updated AFTER UPDATE ON BANMOV "
+                              "REFERENCING OLD TABLE AS ldg_old NEW TABLE AS ldg_new FOR EACH "
+                              "STATEMENT EXECUTE FUNCTION ldg_changes_notified()"),
+               QStringLiteral("CREATE TRIGGER banmov_told_deleted AFTER DELETE ON BANMOV "
+                              "REFERENCING OLD TABLE AS ldg_old FOR EACH STATEMENT EXECUTE "
+                              "FUNCTION ldg_changes_notified()"),
                // An account keeps its row while it has movements, whoever deletes it.
                QStringLiteral(
                    "CREATE OR REPLACE FUNCTION ldg_account_guard() RETURNS trigger LANGUAGE "

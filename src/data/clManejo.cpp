@@ -118,6 +118,10 @@ std::optional<std::int64_t> clManejo::changeMark() {
     return engine_->changeMark();
 }
 
+int clManejo::changeSocket() const {
+    return connected_ ? engine_->changeSocket() : -1;
+}
+
 void clManejo::renewLocks() {
     if (connected_ && !engine_->inTransaction())
         engine_->renewLocks();

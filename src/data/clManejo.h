@@ -68,6 +68,8 @@ public:
     // (Engine::changeMark); nothing when there is no connection, a transaction is open on
     // this one, or its engine cannot tell.
     std::optional<std::int64_t> changeMark();
+    // Readable when another connection's change is told (Engine::changeSocket); -1 when none.
+    int changeSocket() const;
 
     // Who the audit trail names for this connection's changes, and through which program;
     // empty when not connected.

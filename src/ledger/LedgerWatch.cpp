@@ -11,9 +11,11 @@
 namespace ledgora {
 
 namespace {
-// Often enough that another person's movement shows within a second, rarely enough that the
-// check costs nothing worth measuring.
+// On a file, often enough that another person's movement shows within a second, rarely enough
+// that the check costs nothing worth measuring. On a server the socket wakes the watch; the
+// timer then only retries what waited for a screen to close, and notices a lost connection.
 constexpr int kIntervalMs = 250;
+constexpr int kToldIntervalMs = 1000;
 } // namespace
 
 LedgerWatch::LedgerWatch(QObject* parent) : QObject(parent) {
@@ -31,11 +33,25 @@ void LedgerWatch::start() {
         qCInfo(lcScreens) << "not watching:" << error.description();
         return;
     }
+    followSocket();
+    timer_.setInterval(told_ ? kToldIntervalMs : kIntervalMs);
     timer_.start();
+}
+
+void LedgerWatch::followSocket() {
+    const int socket = gManejo ? gManejo->changeSocket() : -1;
+    if (told_ && told_->socket() == socket)
+        return;
+    told_.reset();
+    if (socket < 0)
+        return;
+    told_ = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read);
+    connect(told_.get(), &QSocketNotifier::activated, this, &LedgerWatch::check);
 }
 
 void LedgerWatch::stop() {
     timer_.stop();
+    told_.reset();
 }
 
 void LedgerWatch::check() {
@@ -43,8 +59,22 @@ void LedgerWatch::check() {
     if (!gManejo)
         return;
     const std::optional<std::int64_t> mark = gManejo->changeMark();
-    if (!mark || mark == mark_)
+    if (!mark) {
+        // Asked again by the timer; meanwhile the socket, left unread, would wake the watch
+        // again and again.
+        if (told_)
+            told_->setEnabled(false);
         return;
+    }
+    if (mark == mark_) {
+        if (told_)
+            told_->setEnabled(true);
+        return;
+    }
+    // A new session (after the server came back) listens on a new socket.
+    told_.reset();
+    if (timer_.isActive())
+        followSocket();
     QSet<QString> accounts;
     bool accountList = false, conceptList = false;
     try {

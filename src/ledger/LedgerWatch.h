@@ -2,18 +2,21 @@
 
 #include <QObject>
 #include <QSet>
+#include <QSocketNotifier>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace ledgora {
 
-// Follows what other people change in the ledger this copy shows. A few times a second it asks
-// the connection whether another one has committed since (a check that reads nothing); only
-// then it reads the audit rows written since the last it saw, which say whose movements, and
-// whether the account or concept lists, changed. Nothing is read while nothing changes, and
-// nothing is asked while this copy's own write is open.
+// Follows what other people change in the ledger this copy shows. On a file it asks the
+// connection a few times a second whether another one has committed since (a check that reads
+// nothing); on a server it is woken by the connection's socket when the server tells a change.
+// Only then it reads the audit rows written since the last it saw, which say whose movements,
+// and whether the account or concept lists, changed. Nothing is read while nothing changes,
+// and nothing is asked while this copy's own write is open.
 class LedgerWatch final : public QObject {
     Q_OBJECT
 public:
@@ -35,7 +38,12 @@ Q_SIGNALS:
     void conceptListChanged();
 
 private:
+    // Wakes the watch when the server tells a change, on the connection's socket as it is now
+    // (a new one after a reconnection).
+    void followSocket();
+
     QTimer timer_;
+    std::unique_ptr<QSocketNotifier> told_;
     std::optional<std::int64_t> mark_;
     std::int64_t seen_ = 0;
 };
