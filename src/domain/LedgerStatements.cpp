@@ -4,6 +4,7 @@
 #include "ModuleUtilities.h"
 #include "core/Conversions.h"
 #include "data/StatementCatalog.h"
+#include "data/WriteBatch.h"
 #include "data/clManejo.h"
 
 namespace ledgora {
@@ -55,6 +56,13 @@ void registerLedgerStatements() {
     // What changed since a row of the audit trail, which every change of the ledger's tables
     // writes: the copies that show the ledger follow other people's changes through it.
     add(forms::ledgerNewestChange, QStringLiteral("select max(AUDINNRO) as ultimo from BANAUD"));
+    add(forms::ledgerStoredTotals,
+        QStringLiteral("select TOMDLAAC,TOMDLADE,TOMDLACR,TOMDLDEB from BANCNT where CNTSTNRO = "
+                       "'{text}'"));
+    add(forms::ledgerTotalsAfter,
+        QStringLiteral("SELECT SUM(MOVDLAAC) as TOTAAC,SUM(MOVDLADE) as TOTADE,SUM(MOVDLACR) as "
+                       "TOTACR,SUM(MOVDLDEB) as TOTDEB FROM BANMOV WHERE "
+                       "MOVDTALT>datevalue('{date}') AND CNTSTNRO = '{text}'"));
     add(forms::ledgerChangesSince,
         QStringLiteral("select AUDINNRO,AUDSTTAB,AUDSTCTA from BANAUD where AUDINNRO > {int} "
                        "order by AUDINNRO"));
@@ -81,6 +89,24 @@ MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& acc
         return GP_NUMERO(rs.Fields(QString::fromLatin1(column)));
     };
     return {sum("TOTAAC"), sum("TOTADE"), sum("TOTACR"), sum("TOTDEB")};
+}
+
+MovementAmounts totalsUpTo(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo) {
+    WriteBatch reading(manejo);
+    manejo.RsDesconectado(true);
+    manejo.CrearRs(rs, forms::ledgerStoredTotals, {account});
+    auto field = [&rs](const char* column) {
+        return GP_NUMERO(rs.Fields(QString::fromLatin1(column)));
+    };
+    const MovementAmounts stored = {field("TOMDLAAC"), field("TOMDLADE"), field("TOMDLACR"),
+                                    field("TOMDLDEB")};
+    manejo.CrearRs(rs, forms::ledgerTotalsAfter, {rt::dateText(upTo), account});
+    const MovementAmounts after = {field("TOTAAC"), field("TOTADE"), field("TOTACR"),
+                                   field("TOTDEB")};
+    rs.Close();
+    reading.commit();
+    return {stored.MOVDLAAC - after.MOVDLAAC, stored.MOVDLADE - after.MOVDLADE,
+            stored.MOVDLACR - after.MOVDLACR, stored.MOVDLDEB - after.MOVDLDEB};
 }
 
 std::optional<std::int32_t> highestMovementNumber(clManejo& manejo, Recordset& rs,

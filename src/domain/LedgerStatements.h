@@ -27,6 +27,8 @@ inline constexpr FormName ledgerAccountTotals{"ledger.accountTotals"};
 inline constexpr FormName movementsReadOne{"movements.readOne"};
 inline constexpr FormName ledgerNewestChange{"ledger.newestChange"};
 inline constexpr FormName ledgerChangesSince{"ledger.changesSince"};
+inline constexpr FormName ledgerStoredTotals{"ledger.storedTotals"};
+inline constexpr FormName ledgerTotalsAfter{"ledger.totalsAfter"};
 } // namespace forms
 
 class clManejo;
@@ -38,6 +40,11 @@ void registerLedgerStatements();
 // The sums of an account's four amounts over its movements up to a day, read into the
 // caller's record set; a sum of nothing, or beyond what an amount holds, is zero.
 MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo);
+// The same sums read from the account's totals, which the database keeps over all its
+// movements, less the movements after the day: a few rows read instead of every movement, for
+// a listing that follows other people's changes. Read in one transaction, so that both parts
+// see the same movements.
+MovementAmounts totalsUpTo(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo);
 // The account's highest movement number as stored, 0 when it has none; nothing when the
 // query could not be run.
 std::optional<std::int32_t> highestMovementNumber(clManejo& manejo, Recordset& rs,

@@ -25,11 +25,23 @@ Money accountBalance(const CuentaRecord& account) {
     return (account.TOMDLAAC + account.TOMDLACR) - (account.TOMDLADE + account.TOMDLDEB);
 }
 
+void showAccountBalances() {
+    MainScreenPort* screen = MainScreenPort::current();
+    if (!screen)
+        return;
+    screen->setBalanceText(BalanceLabel::lbTOTRBCO, rt::formatAmount(realisedBankBalance(gCuenta)));
+    screen->setBalanceText(BalanceLabel::lbTOTRCNT, rt::formatAmount(accountBalance(gCuenta)));
+    // The colour follows the text shown, so a balance that shows as 00.00 is black.
+    for (BalanceLabel label : {BalanceLabel::lbTOTRBCO, BalanceLabel::lbTOTRCNT}) {
+        const auto shown = rt::readAmount(screen->balanceText(label));
+        const bool negative = shown && *shown < Money();
+        screen->setBalanceColor(label, negative ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    }
+}
+
 void GP_ACTUALIZARCUENTA() {
     BusyPointer busy;
     try {
-        const Money banco = realisedBankBalance(gCuenta);
-        const Money cuenta = accountBalance(gCuenta);
 
         gsSQL = QStringLiteral("UPDATE BANCNT SET ");
         gsSQL +=
@@ -42,18 +54,8 @@ void GP_ACTUALIZARCUENTA() {
         gsSQL += QStringLiteral("   WHERE CNTSTNRO = '") + gCuenta.CNTSTNRO + QStringLiteral("'");
         requireManejo().Sql(gsSQL, forms::ledgerAccountTotals);
 
-        if (requireManejo().Ejecutar() > 0) {
-            if (MainScreenPort* screen = MainScreenPort::current()) {
-                screen->setBalanceText(BalanceLabel::lbTOTRBCO, rt::formatAmount(banco));
-                screen->setBalanceText(BalanceLabel::lbTOTRCNT, rt::formatAmount(cuenta));
-                // The colour follows the text shown, so a balance that shows as 00.00 is black.
-                for (BalanceLabel label : {BalanceLabel::lbTOTRBCO, BalanceLabel::lbTOTRCNT}) {
-                    const auto shown = rt::readAmount(screen->balanceText(label));
-                    const bool negative = shown && *shown < Money();
-                    screen->setBalanceColor(label, negative ? QColor(255, 0, 0) : QColor(0, 0, 0));
-                }
-            }
-        }
+        if (requireManejo().Ejecutar() > 0)
+            showAccountBalances();
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
                     QStringLiteral("Seccion GLOBAL.GP_ACTUALIZARCUENTA"));

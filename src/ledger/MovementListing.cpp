@@ -145,7 +145,17 @@ void followListing(FlexGrid& LstBNK) {
         selected = ListedRows::of(LstBNK).at(before).number;
     Recordset rs;
     try {
-        refreshAccountTotals(rs);
+        // The totals the database keeps, less what lies after the interval: the same sums the
+        // loader makes from every movement, without reading them all again.
+        const MovementAmounts totals =
+            totalsUpTo(requireManejo(), rs, gCuenta.CNTSTNRO, gFechaHasta);
+        gCuenta.TOMDLAAC = totals.MOVDLAAC;
+        gCuenta.TOMDLADE = totals.MOVDLADE;
+        gCuenta.TOMDLACR = totals.MOVDLACR;
+        gCuenta.TOMDLDEB = totals.MOVDLDEB;
+        showAccountBalances();
+        if (const auto highest = highestMovementNumber(requireManejo(), rs, gCuenta.CNTSTNRO))
+            gCuenta.UltimoMovimiento = *highest;
         requireManejo().Sql(listingStatement(ListingFor::Grid), listingForm(ListingFor::Grid));
         requireManejo().RsDesconectado(false);
         const bool listed = requireManejo().CrearRs(rs);
