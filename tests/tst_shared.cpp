@@ -8,7 +8,9 @@
 #include "domain/LedgerStatements.h"
 #include "domain/SharedState.h"
 #include "entry/ComponentClasses.h"
+#include "ledger/LedgerWatch.h"
 #include "ledger/ListedMovement.h"
+#include "ledger/ListedRows.h"
 #include "ledger/MovementListing.h"
 #include "mainscreen/MovementRoutines.h"
 #include "screens/ScreenStatements.h"
@@ -151,6 +153,47 @@ private Q_SLOTS:
         PP_ACRODCR(grid);
         QCOMPARE(messages.prompts().size(), 1);
         QCOMPARE(stored(), Money());
+    }
+
+    void anotherPersonsChangesAreFollowedWhereThePersonWas() {
+        LocaleScope scope(pointLocale());
+        LedgerFixture data;
+        data.addAccount(u"001"_s, u"Caja"_s);
+        data.addAccount(u"002"_s, u"Banco"_s);
+        for (int k = 1; k <= 3; ++k)
+            data.addMovement(u"001"_s, k, QDate(2024, 3, 2 * k), u"Mío"_s, money(10));
+        gCuenta = cuenta(u"001"_s, u"Caja"_s);
+        gFechaDesde = QDate(2024, 1, 1);
+        gFechaHasta = QDate(2024, 12, 31);
+        FlexGrid grid;
+        grid.setCols(7);
+        CARGAR_CUENTAS(grid);
+        grid.setRow(2);
+        LedgerWatch watch;
+        int followed = 0;
+        connect(&watch, &LedgerWatch::accountsChanged, [&](const QSet<QString>& accounts) {
+            if (accounts.contains(gCuenta.CNTSTNRO)) {
+                followListing(grid);
+                ++followed;
+            }
+        });
+        watch.start();
+        const auto other = data.db().connect();
+        // Another account's movement changes nothing here; one of this account dated before
+        // the selected one moves it down a row, and it stays selected; one after the interval
+        // is not in the balances.
+        addMovement(*other, 1, u"01/03/2024"_s, u"Suyo"_s, {u"5"_s, u"0"_s, u"0"_s, u"0"_s},
+                    u"002"_s, u"1"_s);
+        watch.check();
+        QCOMPARE(followed, 0);
+        addMovement(*other, 4, u"01/03/2024"_s, u"Suyo"_s, {u"5"_s, u"0"_s, u"0"_s, u"0"_s},
+                    u"001"_s, u"1"_s);
+        addMovement(*other, 5, u"01/03/2025"_s, u"Después"_s, {u"7"_s, u"0"_s, u"0"_s, u"0"_s},
+                    u"001"_s, u"1"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(grid.rows(), 5, 1000);
+        QCOMPARE(ListedRows::of(grid).at(grid.row()).number, u"2"_s);
+        QCOMPARE(gCuenta.TOMDLAAC, money(35));
+        QCOMPARE(gCuenta.UltimoMovimiento, 5);
     }
 
     void peopleEnteringAtOnceEachStoreEveryMovementOnce() {
