@@ -31,11 +31,15 @@ StatementForm::StatementForm(QString name, QString templateText)
     : name_(std::move(name)), text_(std::move(templateText)) {
     tokenize();
     QString pattern = QStringLiteral("^");
+    bool literal = true;
     for (const auto& t : tokens_) {
         if (t.type != FormToken::Type::Param) {
             pattern += QRegularExpression::escape(t.text);
+            if (literal)
+                prefix_ += t.text;
             continue;
         }
+        literal = false;
         switch (parameters_[t.param]) {
         case ValueKind::Contains:
             pattern += QStringLiteral("'%([^']*)%'");
@@ -50,11 +54,10 @@ StatementForm::StatementForm(QString name, QString templateText)
         }
     }
     pattern += u'$';
+    // Compiled when a statement is first matched against it: a form only ever bound with its
+    // values (the many-row stagings) never costs its large pattern's memory.
     pattern_.setPattern(pattern);
     pattern_.setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
-    pattern_.optimize();
-    if (!pattern_.isValid())
-        throw std::logic_error("statement form does not compile: " + name_.toStdString());
     analyseResults();
 }
 
@@ -275,6 +278,10 @@ void StatementForm::resultLayout(std::vector<QString>& names,
 }
 
 std::optional<std::vector<QString>> StatementForm::match(const QString& statement) const {
+    // The text before the first value is the form's own: most forms are told apart by it
+    // without their pattern.
+    if (!statement.startsWith(prefix_))
+        return std::nullopt;
     const auto m = pattern_.match(statement);
     if (!m.hasMatch())
         return std::nullopt;

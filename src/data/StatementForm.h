@@ -82,6 +82,7 @@ private:
     std::vector<ValueKind> parameters_;
     std::vector<ResultColumn> results_;
     QRegularExpression pattern_;
+    QString prefix_; // the template's text before its first value
     bool isQuery_ = false;
     QString fromTable_;
 };
