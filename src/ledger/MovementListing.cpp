@@ -53,20 +53,6 @@ void pasteListing(FlexGrid& LstBNK, Recordset& rs) {
     LstBNK.setCellAlignment(FlexGrid::RightCenter);
 }
 
-// The data row showing the movement of that number, looked for outward from the row it was
-// on; 0 when it is no longer listed.
-int rowOfNumber(FlexGrid& LstBNK, const QString& number, int near) {
-    ListedRows& rows = ListedRows::of(LstBNK);
-    const int last = LstBNK.rows() - 1;
-    for (int distance = 0; near - distance >= 1 || near + distance <= last; ++distance) {
-        for (const int row : {near - distance, near + distance}) {
-            if (row >= 1 && row <= last && rows.at(row).number == number)
-                return row;
-        }
-    }
-    return 0;
-}
-
 } // namespace
 
 void refreshAccountTotals(Recordset& rs) {
@@ -136,6 +122,20 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK) {
     }
 }
 
+// The data row showing the movement of that number, looked for outward from the row it was
+// on; 0 when it is no longer listed.
+int listedRowOf(FlexGrid& LstBNK, const QString& number, int near) {
+    ListedRows& rows = ListedRows::of(LstBNK);
+    const int last = LstBNK.rows() - 1;
+    for (int distance = 0; near - distance >= 1 || near + distance <= last; ++distance) {
+        for (const int row : {near - distance, near + distance}) {
+            if (row >= 1 && row <= last && rows.at(row).number == number)
+                return row;
+        }
+    }
+    return 0;
+}
+
 void followListing(FlexGrid& LstBNK) {
     // Where the person is: the movement selected, by its number, and the first row in view.
     const int before = LstBNK.row();
@@ -172,7 +172,7 @@ void followListing(FlexGrid& LstBNK) {
     }
     const int last = LstBNK.rows() - 1;
     if (last >= 1) {
-        const int found = selected.isEmpty() ? 0 : rowOfNumber(LstBNK, selected, before);
+        const int found = selected.isEmpty() ? 0 : listedRowOf(LstBNK, selected, before);
         LstBNK.setRow(found > 0 ? found : std::clamp(before, 1, last));
         LstBNK.setCol(0);
         LstBNK.setColSel(LstBNK.cols() - 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace ledgora {
 
 class FlexGrid;
@@ -22,5 +24,9 @@ void CARGAR_CUENTAS(FlexGrid& LstBNK);
 // stay in view; the grid is neither hidden nor the pointer busy. A failure is logged and
 // leaves the listing as it was.
 void followListing(FlexGrid& LstBNK);
+// The data row showing the movement of that number, looked for outward from the row it was
+// on (the listing may have followed other people's changes meanwhile); 0 when it is no longer
+// listed.
+int listedRowOf(FlexGrid& LstBNK, const QString& number, int near);
 
 } // namespace ledgora

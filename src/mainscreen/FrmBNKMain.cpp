@@ -356,9 +356,13 @@ void FrmBNKMain::followOthers(const QSet<QString>& accounts) {
 void FrmBNKMain::followWhenFree() {
     if (!followPending_)
         return;
-    // The entry screen only appends to the listing: under it the listing follows at once.
+    // Under the entry screen (which appends), the edit screen (which finds its movement again
+    // by number), the history and the bin the listing follows at once; under a question or a
+    // screen that changes the account or the interval, once it closes.
     if (const QWidget* modal = QApplication::activeModalWidget();
-        modal && !modal->inherits("ledgora::FrmConceptos"))
+        modal && !modal->inherits("ledgora::FrmConceptos") &&
+        !modal->inherits("ledgora::FrmModConcepto") && !modal->inherits("ledgora::FrmHistorial") &&
+        !modal->inherits("ledgora::FrmPapelera"))
         return;
     followPending_ = false;
     followListing(*LstBNK_);

@@ -8,6 +8,7 @@
 #include "ledger/AccountTotals.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/ListedRows.h"
+#include "ledger/MovementListing.h"
 #include "ledger/ListingRows.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
@@ -150,17 +151,19 @@ void PP_MODIFICARCUENTA(FlexGrid& LstBNK, ScreenRef<FrmModConcepto>& frmModConce
         gMovimiento.MOVDLDEB = listed.amounts.MOVDLDEB;
 
         frmModConcepto.showModal();
+        // The listing may have followed other people's changes under the edit screen.
+        const int at = listedRowOf(LstBNK, listed.number, row);
 
-        if (gMovimiento.Modificado) {
+        if (gMovimiento.Modificado && at > 0) {
             const ListedMovement changed = {listed.number,
                                             gMovimiento.MOVDTALT,
                                             gMovimiento.MOVSTCPT,
                                             {gMovimiento.MOVDLAAC, gMovimiento.MOVDLADE,
                                              gMovimiento.MOVDLACR, gMovimiento.MOVDLDEB}};
-            LstBNK.setTextMatrix(row, 0, changed.date);
-            LstBNK.setTextMatrix(row, 1, changed.description);
-            writeRowAmounts(LstBNK, row, changed.amounts);
-            rows.replace(row, changed);
+            LstBNK.setTextMatrix(at, 0, changed.date);
+            LstBNK.setTextMatrix(at, 1, changed.description);
+            writeRowAmounts(LstBNK, at, changed.amounts);
+            rows.replace(at, changed);
         }
         selectWholeRow(LstBNK);
     } catch (const RuntimeError& error) {
