@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QtTest>
 #include <functional>
 #include <set>
@@ -194,6 +195,12 @@ private Q_SLOTS:
         QCOMPARE(ListedRows::of(grid).at(grid.row()).number, u"2"_s);
         QCOMPARE(gCuenta.TOMDLAAC, money(35));
         QCOMPARE(gCuenta.UltimoMovimiento, 5);
+        // A new account and a new concept are told to the screens that list them.
+        QSignalSpy accounts(&watch, &LedgerWatch::accountListChanged);
+        QSignalSpy concepts(&watch, &LedgerWatch::conceptListChanged);
+        test::addAccount(*other, u"003"_s, u"Nueva"_s);
+        test::addConcept(*other, u"9"_s, u"Otro"_s, u"D"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(!accounts.isEmpty() && !concepts.isEmpty(), 1000);
     }
 
     void peopleEnteringAtOnceEachStoreEveryMovementOnce() {

@@ -246,7 +246,7 @@ std::optional<PgEngine::Layout> PgEngine::inspect() {
         return found;
     Result state = setUp(QStringLiteral("SELECT to_regproc('ldg_schema_version') IS NOT NULL, "
                                         "bool_or(has_table_privilege(t, 'INSERT,UPDATE,DELETE')), "
-                                        "to_regproc('ldg_changes_notified') IS NOT NULL "
+                                        "to_regproc('ldg_list_changed') IS NOT NULL "
                                         "FROM unnest(ARRAY[%1]) t")
                              .arg(names.join(u',')));
     if (!state)
@@ -302,8 +302,9 @@ PgEngine::Result PgEngine::setUp(const QString& sql) {
 // A session that may only read is read-only on the server too, which then refuses any write.
 bool PgEngine::setUpSession() {
     routine_.clear();
-    // The ledger's changes are told on the channel by its triggers (ldg_changes_notified); a
-    // new session may have missed some, so the mark moves for the watcher to look again.
+    // The ledger's changes are told on the channel by its triggers (ldg_changes_notified,
+    // ldg_list_changed); a new session may have missed some, so the mark moves for the watcher to
+    // look again.
     ++notified_;
     if (!setUp(QStringLiteral("LISTEN ledgora")))
         return false;

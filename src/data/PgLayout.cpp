@@ -125,6 +125,17 @@ QStringList PgLayout::serverObjects() {
                    "s; END IF; IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('ledgora', a) FROM "
                    "(SELECT DISTINCT CNTSTNRO::text a FROM ldg_old) s; END IF; RETURN NULL; END "
                    "$f$"),
+               // A change of the account or concept lists is told with the table's name.
+               QStringLiteral("CREATE OR REPLACE FUNCTION ldg_list_changed() RETURNS trigger "
+                              "LANGUAGE plpgsql AS $f$ BEGIN PERFORM pg_notify('ledgora', "
+                              "upper(TG_TABLE_NAME)); RETURN NULL; END $f$"),
+               QStringLiteral("DROP TRIGGER IF EXISTS bancnt_told ON BANCNT"),
+               QStringLiteral("DROP TRIGGER IF EXISTS bancon_told ON BANCON"),
+               QStringLiteral("CREATE TRIGGER bancnt_told AFTER INSERT OR DELETE OR UPDATE OF "
+                              "CNTSTNRO, CNTDTALT, CNTSTNOM, CNTSTBNK, CNTSTTEL, CNTSTBKC ON "
+                              "BANCNT FOR EACH STATEMENT EXECUTE FUNCTION ldg_list_changed()"),
+               QStringLiteral("CREATE TRIGGER bancon_told AFTER INSERT OR DELETE OR UPDATE ON "
+                              "BANCON FOR EACH STATEMENT EXECUTE FUNCTION ldg_list_changed()"),
                QStringLiteral("DROP TRIGGER IF EXISTS banmov_told_inserted ON BANMOV"),
                QStringLiteral("DROP TRIGGER IF EXISTS banmov_told_updated ON BANMOV"),
                QStringLiteral("DROP TRIGGER IF EXISTS banmov_told_deleted ON BANMOV"),

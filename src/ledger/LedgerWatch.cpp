@@ -24,7 +24,7 @@ LedgerWatch::LedgerWatch(QObject* parent) : QObject(parent) {
 }
 
 void LedgerWatch::start() {
-    if (!gManejo)
+    if (!gManejo || timer_.isActive())
         return;
     try {
         mark_ = gManejo->changeMark();

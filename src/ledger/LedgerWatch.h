@@ -22,7 +22,8 @@ class LedgerWatch final : public QObject {
 public:
     explicit LedgerWatch(QObject* parent = nullptr);
 
-    // From the newest change stored now on; what came before is already shown.
+    // From the newest change stored now on; what came before is already shown. Once started,
+    // starting again changes nothing.
     void start();
     void stop();
     // Looks at once, as the timer does.

@@ -87,6 +87,14 @@ FrmBNKMain::FrmBNKMain() {
     watch_ = new LedgerWatch(this);
     connect(watch_, &LedgerWatch::accountsChanged, this, &FrmBNKMain::followOthers);
     connect(watch_, &LedgerWatch::looked, this, &FrmBNKMain::followWhenFree);
+    connect(watch_, &LedgerWatch::accountListChanged, this, [this] {
+        accountsPending_ = true;
+        followWhenFree();
+    });
+    connect(watch_, &LedgerWatch::conceptListChanged, this, [this] {
+        conceptsPending_ = true;
+        followWhenFree();
+    });
 }
 
 FrmBNKMain::~FrmBNKMain() {
@@ -260,6 +268,7 @@ void FrmBNKMain::FormatGRD() {
 }
 
 void FrmBNKMain::PP_SELCUENTA() {
+    watch_->start(); // the account list follows other people too, from the first one shown
     frmABMCuentas_.showModal();
     const QString number = GP_TEXTO(Variant(gCuenta.CNTSTNRO));
     if (number.isEmpty())
@@ -354,6 +363,17 @@ void FrmBNKMain::followOthers(const QSet<QString>& accounts) {
 }
 
 void FrmBNKMain::followWhenFree() {
+    // The account and concept lists follow while they are the screen in front: not under a
+    // question, which may hold one of their rows.
+    const QWidget* front = QApplication::activeModalWidget();
+    if (accountsPending_ && frmABMCuentas_.exists() && front == &*frmABMCuentas_)
+        accountsPending_ = !frmABMCuentas_->followList();
+    if (conceptsPending_ && frmABMConceptos_.exists() && front == &*frmABMConceptos_)
+        conceptsPending_ = !frmABMConceptos_->followList();
+    if (!frmABMCuentas_.exists() || !frmABMCuentas_->isVisible())
+        accountsPending_ = false; // read afresh when it opens
+    if (!frmABMConceptos_.exists() || !frmABMConceptos_->isVisible())
+        conceptsPending_ = false;
     if (!followPending_)
         return;
     // Under the entry screen (which appends), the edit screen (which finds its movement again

@@ -104,6 +104,8 @@ private:
     MainScreenLifecycle* lifecycle_ = nullptr;
     LedgerWatch* watch_ = nullptr;
     bool followPending_ = false;
+    bool accountsPending_ = false;
+    bool conceptsPending_ = false;
     QToolBar* TbMenu_ = nullptr;
     FlexGrid* LstBNK_ = nullptr;
     QFrame* SHTOT_ = nullptr;

@@ -230,6 +230,23 @@ void FrmABMConceptos::PP_CARGARLST() {
     }
 }
 
+bool FrmABMConceptos::followList() {
+    if (!mode().isEmpty())
+        return false;
+    const int row = lstCON_->row();
+    const QString selected =
+        row >= 1 && row < lstCON_->rows() ? lstCON_->textMatrix(row, 0) : QString();
+    PP_CARGARLST();
+    for (int r = 1; r < lstCON_->rows(); ++r) {
+        if (lstCON_->textMatrix(r, 0) == selected) {
+            lstCON_->setRow(r);
+            selectCurrentRow();
+            break;
+        }
+    }
+    return true;
+}
+
 void FrmABMConceptos::Form_KeyDown(int& keyCode, int) {
     if (keyCode == vk::Escape)
         GP_DESCARGAR(*this);

@@ -28,6 +28,10 @@ public:
     ~FrmABMConceptos() override;
 
     void PP_CARGARLST();
+    // Another person added, changed or removed a concept: while the person only browses the
+    // list it is read again, the selected concept still selected; a concept being added or
+    // changed keeps the screen as it is. False when it waits.
+    bool followList();
     void PP_AGREGARi();
     void PP_MODIFICARi();
     bool PP_VERIFICAR();

@@ -319,6 +319,26 @@ void FrmABMCuentas::CargarLista() {
     }
 }
 
+bool FrmABMCuentas::followList() {
+    if (!tag_.isEmpty())
+        return false;
+    const int row = grdList_->row();
+    const QString selected =
+        row >= 1 && row < grdList_->rows() ? grdList_->textMatrix(row, 0) : QString();
+    const bool focused = grdList_->hasFocus();
+    CargarLista();
+    for (int r = 1; r < grdList_->rows(); ++r) {
+        if (grdList_->textMatrix(r, 0) == selected) {
+            grdList_->setRow(r);
+            selectCurrentRow();
+            break;
+        }
+    }
+    if (focused)
+        grdList_->setFocus();
+    return true;
+}
+
 void FrmABMCuentas::PP_NUEVO() {
     // Nothing here can fail in a way worth telling: each step just does what it can.
     tag_ = QStringLiteral("N");

@@ -29,6 +29,10 @@ public:
     ~FrmABMCuentas() override;
 
     void CargarLista();
+    // Another person added, changed or removed an account: while the person only browses
+    // the list it is read again, the selected account still selected and the focus where it
+    // was; an account being entered or changed keeps the screen as it is. False when it waits.
+    bool followList();
     void PP_ELIMINAR();
     void PP_NUEVO();
     void PP_CANCELAR();
