@@ -203,6 +203,25 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!accounts.isEmpty() && !concepts.isEmpty(), 1000);
     }
 
+    void aRestoredCopyPutInTheLedgersPlaceIsNoticed() {
+        LedgerFixture data;
+        const QString path = data.db().path();
+        if (ConnectionString::isServerAddress(path))
+            QSKIP("a server's ledger is restored with the server's tools");
+        data.addAccount(u"001"_s, u"Caja"_s);
+        LedgerWatch watch;
+        QSignalSpy replaced(&watch, &LedgerWatch::ledgerReplaced);
+        watch.start();
+        watch.check();
+        QVERIFY(replaced.isEmpty());
+        QVERIFY(QFile::copy(path, path + u".copia"_s));
+        QCOMPARE(std::rename(QFile::encodeName(path + u".copia"_s).constData(),
+                             QFile::encodeName(path).constData()),
+                 0);
+        watch.check();
+        QCOMPARE(replaced.size(), 1);
+    }
+
     void peopleEnteringAtOnceEachStoreEveryMovementOnce() {
         constexpr int people = 2;
         TestDatabase db;

@@ -48,6 +48,9 @@ public:
     // A socket that becomes readable when another connection's change is told, for a watcher
     // to be woken rather than to ask; -1 where changes are not told.
     virtual int changeSocket() const { return -1; }
+    // Whether another file now stands where the one opened stood (a restored copy); the
+    // connection then has to be opened again to see it.
+    virtual bool replaced() { return false; }
 
     // Who the audit trail names for this connection's changes: the operating-system user on a
     // file, the session's role on a server; and the program (the client's application name).

@@ -14,6 +14,7 @@
 #include "data/DataLog.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QScopeGuard>
@@ -25,6 +26,7 @@
 #include <memory>
 #include <pwd.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ledgora {
@@ -503,7 +505,21 @@ bool SqliteEngine::open(const QString& dataSource, OpenMode mode) {
         files_ = LedgerFiles(QFileInfo(dataSource).absoluteFilePath());
         files_.record();
     }
+    opened_ = identity(path_);
     return true;
+}
+
+std::optional<std::pair<dev_t, ino_t>> SqliteEngine::identity(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return std::pair{status.st_dev, status.st_ino};
+}
+
+bool SqliteEngine::replaced() {
+    // A restore puts another file in the ledger's place; this connection would go on with the
+    // one it opened, which no longer has a name.
+    return db_ && opened_ && identity(path_) != opened_;
 }
 
 void SqliteEngine::keepFiles() {

@@ -5,7 +5,10 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
+#include <sys/types.h>
 #include <unordered_map>
+#include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -28,6 +31,7 @@ public:
     bool inTransaction() const override;
     void renewLocks() override;
     std::optional<std::int64_t> changeMark() override;
+    bool replaced() override;
     std::pair<QString, QString> auditIdentity() const override;
 
 private:
@@ -75,6 +79,8 @@ private:
     QString routine_;
     QString user_; // who this connection's changes are by: the operating-system user
     QString path_;
+    std::optional<std::pair<dev_t, ino_t>> opened_; // the file opened, as the system knows it
+    static std::optional<std::pair<dev_t, ino_t>> identity(const QString& path);
     OpenMode mode_ = OpenMode::Read;
     LedgerFiles files_;
 };

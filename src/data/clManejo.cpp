@@ -118,6 +118,10 @@ std::optional<std::int64_t> clManejo::changeMark() {
     return engine_->changeMark();
 }
 
+bool clManejo::replaced() {
+    return connected_ && engine_->replaced();
+}
+
 int clManejo::changeSocket() const {
     return connected_ ? engine_->changeSocket() : -1;
 }

@@ -70,6 +70,8 @@ public:
     std::optional<std::int64_t> changeMark();
     // Readable when another connection's change is told (Engine::changeSocket); -1 when none.
     int changeSocket() const;
+    // Whether another file now stands in the ledger's place (Engine::replaced).
+    bool replaced();
 
     // Who the audit trail names for this connection's changes, and through which program;
     // empty when not connected.

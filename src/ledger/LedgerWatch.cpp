@@ -58,6 +58,11 @@ void LedgerWatch::check() {
     Q_EMIT looked();
     if (!gManejo)
         return;
+    if (gManejo->replaced()) {
+        stop();
+        Q_EMIT ledgerReplaced();
+        return;
+    }
     const std::optional<std::int64_t> mark = gManejo->changeMark();
     if (!mark) {
         // Asked again by the timer; meanwhile the socket, left unread, would wake the watch

@@ -37,6 +37,9 @@ Q_SIGNALS:
     // An account was added, changed or removed (the account list).
     void accountListChanged();
     void conceptListChanged();
+    // Another file now stands where the ledger's stood (a restored copy). The watch stops:
+    // whoever opens the ledger again starts it again.
+    void ledgerReplaced();
 
 private:
     // Wakes the watch when the server tells a change, on the connection's socket as it is now

@@ -20,6 +20,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ScreenLog.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 #include "reconcile/Reconciler.h"
@@ -87,6 +88,7 @@ FrmBNKMain::FrmBNKMain() {
     watch_ = new LedgerWatch(this);
     connect(watch_, &LedgerWatch::accountsChanged, this, &FrmBNKMain::followOthers);
     connect(watch_, &LedgerWatch::looked, this, &FrmBNKMain::followWhenFree);
+    connect(watch_, &LedgerWatch::ledgerReplaced, this, &FrmBNKMain::reopenReplacedLedger);
     connect(watch_, &LedgerWatch::accountListChanged, this, [this] {
         accountsPending_ = true;
         followWhenFree();
@@ -360,6 +362,21 @@ void FrmBNKMain::followOthers(const QSet<QString>& accounts) {
         return;
     followPending_ = true;
     followWhenFree();
+}
+
+void FrmBNKMain::reopenReplacedLedger() {
+    qCInfo(lcScreens) << "ledger replaced: opened again";
+    requireManejo().Conectar();
+    MsgBox(tr("El libro se ha reemplazado por una copia restaurada: se vuelve a abrir y se carga "
+              "de nuevo."),
+           MsgIcon::Exclamation);
+    if (!requireManejo().EstadoConexion()) {
+        MsgBox(QStringLiteral("Error en Acceder a Base de datos"), MsgIcon::Critical);
+        return;
+    }
+    followPending_ = false;
+    CARGAR_CUENTAS(*LstBNK_);
+    watch_->start();
 }
 
 void FrmBNKMain::followWhenFree() {

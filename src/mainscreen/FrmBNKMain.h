@@ -100,6 +100,10 @@ private:
     // Follows now unless a screen that holds a row of the listing is open over it (the edit
     // screen, a question), which would then find another movement on its row.
     void followWhenFree();
+    // A restored copy now stands where the ledger's file stood: the person is told, and the
+    // ledger is opened again and listed from it, so nothing more is written to the file that
+    // was replaced.
+    void reopenReplacedLedger();
 
     MainScreenLifecycle* lifecycle_ = nullptr;
     LedgerWatch* watch_ = nullptr;
