@@ -4,7 +4,6 @@
 #include "ModuleUtilities.h"
 #include "core/Conversions.h"
 #include "data/StatementCatalog.h"
-#include "data/WriteBatch.h"
 #include "data/clManejo.h"
 
 namespace ledgora {
@@ -92,7 +91,6 @@ MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& acc
 }
 
 MovementAmounts totalsUpTo(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo) {
-    WriteBatch reading(manejo);
     manejo.RsDesconectado(true);
     manejo.CrearRs(rs, forms::ledgerStoredTotals, {account});
     auto field = [&rs](const char* column) {
@@ -104,7 +102,6 @@ MovementAmounts totalsUpTo(clManejo& manejo, Recordset& rs, const QString& accou
     const MovementAmounts after = {field("TOTAAC"), field("TOTADE"), field("TOTACR"),
                                    field("TOTDEB")};
     rs.Close();
-    reading.commit();
     return {stored.MOVDLAAC - after.MOVDLAAC, stored.MOVDLADE - after.MOVDLADE,
             stored.MOVDLACR - after.MOVDLACR, stored.MOVDLDEB - after.MOVDLDEB};
 }

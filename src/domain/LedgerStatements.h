@@ -42,8 +42,9 @@ void registerLedgerStatements();
 MovementAmounts sumMovements(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo);
 // The same sums read from the account's totals, which the database keeps over all its
 // movements, less the movements after the day: a few rows read instead of every movement, for
-// a listing that follows other people's changes. Read in one transaction, so that both parts
-// see the same movements.
+// a listing that follows other people's changes. The two reads take no lock, so that a long
+// write elsewhere never holds the screen: a change committed between them is itself followed
+// at once, and the sums read again.
 MovementAmounts totalsUpTo(clManejo& manejo, Recordset& rs, const QString& account, QDate upTo);
 // The account's highest movement number as stored, 0 when it has none; nothing when the
 // query could not be run.
