@@ -102,6 +102,32 @@ private Q_SLOTS:
         QCOMPARE(typeList().currentText(), u"DEBITO"_s);
     }
 
+    // Another person's concepts: browsing, the list follows and the selected row stays; adding,
+    // the proposed number follows unless the person typed one; changing, nothing moves.
+    void theListFollowsAnotherPersonsConcepts() {
+        data_->addConcept(u"1"_s, u"B"_s, u"C"_s);
+        data_->addConcept(u"2"_s, u"D"_s, u"C"_s);
+        open();
+        grid().setRow(2);
+        const auto other = data_->db().connect();
+        test::addConcept(*other, u"3"_s, u"A"_s, u"D"_s);
+        QVERIFY(screen_->followList());
+        QCOMPARE(column(grid(), 0), QStringList({"3", "1", "2"}));
+        QCOMPARE(grid().textMatrix(grid().row(), 0), u"2"_s);
+        gridKeys({Qt::Key_Insert});
+        QCOMPARE(number().text(), u"4"_s);
+        test::addConcept(*other, u"4"_s, u"C"_s, u"D"_s);
+        QVERIFY(screen_->followList());
+        QCOMPARE(number().text(), u"5"_s);
+        number().setText(u"9"_s);
+        test::addConcept(*other, u"5"_s, u"E"_s, u"D"_s);
+        QVERIFY(screen_->followList());
+        QCOMPARE(number().text(), u"9"_s);
+        QCOMPARE(focused(), &number());
+        setControlTag(screen_.get(), u"M"_s);
+        QVERIFY(!screen_->followList());
+    }
+
     // A whole concept from the keyboard: ENTER walks number and description, ENTER in the
     // type list goes back to the description, TAB reaches "Guardar" and ENTER saves.
     void aNewConceptTypedFromTheKeyboard() {

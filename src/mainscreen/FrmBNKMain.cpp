@@ -394,12 +394,15 @@ void FrmBNKMain::followWhenFree() {
     if (!followPending_)
         return;
     // Under the entry screen (which appends), the edit screen (which finds its movement again
-    // by number), the history and the bin the listing follows at once; under a question or a
-    // screen that changes the account or the interval, once it closes.
+    // by number), the interval screen (which changes the interval only as it closes), the
+    // history and the bin the listing follows at once; under a question, the account screen
+    // or the reconciliation, once they close.
+    static const char* const over[] = {"ledgora::FrmConceptos", "ledgora::FrmModConcepto",
+                                       "ledgora::FrmIntervalo", "ledgora::FrmHistorial",
+                                       "ledgora::FrmPapelera"};
     if (const QWidget* modal = QApplication::activeModalWidget();
-        modal && !modal->inherits("ledgora::FrmConceptos") &&
-        !modal->inherits("ledgora::FrmModConcepto") && !modal->inherits("ledgora::FrmHistorial") &&
-        !modal->inherits("ledgora::FrmPapelera"))
+        modal && std::none_of(std::begin(over), std::end(over),
+                              [modal](const char* name) { return modal->inherits(name); }))
         return;
     followPending_ = false;
     followListing(*LstBNK_);

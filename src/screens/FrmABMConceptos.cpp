@@ -223,6 +223,7 @@ void FrmABMConceptos::PP_CARGARLST() {
             proposal = nextNumber(highest);
         }
         txtCONTSTNRO_->setText(proposal.value_or(QStringLiteral("1")));
+        proposed_ = txtCONTSTNRO_->text();
         rs.Close();
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" / "),
@@ -231,8 +232,11 @@ void FrmABMConceptos::PP_CARGARLST() {
 }
 
 bool FrmABMConceptos::followList() {
-    if (!mode().isEmpty())
+    if (mode() == u"M")
         return false;
+    // While a concept is added, the proposed number follows; a number the person typed stays.
+    const QString typed = txtCONTSTNRO_->text();
+    const bool ownNumber = mode() == u"A" && typed != proposed_;
     const int row = lstCON_->row();
     const QString selected =
         row >= 1 && row < lstCON_->rows() ? lstCON_->textMatrix(row, 0) : QString();
@@ -244,6 +248,8 @@ bool FrmABMConceptos::followList() {
             break;
         }
     }
+    if (ownNumber)
+        txtCONTSTNRO_->setText(typed);
     return true;
 }
 

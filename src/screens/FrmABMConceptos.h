@@ -28,9 +28,10 @@ public:
     ~FrmABMConceptos() override;
 
     void PP_CARGARLST();
-    // Another person added, changed or removed a concept: while the person only browses the
-    // list it is read again, the selected concept still selected; a concept being added or
-    // changed keeps the screen as it is. False when it waits.
+    // Another person added, changed or removed a concept: the list is read again, the
+    // selected concept still selected, and while a concept is added the proposed number
+    // follows (a number the person typed stays); a concept being changed keeps the screen as
+    // it is. False when it waits.
     bool followList();
     void PP_AGREGARi();
     void PP_MODIFICARi();
@@ -78,6 +79,7 @@ private:
     QPushButton* Command1_ = nullptr;
     QLabel* lbKEY_ = nullptr;
     std::array<std::unique_ptr<ClCntrl>, 2> links_;
+    QString proposed_; // the number the last loading proposed
 };
 
 } // namespace ledgora
