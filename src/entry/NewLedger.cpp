@@ -1,7 +1,7 @@
 #include "NewLedger.h"
-#include "domain/LedgerStatements.h"
 
 #include "data/ConnectionString.h"
+#include "domain/LedgerStatements.h"
 
 namespace ledgora {
 

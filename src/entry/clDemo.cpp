@@ -1,5 +1,4 @@
 #include "clDemo.h"
-#include "screens/ScreenStatements.h"
 
 #include "NewLedger.h"
 #include "core/Conversions.h"
@@ -7,6 +6,7 @@
 #include "data/clManejo.h"
 #include "domain/LedgerStatements.h"
 #include "domain/StoredKey.h"
+#include "screens/ScreenStatements.h"
 
 #include <QCoreApplication>
 #include <QDate>

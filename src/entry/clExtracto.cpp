@@ -1,7 +1,7 @@
 #include "clExtracto.h"
-#include "screens/ScreenStatements.h"
 
 #include "entry/EntryLog.h"
+#include "screens/ScreenStatements.h"
 
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"

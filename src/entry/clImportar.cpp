@@ -1,7 +1,7 @@
 #include "clImportar.h"
-#include "screens/ScreenStatements.h"
 
 #include "entry/EntryLog.h"
+#include "screens/ScreenStatements.h"
 
 #include "LegacyTable.h"
 #include "NewLedger.h"

@@ -1,7 +1,7 @@
 #include "clListado.h"
-#include "screens/ScreenStatements.h"
 
 #include "entry/EntryLog.h"
+#include "screens/ScreenStatements.h"
 
 #include "controls/BandedReport.h"
 #include "core/ClassRegistry.h"

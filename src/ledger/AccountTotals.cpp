@@ -1,8 +1,8 @@
 #include "AccountTotals.h"
-#include "domain/LedgerStatements.h"
 
 #include "MainScreenPort.h"
 #include "core/Conversions.h"
+#include "domain/LedgerStatements.h"
 #include "domain/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"

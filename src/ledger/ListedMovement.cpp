@@ -1,7 +1,7 @@
 #include "ListedMovement.h"
-#include "domain/LedgerStatements.h"
 
 #include "core/Conversions.h"
+#include "domain/LedgerStatements.h"
 #include "domain/SharedState.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,4 @@
 #include "MovementRoutines.h"
-#include "screens/ScreenStatements.h"
 
 #include "controls/FlexGrid.h"
 #include "core/Conversions.h"
@@ -8,10 +7,11 @@
 #include "ledger/AccountTotals.h"
 #include "ledger/ListedMovement.h"
 #include "ledger/ListedRows.h"
-#include "ledger/MovementListing.h"
 #include "ledger/ListingRows.h"
+#include "ledger/MovementListing.h"
 #include "platform/BusyPointer.h"
 #include "platform/ErrorReport.h"
+#include "screens/ScreenStatements.h"
 
 namespace ledgora {
 

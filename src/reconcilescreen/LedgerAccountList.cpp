@@ -1,7 +1,7 @@
 #include "LedgerAccountList.h"
-#include "domain/LedgerStatements.h"
 
 #include "data/Recordset.h"
+#include "domain/LedgerStatements.h"
 #include "domain/ModuleUtilities.h"
 #include "domain/SharedState.h"
 
