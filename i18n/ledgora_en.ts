@@ -111,17 +111,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditEntry.cpp" line="94"/>
+        <location filename="../src/audit/AuditEntry.cpp" line="96"/>
         <source>Alta</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditEntry.cpp" line="96"/>
+        <location filename="../src/audit/AuditEntry.cpp" line="98"/>
         <source>Baja</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditEntry.cpp" line="97"/>
+        <location filename="../src/audit/AuditEntry.cpp" line="99"/>
         <source>Modificación</source>
         <translation type="unfinished"></translation>
     </message>
@@ -129,22 +129,22 @@
 <context>
     <name>AuditRoutines</name>
     <message>
-        <location filename="../src/auditscreen/AuditRoutines.cpp" line="40"/>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="33"/>
         <source>nº %1 del %2, %3, %4</source>
         <translation>no. %1 of %2, %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/AuditRoutines.cpp" line="59"/>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="49"/>
         <source>¿Deshacer la baja del movimiento %1?</source>
         <translation>Undo the deletion of movement %1?</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/AuditRoutines.cpp" line="62"/>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="52"/>
         <source>¿Deshacer el alta del movimiento %1?</source>
         <translation>Undo the entry of movement %1?</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/AuditRoutines.cpp" line="64"/>
+        <location filename="../src/auditscreen/AuditRoutines.cpp" line="54"/>
         <source>¿Deshacer la modificación del movimiento %1?</source>
         <translation>Undo the change of movement %1?</translation>
     </message>
@@ -152,43 +152,42 @@
 <context>
     <name>AuditTrail</name>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="41"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="35"/>
         <source>El historial está roto en la fila %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="43"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="37"/>
         <source>El historial está íntegro: 1 fila sellada.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="44"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="38"/>
         <source>El historial está íntegro: %1 filas selladas.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="46"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="40"/>
         <source>Filas del final aún sin sellar, escritas por otro programa: %1; se sellarán con el próximo cambio.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="94"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="86"/>
         <source>falta la fila, y su sello sigue ahí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="102"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="94"/>
         <source>no tiene sello, y las filas que le siguen sí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="108"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="100"/>
         <source>su sello no corresponde a su contenido ni a la fila anterior: la fila se cambió, o se quitó la anterior</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/AuditTrail.cpp" line="123"/>
-        <location filename="../src/audit/AuditTrail.cpp" line="138"/>
+        <location filename="../src/audit/AuditTrail.cpp" line="116"/>
         <source>no se pudo escribir %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -219,22 +218,27 @@
 <context>
     <name>BandedReport</name>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="144"/>
+        <location filename="../src/controls/BandedReport.cpp" line="146"/>
         <source>Guardar como PDF...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="148"/>
+        <location filename="../src/controls/BandedReport.cpp" line="150"/>
         <source>Guardar como PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="154"/>
+        <location filename="../src/controls/BandedReport.cpp" line="156"/>
         <source>No se pudo guardar %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="174"/>
+        <location filename="../src/controls/BandedReport.cpp" line="169"/>
+        <source>ya existe y no es un PDF; no se reemplaza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/BandedReport.cpp" line="183"/>
         <source>no se pudo empezar el PDF</source>
         <translation type="unfinished"></translation>
     </message>
@@ -242,82 +246,83 @@
 <context>
     <name>Camt053Reader</name>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="67"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="88"/>
         <source>Elemento %1 %2 (línea %3): %4.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="115"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="136"/>
         <source>el XML se acaba antes de cerrar sus elementos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="116"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="137"/>
         <source>el XML está mal formado</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="121"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="142"/>
         <source>Línea %1, columna %2: %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="141"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="162"/>
         <source>el XML no es un extracto camt.053 (su raíz es «%1» del espacio de nombres «%2»)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="192"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="215"/>
         <source>falta el importe (Amt)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="196"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="219"/>
         <source>el importe no es un número exacto (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="203"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="226"/>
         <source>falta el indicador de abono o cargo (CdtDbtInd CRDT o DBIT)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="214"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="237"/>
         <source>%1 no es una fecha (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="226"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="249"/>
         <source>la fecha del saldo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="242"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="265"/>
         <source>la fecha de asiento (BookgDt)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="243"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="266"/>
         <source>la fecha valor (ValDt)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="245"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="274"/>
         <source>falta la fecha (BookgDt o ValDt)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="269"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="309"/>
         <source>falta la cuenta (Acct/Id)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="274"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="314"/>
         <source>el principio del periodo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Camt053Reader.cpp" line="275"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="270"/>
+        <location filename="../src/statements/Camt053Reader.cpp" line="315"/>
         <source>el final del periodo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -353,47 +358,47 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="114"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="123"/>
         <source>no existe</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="116"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="125"/>
         <source>no tiene contenido</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="118"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="127"/>
         <source>no es una base de datos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="126"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="135"/>
         <source>tiene daños (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="128"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="137"/>
         <source>no tiene las tablas de un libro de Ledgora</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="133"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="142"/>
         <source>sus tablas no son las de un libro de Ledgora</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="148"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="157"/>
         <source>no hay una base de datos en </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="190"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="199"/>
         <source>la copia %1 no sirve: %2; no se cambió nada</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/DatabaseCopy.cpp" line="241"/>
+        <location filename="../src/data/DatabaseCopy.cpp" line="250"/>
         <source>no se pudo crear la carpeta </source>
         <translation type="unfinished"></translation>
     </message>
@@ -403,6 +408,14 @@
     <message>
         <location filename="../src/data/EngineErrors.h" line="48"/>
         <source>Este libro es de una versión anterior de Ledgora: ábralo una vez para trabajar con él, y se actualizará.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionIconProvider</name>
+    <message>
+        <location filename="../src/platform/ExtensionIconProvider.cpp" line="21"/>
+        <source>Archivo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -459,234 +472,233 @@
 <context>
     <name>Host</name>
     <message>
-        <location filename="../app/main.cpp" line="61"/>
+        <location filename="../app/main.cpp" line="66"/>
         <source>el archivo no existe y no se puede crear ahí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="63"/>
+        <location filename="../app/main.cpp" line="68"/>
         <source>no es un archivo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="66"/>
+        <location filename="../app/main.cpp" line="71"/>
         <source>no se puede leer el archivo: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="69"/>
+        <location filename="../app/main.cpp" line="74"/>
         <source>el archivo no es una base de datos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="71"/>
+        <location filename="../app/main.cpp" line="76"/>
         <source>el archivo es de sólo lectura: se puede listar, no modificar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="88"/>
+        <location filename="../app/main.cpp" line="93"/>
         <source>ledgora: un libro compartido en un servidor PostgreSQL se respalda y se restaura con las herramientas del servidor (pg_dump, pg_restore), no con Ledgora.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="122"/>
-        <source>ledgora: no se puede cargar el componente de Ledgora: %1
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="136"/>
+        <location filename="../app/main.cpp" line="164"/>
         <source>el componente no ofrece %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="169"/>
+        <location filename="../app/main.cpp" line="426"/>
         <source>Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos (%1) cuando no se indica ninguna.</source>
         <translation>Ledgora: the bank-account ledger. Opens LIBRO, or its own database (%1) when none is given.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="178"/>
+        <location filename="../app/main.cpp" line="317"/>
         <source>Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, y lo abre.</source>
         <translation>Fills LIBRO (by default %1) with an example ledger when it has no accounts, and opens it.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="183"/>
+        <location filename="../app/main.cpp" line="325"/>
         <source>Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja ningún archivo.</source>
         <translation>With LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: writes the listing of account CUENTA from DESDE to HASTA (dd/mm/yyyy), limited to concept number CONCEPTO and to descriptions containing TEXTO when given, to the PDF file SALIDA.pdf without opening any window, as Alt+P prints it. Exits with 0 when written; otherwise says why in one line and leaves no file.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="192"/>
+        <location filename="../app/main.cpp" line="336"/>
         <source>Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; fechas aaaa-mm-dd, importes con punto y todos sus decimales).</source>
         <translation>With LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: writes the same movements as --listing as CSV (RFC 4180, UTF-8, one header row; dates yyyy-mm-dd, amounts with a point and all their decimals).</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="197"/>
+        <location filename="../app/main.cpp" line="344"/>
         <source>Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las cuentas, los conceptos y los movimientos del archivo de Access del sistema anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.</source>
         <translation>With ANTIGUO LIBRO: brings into LIBRO, which must have no accounts yet, the accounts, concepts and movements of the former system&apos;s Access file (read with mdb-export, from the mdbtools package) or of a folder with BANCNT.csv, BANCON.csv and BANMOV.csv. Says what it imported.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="203"/>
+        <location filename="../app/main.cpp" line="353"/>
         <source>Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de datos cambiada toma una copia en la carpeta &quot;backups&quot; junto a ella (las 10 últimas, y una por semana de las 8 semanas anteriores).</source>
         <translation>With COPIA LIBRO: after asking, checks the copy and puts its content in LIBRO, keeping what it replaces. Each start that finds the database changed takes a copy in the &quot;backups&quot; folder beside it (the last 10, and one a week for the 8 weeks before).</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="209"/>
+        <location filename="../app/main.cpp" line="362"/>
         <source>Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente de su lado y su importe exacto (dentro de 4 días) que su texto señala (la misma factura o referencia, el nombre), o se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se saltan y las dudosas quedan para la pantalla de conciliación. Una cuenta del banco vista por primera vez va a CUENTA y se recuerda. Todo en una transacción; escribe un resumen por cuenta. Termina con 1, sin escribir nada, cuando se rechaza el archivo o una cuenta.</source>
         <translation>With ARCHIVO LIBRO [CUENTA]: applies the bank statement ARCHIVO (Norma 43 or camt.053) to the ledger. Each bank line realises, as F12 does, the pending movement of its side and exact amount (within 4 days) that its text points to (the same invoice or reference, the name), or is entered as a new realised movement; lines already applied are skipped and doubtful ones are left for the reconciliation screen. A bank account seen for the first time goes to CUENTA and is remembered. All in one transaction; writes a summary per account. Exits with 1, writing nothing, when the file or an account is refused.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="223"/>
+        <location filename="../app/main.cpp" line="384"/>
         <source>Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.</source>
         <translation>With LIBRO: checks the seal of each row of the change history, chained to the previous row&apos;s, and says whether it is intact or at which row it breaks and why. Exits with 0 when intact and 1 when not. Only reads.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="228"/>
+        <location filename="../app/main.cpp" line="392"/>
         <source>Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y rutina, qué fila y sus valores antes y después. Solo lee.</source>
         <translation>With LIBRO [CUENTA] SALIDA.csv: writes as CSV the change history of account CUENTA, or of the whole ledger: when (UTC), who, with which program and routine, which row and its values before and after. Only reads.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="260"/>
+        <location filename="../app/main.cpp" line="206"/>
         <source>ledgora: --%1 necesita LIBRO CUENTA DESDE HASTA SALIDA [CONCEPTO [TEXTO]]
 </source>
         <translation>ledgora: --%1 needs LIBRO CUENTA DESDE HASTA SALIDA [CONCEPTO [TEXTO]]
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="271"/>
+        <location filename="../app/main.cpp" line="218"/>
         <source>ledgora: --import necesita ANTIGUO LIBRO
 </source>
         <translation>ledgora: --import needs ANTIGUO LIBRO
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="289"/>
+        <location filename="../app/main.cpp" line="236"/>
         <source>ledgora: --restore necesita COPIA LIBRO
 </source>
         <translation>ledgora: --restore needs COPIA LIBRO
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="313"/>
+        <location filename="../app/main.cpp" line="261"/>
         <source>ledgora: --statement necesita ARCHIVO LIBRO [CUENTA]
 </source>
         <translation>ledgora: --statement needs ARCHIVO LIBRO [CUENTA]
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="329"/>
+        <location filename="../app/main.cpp" line="276"/>
         <source>ledgora: --verify necesita LIBRO
 </source>
         <translation>ledgora: --verify needs LIBRO
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="342"/>
+        <location filename="../app/main.cpp" line="289"/>
         <source>ledgora: --history necesita LIBRO [CUENTA] SALIDA.csv
 </source>
         <translation>ledgora: --history needs LIBRO [CUENTA] SALIDA.csv
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="448"/>
+        <location filename="../app/main.cpp" line="531"/>
         <source>ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o sin pantalla con: xvfb-run -a %1 [LIBRO]
 </source>
         <translation>ledgora: no display was found; run it on a desktop, or without a display with: xvfb-run -a %1 [LIBRO]
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="174"/>
+        <location filename="../app/main.cpp" line="312"/>
         <source>Muestra esta ayuda y termina.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="220"/>
+        <location filename="../app/main.cpp" line="379"/>
         <source>Con --statement: escribe lo que haría, y no escribe nada en el libro.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="233"/>
+        <location filename="../app/main.cpp" line="400"/>
         <source>Carga el componente como lo haría un inicio, escribe el archivo del que lo cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación sin abrir ninguna ventana ni base de datos.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="238"/>
+        <location filename="../app/main.cpp" line="441"/>
         <source>El archivo de la base de datos (se crea cuando es nuevo), o la dirección postgresql:// de un libro compartido.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="248"/>
-        <location filename="../app/main.cpp" line="432"/>
+        <location filename="../app/main.cpp" line="194"/>
+        <location filename="../app/main.cpp" line="515"/>
         <source>ledgora: el componente no ofrece Ledgora.clMain
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="251"/>
+        <location filename="../app/main.cpp" line="129"/>
+        <source>no se puede cargar el componente de Ledgora: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="143"/>
+        <source>%1 no tiene %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="197"/>
         <source>ledgora: componente %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="281"/>
+        <location filename="../app/main.cpp" line="228"/>
         <source>ledgora: %1 en %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="282"/>
-        <location filename="../app/main.cpp" line="392"/>
+        <location filename="../app/main.cpp" line="229"/>
+        <location filename="../app/main.cpp" line="475"/>
         <source>el libro compartido</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="294"/>
-        <location filename="../app/main.cpp" line="302"/>
+        <location filename="../app/main.cpp" line="241"/>
+        <location filename="../app/main.cpp" line="249"/>
         <source>No se restauró nada.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="298"/>
+        <location filename="../app/main.cpp" line="245"/>
         <source>Se reemplazará el contenido de %1 por la copia %2.
 ¿Continuar? (s/N) </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="307"/>
+        <location filename="../app/main.cpp" line="255"/>
         <source>Copia restaurada.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="376"/>
+        <location filename="../app/main.cpp" line="458"/>
         <source>Su base de datos todavía está vacía.
 ¿Desea ver primero un libro de ejemplo, con cuentas y un año de movimientos?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="378"/>
+        <location filename="../app/main.cpp" line="460"/>
         <source>Sí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="379"/>
+        <location filename="../app/main.cpp" line="461"/>
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="386"/>
-        <source>el componente no ofrece Ledgora.clDemo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/main.cpp" line="394"/>
+        <location filename="../app/main.cpp" line="477"/>
         <source>ledgora: libro de ejemplo escrito en %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="437"/>
+        <location filename="../app/main.cpp" line="520"/>
         <source>ledgora: Ledgora.clMain no tiene Show
 </source>
         <translation type="unfinished"></translation>
@@ -774,7 +786,7 @@
 <context>
     <name>ListedMovement</name>
     <message>
-        <location filename="../src/ledger/ListedMovement.cpp" line="39"/>
+        <location filename="../src/ledger/ListedMovement.cpp" line="40"/>
         <source>Otra persona modificó o eliminó este movimiento después de que se listara; no se cambió nada. Vuelva a cargar el listado (F6).</source>
         <translation>Another person changed or deleted this movement after it was listed; nothing was changed. Reload the listing (F6).</translation>
     </message>
@@ -782,12 +794,12 @@
 <context>
     <name>MovementBin</name>
     <message>
-        <location filename="../src/audit/MovementBin.cpp" line="54"/>
+        <location filename="../src/audit/MovementBin.cpp" line="27"/>
         <source>Otra persona ya ha recuperado ese cambio: no se ha hecho nada.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/MovementBin.cpp" line="81"/>
+        <location filename="../src/audit/MovementBin.cpp" line="52"/>
         <source>Movimiento recuperado con el nº %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -795,177 +807,177 @@
 <context>
     <name>Norma43Reader</name>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="115"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="136"/>
         <source>Línea %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="163"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="190"/>
         <source>la línea pasa de 80 caracteres</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="165"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="192"/>
         <source>hay registros después del registro 88 de final de archivo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="175"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="202"/>
         <source>el registro 00 de cabecera solo puede ir al principio</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="195"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="223"/>
         <source>el tipo de registro «%1» no es de Norma 43</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="199"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="227"/>
         <source>la última cuenta no tiene registro 33 de final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="201"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="230"/>
         <source>falta el registro 88 de final de archivo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="208"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="237"/>
         <source>%1 no es un número</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="215"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="244"/>
         <source>el signo no es 1 (cargo) ni 2 (abono)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="230"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="259"/>
         <source>%1 no es una fecha (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="266"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="295"/>
         <source>la cuenta anterior no tiene registro 33 de final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="272"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="301"/>
         <source>la fecha inicial</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="273"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="302"/>
         <source>la fecha final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="274"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="303"/>
         <source>el saldo inicial</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="289"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="320"/>
         <source>un movimiento (registro 22) fuera de una cuenta (registros 11 a 33)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="292"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="323"/>
         <source>la fecha de operación</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="293"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="324"/>
         <source>la fecha de valor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="297"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="328"/>
         <source>el importe</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="310"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="350"/>
         <source>un registro 23 de concepto complementario solo puede seguir a un 22, y cinco como mucho</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="322"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="362"/>
         <source>un registro 24 de equivalencia de divisa solo puede seguir a un 22, y uno solo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="326"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="366"/>
         <source>el importe equivalente</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="331"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="371"/>
         <source>un registro 33 de final de cuenta sin su registro 11</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="335"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="375"/>
         <source>el registro 33 es de otra cuenta que su registro 11</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="336"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="376"/>
         <source>el número de cargos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="337"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="377"/>
         <source>el total de cargos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="338"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="378"/>
         <source>el número de abonos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="339"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="379"/>
         <source>el total de abonos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="340"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="380"/>
         <source>el saldo final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="343"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="384"/>
         <source>la divisa del registro 33 no es la de su registro 11</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="355"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="396"/>
         <source>el registro 33 cuenta %1 cargos y %2 abonos, y la cuenta tiene %3 y %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="362"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="403"/>
         <source>los totales de cargos y abonos del registro 33 no son la suma de sus movimientos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="365"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="407"/>
         <source>el saldo final no cuadra con el inicial más los abonos menos los cargos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="373"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="439"/>
         <source>la cuenta no tiene registro 33 de final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="374"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="441"/>
         <source>el número de registros</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/Norma43Reader.cpp" line="376"/>
+        <location filename="../src/statements/Norma43Reader.cpp" line="443"/>
         <source>el registro 88 cuenta %1 registros y el archivo tiene %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -973,17 +985,17 @@
 <context>
     <name>PgEngine</name>
     <message>
-        <location filename="../src/data/PgEngine.cpp" line="75"/>
+        <location filename="../src/data/PgEngine.cpp" line="76"/>
         <source>se perdió la conexión con el servidor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/PgEngine.cpp" line="148"/>
+        <location filename="../src/data/PgEngine.cpp" line="149"/>
         <source>no queda memoria</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/PgEngine.cpp" line="175"/>
+        <location filename="../src/data/PgEngine.cpp" line="176"/>
         <source>no hay un libro en %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -999,19 +1011,32 @@
     </message>
 </context>
 <context>
+    <name>Reconciler</name>
+    <message>
+        <location filename="../src/reconcile/Reconciler.cpp" line="402"/>
+        <source>el extracto %1 está en %2 y la cuenta %3, en %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SqliteEngine</name>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="305"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="268"/>
         <source>el archivo está ocupado</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="317"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="280"/>
         <source>no se pudo escribir la nueva estructura</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="547"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="548"/>
+        <source>No se pudo volver a abrir %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/data/SqliteEngine.cpp" line="585"/>
         <source>ledgora: %1 está ocupado por otro programa: %2 no pudo esperar más
 </source>
         <translation type="unfinished"></translation>
@@ -1078,17 +1103,22 @@
 <context>
     <name>StatementChoice</name>
     <message>
-        <location filename="../src/mainscreen/StatementChoice.cpp" line="46"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="24"/>
         <source>¿A qué cuenta pertenece el extracto %1?</source>
         <translation>Which account does statement %1 belong to?</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/StatementChoice.cpp" line="60"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="38"/>
         <source>El extracto %1 queda vinculado con la cuenta %2. Selecciónela para conciliarlo.</source>
         <translation>Statement %1 is now linked to account %2. Choose that account to reconcile it.</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/StatementChoice.cpp" line="102"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="84"/>
+        <source>%1: no se aplica nada.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="89"/>
         <source>El archivo no tiene ningún extracto de la cuenta %1.</source>
         <translation>The file holds no statement of account %1.</translation>
     </message>
@@ -1096,17 +1126,17 @@
 <context>
     <name>StatementReader</name>
     <message>
-        <location filename="../src/statements/ReadOrRefuse.h" line="20"/>
+        <location filename="../src/statements/ReadOrRefuse.h" line="23"/>
         <source>los importes suman más de lo que cabe (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/StatementReader.cpp" line="32"/>
+        <location filename="../src/statements/StatementReader.cpp" line="33"/>
         <source>No se puede abrir el extracto %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/StatementReader.cpp" line="53"/>
+        <location filename="../src/statements/StatementReader.cpp" line="57"/>
         <source>El archivo no es un extracto Norma 43 ni camt.053.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1114,37 +1144,37 @@
 <context>
     <name>UndoLast</name>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="75"/>
+        <location filename="../src/audit/UndoLast.cpp" line="49"/>
         <source>No hay ningún cambio suyo en los movimientos de esta cuenta que deshacer.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="83"/>
+        <location filename="../src/audit/UndoLast.cpp" line="57"/>
         <source>Su último cambio ya no es el que se le mostró: no se ha deshecho nada.</source>
         <translation>Your last change is no longer the one you were shown: nothing was undone.</translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="100"/>
+        <location filename="../src/audit/UndoLast.cpp" line="74"/>
         <source>Otra persona ha cambiado el movimiento nº %1 después que usted: no se ha deshecho nada.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="107"/>
+        <location filename="../src/audit/UndoLast.cpp" line="81"/>
         <source>El movimiento nº %1 ya no está como lo dejó su último cambio: no se ha deshecho nada.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="115"/>
+        <location filename="../src/audit/UndoLast.cpp" line="89"/>
         <source>Deshecha el alta del movimiento nº %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="119"/>
+        <location filename="../src/audit/UndoLast.cpp" line="93"/>
         <source>Deshecho el borrado: el movimiento vuelve con el nº %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/audit/UndoLast.cpp" line="122"/>
+        <location filename="../src/audit/UndoLast.cpp" line="96"/>
         <source>Deshecha la modificación del movimiento nº %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1152,18 +1182,17 @@
 <context>
     <name>clDemo</name>
     <message>
-        <location filename="../src/entry/clDemo.cpp" line="86"/>
-        <location filename="../src/entry/clDemo.cpp" line="89"/>
+        <location filename="../src/entry/clDemo.cpp" line="84"/>
         <source>no se pudo escribir el ejemplo: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clDemo.cpp" line="98"/>
+        <location filename="../src/entry/clDemo.cpp" line="100"/>
         <source>no se puede abrir la base de datos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clDemo.cpp" line="100"/>
+        <location filename="../src/entry/clDemo.cpp" line="103"/>
         <source>la base de datos ya tiene cuentas; se abre tal como está</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1171,33 +1200,63 @@
 <context>
     <name>clImportar</name>
     <message>
-        <location filename="../src/entry/clImportar.cpp" line="41"/>
+        <location filename="../src/entry/clImportar.cpp" line="49"/>
         <source>no se puede abrir la base de datos </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clImportar.cpp" line="44"/>
+        <location filename="../src/entry/clImportar.cpp" line="53"/>
         <source>la base de datos ya tiene cuentas: no se importó nada</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clImportar.cpp" line="91"/>
+        <location filename="../src/entry/clImportar.cpp" line="100"/>
         <source>la cuenta &quot;%1&quot; no está en BANCNT</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clImportar.cpp" line="95"/>
+        <location filename="../src/entry/clImportar.cpp" line="104"/>
         <source>el concepto &quot;%1&quot; no está en BANCON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clImportar.cpp" line="115"/>
+        <location filename="../src/entry/clImportar.cpp" line="125"/>
         <source>no hay nada que importar en </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clImportar.cpp" line="140"/>
-        <source>se importaron %1 cuentas, %2 conceptos y %3 movimientos</source>
+        <location filename="../src/entry/clImportar.cpp" line="152"/>
+        <source>se importaron %1, %2 y %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clImportar.cpp" line="153"/>
+        <source>%n cuenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clImportar.cpp" line="154"/>
+        <source>%n cuentas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clImportar.cpp" line="155"/>
+        <source>%n concepto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clImportar.cpp" line="156"/>
+        <source>%n conceptos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clImportar.cpp" line="157"/>
+        <source>%n movimiento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clImportar.cpp" line="158"/>
+        <source>%n movimientos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1217,17 +1276,17 @@
 <context>
     <name>ledgora::FrmABMConceptos</name>
     <message>
-        <location filename="../src/screens/FrmABMConceptos.cpp" line="75"/>
+        <location filename="../src/screens/FrmABMConceptos.cpp" line="77"/>
         <source>Conceptos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/screens/FrmABMConceptos.cpp" line="347"/>
+        <location filename="../src/screens/FrmABMConceptos.cpp" line="373"/>
         <source>No se agregó ningún concepto.</source>
         <translation>No concept was added.</translation>
     </message>
     <message>
-        <location filename="../src/screens/FrmABMConceptos.cpp" line="366"/>
+        <location filename="../src/screens/FrmABMConceptos.cpp" line="392"/>
         <source>No se modificó ningún concepto.</source>
         <translation>No concept was changed.</translation>
     </message>
@@ -1235,7 +1294,7 @@
 <context>
     <name>ledgora::FrmABMCuentas</name>
     <message>
-        <location filename="../src/screens/FrmABMCuentas.cpp" line="78"/>
+        <location filename="../src/screens/FrmABMCuentas.cpp" line="80"/>
         <source>Cuentas</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1243,12 +1302,12 @@
 <context>
     <name>ledgora::FrmBNKMain</name>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="94"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="120"/>
         <source>Conciliar [F9]</source>
         <translation>Reconcile [F9]</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="98"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="124"/>
         <source>Movimientos</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1261,65 +1320,70 @@
         <translation type="vanished">History</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="175"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="187"/>
         <source>Papelera [F8]</source>
         <translation>Recycle bin [F8]</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="177"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="189"/>
         <source>Historial [F11]</source>
         <translation>History [F11]</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="178"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="190"/>
         <source>Deshacer [Ctrl+Z]</source>
         <translation>Undo [Ctrl+Z]</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="205"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="217"/>
         <source>Saldo final del extracto del banco al %1</source>
         <translation>The bank statement&apos;s closing balance on %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="231"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="243"/>
         <source>Extracto: %1</source>
         <translation>Statement: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="232"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="244"/>
         <source>Diferencia: %1</source>
         <translation>Difference: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="234"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="246"/>
         <source>Saldo realizado de la cuenta al %1 menos el saldo final del extracto</source>
         <translation>The account&apos;s realised balance on %1 less the statement&apos;s closing balance</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="278"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="294"/>
         <source>Extracto del banco (Norma 43 o camt.053)</source>
         <translation>Bank statement (Norma 43 or camt.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="281"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="295"/>
         <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)</source>
         <translation>Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="281"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="296"/>
         <source>Todos los archivos (*)</source>
         <translation>All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="370"/>
+        <source>El libro se ha reemplazado por una copia restaurada: se vuelve a abrir y se carga de nuevo.</source>
+        <translation>The ledger was replaced by a restored copy: it is opened again and reloaded.</translation>
     </message>
 </context>
 <context>
     <name>ledgora::FrmConceptos</name>
     <message>
-        <location filename="../src/screens/FrmConceptos.cpp" line="77"/>
+        <location filename="../src/screens/FrmConceptos.cpp" line="79"/>
         <source>Número de concepto</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/screens/FrmConceptos.cpp" line="289"/>
+        <location filename="../src/screens/FrmConceptos.cpp" line="304"/>
         <source>Otra persona grabó un movimiento con el número %1 en esta cuenta. El suyo no se grabó: presione Agregar de nuevo para grabarlo con el número siguiente.</source>
         <translation>Another person saved a movement with number %1 in this account. Yours was not saved: press Agregar again to save it with the next number.</translation>
     </message>
@@ -1327,181 +1391,265 @@
 <context>
     <name>ledgora::FrmConciliacion</name>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="46"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="49"/>
         <source>Casar con nº %1</source>
         <translation>Match with no. %1</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="47"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="50"/>
         <source>Casar con nº %1 (%2 de %3)</source>
         <translation>Match with no. %1 (%2 of %3)</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="53"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="56"/>
         <source>Nuevo movimiento</source>
         <translation>New movement</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="55"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="58"/>
         <source>Ya importado</source>
         <translation>Already imported</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="57"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="61"/>
+        <source>Revisar anulación (%1 candidatos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="63"/>
         <source>Revisar (%1 candidatos)</source>
         <translation>Review (%1 candidates)</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="62"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="68"/>
         <source>Otra moneda</source>
         <translation>Other currency</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="63"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="69"/>
         <source>No contabilizado</source>
         <translation>Not booked</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="82"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="76"/>
+        <source>nº %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="81"/>
+        <source>Casado por %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="89"/>
+        <source>En duda: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="90"/>
+        <source>Descartados: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="113"/>
+        <source> (supuesta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="162"/>
         <source>CONCILIACIÓN CON EL EXTRACTO DEL BANCO</source>
         <translation>RECONCILIATION WITH THE BANK STATEMENT</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="89"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="169"/>
         <source>Líneas del extracto</source>
         <translation>Statement lines</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="174"/>
         <source>FECHA</source>
         <translation>DATE</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="174"/>
         <source>DESCRIPCIÓN</source>
         <translation>DESCRIPTION</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="174"/>
         <source>IMPORTE</source>
         <translation>AMOUNT</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="93"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="174"/>
         <source>TIPO</source>
         <translation>TYPE</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="94"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="175"/>
         <source>ACCIÓN</source>
         <translation>ACTION</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="94"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="175"/>
         <source>MOVIMIENTO</source>
         <translation>MOVEMENT</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="94"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="175"/>
         <source>ACEPTADA</source>
         <translation>ACCEPTED</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="103"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="191"/>
         <source>Aplicar [F10]</source>
         <translation>Apply [F10]</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="111"/>
         <source>ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - F5 [Otro candidato] - F4 [Concepto] - F7 [Cambiar cuenta] - F10 [Aplicar] - ESC [Salir]</source>
-        <translation>ENTER [Accept] - SPACE [Mark or Unmark] - F5 [Next candidate] - F4 [Concept] - F7 [Change account] - F10 [Apply] - ESC [Leave]</translation>
+        <translation type="vanished">ENTER [Accept] - SPACE [Mark or Unmark] - F5 [Next candidate] - F4 [Concept] - F7 [Change account] - F10 [Apply] - ESC [Leave]</translation>
     </message>
     <message>
         <source>ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - F5 [Otro candidato] - F4 [Concepto] - F10 [Aplicar] - ESC [Salir]</source>
         <translation type="vanished">ENTER [Accept] - SPACE [Mark or Unmark] - F5 [Next candidate] - F4 [Concept] - F10 [Apply] - ESC [Leave]</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="133"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="228"/>
         <source>Extracto %1 - Cuenta %2</source>
         <translation>Statement %1 - Account %2</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="135"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="230"/>
         <source> - Saldo final %1 al %2</source>
         <translation> - Closing balance %1 on %2</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="174"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="103"/>
         <source>Sin concepto (F4)</source>
         <translation>No concept (F4)</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="192"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="134"/>
         <source>nº %1</source>
         <translation>no. %1</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="199"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="120"/>
         <source>Abono</source>
         <translation>Credit</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="199"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="121"/>
         <source>Cargo</source>
         <translation>Debit</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="211"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="199"/>
+        <source>ENTER [Aceptar] - ESPACIO [Marcar o Desmarcar] - F5 [Otro candidato] - F4 [Concepto] - F7 [Cambiar cuenta] - F3 [Ventana] - F10 [Aplicar] - ESC [Salir]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="235"/>
+        <source> - Ventana: %1 días, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="237"/>
+        <source>fecha valor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="238"/>
+        <source>fecha de operación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="282"/>
         <source>Aceptadas: %1 de %2</source>
         <translation>Accepted: %1 of %2</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="246"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="311"/>
         <source>¿A qué cuenta pertenece el extracto %1?</source>
         <translation>Which account does statement %1 belong to?</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="254"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="319"/>
         <source>Las líneas del extracto %1 ya se aplicaron a la cuenta %2: no se puede vincular con otra cuenta.</source>
         <translation>The lines of statement %1 were already applied to account %2: it cannot be linked to another account.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="262"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="327"/>
         <source>El extracto %1 queda vinculado con la cuenta %2. Selecciónela para conciliarlo.</source>
         <translation>Statement %1 is now linked to account %2. Select that account to reconcile it.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="305"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="370"/>
         <source>El movimiento nº %1 ya está aceptado para otra línea del extracto.</source>
         <translation>Movement no. %1 is already accepted for another line of the statement.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="352"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="417"/>
         <source>No hay conceptos de CREDITO.</source>
         <translation>There are no CREDIT concepts.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="352"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="417"/>
         <source>No hay conceptos de DEBITO.</source>
         <translation>There are no DEBIT concepts.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="357"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="422"/>
         <source>Concepto del nuevo movimiento:</source>
         <translation>Concept of the new movement:</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="369"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="451"/>
         <source>No hay ninguna línea aceptada para aplicar.</source>
         <translation>No line is accepted to apply.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="384"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="466"/>
         <source>Conciliación aplicada: %1, %2 sin aplicar.</source>
         <translation>Reconciliation applied: %1, %2 not applied.</translation>
     </message>
     <message>
-        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="409"/>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="488"/>
+        <source>¿Vuelve a cotejar el extracto? Se pierden los cambios hechos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="495"/>
+        <source>1 día</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="495"/>
+        <source>%1 días</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="497"/>
+        <source>Días que pueden separar la fecha del banco de la del movimiento:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="503"/>
+        <source>Fecha del banco con la que se coteja:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="504"/>
+        <source>Fecha valor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="504"/>
+        <source>Fecha de operación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="526"/>
         <source>¿Sale sin aplicar? Se pierden los cambios hechos.</source>
         <translation>Leave without applying? The changes made are lost.</translation>
     </message>
@@ -1558,12 +1706,12 @@
         <translation>Account %1 - Movement no. %2</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="43"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="54"/>
         <source>1 cambio</source>
         <translation>1 change</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmHistorial.cpp" line="44"/>
+        <location filename="../src/auditscreen/FrmHistorial.cpp" line="55"/>
         <source>%1 cambios</source>
         <translation>%1 changes</translation>
     </message>
@@ -1571,17 +1719,17 @@
 <context>
     <name>ledgora::FrmIntervalo</name>
     <message>
-        <location filename="../src/screens/FrmIntervalo.cpp" line="98"/>
+        <location filename="../src/screens/FrmIntervalo.cpp" line="99"/>
         <source>Desde</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/screens/FrmIntervalo.cpp" line="99"/>
+        <location filename="../src/screens/FrmIntervalo.cpp" line="100"/>
         <source>Hasta</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/screens/FrmIntervalo.cpp" line="100"/>
+        <location filename="../src/screens/FrmIntervalo.cpp" line="101"/>
         <source>Número de concepto</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1634,56 +1782,105 @@
         <translation>Account %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="54"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="59"/>
         <source>La papelera de esta cuenta está vacía.</source>
         <translation>This account&apos;s recycle bin is empty.</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="55"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="60"/>
         <source>Movimientos borrados: %1</source>
         <translation>Deleted movements: %1</translation>
     </message>
     <message>
-        <location filename="../src/auditscreen/FrmPapelera.cpp" line="71"/>
+        <location filename="../src/auditscreen/FrmPapelera.cpp" line="76"/>
         <source>¿Recuperar el movimiento %1?</source>
         <translation>Bring back movement %1?</translation>
     </message>
 </context>
 <context>
+    <name>ledgora::MatchEvidence</name>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="69"/>
+        <source>referencia %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="71"/>
+        <source>otra referencia (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="73"/>
+        <source>nombre %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="75"/>
+        <source>otro nombre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="77"/>
+        <source>solo el importe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="78"/>
+        <source>mismo día</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="79"/>
+        <source>a 1 día</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/MatchEvidence.cpp" line="80"/>
+        <source>a %1 días</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ledgora::clExtracto</name>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="21"/>
+        <location filename="../src/entry/clExtracto.cpp" line="18"/>
         <source>Extracto %1: %2, %3 para revisar.</source>
         <translation>Statement %1: %2, %3 left for review.</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="43"/>
+        <location filename="../src/entry/clExtracto.cpp" line="38"/>
         <source>la cuenta bancaria %1 está vinculada a la cuenta %2, no a la %3</source>
         <translation>bank account %1 is linked to account %2, not to %3</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="46"/>
+        <location filename="../src/entry/clExtracto.cpp" line="41"/>
         <source>la cuenta bancaria %1 no está vinculada a ninguna cuenta del libro: indique la cuenta tras la base de datos</source>
         <translation>bank account %1 is not linked to any account of the ledger: give the account after the database</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="50"/>
+        <location filename="../src/entry/clExtracto.cpp" line="45"/>
         <source>no existe la cuenta %1</source>
         <translation>there is no account %1</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="70"/>
+        <location filename="../src/entry/clExtracto.cpp" line="61"/>
+        <source>el archivo trae %1 cuentas bancarias sin vincular (%2) y la cuenta %3 solo puede ser de una: vincule cada una en la pantalla de conciliación (F9), que pregunta por cada una</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="94"/>
         <source>no se puede abrir la base de datos %1</source>
         <translation>cannot open the database %1</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="80"/>
-        <location filename="../src/entry/clExtracto.cpp" line="97"/>
+        <location filename="../src/entry/clExtracto.cpp" line="102"/>
+        <location filename="../src/entry/clExtracto.cpp" line="109"/>
+        <location filename="../src/entry/clExtracto.cpp" line="126"/>
         <source>%1; no se ha escrito nada</source>
         <translation>%1; nothing was written</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="88"/>
+        <location filename="../src/entry/clExtracto.cpp" line="117"/>
         <source>(simulación: no se ha escrito nada)</source>
         <translation>(dry run: nothing was written)</translation>
     </message>
@@ -1696,7 +1893,7 @@
         <translation type="unfinished">cannot open the database %1</translation>
     </message>
     <message>
-        <location filename="../src/entry/clHistorial.cpp" line="22"/>
+        <location filename="../src/entry/clHistorial.cpp" line="23"/>
         <source>no se pudo leer el historial: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1704,69 +1901,69 @@
 <context>
     <name>ledgora::clListado</name>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="46"/>
+        <location filename="../src/entry/clListado.cpp" line="48"/>
         <source>DESDE no es una fecha dd/mm/aaaa: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="49"/>
+        <location filename="../src/entry/clListado.cpp" line="52"/>
         <source>HASTA no es una fecha dd/mm/aaaa: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="51"/>
+        <location filename="../src/entry/clListado.cpp" line="55"/>
         <source>el intervalo termina (%1) antes de empezar (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="53"/>
+        <location filename="../src/entry/clListado.cpp" line="58"/>
         <source>no hay una base de datos en %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="56"/>
+        <location filename="../src/entry/clListado.cpp" line="62"/>
         <source>no es un nombre de archivo: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="59"/>
+        <location filename="../src/entry/clListado.cpp" line="66"/>
         <source>no es un archivo común: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="62"/>
+        <location filename="../src/entry/clListado.cpp" line="71"/>
         <source>no se puede escribir en la carpeta %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="67"/>
+        <location filename="../src/entry/clListado.cpp" line="76"/>
         <source>el componente de acceso a datos no está disponible</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="72"/>
+        <location filename="../src/entry/clListado.cpp" line="82"/>
         <source>no se puede abrir la base de datos %1</source>
         <translation type="unfinished">cannot open the database %1</translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="84"/>
+        <location filename="../src/entry/clListado.cpp" line="95"/>
         <source>no hay una cuenta &quot;%1&quot; en %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="120"/>
-        <location filename="../src/entry/clListado.cpp" line="150"/>
-        <location filename="../src/entry/clListado.cpp" line="177"/>
+        <location filename="../src/entry/clListado.cpp" line="131"/>
+        <location filename="../src/entry/clListado.cpp" line="162"/>
+        <location filename="../src/entry/clListado.cpp" line="190"/>
         <source>no se pudo escribir %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="127"/>
+        <location filename="../src/entry/clListado.cpp" line="138"/>
         <source>no se pudo leer el listado de %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="145"/>
+        <location filename="../src/entry/clListado.cpp" line="156"/>
         <source>no se pudo leer el listado: %1</source>
         <translation type="unfinished"></translation>
     </message>
