@@ -7,6 +7,7 @@
 #include "screens/FrmABMCuentas.h"
 #include "screens/FrmConceptos.h"
 #include "screens/FrmModConcepto.h"
+#include "screens/ScreenStatements.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -302,6 +303,26 @@ private Q_SLOTS:
         }
         QCOMPARE(messages.prompts(), QStringList{message});
         QCOMPARE(rows(u"select * from BANMOV"_s), before);
+    }
+
+    // Another person's concepts reach the open entry screen: the chosen concept stays chosen
+    // and what is typed stays; a chosen concept they removed gives way to the first.
+    void theEntryScreensConceptsFollowAnotherPerson() {
+        FrmConceptos entry;
+        entry.load();
+        auto& concepts = *child<QComboBox>(&entry, "cboCONDSC");
+        concepts.setCurrentIndex(1);
+        child<QLineEdit>(&entry, "txtMOVSTCPT")->setText(u"tecleado"_s);
+        const auto other = data_->db().connect();
+        test::addConcept(*other, u"20"_s, u"Alquiler"_s, u"D"_s);
+        entry.followConcepts();
+        QCOMPARE(concepts.count(), 3);
+        QCOMPARE(concepts.itemText(0), u"Alquiler"_s);
+        QCOMPARE(concepts.currentText(), u"Deposito"_s);
+        QCOMPARE(child<QLineEdit>(&entry, "txtMOVSTCPT")->text(), u"tecleado"_s);
+        other->Ejecutar(forms::conceptsDelete, {u"3"_s});
+        entry.followConcepts();
+        QCOMPARE(concepts.currentText(), u"Alquiler"_s);
     }
 
     void theEditScreenSavesInPlaceAndLeavesWithoutSaving() {

@@ -387,9 +387,14 @@ void FrmBNKMain::followWhenFree() {
         accountsPending_ = !frmABMCuentas_->followList();
     if (conceptsPending_ && frmABMConceptos_.exists() && front == &*frmABMConceptos_)
         conceptsPending_ = !frmABMConceptos_->followList();
+    if (conceptsPending_ && frmConceptos_.exists() && front == &*frmConceptos_) {
+        frmConceptos_->followConcepts();
+        conceptsPending_ = false;
+    }
     if (!frmABMCuentas_.exists() || !frmABMCuentas_->isVisible())
         accountsPending_ = false; // read afresh when it opens
-    if (!frmABMConceptos_.exists() || !frmABMConceptos_->isVisible())
+    if ((!frmABMConceptos_.exists() || !frmABMConceptos_->isVisible()) &&
+        (!frmConceptos_.exists() || !frmConceptos_->isVisible()))
         conceptsPending_ = false;
     if (!followPending_)
         return;

@@ -19,6 +19,7 @@
 #include "platform/Keystrokes.h"
 #include "platform/LabelFor.h"
 #include "platform/Pointer.h"
+#include "platform/ScreenLog.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKeys.h"
 
@@ -114,18 +115,9 @@ void FrmConceptos::Form_Load() {
             w->installEventFilter(this);
         txtMOVDTALT_->setText(rt::formatDateSlashed(QDate::currentDate()));
 
-        requireManejo().Sql(QStringLiteral("select * from BANCON ORDER BY CONSTDSC"),
-                            forms::entryConcepts);
-        requireManejo().RsDesconectado(true);
-        requireManejo().CrearRs(rs);
-        if (!requireManejo().RsEstado()) {
+        if (!readConcepts(rs)) {
             rs.Close();
             return;
-        }
-        for (; !rs.Eof(); rs.MoveNext()) {
-            cboCONDSC_->addItem(GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))));
-            cboCONNRO_->addItem(GP_TEXTO(rs.Fields(QStringLiteral("CONSTTIP"))).left(1) +
-                                GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))));
         }
         if (cboCONDSC_->count() > 0) {
             cboCONDSC_->setCurrentIndex(0);
@@ -135,6 +127,42 @@ void FrmConceptos::Form_Load() {
     } catch (const RuntimeError& error) {
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Carga_Conceptos"));
     }
+}
+
+bool FrmConceptos::readConcepts(Recordset& rs) {
+    requireManejo().Sql(QStringLiteral("select * from BANCON ORDER BY CONSTDSC"),
+                        forms::entryConcepts);
+    requireManejo().RsDesconectado(true);
+    requireManejo().CrearRs(rs);
+    if (!requireManejo().RsEstado())
+        return false;
+    cboCONDSC_->clear();
+    cboCONNRO_->clear();
+    for (; !rs.Eof(); rs.MoveNext()) {
+        cboCONDSC_->addItem(GP_TEXTO(rs.Fields(QStringLiteral("CONSTDSC"))));
+        cboCONNRO_->addItem(GP_TEXTO(rs.Fields(QStringLiteral("CONSTTIP"))).left(1) +
+                            GP_TEXTO(rs.Fields(QStringLiteral("CONSTNRO"))));
+    }
+    return true;
+}
+
+void FrmConceptos::followConcepts() {
+    const int at = cboCONDSC_->currentIndex();
+    const QString chosen = at < 0 ? QString() : cboCONNRO_->itemText(at);
+    Recordset rs;
+    try {
+        if (!readConcepts(rs))
+            return;
+    } catch (const RuntimeError& error) {
+        qCInfo(lcScreens) << "concepts not followed:" << error.description();
+        return;
+    }
+    rs.Close();
+    // The concept chosen stays chosen; one another person removed gives way to the first.
+    const int found = cboCONNRO_->findText(chosen);
+    const int now = found >= 0 ? found : (cboCONDSC_->count() > 0 ? 0 : -1);
+    cboCONDSC_->setCurrentIndex(now);
+    cboCONNRO_->setCurrentIndex(now);
 }
 
 void FrmConceptos::Form_KeyDown(int& keyCode, int) {

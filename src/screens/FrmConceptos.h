@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace ledgora {
 
+class Recordset;
+
 class ClCntrl;
 
 // Enters new movements of the current account, one after another: a concept (credit or
@@ -26,6 +28,9 @@ public:
     ~FrmConceptos() override;
 
     void Agregar();
+    // Another person added, changed or removed a concept: the concept list is read again and
+    // the concept chosen stays chosen; what is typed in the other boxes stays as it is.
+    void followConcepts();
 
 protected:
     void Form_Load() override;
@@ -34,6 +39,8 @@ protected:
 
 private:
     void buildControls();
+    // Fills the two concept lists, by description; false when the query could not be run.
+    bool readConcepts(Recordset& rs);
     void cboCONTIP_GotFocus();
     void txtMOVSTCPT_GotFocus();
     // "<concept> dd-mm-yyyy": the description proposed for a movement of today.
