@@ -25,7 +25,8 @@ set(expected
     "${COMPONENT_DIR}/libledgora.so"
     "${DATADIR}/applications/${APP_ID}.desktop"
     "${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg"
-    "${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
+    "${DATADIR}/metainfo/${APP_ID}.metainfo.xml"
+    "${DATADIR}/doc/ledgora/copyright")
 list(SORT expected)
 if(NOT installed STREQUAL expected)
     string(REPLACE ";" "\n  " installed "${installed}")
@@ -45,6 +46,13 @@ string(FIND "${metainfo}" "<release version=\"${VERSION}\"" at)
 if(at EQUAL -1)
     message(FATAL_ERROR "the metainfo does not name the release ${VERSION}")
 endif()
+file(READ "${PREFIX}/${DATADIR}/doc/ledgora/copyright" copyright)
+foreach(text "<project_license>GPL-3.0-or-later</project_license>" "License: GPL-3.0-or-later")
+    string(FIND "${metainfo}${copyright}" "${text}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the licence is not declared as ${text}")
+    endif()
+endforeach()
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
 set(program "${PREFIX}/${BINDIR}/ledgora")
