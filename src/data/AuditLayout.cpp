@@ -22,7 +22,7 @@ struct Audited {
 
 std::vector<Audited> auditedTables() {
     std::vector<Audited> all;
-    for (const char* name : {"BANMOV", "BANCNT", "BANCON", "BANEXT"}) {
+    for (const char* name : {"BANMOV", "BANCNT", "BANCON", "BANEXT", "BANPER"}) {
         const TableDef* table = Schema::table(QString::fromLatin1(name));
         Audited audited{table, {}};
         for (const ColumnDef& column : table->columns)

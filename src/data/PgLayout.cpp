@@ -116,6 +116,7 @@ QStringList PgLayout::serverObjects() {
                    "TABLE AS ldg_old FOR EACH STATEMENT EXECUTE FUNCTION "
                    "ldg_movements_changed()"),
                SqlDialect::dateIndex(),
+               SqlDialect::pendingIndex(),
                // Each account whose movements a statement changed is told, on commit, to the
                // connections listening on the channel: the other copies follow at once.
                QStringLiteral(

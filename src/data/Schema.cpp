@@ -89,6 +89,35 @@ const std::vector<TableDef>& Schema::tables() {
          {{QStringLiteral("AUDINNRO"), K::Integer}, {QStringLiteral("REVSTTIP"), K::Text}},
          {QStringLiteral("AUDINNRO")},
          5},
+        // Movements that come back on a schedule: the account, concept, description, amount and
+        // side (C to be credited, D to be debited) of each, its frequency (S weekly, M monthly,
+        // T quarterly, A yearly), every how many periods, the day it falls on, its first date,
+        // and its last date or count when it ends (no date, a count of 0: it goes on).
+        {QStringLiteral("BANPER"),
+         {{QStringLiteral("PERINNRO"), K::Integer},
+          {QStringLiteral("CNTSTNRO"), K::Text, true},
+          {QStringLiteral("CONSTNRO"), K::Text, true},
+          {QStringLiteral("PERSTDSC"), K::Text},
+          {QStringLiteral("PERDLIMP"), K::Amount},
+          {QStringLiteral("PERSTLAD"), K::Text},
+          {QStringLiteral("PERSTFRE"), K::Text},
+          {QStringLiteral("PERINCAD"), K::Integer},
+          {QStringLiteral("PERINDIA"), K::Integer},
+          {QStringLiteral("PERDTINI"), K::Date},
+          {QStringLiteral("PERDTFIN"), K::Date},
+          {QStringLiteral("PERINVEC"), K::Integer}},
+         {QStringLiteral("PERINNRO")},
+         7},
+        // Every occurrence of a schedule entered as a pending movement, by its rule and day: an
+        // occurrence is entered once, whoever enters it again, and whatever became of its
+        // movement or its rule since.
+        {QStringLiteral("BANOCU"),
+         {{QStringLiteral("PERINNRO"), K::Integer},
+          {QStringLiteral("OCUDTFEC"), K::Date},
+          {QStringLiteral("CNTSTNRO"), K::Text, true},
+          {QStringLiteral("MOVINNRO"), K::Integer}},
+         {QStringLiteral("PERINNRO"), QStringLiteral("OCUDTFEC")},
+         7},
     };
     return all;
 }

@@ -55,6 +55,16 @@ QString SqlDialect::dateIndex() {
                           "MOVINNRO)");
 }
 
+QString SqlDialect::pendingCondition() {
+    return QStringLiteral("(MOVDLAAC <> 0 or MOVDLADE <> 0)");
+}
+
+QString SqlDialect::pendingIndex() {
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS BANMOV_PENDIENTE ON BANMOV(CNTSTNRO,"
+                          "MOVDTALT) WHERE ") +
+           pendingCondition();
+}
+
 // An account keeps its row while it has movements: the delete itself is refused, whoever
 // deletes it and whatever any screen checked before.
 QString SqlDialect::accountGuardRefusal() {

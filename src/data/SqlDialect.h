@@ -21,6 +21,10 @@ public:
     QString tableDefinition(const TableDef& table) const;
 
     static QString dateIndex();
+    // The pending movements alone, by account and date: the few a forecast reads among an
+    // account's many realised ones. A query uses it when it says the index's condition.
+    static QString pendingIndex();
+    static QString pendingCondition();
     static QString accountGuardRefusal();
     // Each account total and the movement amount it sums, in the schema's order.
     static const std::vector<std::pair<QString, QString>>& totals();

@@ -232,6 +232,8 @@ LayoutPlan layoutPlan(sqlite3* db) {
     }
     if (rebuild || !objectExists(db, "index", QStringLiteral("BANMOV_FECHA")))
         plan.statements << SqlDialect::dateIndex();
+    if (rebuild || !objectExists(db, "index", QStringLiteral("BANMOV_PENDIENTE")))
+        plan.statements << SqlDialect::pendingIndex();
     if (rebuild || !objectExists(db, "trigger", QStringLiteral("BANCNT_CON_MOVIMIENTOS")))
         plan.statements << accountGuard();
     bool recompute = false;

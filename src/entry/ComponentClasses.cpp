@@ -11,6 +11,7 @@
 #include "core/ClassRegistry.h"
 #include "data/DataClasses.h"
 #include "domain/LedgerStatements.h"
+#include "forecast/ForecastStatements.h"
 #include "reconcile/ReconcileStatements.h"
 #include "screens/ScreenStatements.h"
 
@@ -23,6 +24,7 @@ void registerComponentClasses() {
     registerScreenStatements();
     registerReconcileStatements();
     registerAuditStatements();
+    registerForecastStatements();
     registerDataClasses();
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clMain"),
                                  [] { return std::make_unique<clMain>(); });
