@@ -28,4 +28,10 @@ QString CsvText::inertText(const QString& text) {
     return inert;
 }
 
+QString CsvText::amount(Money amount) {
+    const QString plain = amount.toPlainText(u'.');
+    const int point = int(plain.indexOf(u'.'));
+    return point < 0 || plain.size() - point - 1 < 2 ? amount.toFixed(1, 2, u'.') : plain;
+}
+
 } // namespace ledgora

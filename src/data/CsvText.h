@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Money.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,9 @@ public:
     // (starting with '=', '+', '-', '@', a tab or a carriage return) gets a leading apostrophe,
     // and NUL characters are dropped.
     static QString inertText(const QString& text);
+    // An amount with a point and every stored decimal (at least two), so that a spreadsheet
+    // reads the same value in any locale.
+    static QString amount(Money amount);
 };
 
 } // namespace ledgora

@@ -1,5 +1,6 @@
 #include "clListado.h"
 
+#include "WindowlessOutput.h"
 #include "entry/EntryLog.h"
 #include "screens/ScreenStatements.h"
 
@@ -29,11 +30,6 @@ std::optional<QDate> dayMonthYear(const QString& text) {
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
-// A file's path as the person wrote it; a server's address without its password.
-QString native(const QString& path) {
-    return ConnectionString::masked(QDir::toNativeSeparators(path));
-}
-
 // Checks what was asked, connects and reads the account into the shared state as the account
 // screen hands it over; the interval and the filter are set as the interval screen sets them.
 // Runs inside a SharedStateScope, which puts the shared state back.
@@ -53,33 +49,11 @@ Result prepareListing(const QString& dbPath, const QString& account, const QStri
     if (*hasta < *desde)
         return {Result::Kind::Refused,
                 clListado::tr("el intervalo termina (%1) antes de empezar (%2)").arg(to, from)};
-    if (!ConnectionString::isServerAddress(dbPath) && !QFileInfo(dbPath).isFile())
-        return {Result::Kind::NoConnection,
-                clListado::tr("no hay una base de datos en %1").arg(native(dbPath))};
-    const QFileInfo target(outPath);
-    if (target.fileName().isEmpty() || target.isDir())
-        return {Result::Kind::FileAccess,
-                clListado::tr("no es un nombre de archivo: %1").arg(native(outPath))};
-    // A pipe, a device or a socket is never replaced by a file of ours.
-    if (target.exists() && !target.isFile())
-        return {Result::Kind::FileAccess,
-                clListado::tr("no es un archivo común: %1").arg(native(outPath))};
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir() || !folder.isWritable())
-        return {
-            Result::Kind::FileAccess,
-            clListado::tr("no se puede escribir en la carpeta %1").arg(native(folder.filePath()))};
-
-    gManejo = CreateObject<clManejo>(QStringLiteral("Datorix.clManejo"));
-    if (!gManejo)
-        return {Result::Kind::Unavailable,
-                clListado::tr("el componente de acceso a datos no está disponible")};
-    // Listing and exporting only read: the ledger is left exactly as it was.
-    gManejo->CadenaConexion(ConnectionString::forSource(dbPath, true));
-    gManejo->Conectar();
-    if (!gManejo->EstadoConexion())
-        return {Result::Kind::NoConnection,
-                clListado::tr("no se puede abrir la base de datos %1").arg(native(dbPath))};
+    if (Result paths = windowless::checkPaths(dbPath, outPath); !paths)
+        return paths;
+    // Listing and exporting only read.
+    if (Result opened = windowless::openForReading(dbPath); !opened)
+        return opened;
 
     // The account as the account screen hands it over: number, name and stored totals.
     Recordset rs;
@@ -91,8 +65,8 @@ Result prepareListing(const QString& dbPath, const QString& account, const QStri
         rs.Close(); // a number that breaks the statement names no account
     }
     if (rs.Eof())
-        return {Result::Kind::Refused,
-                clListado::tr("no hay una cuenta \"%1\" en %2").arg(account, native(dbPath))};
+        return {Result::Kind::Refused, clListado::tr("no hay una cuenta \"%1\" en %2")
+                                           .arg(account, windowless::native(dbPath))};
     gCuenta = {};
     gCuenta.CNTSTNRO = GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNRO")));
     gCuenta.CNTSTNOM = GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
@@ -128,14 +102,16 @@ Result clListado::GuardarPdf(const QString& dbPath, const QString& account, cons
         if (failure.isEmpty())
             written = true;
         else
-            writeFailure = tr("no se pudo escribir %1: %2").arg(native(pdfPath), failure);
+            writeFailure =
+                tr("no se pudo escribir %1: %2").arg(windowless::native(pdfPath), failure);
     });
     if (!writeFailure.isEmpty())
         return {Result::Kind::FileAccess, writeFailure};
     if (!scope.firstMessage().isEmpty())
         return {Result::Kind::Refused, scope.firstMessage()};
     if (!written)
-        return {Result::Kind::Other, tr("no se pudo leer el listado de %1").arg(native(dbPath))};
+        return {Result::Kind::Other,
+                tr("no se pudo leer el listado de %1").arg(windowless::native(dbPath))};
     return {};
 }
 
@@ -158,23 +134,18 @@ Result clListado::GuardarCsv(const QString& dbPath, const QString& account, cons
     // Written beside the target and put in its place only when whole.
     QSaveFile file(csvPath);
     if (!file.open(QIODevice::WriteOnly))
-        return {Result::Kind::FileAccess,
-                tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file))};
+        return {
+            Result::Kind::FileAccess,
+            tr("no se pudo escribir %1: %2").arg(windowless::native(csvPath), fileErrorText(file))};
     auto write = [&file](const QStringList& fields) { file.write(CsvText::line(fields).toUtf8()); };
     write({QStringLiteral("fecha"), QStringLiteral("numero"), QStringLiteral("concepto"),
            QStringLiteral("descripcion"), QStringLiteral("a_acreditar"),
            QStringLiteral("a_debitar"), QStringLiteral("acreditado"), QStringLiteral("debitado")});
-    // Dates as ISO days and amounts with a point and every stored decimal (at least two), so
-    // that a spreadsheet reads the same values in any locale.
+    // Dates as ISO days and amounts with every stored decimal, read alike in any locale.
     auto amount = [&rs](const char* column) {
         const Variant value = rs.Fields(QString::fromLatin1(column));
         const Money* money = value.get<Money>();
-        if (!money)
-            return QString();
-        const QString plain = money->toPlainText(u'.');
-        const int point = int(plain.indexOf(u'.'));
-        return point < 0 ? money->toFixed(1, 2, u'.')
-                         : (plain.size() - point - 1 < 2 ? money->toFixed(1, 2, u'.') : plain);
+        return money ? CsvText::amount(*money) : QString();
     };
     for (; !rs.Eof(); rs.MoveNext()) {
         const Variant day = rs.Fields(QStringLiteral("MOVDTALT"));
@@ -186,8 +157,9 @@ Result clListado::GuardarCsv(const QString& dbPath, const QString& account, cons
     }
     rs.Close();
     if (!file.commit())
-        return {Result::Kind::FileAccess,
-                tr("no se pudo escribir %1: %2").arg(native(csvPath), fileErrorText(file))};
+        return {
+            Result::Kind::FileAccess,
+            tr("no se pudo escribir %1: %2").arg(windowless::native(csvPath), fileErrorText(file))};
     return {};
 }
 
