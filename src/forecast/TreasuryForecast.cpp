@@ -8,6 +8,7 @@
 #include "data/clManejo.h"
 #include "domain/LedgerStatements.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace ledgora {
@@ -29,6 +30,16 @@ Money realisedOf(const Recordset& rs) {
 }
 
 } // namespace
+
+QString ForecastLine::text() const {
+    QString shown = description.trimmed();
+    if (source == Source::Recurring)
+        shown += QCoreApplication::translate("ForecastLine", " (periódico)");
+    if (due < date)
+        shown += QCoreApplication::translate("ForecastLine", " (vencido el %1)")
+                     .arg(rt::formatDateSlashed(due));
+    return shown;
+}
 
 int TreasuryForecast::storedDays() {
     bool ok = false;

@@ -32,6 +32,9 @@ struct ForecastLine {
     Money balance; // after it
     Source source = Source::Pending;
     std::int64_t number = 0; // the movement's number, or the rule's
+
+    // The description as listed: a schedule's occurrence and an overdue movement say so.
+    QString text() const;
 };
 
 // The balance ahead, day by day: from today's realised balance, the pending movements by
