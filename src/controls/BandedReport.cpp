@@ -1,5 +1,6 @@
 #include "BandedReport.h"
 
+#include "PainterStateGuard.h"
 #include "ReportRecords.h"
 #include "core/Conversions.h"
 #include "core/FileErrorText.h"
@@ -46,6 +47,10 @@ public:
                                   QPointF((control.left + control.width) * toX_, y));
                 continue;
             }
+            if (control.kind == ReportControl::Kind::Picture) {
+                paintPicture(control, boxOf(control, top));
+                continue;
+            }
             QString text;
             if (control.kind == ReportControl::Kind::Field) {
                 const Variant value = record ? record->field(control.text) : Variant();
@@ -63,14 +68,32 @@ public:
                 font_ = &control.font;
                 painter_.setFont(control.font);
             }
-            const QRectF box(control.left * toX_, (top + control.top) * toY_, control.width * toX_,
-                             control.height * toY_);
-            painter_.drawText(box, int(control.alignment | Qt::AlignVCenter | Qt::TextSingleLine),
-                              text);
+            painter_.drawText(boxOf(control, top),
+                              int(control.alignment | Qt::AlignVCenter | Qt::TextSingleLine), text);
         }
     }
 
 private:
+    QRectF boxOf(const ReportControl& control, int top) const {
+        return QRectF(control.left * toX_, (top + control.top) * toY_, control.width * toX_,
+                      control.height * toY_);
+    }
+
+    // The picture gets the painter as the other controls left it and hands it back the same,
+    // so the pen of the rules and the font of the labels carry on after it.
+    void paintPicture(const ReportControl& control, const QRectF& box) {
+        if (!control.paint)
+            return;
+        const PainterStateGuard guard(painter_);
+        painter_.setClipRect(box);
+        try {
+            control.paint(painter_, box);
+        } catch (...) {
+            // A picture that cannot be drawn leaves its box empty: the listing still prints,
+            // and the preview, which prints while it paints, never sees the exception.
+        }
+    }
+
     QPainter& painter_;
     const double toX_;
     const double toY_;

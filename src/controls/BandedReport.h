@@ -10,6 +10,8 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
+class QRectF;
 class QWidget;
 
 namespace ledgora {
@@ -19,9 +21,10 @@ class ReportRecords;
 // One control of a report section. Positions and sizes are in twips from the section's top
 // left. A label prints its caption, in which "%D" stands for the long date of printing and
 // "%p" for the page number; a field prints the value of the record's column of that name;
-// a line is a horizontal rule along the control's top.
+// a line is a horizontal rule along the control's top; a picture is drawn by its paint
+// function into the control's box, in the device's pixels.
 struct ReportControl {
-    enum class Kind { Label, Field, Line };
+    enum class Kind { Label, Field, Line, Picture };
 
     QString name;
     Kind kind = Kind::Label;
@@ -34,6 +37,9 @@ struct ReportControl {
     QFont font;
     // A field's value as printed; without one, the value's standard text.
     std::function<QString(const Variant&)> format;
+    // A picture's drawing, given the painter and the control's box; the painter is handed back
+    // to the report as it was given and nothing drawn leaves the box.
+    std::function<void(QPainter&, const QRectF&)> paint;
 };
 
 struct ReportSection {
