@@ -295,6 +295,18 @@ int writeHistory(const QStringList& positional) {
                        positional.size() == 3 ? positional[1] : QString(), positional.last()}));
 }
 
+int writeForecast(const QStringList& positional) {
+    if (positional.size() < 3 || positional.size() > 4) {
+        say(stderr,
+            Host::tr("ledgora: --forecast necesita LIBRO [CUENTA] DIAS SALIDA.pdf|SALIDA.csv\n"));
+        return 2;
+    }
+    const bool all = positional.size() == 3;
+    return finish(callComponent("Ledgora.clPrevision", "Guardar",
+                                {dataSourceOf(positional[0]), all ? QString() : positional[1],
+                                 positional[all ? 1 : 2], positional.last()}));
+}
+
 // The options of the command line, in the order the help lists them. The modes that answer or
 // write a file open no window, and run offscreen wherever they run; the others qualify the
 // ledger's window or a mode. The first mode asked for, in this order, is the one run.
@@ -339,6 +351,17 @@ const Mode kModes[] = {
              "fechas aaaa-mm-dd, importes con punto y todos sus decimales).");
      },
      [](QCommandLineParser& parser) { return writeListing(false, parser.positionalArguments()); }},
+    {"forecast", nullptr, true,
+     [] {
+         return Host::tr(
+             "Con LIBRO [CUENTA] DIAS SALIDA.pdf|SALIDA.csv: escribe la previsión de tesorería "
+             "de la cuenta CUENTA, o de todas las cuentas juntas, para los DIAS siguientes a "
+             "hoy: desde el saldo realizado, los movimientos pendientes por su fecha (los "
+             "vencidos, hoy) y los movimientos periódicos que aún no se ingresaron. En PDF, "
+             "como la imprime su pantalla (F5), con el gráfico del saldo; en CSV, una fila por "
+             "movimiento con el saldo después de él. Solo lee.");
+     },
+     [](QCommandLineParser& parser) { return writeForecast(parser.positionalArguments()); }},
     {"import", nullptr, true,
      [] {
          return Host::tr(

@@ -7,6 +7,7 @@
 #include "clImportar.h"
 #include "clListado.h"
 #include "clMain.h"
+#include "clPrevision.h"
 #include "clRespaldo.h"
 #include "core/ClassRegistry.h"
 #include "data/DataClasses.h"
@@ -38,6 +39,8 @@ void registerComponentClasses() {
                                  [] { return std::make_unique<clRespaldo>(); });
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clExtracto"),
                                  [] { return std::make_unique<clExtracto>(); });
+    ClassRegistry::registerClass(QStringLiteral("Ledgora.clPrevision"),
+                                 [] { return std::make_unique<clPrevision>(); });
     ClassRegistry::registerClass(QStringLiteral("Ledgora.clHistorial"),
                                  [] { return std::make_unique<clHistorial>(); });
 }

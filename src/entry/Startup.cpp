@@ -10,6 +10,7 @@
 #include "data/clManejo.h"
 #include "domain/ModuleUtilities.h"
 #include "domain/SharedState.h"
+#include "forecast/OccurrenceEntry.h"
 #include "mainscreen/FrmBNKMain.h"
 #include "platform/MessageBoxes.h"
 
@@ -25,6 +26,22 @@ QDate storedDate(const QString& key, QDate fallback) {
     if (!date)
         throw RuntimeError::typeMismatch();
     return *date;
+}
+
+// The schedules' occurrences due within the days ahead the person chose are entered as
+// pending movements before anything is listed. A ledger that cannot take them now (read only,
+// or held by another writer) is opened all the same: the forecast still counts them, and the
+// next start enters them.
+void enterScheduledMovements() {
+    try {
+        const int entered = OccurrenceEntry::enterDue(
+            *gManejo, QDate::currentDate().addDays(OccurrenceEntry::horizonDays()));
+        if (entered > 0)
+            qCInfo(lcEntry) << "scheduled movements entered:" << entered;
+    } catch (const RuntimeError& error) {
+        qCWarning(lcEntry).noquote()
+            << "scheduled movements not entered:" << error.number() << error.description();
+    }
 }
 
 } // namespace
@@ -54,6 +71,7 @@ void Startup::load(FrmBNKMain& screen) {
             return;
         }
 
+        enterScheduledMovements();
         screen.setStatusPanel(2, intervalStatusText());
         screen.PP_SELCUENTA();
     } catch (const RuntimeError& error) {

@@ -14,10 +14,10 @@ QString amountOrBlank(Money amount) {
 
 } // namespace
 
-QString ForecastRows::columnName(int column) {
+const char* ForecastRows::columnName(int column) {
     static const char* const names[] = {"fecha",   "cuenta", "descripcion",
                                         "entrada", "salida", "saldo"};
-    return QString::fromLatin1(names[column]);
+    return names[column];
 }
 
 QString ForecastRows::cellText(int row, int col) const {
@@ -53,7 +53,7 @@ bool ForecastRows::belowZero(int row) const {
 
 Variant ForecastRows::field(const QString& name) const {
     for (int col = 0; col < ColumnCount; ++col)
-        if (columnName(col) == name)
+        if (name == QLatin1String(columnName(col)))
             return cellText(position_, col);
     return {};
 }

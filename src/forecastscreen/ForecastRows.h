@@ -18,7 +18,7 @@ public:
         : forecast_(std::move(forecast)) {}
 
     // The column names the report's fields read.
-    static QString columnName(int column);
+    static const char* columnName(int column);
 
     int rowCount() const override { return int(forecast_->lines().size()) + 1; }
     int columnCount() const override { return ColumnCount; }

@@ -1,5 +1,6 @@
 #include "DR.h"
 
+#include "controls/ReportControls.h"
 #include "core/Conversions.h"
 #include "domain/ModuleUtilities.h"
 
@@ -10,51 +11,9 @@ namespace ledgora {
 
 namespace {
 
-using Kind = ReportControl::Kind;
-
-// The faces the report was drawn with, 8.25 points; where they are missing the font
-// configuration's nearest face stands in.
-QFont face(const char* family, bool bold) {
-    QFont font;
-    font.setFamily(QString::fromLatin1(family));
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
-
-ReportControl control(const char* name, Kind kind, const char* text, int left, int top, int width,
-                      int height) {
-    ReportControl c;
-    c.name = QString::fromUtf8(name);
-    c.kind = kind;
-    c.text = QString::fromUtf8(text);
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
-ReportControl label(const char* name, const char* caption, int left, int top, int width, int height,
-                    Qt::Alignment alignment = Qt::AlignLeft, bool bold = false) {
-    ReportControl c = control(name, Kind::Label, caption, left, top, width, height);
-    c.alignment = alignment;
-    c.font = face("Arial", bold);
-    return c;
-}
-
-ReportControl field(const char* name, const char* column, int left, int top, int width, int height,
-                    Qt::Alignment alignment, std::function<QString(const Variant&)> format = {}) {
-    ReportControl c = control(name, Kind::Field, column, left, top, width, height);
-    c.alignment = alignment;
-    c.font = face("Tahoma", false);
-    c.format = std::move(format);
-    return c;
-}
-
-ReportControl line(const char* name, int left, int top, int width) {
-    return control(name, Kind::Line, "", left, top, width, 0);
-}
+using report::field;
+using report::label;
+using report::line;
 
 // "00.00" in the user's locale; an empty field prints nothing.
 QString amount(const Variant& value) {

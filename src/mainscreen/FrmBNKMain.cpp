@@ -188,6 +188,9 @@ void FrmBNKMain::buildMenu() {
     MnuMain_->addSeparator();
     entry("MnuHistorial", tr("Historial [F11]"), &FrmBNKMain::PP_HISTORIAL);
     entry("MnuDeshacer", tr("Deshacer [Ctrl+Z]"), &FrmBNKMain::PP_DESHACER);
+    MnuMain_->addSeparator();
+    entry("MnuPrevision", tr("Previsión de tesorería [F5]"), &FrmBNKMain::PP_PREVISION);
+    entry("MnuGrafico", tr("Gráfico del saldo [F4]"), &FrmBNKMain::PP_GRAFICO);
 }
 
 QLabel& FrmBNKMain::label(BalanceLabel which) const {
@@ -343,6 +346,14 @@ void FrmBNKMain::PP_DESHACER() {
     ledgora::PP_DESHACER(gCuenta.CNTSTNRO, [this] { CARGAR_CUENTAS(*LstBNK_); });
 }
 
+void FrmBNKMain::PP_PREVISION() {
+    frmPrevision_.showModal();
+}
+
+void FrmBNKMain::PP_GRAFICO() {
+    frmGraficoSaldo_.showModal();
+}
+
 void FrmBNKMain::PP_INTERVALO() {
     // However the interval screen was left, the listing is reloaded.
     frmIntervalo_.showModal();
@@ -400,11 +411,12 @@ void FrmBNKMain::followWhenFree() {
         return;
     // Under the entry screen (which appends), the edit screen (which finds its movement again
     // by number), the interval screen (which changes the interval only as it closes), the
-    // history and the bin the listing follows at once; under a question, the account screen
-    // or the reconciliation, once they close.
-    static const char* const over[] = {"ledgora::FrmConceptos", "ledgora::FrmModConcepto",
-                                       "ledgora::FrmIntervalo", "ledgora::FrmHistorial",
-                                       "ledgora::FrmPapelera"};
+    // history, the bin and the screens of what is ahead the listing follows at once; under a
+    // question, the account screen or the reconciliation, once they close.
+    static const char* const over[] = {"ledgora::FrmConceptos",   "ledgora::FrmModConcepto",
+                                       "ledgora::FrmIntervalo",   "ledgora::FrmHistorial",
+                                       "ledgora::FrmPapelera",    "ledgora::FrmPrevision",
+                                       "ledgora::FrmGraficoSaldo"};
     if (const QWidget* modal = QApplication::activeModalWidget();
         modal && std::none_of(std::begin(over), std::end(over),
                               [modal](const char* name) { return modal->inherits(name); }))
@@ -473,6 +485,10 @@ void FrmBNKMain::LstBNK_KeyDown(int& keyCode, int) {
         PP_HISTORIAL();
     else if (keyCode == vk::F8)
         PP_PAPELERA();
+    else if (keyCode == vk::F5)
+        PP_PREVISION();
+    else if (keyCode == vk::F4)
+        PP_GRAFICO();
 }
 
 void FrmBNKMain::LstBNK_MouseUp(int button, int shift) {

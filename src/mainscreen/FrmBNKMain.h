@@ -2,6 +2,8 @@
 
 #include "auditscreen/FrmHistorial.h"
 #include "auditscreen/FrmPapelera.h"
+#include "forecastscreen/FrmGraficoSaldo.h"
+#include "forecastscreen/FrmPrevision.h"
 #include "ledger/MainScreenPort.h"
 #include "platform/Screen.h"
 #include "platform/ScreenRef.h"
@@ -57,6 +59,10 @@ public:
     void PP_PAPELERA();
     // Ctrl+Z: the person's last change to a movement of the account taken back.
     void PP_DESHACER();
+    // F5, "Previsión de tesorería [F5]": the balance ahead, day by day.
+    void PP_PREVISION();
+    // F4, "Gráfico del saldo [F4]": the realised balance over the interval listed.
+    void PP_GRAFICO();
 
     // The statement file F9 reads instead of asking for one; empty asks again.
     static void setStatementFile(const QString& path) { statementFile_ = path; }
@@ -130,6 +136,8 @@ private:
     ScreenRef<FrmConciliacion> frmConciliacion_;
     ScreenRef<FrmHistorial> frmHistorial_;
     ScreenRef<FrmPapelera> frmPapelera_;
+    ScreenRef<FrmPrevision> frmPrevision_;
+    ScreenRef<FrmGraficoSaldo> frmGraficoSaldo_;
     static inline QString statementFile_;
 };
 

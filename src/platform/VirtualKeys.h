@@ -11,8 +11,8 @@ namespace ledgora {
 namespace vk {
 constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33, PageDown = 34,
               End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45,
-              Delete = 46, P = 80, Z = 90, Decimal = 110, F1 = 112, F3 = 114, F4 = 115, F5 = 116,
-              F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
+              Delete = 46, P = 80, Z = 90, Decimal = 110, F1 = 112, F2 = 113, F3 = 114, F4 = 115,
+              F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 }
 namespace shiftstate {
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;
