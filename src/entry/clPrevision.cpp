@@ -77,12 +77,13 @@ Result clPrevision::Guardar(const QString& dbPath, const QString& account, const
         if (!account.isEmpty()) {
             Recordset rs;
             gManejo->RsDesconectado(true);
-            gManejo->CrearRs(rs, forms::ledgerStoredTotals, {account});
+            gManejo->CrearRs(rs, forms::accountsReadOne, {account});
             if (rs.Eof())
                 return {
                     Result::Kind::Refused,
                     tr("no hay una cuenta \"%1\" en %2").arg(account, windowless::native(dbPath))};
-            scopeText = tr("Cuenta: %1").arg(account);
+            const QString name = GP_TEXTO(rs.Fields(QStringLiteral("CNTSTNOM")));
+            scopeText = tr("Cuenta: %1 - %2").arg(account, rt::trimBlanks(name));
         }
         const TreasuryForecast forecast =
             TreasuryForecast::compute(*gManejo, account, QDate::currentDate(), ahead);
