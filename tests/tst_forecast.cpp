@@ -1,14 +1,22 @@
 #include "LedgerTests.h"
+#include "ScreenTests.h"
 #include "StatementFiles.h"
+#include "controls/BalanceChartView.h"
+#include "controls/FlexGrid.h"
+#include "core/SettingsStore.h"
 #include "data/StatementCatalog.h"
 #include "domain/ModuleUtilities.h"
 #include "domain/SharedState.h"
 #include "forecast/OccurrenceEntry.h"
 #include "forecast/RecurringRules.h"
 #include "forecast/TreasuryForecast.h"
+#include "forecastscreen/FrmPrevision.h"
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
 #include <QtTest>
 #include <map>
 #include <sys/wait.h>
@@ -48,9 +56,11 @@ RecurringRule rule(const QString& account, RecurringRule::Side side, std::int64_
 // movements.
 class TstForecast : public QObject {
     Q_OBJECT
+    QTemporaryDir settings_;
 private Q_SLOTS:
     void initTestCase() {
         LEDGORA_SKIP_WITHOUT_SERVER();
+        SettingsStore::setFolder(settings_.path());
         registerComponentClasses();
         StatementCatalog::add(kOccurrences, u"select count(1) as tot from BANOCU"_s);
         StatementCatalog::add(kEntered, u"select MOVINNRO,MOVDTALT,MOVDLADE,MOVDLDEB from BANMOV "
@@ -154,6 +164,71 @@ private Q_SLOTS:
     // Two people entering the same schedules at once enter each occurrence once, under the
     // account's next numbers; what is entered is pending, then realised by the bank's line
     // like any pending movement, and changing the rule leaves it as it was.
+    // The screen draws one point a day and lists every item; F2 widens it to every account,
+    // and days that are no number are refused where they were typed. The same forecast is
+    // written without a window, to CSV and PDF, and a refused one writes nothing.
+    void theForecastIsShownAndWrittenAsComputed() {
+        LedgerFixture data;
+        data.addBankAccount();
+        data.addAccount(u"002"_s, u"Caja"_s);
+        const QDate today = QDate::currentDate();
+        data.addMovement(u"001"_s, 1, today.addDays(-400), u"Saldo"_s, {}, {},
+                         Money::fromUnits(1000'0000));
+        data.addMovement(u"001"_s, 2, today.addDays(3), u"Nómina"_s, {},
+                         Money::fromUnits(1500'0000));
+        data.addMovement(u"002"_s, 1, today.addDays(-2), u"Vencido"_s, Money::fromUnits(70'0000));
+        RecurringRules::add(*gManejo, rule(u"001"_s, RecurringRule::Side::Credit, 100000,
+                                           RecurringRule::Frequency::Monthly, today.day(),
+                                           today.addDays(10)));
+        gCuenta.CNTSTNRO = u"001"_s;
+        gCuenta.CNTSTNOM = u"Banco"_s;
+        TreasuryForecast::storeDays(40);
+        const TreasuryForecast expected = TreasuryForecast::compute(*gManejo, u"001"_s, today, 40);
+        QCOMPARE(expected.lowest().balance, Money::fromUnits(-500'0000));
+        QCOMPARE(expected.lowest().date, today.addDays(3));
+
+        MessageRecorder messages;
+        FrmPrevision screen;
+        screen.load();
+        QVERIFY(showActive(screen));
+        const BalanceChart& chart = child<BalanceChartView>(&screen, "chtSaldo")->chart();
+        QCOMPARE(int(chart.points().size()), 41);
+        QCOMPARE(chart.lowest()->date, today.addDays(3));
+        QCOMPARE(chart.daysBelowZero().size(), expected.daysBelowZero().size());
+        QCOMPARE(child<FlexGrid>(&screen, "lstPrevision")->rows(),
+                 int(expected.lines().size()) + 2);
+        QVERIFY(child<QLabel>(&screen, "lbMinimo")
+                    ->text()
+                    .contains(rt::formatDateSlashed(today.addDays(3))));
+        QTest::keyClick(&screen, Qt::Key_F2);
+        QCOMPARE(child<QLabel>(&screen, "lbAlcance")->text(), u"Todas las cuentas"_s);
+        QCOMPARE(screen.forecast()->opening(), Money::fromUnits(1000'0000));
+        auto* days = child<QLineEdit>(&screen, "txtDias");
+        days->setFocus();
+        days->setText(u"9e9"_s);
+        QTest::keyClick(days, Qt::Key_Return);
+        QCOMPARE(messages.prompts(), QStringList{u"Días: un número entero de 1 a 3660."_s});
+        QCOMPARE(focused(), days);
+
+        QTemporaryDir out;
+        auto run = [&](const QStringList& arguments) {
+            QProcess host;
+            host.start(QStringLiteral(LEDGORA_HOST_PATH),
+                       QStringList{u"--forecast"_s, data.path()} + arguments);
+            host.waitForFinished(60000);
+            return host.exitCode();
+        };
+        QCOMPARE(run({u"001"_s, u"40"_s, out.filePath(u"p.csv"_s)}), 0);
+        const QStringList csv =
+            QString::fromUtf8(fileContent(out.filePath(u"p.csv"_s))).trimmed().split(u"\r\n"_s);
+        QCOMPARE(csv.size(), int(expected.lines().size()) + 2);
+        QVERIFY(csv.last().endsWith(u',' + expected.lines().back().balance.toFixed(1, 2, u'.')));
+        QCOMPARE(run({u"40"_s, out.filePath(u"todas.pdf"_s)}), 0);
+        QVERIFY(fileContent(out.filePath(u"todas.pdf"_s)).startsWith("%PDF"));
+        QCOMPARE(run({u"001"_s, u"0"_s, out.filePath(u"no.pdf"_s)}), 1);
+        QVERIFY(!QFile::exists(out.filePath(u"no.pdf"_s)));
+    }
+
     void eachOccurrenceIsEnteredOnceThenRealisedByTheBank() {
         LedgerFixture data;
         data.addBankAccount();

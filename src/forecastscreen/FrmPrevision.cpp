@@ -125,9 +125,9 @@ bool FrmPrevision::takeDays() {
     return true;
 }
 
-void FrmPrevision::PP_CALCULAR() {
+bool FrmPrevision::PP_CALCULAR() {
     if (!takeDays())
-        return;
+        return false;
     BusyPointer busy;
     try {
         forecast_ = std::make_shared<const TreasuryForecast>(
@@ -135,7 +135,7 @@ void FrmPrevision::PP_CALCULAR() {
     } catch (const RuntimeError& error) {
         busy.release();
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion Prevision.Calcular"));
-        return;
+        return false;
     }
     lbAlcance_->setText(scopeText());
     chtSaldo_->setChart(ForecastReport::chartOf(*forecast_, scopeText()));
@@ -165,6 +165,7 @@ void FrmPrevision::PP_CALCULAR() {
         lstPrevision_->setCellBackColor(kPaleRed);
     }
     lstPrevision_->goToRow(1);
+    return true;
 }
 
 void FrmPrevision::PP_ALCANCE() {
@@ -198,10 +199,8 @@ bool FrmPrevision::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             guardEvent([this] {
-                PP_CALCULAR();
-                if (!txtDias_->hasFocus())
-                    return;
-                lstPrevision_->setFocus();
+                if (PP_CALCULAR())
+                    lstPrevision_->setFocus();
             });
             return true;
         }

@@ -25,8 +25,9 @@ public:
     FrmPrevision();
     ~FrmPrevision() override;
 
-    // Computes the forecast again for the scope and days shown.
-    void PP_CALCULAR();
+    // Computes the forecast again for the scope and days shown; false when the days are
+    // refused or it could not be read, the person told.
+    bool PP_CALCULAR();
     void PP_ALCANCE();  // F2: the account or every account
     void PP_IMPRIMIR(); // Alt+P
     const TreasuryForecast* forecast() const { return forecast_.get(); }
