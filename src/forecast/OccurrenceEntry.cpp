@@ -20,7 +20,7 @@ namespace {
 
 const QString kApplication = QStringLiteral("VENTALIA");
 const QString kSection = QStringLiteral("BANCOS");
-const QString kHorizonKey = QStringLiteral("DiasPeriodicos");
+const QString kHorizonKey = QStringLiteral("PERIODICOS_DIAS");
 
 struct Due {
     QDate date;

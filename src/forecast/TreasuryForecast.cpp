@@ -17,7 +17,7 @@ namespace {
 
 const QString kApplication = QStringLiteral("VENTALIA");
 const QString kSection = QStringLiteral("BANCOS");
-const QString kDaysKey = QStringLiteral("DiasPrevision");
+const QString kDaysKey = QStringLiteral("PREVISION_DIAS");
 
 template <typename T> T field(const Recordset& rs, const char* column) {
     const Variant value = rs.Fields(QString::fromLatin1(column));
