@@ -134,7 +134,7 @@ private Q_SLOTS:
                 sqliteRows(source,
                            u"select name from sqlite_master where type='table' order by name"_s),
                 QStringList({"BANAUD", "BANCNT", "BANCON", "BANCTX", "BANENL", "BANEQV", "BANEXT",
-                             "BANMOV", "BANREV", "BANSEL"}));
+                             "BANMOV", "BANOCU", "BANPER", "BANREV", "BANSEL"}));
             return;
         }
         Recordset rs;

@@ -132,10 +132,11 @@ private Q_SLOTS:
         QStringList captions;
         for (QAction* action : menu.actions())
             captions << (action->isSeparator() ? u"-"_s : action->text());
-        QCOMPARE(captions,
-                 QStringList({"Cambiar Estado", "Ingresar", "Modificar", "Eliminar", "Movimientos",
-                              "-", "Imprimir", "-", "Cuentas", "-", "Papelera [F8]", "-",
-                              "Historial [F11]", "Deshacer [Ctrl+Z]"}));
+        QCOMPARE(captions, QStringList({"Cambiar Estado", "Ingresar", "Modificar", "Eliminar",
+                                        "Movimientos", "-", "Imprimir", "-", "Cuentas", "-",
+                                        "Papelera [F8]", "-", "Historial [F11]",
+                                        "Deshacer [Ctrl+Z]", "-", "Movimientos periódicos [F7]",
+                                        "Previsión de tesorería [F5]", "Gráfico del saldo [F4]"}));
         forget();
         for (const char* inert : {"Imprimir", "Anteriores", "Futuros"})
             menuEntry(menu, QString::fromLatin1(inert))->trigger();

@@ -189,6 +189,7 @@ void FrmBNKMain::buildMenu() {
     entry("MnuHistorial", tr("Historial [F11]"), &FrmBNKMain::PP_HISTORIAL);
     entry("MnuDeshacer", tr("Deshacer [Ctrl+Z]"), &FrmBNKMain::PP_DESHACER);
     MnuMain_->addSeparator();
+    entry("MnuPeriodicos", tr("Movimientos periódicos [F7]"), &FrmBNKMain::PP_PERIODICOS);
     entry("MnuPrevision", tr("Previsión de tesorería [F5]"), &FrmBNKMain::PP_PREVISION);
     entry("MnuGrafico", tr("Gráfico del saldo [F4]"), &FrmBNKMain::PP_GRAFICO);
 }
@@ -350,6 +351,13 @@ void FrmBNKMain::PP_PREVISION() {
     frmPrevision_.showModal();
 }
 
+void FrmBNKMain::PP_PERIODICOS() {
+    frmPeriodicos_.showModal();
+    // The occurrences a saved schedule entered belong in the listing behind it.
+    if (frmPeriodicos_.exists() && frmPeriodicos_->entered())
+        CARGAR_CUENTAS(*LstBNK_);
+}
+
 void FrmBNKMain::PP_GRAFICO() {
     frmGraficoSaldo_.showModal();
 }
@@ -413,10 +421,10 @@ void FrmBNKMain::followWhenFree() {
     // by number), the interval screen (which changes the interval only as it closes), the
     // history, the bin and the screens of what is ahead the listing follows at once; under a
     // question, the account screen or the reconciliation, once they close.
-    static const char* const over[] = {"ledgora::FrmConceptos",   "ledgora::FrmModConcepto",
-                                       "ledgora::FrmIntervalo",   "ledgora::FrmHistorial",
-                                       "ledgora::FrmPapelera",    "ledgora::FrmPrevision",
-                                       "ledgora::FrmGraficoSaldo"};
+    static const char* const over[] = {"ledgora::FrmConceptos",    "ledgora::FrmModConcepto",
+                                       "ledgora::FrmIntervalo",    "ledgora::FrmHistorial",
+                                       "ledgora::FrmPapelera",     "ledgora::FrmPrevision",
+                                       "ledgora::FrmGraficoSaldo", "ledgora::FrmPeriodicos"};
     if (const QWidget* modal = QApplication::activeModalWidget();
         modal && std::none_of(std::begin(over), std::end(over),
                               [modal](const char* name) { return modal->inherits(name); }))
@@ -489,6 +497,8 @@ void FrmBNKMain::LstBNK_KeyDown(int& keyCode, int) {
         PP_PREVISION();
     else if (keyCode == vk::F4)
         PP_GRAFICO();
+    else if (keyCode == vk::F7)
+        PP_PERIODICOS();
 }
 
 void FrmBNKMain::LstBNK_MouseUp(int button, int shift) {

@@ -3,6 +3,7 @@
 #include "auditscreen/FrmHistorial.h"
 #include "auditscreen/FrmPapelera.h"
 #include "forecastscreen/FrmGraficoSaldo.h"
+#include "forecastscreen/FrmPeriodicos.h"
 #include "forecastscreen/FrmPrevision.h"
 #include "ledger/MainScreenPort.h"
 #include "platform/Screen.h"
@@ -63,6 +64,8 @@ public:
     void PP_PREVISION();
     // F4, "Gráfico del saldo [F4]": the realised balance over the interval listed.
     void PP_GRAFICO();
+    // F7, "Movimientos periódicos [F7]": the schedules, whose due occurrences are entered.
+    void PP_PERIODICOS();
 
     // The statement file F9 reads instead of asking for one; empty asks again.
     static void setStatementFile(const QString& path) { statementFile_ = path; }
@@ -138,6 +141,7 @@ private:
     ScreenRef<FrmPapelera> frmPapelera_;
     ScreenRef<FrmPrevision> frmPrevision_;
     ScreenRef<FrmGraficoSaldo> frmGraficoSaldo_;
+    ScreenRef<FrmPeriodicos> frmPeriodicos_;
     static inline QString statementFile_;
 };
 
