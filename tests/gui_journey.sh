@@ -2,8 +2,9 @@
 # One person's morning with the real program, keys only, under a window manager: the ledger
 # brought in from the old system with --import, then a bank statement chosen in the file dialog
 # (in the ledger's own folder) and applied, a movement deleted and brought back from the bin,
-# F12, Ctrl+Z, a movement typed and one edited, the listing previewed. After every step another
-# process looks at the ledger: the change is there and nothing is held (the file's write lock
+# F12, Ctrl+Z, a movement typed and one edited, a schedule typed and its occurrences entered,
+# the forecast and its printed preview, the balance's chart, the listing previewed. After
+# every step another process looks at the ledger: the change is there and nothing is held (the file's write lock
 # is free; the server has no session idle in a transaction). At the end the program is killed
 # with SIGKILL: everything it had shown as saved is still there, and the audit trail verifies.
 # Screenshots are left in the output folder.
@@ -159,6 +160,47 @@ xdotool type --delay 20 "45"
 xdotool key Return Return
 sleep 0.8
 check "ENTER" 6
+
+# F7: a monthly income typed whole from today on; its occurrences due in the next 30 days
+# are entered as pending movements at once, each with its fingerprint.
+keys_to "$pid" xdotool key F7
+wait_screen "$log" FrmPeriodicos
+keys_to "$pid" xdotool key Insert
+sleep 0.3
+keys_to "$pid" xdotool key Return Down Return
+xdotool type --delay 20 "Alquiler cobrado"
+xdotool key Return
+xdotool type --delay 20 "250"
+xdotool key Return Return Return Return Return Return Return Return Return
+sleep 1
+import -window root "$out/schedules.png" 2>/dev/null
+keys_to "$pid" xdotool key Escape
+sleep 0.5
+[ "$(sql "SELECT count(*) FROM BANPER")" = 1 ] || fail "F7: the schedule was not stored"
+entered=$(sql "SELECT count(*) FROM BANOCU")
+[ "$entered" -ge 1 ] || fail "F7: no occurrence was entered"
+check "F7" $((6 + entered))
+
+# F5: the forecast of the account, its chart and its table; Alt+P previews it printed. F4: the
+# realised balance of the interval.
+keys_to "$pid" xdotool key F5
+wait_screen "$log" FrmPrevision
+sleep 0.8
+import -window root "$out/forecast.png" 2>/dev/null
+keys_to "$pid" xdotool key alt+p
+sleep 2
+import -window root "$out/forecast_preview.png" 2>/dev/null
+keys_to "$pid" xdotool key Escape
+sleep 0.5
+keys_to "$pid" xdotool key Escape
+sleep 0.3
+keys_to "$pid" xdotool key F4
+wait_screen "$log" FrmGraficoSaldo
+sleep 0.8
+import -window root "$out/balance.png" 2>/dev/null
+keys_to "$pid" xdotool key Escape
+sleep 0.5
+held && fail "F5 and F4: the ledger is held after the forecast"
 
 keys_to "$pid" xdotool key alt+p
 sleep 2
