@@ -1,5 +1,7 @@
 #include "TreasuryForecast.h"
 
+#include "forecast/ForecastLog.h"
+
 #include "ForecastStatements.h"
 #include "RecurringRules.h"
 #include "core/Conversions.h"
@@ -80,7 +82,15 @@ TreasuryForecast TreasuryForecast::compute(clManejo& manejo, const QString& acco
         lines.push_back(line);
     }
     rs.Close();
-    for (const RecurringRule& rule : RecurringRules::read(manejo, account)) {
+    std::vector<RecurringRule> rules;
+    try {
+        rules = RecurringRules::read(manejo, account);
+    } catch (const RuntimeError& error) {
+        // A ledger of an earlier layout, opened only to read, has no schedules yet; anything
+        // else that failed has already failed on the pending movements above.
+        qCInfo(lcForecast).noquote() << "no schedules read:" << error.description();
+    }
+    for (const RecurringRule& rule : rules) {
         const QDate entered = RecurringRules::lastEntered(manejo, rule);
         for (const QDate& date : rule.occurrencesAfter(entered, last)) {
             ForecastLine line;
