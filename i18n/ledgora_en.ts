@@ -189,7 +189,7 @@
     <message>
         <location filename="../src/audit/AuditTrail.cpp" line="116"/>
         <source>no se pudo escribir %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">could not write %1: %2</translation>
     </message>
 </context>
 <context>
@@ -216,29 +216,42 @@
     </message>
 </context>
 <context>
+    <name>BalanceChart</name>
+    <message>
+        <location filename="../src/controls/BalanceChart.cpp" line="148"/>
+        <source>Sin datos</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/BalanceChart.cpp" line="262"/>
+        <source>Mínimo: %1 el %2</source>
+        <translation>Lowest: %1 on %2</translation>
+    </message>
+</context>
+<context>
     <name>BandedReport</name>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="146"/>
+        <location filename="../src/controls/BandedReport.cpp" line="169"/>
         <source>Guardar como PDF...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="150"/>
+        <location filename="../src/controls/BandedReport.cpp" line="173"/>
         <source>Guardar como PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="156"/>
+        <location filename="../src/controls/BandedReport.cpp" line="179"/>
         <source>No se pudo guardar %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="169"/>
+        <location filename="../src/controls/BandedReport.cpp" line="192"/>
         <source>ya existe y no es un PDF; no se reemplaza</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/BandedReport.cpp" line="183"/>
+        <location filename="../src/controls/BandedReport.cpp" line="206"/>
         <source>no se pudo empezar el PDF</source>
         <translation type="unfinished"></translation>
     </message>
@@ -470,6 +483,27 @@
     </message>
 </context>
 <context>
+    <name>ForecastLine</name>
+    <message>
+        <location filename="../src/forecast/TreasuryForecast.cpp" line="39"/>
+        <source> (periódico)</source>
+        <translation> (recurring)</translation>
+    </message>
+    <message>
+        <location filename="../src/forecast/TreasuryForecast.cpp" line="41"/>
+        <source> (vencido el %1)</source>
+        <translation> (due on %1)</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastRows</name>
+    <message>
+        <location filename="../src/forecastscreen/ForecastRows.cpp" line="28"/>
+        <source>Saldo realizado</source>
+        <translation>Realised balance</translation>
+    </message>
+</context>
+<context>
     <name>Host</name>
     <message>
         <location filename="../app/main.cpp" line="66"/>
@@ -508,47 +542,47 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="426"/>
+        <location filename="../app/main.cpp" line="449"/>
         <source>Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos (%1) cuando no se indica ninguna.</source>
         <translation>Ledgora: the bank-account ledger. Opens LIBRO, or its own database (%1) when none is given.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="317"/>
+        <location filename="../app/main.cpp" line="329"/>
         <source>Llena LIBRO (por omisión %1) con un libro de ejemplo cuando no tiene cuentas, y lo abre.</source>
         <translation>Fills LIBRO (by default %1) with an example ledger when it has no accounts, and opens it.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="325"/>
+        <location filename="../app/main.cpp" line="337"/>
         <source>Con LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: escribe el listado de la cuenta CUENTA desde DESDE hasta HASTA (dd/mm/aaaa), limitado al número de concepto CONCEPTO y a las descripciones que contienen TEXTO cuando se indican, en el archivo PDF SALIDA.pdf sin abrir ninguna ventana, como lo imprime Alt+P. Termina con 0 cuando lo escribe; si no, dice por qué en una línea y no deja ningún archivo.</source>
         <translation>With LIBRO CUENTA DESDE HASTA SALIDA.pdf [CONCEPTO [TEXTO]]: writes the listing of account CUENTA from DESDE to HASTA (dd/mm/yyyy), limited to concept number CONCEPTO and to descriptions containing TEXTO when given, to the PDF file SALIDA.pdf without opening any window, as Alt+P prints it. Exits with 0 when written; otherwise says why in one line and leaves no file.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="336"/>
+        <location filename="../app/main.cpp" line="348"/>
         <source>Con LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: escribe los mismos movimientos que --listing en CSV (RFC 4180, UTF-8, una fila de encabezado; fechas aaaa-mm-dd, importes con punto y todos sus decimales).</source>
         <translation>With LIBRO CUENTA DESDE HASTA SALIDA.csv [CONCEPTO [TEXTO]]: writes the same movements as --listing as CSV (RFC 4180, UTF-8, one header row; dates yyyy-mm-dd, amounts with a point and all their decimals).</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="344"/>
+        <location filename="../app/main.cpp" line="367"/>
         <source>Con ANTIGUO LIBRO: trae a LIBRO, que no debe tener cuentas todavía, las cuentas, los conceptos y los movimientos del archivo de Access del sistema anterior (leído con mdb-export, del paquete mdbtools) o de una carpeta con BANCNT.csv, BANCON.csv y BANMOV.csv. Dice lo que importó.</source>
         <translation>With ANTIGUO LIBRO: brings into LIBRO, which must have no accounts yet, the accounts, concepts and movements of the former system&apos;s Access file (read with mdb-export, from the mdbtools package) or of a folder with BANCNT.csv, BANCON.csv and BANMOV.csv. Says what it imported.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="353"/>
+        <location filename="../app/main.cpp" line="376"/>
         <source>Con COPIA LIBRO: después de preguntar, comprueba la copia y pone su contenido en LIBRO, guardando lo que reemplaza. Cada inicio que encuentra la base de datos cambiada toma una copia en la carpeta &quot;backups&quot; junto a ella (las 10 últimas, y una por semana de las 8 semanas anteriores).</source>
         <translation>With COPIA LIBRO: after asking, checks the copy and puts its content in LIBRO, keeping what it replaces. Each start that finds the database changed takes a copy in the &quot;backups&quot; folder beside it (the last 10, and one a week for the 8 weeks before).</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="362"/>
+        <location filename="../app/main.cpp" line="385"/>
         <source>Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente de su lado y su importe exacto (dentro de 4 días) que su texto señala (la misma factura o referencia, el nombre), o se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se saltan y las dudosas quedan para la pantalla de conciliación. Una cuenta del banco vista por primera vez va a CUENTA y se recuerda. Todo en una transacción; escribe un resumen por cuenta. Termina con 1, sin escribir nada, cuando se rechaza el archivo o una cuenta.</source>
         <translation>With ARCHIVO LIBRO [CUENTA]: applies the bank statement ARCHIVO (Norma 43 or camt.053) to the ledger. Each bank line realises, as F12 does, the pending movement of its side and exact amount (within 4 days) that its text points to (the same invoice or reference, the name), or is entered as a new realised movement; lines already applied are skipped and doubtful ones are left for the reconciliation screen. A bank account seen for the first time goes to CUENTA and is remembered. All in one transaction; writes a summary per account. Exits with 1, writing nothing, when the file or an account is refused.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="384"/>
+        <location filename="../app/main.cpp" line="407"/>
         <source>Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.</source>
         <translation>With LIBRO: checks the seal of each row of the change history, chained to the previous row&apos;s, and says whether it is intact or at which row it breaks and why. Exits with 0 when intact and 1 when not. Only reads.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="392"/>
+        <location filename="../app/main.cpp" line="415"/>
         <source>Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y rutina, qué fila y sus valores antes y después. Solo lee.</source>
         <translation>With LIBRO [CUENTA] SALIDA.csv: writes as CSV the change history of account CUENTA, or of the whole ledger: when (UTC), who, with which program and routine, which row and its values before and after. Only reads.</translation>
     </message>
@@ -595,35 +629,35 @@
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="531"/>
+        <location filename="../app/main.cpp" line="554"/>
         <source>ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o sin pantalla con: xvfb-run -a %1 [LIBRO]
 </source>
         <translation>ledgora: no display was found; run it on a desktop, or without a display with: xvfb-run -a %1 [LIBRO]
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="312"/>
+        <location filename="../app/main.cpp" line="324"/>
         <source>Muestra esta ayuda y termina.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="379"/>
+        <location filename="../app/main.cpp" line="402"/>
         <source>Con --statement: escribe lo que haría, y no escribe nada en el libro.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="400"/>
+        <location filename="../app/main.cpp" line="423"/>
         <source>Carga el componente como lo haría un inicio, escribe el archivo del que lo cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación sin abrir ninguna ventana ni base de datos.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="441"/>
+        <location filename="../app/main.cpp" line="464"/>
         <source>El archivo de la base de datos (se crea cuando es nuevo), o la dirección postgresql:// de un libro compartido.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../app/main.cpp" line="194"/>
-        <location filename="../app/main.cpp" line="515"/>
+        <location filename="../app/main.cpp" line="538"/>
         <source>ledgora: el componente no ofrece Ledgora.clMain
 </source>
         <translation type="unfinished"></translation>
@@ -652,7 +686,7 @@
     </message>
     <message>
         <location filename="../app/main.cpp" line="229"/>
-        <location filename="../app/main.cpp" line="475"/>
+        <location filename="../app/main.cpp" line="498"/>
         <source>el libro compartido</source>
         <translation type="unfinished"></translation>
     </message>
@@ -676,29 +710,41 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="458"/>
+        <location filename="../app/main.cpp" line="301"/>
+        <source>ledgora: --forecast necesita LIBRO [CUENTA] DIAS SALIDA.pdf|SALIDA.csv
+</source>
+        <translation>ledgora: --forecast needs LEDGER [ACCOUNT] DAYS OUTPUT.pdf|OUTPUT.csv
+</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="356"/>
+        <source>Con LIBRO [CUENTA] DIAS SALIDA.pdf|SALIDA.csv: escribe la previsión de tesorería de la cuenta CUENTA, o de todas las cuentas juntas, para los DIAS siguientes a hoy: desde el saldo realizado, los movimientos pendientes por su fecha (los vencidos, hoy) y los movimientos periódicos que aún no se ingresaron. En PDF, como la imprime su pantalla (F5), con el gráfico del saldo; en CSV, una fila por movimiento con el saldo después de él. Solo lee.</source>
+        <translation>With LEDGER [ACCOUNT] DAYS OUTPUT.pdf|OUTPUT.csv: writes the cash forecast of the account ACCOUNT, or of every account together, for the DAYS after today: from the realised balance, the pending movements by their dates (overdue ones, today) and the recurring movements not yet entered. As a PDF, as its screen (F5) prints it, with the balance chart; as CSV, one row per movement with the balance after it. Only reads.</translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="481"/>
         <source>Su base de datos todavía está vacía.
 ¿Desea ver primero un libro de ejemplo, con cuentas y un año de movimientos?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="460"/>
+        <location filename="../app/main.cpp" line="483"/>
         <source>Sí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="461"/>
+        <location filename="../app/main.cpp" line="484"/>
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="477"/>
+        <location filename="../app/main.cpp" line="500"/>
         <source>ledgora: libro de ejemplo escrito en %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="520"/>
+        <location filename="../app/main.cpp" line="543"/>
         <source>ledgora: Ledgora.clMain no tiene Show
 </source>
         <translation type="unfinished"></translation>
@@ -1021,22 +1067,22 @@
 <context>
     <name>SqliteEngine</name>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="268"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="270"/>
         <source>el archivo está ocupado</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="280"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="282"/>
         <source>no se pudo escribir la nueva estructura</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="548"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="550"/>
         <source>No se pudo volver a abrir %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/SqliteEngine.cpp" line="585"/>
+        <location filename="../src/data/SqliteEngine.cpp" line="587"/>
         <source>ledgora: %1 está ocupado por otro programa: %2 no pudo esperar más
 </source>
         <translation type="unfinished"></translation>
@@ -1274,6 +1320,62 @@
     </message>
 </context>
 <context>
+    <name>ledgora::BalanceChartView</name>
+    <message>
+        <location filename="../src/controls/BalanceChartView.cpp" line="16"/>
+        <source>Gráfico sin datos</source>
+        <translation>Chart without data</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/BalanceChartView.cpp" line="18"/>
+        <source>ningún día bajo cero</source>
+        <translation>no day below zero</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/BalanceChartView.cpp" line="19"/>
+        <source>un día bajo cero</source>
+        <translation>one day below zero</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/BalanceChartView.cpp" line="20"/>
+        <source>%1 días bajo cero</source>
+        <translation>%1 days below zero</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/BalanceChartView.cpp" line="21"/>
+        <source>Del %1 al %2: mínimo %3 el %4; %5.</source>
+        <translation>From %1 to %2: lowest %3 on %4; %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::ForecastReport</name>
+    <message>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="31"/>
+        <source>Saldo más bajo: %1 el %2</source>
+        <translation>Lowest balance: %1 on %2</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="38"/>
+        <source>Ningún día con saldo negativo</source>
+        <translation>No day with a negative balance</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="39"/>
+        <source>Días con saldo negativo: %1, del %2 al %3</source>
+        <translation>Days with a negative balance: %1, from %2 to %3</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="62"/>
+        <source>Del %1 al %2, desde el saldo realizado de hoy</source>
+        <translation>From %1 to %2, from today&apos;s realised balance</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="94"/>
+        <source>Previsión de tesorería</source>
+        <translation>Cash forecast</translation>
+    </message>
+</context>
+<context>
     <name>ledgora::FrmABMConceptos</name>
     <message>
         <location filename="../src/screens/FrmABMConceptos.cpp" line="77"/>
@@ -1335,42 +1437,57 @@
         <translation>Undo [Ctrl+Z]</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="217"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="192"/>
+        <source>Movimientos periódicos [F7]</source>
+        <translation>Recurring movements [F7]</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="193"/>
+        <source>Previsión de tesorería [F5]</source>
+        <translation>Cash forecast [F5]</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="194"/>
+        <source>Gráfico del saldo [F4]</source>
+        <translation>Balance chart [F4]</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="221"/>
         <source>Saldo final del extracto del banco al %1</source>
         <translation>The bank statement&apos;s closing balance on %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="243"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="247"/>
         <source>Extracto: %1</source>
         <translation>Statement: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="244"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="248"/>
         <source>Diferencia: %1</source>
         <translation>Difference: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="246"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="250"/>
         <source>Saldo realizado de la cuenta al %1 menos el saldo final del extracto</source>
         <translation>The account&apos;s realised balance on %1 less the statement&apos;s closing balance</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="294"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="298"/>
         <source>Extracto del banco (Norma 43 o camt.053)</source>
         <translation>Bank statement (Norma 43 or camt.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="295"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="299"/>
         <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)</source>
         <translation>Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="296"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="300"/>
         <source>Todos los archivos (*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="370"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="389"/>
         <source>El libro se ha reemplazado por una copia restaurada: se vuelve a abrir y se carga de nuevo.</source>
         <translation>The ledger was replaced by a restored copy: it is opened again and reloaded.</translation>
     </message>
@@ -1378,12 +1495,12 @@
 <context>
     <name>ledgora::FrmConceptos</name>
     <message>
-        <location filename="../src/screens/FrmConceptos.cpp" line="79"/>
+        <location filename="../src/screens/FrmConceptos.cpp" line="80"/>
         <source>Número de concepto</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/screens/FrmConceptos.cpp" line="304"/>
+        <location filename="../src/screens/FrmConceptos.cpp" line="332"/>
         <source>Otra persona grabó un movimiento con el número %1 en esta cuenta. El suyo no se grabó: presione Agregar de nuevo para grabarlo con el número siguiente.</source>
         <translation>Another person saved a movement with number %1 in this account. Yours was not saved: press Agregar again to save it with the next number.</translation>
     </message>
@@ -1655,6 +1772,29 @@
     </message>
 </context>
 <context>
+    <name>ledgora::FrmGraficoSaldo</name>
+    <message>
+        <location filename="../src/forecastscreen/FrmGraficoSaldo.cpp" line="46"/>
+        <source>SALDO REALIZADO</source>
+        <translation>REALISED BALANCE</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmGraficoSaldo.cpp" line="52"/>
+        <source>ALT+P (Imprimir) - ESC (Salir)</source>
+        <translation>ALT+P (Print) - ESC (Leave)</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmGraficoSaldo.cpp" line="60"/>
+        <source>Cuenta: %1 - %2, del %3 al %4</source>
+        <translation>Account: %1 - %2, from %3 to %4</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmGraficoSaldo.cpp" line="89"/>
+        <source>Saldo realizado</source>
+        <translation>Realised balance</translation>
+    </message>
+</context>
+<context>
     <name>ledgora::FrmHistorial</name>
     <message>
         <location filename="../src/auditscreen/FrmHistorial.cpp" line="16"/>
@@ -1798,6 +1938,312 @@
     </message>
 </context>
 <context>
+    <name>ledgora::FrmPeriodicos</name>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="65"/>
+        <source>A ACREDITAR</source>
+        <translation>TO CREDIT</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="65"/>
+        <source>A DEBITAR</source>
+        <translation>TO DEBIT</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="69"/>
+        <source>lunes</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="69"/>
+        <source>martes</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="70"/>
+        <source>miércoles</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="70"/>
+        <source>jueves</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="71"/>
+        <source>viernes</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="71"/>
+        <source>sábado</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="72"/>
+        <source>domingo</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="81"/>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="238"/>
+        <source>Semanal</source>
+        <translation>Weekly</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="82"/>
+        <source>Cada %1 semanas</source>
+        <translation>Every %1 weeks</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="85"/>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="238"/>
+        <source>Trimestral</source>
+        <translation>Quarterly</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="86"/>
+        <source>Cada %1 trimestres</source>
+        <translation>Every %1 quarters</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="88"/>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="238"/>
+        <source>Anual</source>
+        <translation>Yearly</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="88"/>
+        <source>Cada %1 años</source>
+        <translation>Every %1 years</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="90"/>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="238"/>
+        <source>Mensual</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="90"/>
+        <source>Cada %1 meses</source>
+        <translation>Every %1 months</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="161"/>
+        <source>MOVIMIENTOS PERIÓDICOS</source>
+        <translation>RECURRING MOVEMENTS</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="167"/>
+        <source>Movimientos periódicos</source>
+        <translation>Recurring movements</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="174"/>
+        <source>INSERT (Agregar) - ENTER (Modificar) - DELETE (Eliminar) - ESC (Salir)</source>
+        <translation>INSERT (Add) - ENTER (Change) - DELETE (Delete) - ESC (Leave)</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="206"/>
+        <source> Cuenta:</source>
+        <translation> Account:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="208"/>
+        <source> Concepto:</source>
+        <translation> Concept:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="210"/>
+        <source> Descripción:</source>
+        <translation> Description:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="213"/>
+        <source> Importe:</source>
+        <translation> Amount:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="215"/>
+        <source> Lado:</source>
+        <translation> Side:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="217"/>
+        <source> Frecuencia:</source>
+        <translation> Frequency:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="220"/>
+        <source> Cada:</source>
+        <translation> Every:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="223"/>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="488"/>
+        <source> Día del mes:</source>
+        <translation> Day of the month:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="225"/>
+        <source> Primera fecha:</source>
+        <translation> First date:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="227"/>
+        <source> Hasta (opcional):</source>
+        <translation> Until (optional):</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="230"/>
+        <source> Veces (opcional):</source>
+        <translation> Times (optional):</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="231"/>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="254"/>
+        <source>NRO</source>
+        <translation>NO.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="254"/>
+        <source>CUENTA</source>
+        <translation>ACCOUNT</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="254"/>
+        <source>DESCRIPCION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="254"/>
+        <source>IMPORTE</source>
+        <translation>AMOUNT</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="255"/>
+        <source>LADO</source>
+        <translation>SIDE</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="255"/>
+        <source>FRECUENCIA</source>
+        <translation>FREQUENCY</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="255"/>
+        <source>PRÓXIMA</source>
+        <translation>NEXT</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="458"/>
+        <source>¿Eliminar el movimiento periódico seleccionado? Los movimientos que ya generó se conservan.</source>
+        <translation>Delete the selected recurring movement? The movements it already entered are kept.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="477"/>
+        <source>No se eliminó ningún movimiento periódico: otra persona ya lo había eliminado.</source>
+        <translation>No recurring movement was deleted: someone else had already deleted it.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="488"/>
+        <source> Día (de 1, lunes, a 7, domingo):</source>
+        <translation> Day (1, Monday, to 7, Sunday):</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="495"/>
+        <source>Debe seleccionar una CUENTA</source>
+        <translation>You must choose an ACCOUNT</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="498"/>
+        <source>Debe seleccionar un CONCEPTO</source>
+        <translation>You must choose a CONCEPT</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="502"/>
+        <source>Debe ingresar una DESCRIPCIÓN</source>
+        <translation>You must enter a DESCRIPTION</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="503"/>
+        <source>Debe ingresar un IMPORTE mayor que cero.</source>
+        <translation>You must enter an AMOUNT above zero.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="521"/>
+        <source>Cada cuántos períodos: un número entero de 1 a 99.</source>
+        <translation>Every how many periods: a whole number from 1 to 99.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="527"/>
+        <source>Día: un número de 1 a 31 (de 1, lunes, a 7, domingo, si es semanal).</source>
+        <translation>Day: a number from 1 to 31 (from 1, Monday, to 7, Sunday, if weekly).</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="531"/>
+        <source>Debe ingresar una FECHA valida.</source>
+        <translation>You must enter a valid DATE.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="537"/>
+        <source>La fecha final debe ser válida y no anterior a la primera.</source>
+        <translation>The last date must be valid and not before the first.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="543"/>
+        <source>Veces: un número entero de 1 a 9999.</source>
+        <translation>Times: a whole number from 1 to 9999.</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPeriodicos.cpp" line="561"/>
+        <source>No se modificó el movimiento periódico: otra persona lo eliminó.</source>
+        <translation>The recurring movement was not changed: someone else deleted it.</translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::FrmPrevision</name>
+    <message>
+        <location filename="../src/forecastscreen/FrmPrevision.cpp" line="43"/>
+        <source>PREVISIÓN DE TESORERÍA</source>
+        <translation>CASH FORECAST</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPrevision.cpp" line="55"/>
+        <source>Días:</source>
+        <translation>Days:</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPrevision.cpp" line="77"/>
+        <source>Previsión</source>
+        <translation>Forecast</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPrevision.cpp" line="92"/>
+        <source>ENTER en Días (Calcular) - F2 (Esta cuenta / Todas) - ALT+P (Imprimir) - ESC (Salir)</source>
+        <translation>ENTER in Days (Compute) - F2 (This account / All) - ALT+P (Print) - ESC (Leave)</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPrevision.cpp" line="109"/>
+        <source>Todas las cuentas</source>
+        <translation>All accounts</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPrevision.cpp" line="110"/>
+        <source>Cuenta: %1 - %2</source>
+        <translation>Account: %1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/FrmPrevision.cpp" line="117"/>
+        <source>Días: un número entero de 1 a %1.</source>
+        <translation>Days: a whole number from 1 to %1.</translation>
+    </message>
+</context>
+<context>
     <name>ledgora::MatchEvidence</name>
     <message>
         <location filename="../src/reconcile/MatchEvidence.cpp" line="69"/>
@@ -1901,71 +2347,118 @@
 <context>
     <name>ledgora::clListado</name>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="48"/>
+        <location filename="../src/entry/clListado.cpp" line="44"/>
         <source>DESDE no es una fecha dd/mm/aaaa: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="52"/>
+        <location filename="../src/entry/clListado.cpp" line="48"/>
         <source>HASTA no es una fecha dd/mm/aaaa: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="55"/>
+        <location filename="../src/entry/clListado.cpp" line="51"/>
         <source>el intervalo termina (%1) antes de empezar (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="58"/>
-        <source>no hay una base de datos en %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clListado.cpp" line="62"/>
-        <source>no es un nombre de archivo: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clListado.cpp" line="66"/>
-        <source>no es un archivo común: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clListado.cpp" line="71"/>
-        <source>no se puede escribir en la carpeta %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clListado.cpp" line="76"/>
-        <source>el componente de acceso a datos no está disponible</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/entry/clListado.cpp" line="82"/>
         <source>no se puede abrir la base de datos %1</source>
-        <translation type="unfinished">cannot open the database %1</translation>
+        <translation type="obsolete">cannot open the database %1</translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="95"/>
+        <location filename="../src/entry/clListado.cpp" line="68"/>
         <source>no hay una cuenta &quot;%1&quot; en %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">there is no account &quot;%1&quot; in %2</translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="131"/>
+        <location filename="../src/entry/clListado.cpp" line="106"/>
+        <location filename="../src/entry/clListado.cpp" line="139"/>
         <location filename="../src/entry/clListado.cpp" line="162"/>
-        <location filename="../src/entry/clListado.cpp" line="190"/>
         <source>no se pudo escribir %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">could not write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="138"/>
+        <location filename="../src/entry/clListado.cpp" line="114"/>
         <source>no se pudo leer el listado de %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clListado.cpp" line="156"/>
+        <location filename="../src/entry/clListado.cpp" line="132"/>
         <source>no se pudo leer el listado: %1</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::clPrevision</name>
+    <message>
+        <location filename="../src/entry/clPrevision.cpp" line="29"/>
+        <location filename="../src/entry/clPrevision.cpp" line="45"/>
+        <location filename="../src/entry/clPrevision.cpp" line="96"/>
+        <source>no se pudo escribir %1: %2</source>
+        <translation>could not write %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clPrevision.cpp" line="62"/>
+        <source>DIAS no es un número de días de 1 a %1: %2</source>
+        <translation>DAYS is not a number of days from 1 to %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clPrevision.cpp" line="69"/>
+        <source>la salida debe ser un archivo .pdf o .csv: %1</source>
+        <translation>the output must be a .pdf or .csv file: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clPrevision.cpp" line="75"/>
+        <source>Todas las cuentas</source>
+        <translation>All accounts</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clPrevision.cpp" line="84"/>
+        <source>no hay una cuenta &quot;%1&quot; en %2</source>
+        <translation>there is no account &quot;%1&quot; in %2</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clPrevision.cpp" line="86"/>
+        <source>Cuenta: %1 - %2</source>
+        <translation>Account: %1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clPrevision.cpp" line="98"/>
+        <source>no se pudo calcular la previsión: %1</source>
+        <translation>the forecast could not be computed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::windowless</name>
+    <message>
+        <location filename="../src/entry/WindowlessOutput.cpp" line="29"/>
+        <source>no hay una base de datos en %1</source>
+        <translation>there is no database at %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/WindowlessOutput.cpp" line="33"/>
+        <source>no es un nombre de archivo: %1</source>
+        <translation>not a file name: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/WindowlessOutput.cpp" line="36"/>
+        <source>no es un archivo común: %1</source>
+        <translation>not a regular file: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/WindowlessOutput.cpp" line="40"/>
+        <source>no se puede escribir en la carpeta %1</source>
+        <translation>cannot write in the folder %1</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/WindowlessOutput.cpp" line="48"/>
+        <source>el componente de acceso a datos no está disponible</source>
+        <translation>the data access component is not available</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/WindowlessOutput.cpp" line="53"/>
+        <source>no se puede abrir la base de datos %1</source>
+        <translation>cannot open the database %1</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@ namespace ledgora::windowless {
 namespace {
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("ledgora::clListado", text);
+    return QCoreApplication::translate("ledgora::windowless", text);
 }
 
 } // namespace
