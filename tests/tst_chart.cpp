@@ -19,7 +19,7 @@ const QDate kFirst(2024, 3, 1);
 
 // A balance a day from kFirst on, given in whole cents.
 BalanceChart chartOf(const QList<qint64>& cents) {
-    std::vector<ChartPoint> points;
+    std::vector<DayBalance> points;
     for (qsizetype day = 0; day < cents.size(); ++day)
         points.push_back({kFirst.addDays(day), Money::fromUnits(cents[day] * 100)});
     return BalanceChart(std::move(points), QStringLiteral("Saldo de la cuenta 001"));
@@ -86,7 +86,7 @@ private slots:
         QFETCH(int, lowestDay);
         QFETCH(QList<int>, belowZero);
         const BalanceChart chart = chartOf(cents);
-        const std::optional<ChartPoint> low = chart.lowest();
+        const std::optional<DayBalance> low = chart.lowest();
         QCOMPARE(low.has_value(), lowestDay >= 0);
         if (low)
             QCOMPARE(low->date, kFirst.addDays(lowestDay));

@@ -77,28 +77,19 @@ ValueAxis valueAxis(Money lowest, Money highest, int wantedSteps) {
 
 } // namespace
 
-BalanceChart::BalanceChart(std::vector<ChartPoint> points, QString title)
+BalanceChart::BalanceChart(std::vector<DayBalance> points, QString title)
     : points_(std::move(points)), title_(std::move(title)) {
     // Days are placed by their date: a series out of order would draw a line doubling back.
     std::stable_sort(points_.begin(), points_.end(),
-                     [](const ChartPoint& a, const ChartPoint& b) { return a.date < b.date; });
+                     [](const DayBalance& a, const DayBalance& b) { return a.date < b.date; });
 }
 
-std::optional<ChartPoint> BalanceChart::lowest() const {
-    if (points_.empty())
-        return std::nullopt;
-    // The first of equal minima: the earliest day the account reaches its lowest.
-    return *std::min_element(
-        points_.begin(), points_.end(),
-        [](const ChartPoint& a, const ChartPoint& b) { return a.balance < b.balance; });
+std::optional<DayBalance> BalanceChart::lowest() const {
+    return lowestDay(points_);
 }
 
 std::vector<QDate> BalanceChart::daysBelowZero() const {
-    std::vector<QDate> days;
-    for (const ChartPoint& point : points_)
-        if (point.balance < Money())
-            days.push_back(point.date);
-    return days;
+    return ledgora::daysBelowZero(points_);
 }
 
 void BalanceChart::paint(QPainter& painter, const QRectF& area) const noexcept {
@@ -157,7 +148,7 @@ void BalanceChart::paint(QPainter& painter, const QRectF& area) const noexcept {
             return;
         const auto [lowestPoint, highestPoint] = std::minmax_element(
             points_.begin(), points_.end(),
-            [](const ChartPoint& a, const ChartPoint& b) { return a.balance < b.balance; });
+            [](const DayBalance& a, const DayBalance& b) { return a.balance < b.balance; });
         ValueAxis axis = valueAxis(lowestPoint->balance, highestPoint->balance,
                                    std::min(int((bottom - top) / (line * 2.5)), 6));
         // The lowest balance is labelled under its dot, where the line cannot be: when the axis
@@ -252,7 +243,7 @@ void BalanceChart::paint(QPainter& painter, const QRectF& area) const noexcept {
         painter.drawPolyline(steps);
 
         // The lowest balance: a dot in the middle of its day, its amount and date beneath it.
-        const ChartPoint low = *lowest();
+        const DayBalance low = *lowest();
         const double dotX = xOf(low.date) + column / 2;
         const double dotY = yOf(low.balance);
         painter.setPen(Qt::NoPen);

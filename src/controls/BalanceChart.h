@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartPoint.h"
+#include "core/DayBalance.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -20,12 +20,12 @@ class BalanceChart final {
 public:
     BalanceChart() = default;
     // One point a day; put in date order when they are not.
-    BalanceChart(std::vector<ChartPoint> points, QString title);
+    BalanceChart(std::vector<DayBalance> points, QString title);
 
-    const std::vector<ChartPoint>& points() const { return points_; }
+    const std::vector<DayBalance>& points() const { return points_; }
     const QString& title() const { return title_; }
     // The lowest balance, on the earliest of the days that reach it; nothing without points.
-    std::optional<ChartPoint> lowest() const;
+    std::optional<DayBalance> lowest() const;
     // The days whose balance is below zero, in date order.
     std::vector<QDate> daysBelowZero() const;
 
@@ -35,7 +35,7 @@ public:
     void paint(QPainter& painter, const QRectF& area) const noexcept;
 
 private:
-    std::vector<ChartPoint> points_;
+    std::vector<DayBalance> points_;
     QString title_;
 };
 

@@ -11,7 +11,7 @@ namespace {
 
 // What the chart shows, said in one line: its lowest balance and how many days are below zero.
 QString summaryOf(const BalanceChart& chart) {
-    const std::optional<ChartPoint> low = chart.lowest();
+    const std::optional<DayBalance> low = chart.lowest();
     if (!low)
         return BalanceChartView::tr("Gráfico sin datos");
     const std::size_t below = chart.daysBelowZero().size();

@@ -27,6 +27,12 @@ public:
     // The current record's field; raises an error for an unknown name or past the last record.
     Variant Fields(const QString& name) const;
     Variant Fields(int index) const;
+    // The field's value when it holds a T; T's empty value when it is Null or of another kind.
+    template <typename T> T valueOf(const QString& name) const {
+        const Variant value = Fields(name);
+        const T* held = value.get<T>();
+        return held ? *held : T();
+    }
     bool Eof() const { return !data_ || position_ >= data_->rowCount(); }
     void MoveNext();
     long RecordCount() const { return data_ ? data_->rowCount() : 0; }

@@ -12,12 +12,6 @@ namespace ledgora {
 
 namespace {
 
-template <typename T> T field(const Recordset& rs, const char* column) {
-    const Variant value = rs.Fields(QString::fromLatin1(column));
-    const T* held = value.get<T>();
-    return held ? *held : T();
-}
-
 // The rule's values in the order the insert and the update take them (the number apart).
 QStringList valuesOf(const RecurringRule& rule) {
     QStringList values = {rule.account,
@@ -47,21 +41,21 @@ std::vector<RecurringRule> RecurringRules::read(clManejo& manejo, const QString&
         manejo.CrearRs(rs, forms::recurringOfAccount, {account});
     for (; !rs.Eof(); rs.MoveNext()) {
         RecurringRule rule;
-        rule.number = field<std::int64_t>(rs, "PERINNRO");
-        rule.account = field<QString>(rs, "CNTSTNRO").trimmed();
-        rule.concept = field<QString>(rs, "CONSTNRO").trimmed();
-        rule.description = field<QString>(rs, "PERSTDSC");
-        rule.amount = field<Money>(rs, "PERDLIMP");
-        rule.side = RecurringRule::sideOf(field<QString>(rs, "PERSTLAD"))
+        rule.number = rs.valueOf<std::int64_t>(QStringLiteral("PERINNRO"));
+        rule.account = rs.valueOf<QString>(QStringLiteral("CNTSTNRO")).trimmed();
+        rule.concept = rs.valueOf<QString>(QStringLiteral("CONSTNRO")).trimmed();
+        rule.description = rs.valueOf<QString>(QStringLiteral("PERSTDSC"));
+        rule.amount = rs.valueOf<Money>(QStringLiteral("PERDLIMP"));
+        rule.side = RecurringRule::sideOf(rs.valueOf<QString>(QStringLiteral("PERSTLAD")))
                         .value_or(RecurringRule::Side::Debit);
-        rule.frequency = RecurringRule::frequencyOf(field<QString>(rs, "PERSTFRE"))
+        rule.frequency = RecurringRule::frequencyOf(rs.valueOf<QString>(QStringLiteral("PERSTFRE")))
                              .value_or(RecurringRule::Frequency::Monthly);
-        rule.every = int(field<std::int64_t>(rs, "PERINCAD"));
-        rule.day = int(field<std::int64_t>(rs, "PERINDIA"));
-        rule.first = field<QDate>(rs, "PERDTINI");
-        if (const QDate last = field<QDate>(rs, "PERDTFIN"); last.isValid())
+        rule.every = int(rs.valueOf<std::int64_t>(QStringLiteral("PERINCAD")));
+        rule.day = int(rs.valueOf<std::int64_t>(QStringLiteral("PERINDIA")));
+        rule.first = rs.valueOf<QDate>(QStringLiteral("PERDTINI"));
+        if (const QDate last = rs.valueOf<QDate>(QStringLiteral("PERDTFIN")); last.isValid())
             rule.last = last;
-        if (const auto count = field<std::int64_t>(rs, "PERINVEC"); count > 0)
+        if (const auto count = rs.valueOf<std::int64_t>(QStringLiteral("PERINVEC")); count > 0)
             rule.count = int(count);
         rules.push_back(rule);
     }
@@ -101,7 +95,7 @@ QDate RecurringRules::lastEntered(clManejo& manejo, const RecurringRule& rule) {
     Recordset rs;
     manejo.RsDesconectado(true);
     manejo.CrearRs(rs, forms::recurringLastEntered, {QString::number(rule.number)});
-    return rs.Eof() ? QDate() : field<QDate>(rs, "OCUDTFEC");
+    return rs.Eof() ? QDate() : rs.valueOf<QDate>(QStringLiteral("OCUDTFEC"));
 }
 
 long RecurringRules::remove(clManejo& manejo, std::int64_t number) {

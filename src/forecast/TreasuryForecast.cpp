@@ -21,14 +21,10 @@ const QString kApplication = QStringLiteral("VENTALIA");
 const QString kSection = QStringLiteral("BANCOS");
 const QString kDaysKey = QStringLiteral("PREVISION_DIAS");
 
-template <typename T> T field(const Recordset& rs, const char* column) {
-    const Variant value = rs.Fields(QString::fromLatin1(column));
-    const T* held = value.get<T>();
-    return held ? *held : T();
-}
-
 Money realisedOf(const Recordset& rs) {
-    return rs.Eof() ? Money() : field<Money>(rs, "TOMDLACR") - field<Money>(rs, "TOMDLDEB");
+    return rs.Eof() ? Money()
+                    : rs.valueOf<Money>(QStringLiteral("TOMDLACR")) -
+                          rs.valueOf<Money>(QStringLiteral("TOMDLDEB"));
 }
 
 } // namespace
@@ -73,12 +69,12 @@ TreasuryForecast TreasuryForecast::compute(clManejo& manejo, const QString& acco
         manejo.CrearRs(rs, forms::forecastPending, {rt::formatDateSlashed(last), account});
     for (; !rs.Eof(); rs.MoveNext()) {
         ForecastLine line;
-        line.due = field<QDate>(rs, "MOVDTALT");
-        line.account = field<QString>(rs, "CNTSTNRO").trimmed();
-        line.description = field<QString>(rs, "MOVSTCPT");
-        line.in = field<Money>(rs, "MOVDLAAC");
-        line.out = field<Money>(rs, "MOVDLADE");
-        line.number = field<std::int64_t>(rs, "MOVINNRO");
+        line.due = rs.valueOf<QDate>(QStringLiteral("MOVDTALT"));
+        line.account = rs.valueOf<QString>(QStringLiteral("CNTSTNRO")).trimmed();
+        line.description = rs.valueOf<QString>(QStringLiteral("MOVSTCPT"));
+        line.in = rs.valueOf<Money>(QStringLiteral("MOVDLAAC"));
+        line.out = rs.valueOf<Money>(QStringLiteral("MOVDLADE"));
+        line.number = rs.valueOf<std::int64_t>(QStringLiteral("MOVINNRO"));
         lines.push_back(line);
     }
     rs.Close();
@@ -144,19 +140,11 @@ TreasuryForecast TreasuryForecast::fromLines(Money opening, QDate today, int day
 }
 
 DayBalance TreasuryForecast::lowest() const {
-    if (days_.empty())
-        return {today_, opening_};
-    return *std::min_element(
-        days_.begin(), days_.end(),
-        [](const DayBalance& a, const DayBalance& b) { return a.balance < b.balance; });
+    return lowestDay(days_).value_or(DayBalance{today_, opening_});
 }
 
 std::vector<QDate> TreasuryForecast::daysBelowZero() const {
-    std::vector<QDate> below;
-    for (const DayBalance& day : days_)
-        if (day.balance < Money())
-            below.push_back(day.date);
-    return below;
+    return ledgora::daysBelowZero(days_);
 }
 
 std::vector<DayBalance> realisedBalanceByDay(clManejo& manejo, const QString& account, QDate first,
@@ -181,11 +169,12 @@ std::vector<DayBalance> realisedBalanceByDay(clManejo& manejo, const QString& ac
         day = until;
     };
     for (; !rs.Eof(); rs.MoveNext()) {
-        const QDate date = field<QDate>(rs, "MOVDTALT");
+        const QDate date = rs.valueOf<QDate>(QStringLiteral("MOVDTALT"));
         if (!date.isValid() || date < day)
             continue;
         closeUpTo(date);
-        balance = balance + field<Money>(rs, "MOVDLACR") - field<Money>(rs, "MOVDLDEB");
+        balance = balance + rs.valueOf<Money>(QStringLiteral("MOVDLACR")) -
+                  rs.valueOf<Money>(QStringLiteral("MOVDLDEB"));
         days.push_back({day, balance});
         day = day.addDays(1);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DayBalance.h"
 #include "core/Money.h"
 
 #include <QDate>
@@ -11,12 +12,6 @@
 namespace ledgora {
 
 class clManejo;
-
-// One day's closing balance.
-struct DayBalance {
-    QDate date;
-    Money balance;
-};
 
 // What comes in or goes out on a day of the forecast: a pending movement (one overdue counts
 // on the first day) or an occurrence of a schedule not entered yet.

@@ -19,11 +19,7 @@ QString tr(const char* text) {
 } // namespace
 
 BalanceChart ForecastReport::chartOf(const TreasuryForecast& forecast, const QString& title) {
-    std::vector<ChartPoint> points;
-    points.reserve(forecast.days().size());
-    for (const DayBalance& day : forecast.days())
-        points.push_back({day.date, day.balance});
-    return BalanceChart(std::move(points), title);
+    return BalanceChart(forecast.days(), title);
 }
 
 QString ForecastReport::lowestText(const TreasuryForecast& forecast) {

@@ -61,11 +61,10 @@ void FrmGraficoSaldo::Form_Load() {
             .arg(rt::trimBlanks(gCuenta.CNTSTNRO), rt::trimBlanks(gCuenta.CNTSTNOM),
                  rt::formatDateSlashed(gFechaDesde), rt::formatDateSlashed(gFechaHasta));
     BusyPointer busy;
-    std::vector<ChartPoint> points;
+    std::vector<DayBalance> points;
     try {
-        for (const DayBalance& day : realisedBalanceByDay(
-                 requireManejo(), rt::trimBlanks(gCuenta.CNTSTNRO), gFechaDesde, gFechaHasta))
-            points.push_back({day.date, day.balance});
+        points = realisedBalanceByDay(requireManejo(), rt::trimBlanks(gCuenta.CNTSTNRO),
+                                      gFechaDesde, gFechaHasta);
     } catch (const RuntimeError& error) {
         busy.release();
         reportError(error, QStringLiteral(" - "), QStringLiteral("Seccion GraficoSaldo"));
