@@ -32,9 +32,20 @@ QString ForecastReport::belowZeroText(const TreasuryForecast& forecast) {
     const std::vector<QDate> below = forecast.daysBelowZero();
     if (below.empty())
         return tr("Ningún día con saldo negativo");
-    return tr("Días con saldo negativo: %1, del %2 al %3")
+    // Each stretch of days in a row below zero, so that two stretches apart are not read as one.
+    QStringList stretches;
+    for (std::size_t first = 0, k = 0; k < below.size(); ++k) {
+        if (k + 1 < below.size() && below[k].daysTo(below[k + 1]) == 1)
+            continue;
+        stretches << (first == k ? tr("el %1").arg(rt::formatDateSlashed(below[k]))
+                                 : tr("del %1 al %2")
+                                       .arg(rt::formatDateSlashed(below[first]),
+                                            rt::formatDateSlashed(below[k])));
+        first = k + 1;
+    }
+    return tr("Días con saldo negativo: %1 (%2)")
         .arg(below.size())
-        .arg(rt::formatDateSlashed(below.front()), rt::formatDateSlashed(below.back()));
+        .arg(stretches.join(QStringLiteral("; ")));
 }
 
 ForecastReport::ForecastReport(const TreasuryForecast& forecast, const QString& scope) {
