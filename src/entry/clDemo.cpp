@@ -6,6 +6,7 @@
 #include "data/clManejo.h"
 #include "domain/LedgerStatements.h"
 #include "domain/StoredKey.h"
+#include "forecast/RecurringRules.h"
 #include "screens/ScreenStatements.h"
 
 #include <QCoreApplication>
@@ -75,6 +76,35 @@ void storeTotals(clManejo& manejo, const QString& account, QDate today) {
                      account});
 }
 
+// What the current account pays every month and every quarter, for the forecast to show: the
+// salaries on the 25th, the rent on the 1st, the taxes on the 20th of each quarter.
+void addSchedules(clManejo& manejo, QDate today) {
+    using F = RecurringRule::Frequency;
+    const QDate first(today.year(), today.month(), 1);
+    struct Schedule {
+        const char* concept;
+        const char* description;
+        std::int64_t cents;
+        F frequency;
+        int day;
+    };
+    const Schedule schedules[] = {{"5", "Sueldos del mes", 1250000, F::Monthly, 25},
+                                  {"4", "Alquiler del local", 320000, F::Monthly, 1},
+                                  {"6", "Impuestos del trimestre", 540000, F::Quarterly, 20}};
+    for (const Schedule& s : schedules) {
+        RecurringRule rule;
+        rule.account = QStringLiteral("001");
+        rule.concept = QString::fromUtf8(s.concept);
+        rule.description = QString::fromUtf8(s.description);
+        rule.amount = Money::fromUnits(s.cents * (Money::kScale / 100));
+        rule.side = RecurringRule::Side::Debit;
+        rule.frequency = s.frequency;
+        rule.day = s.day;
+        rule.first = first;
+        RecurringRules::add(manejo, rule);
+    }
+}
+
 } // namespace
 
 clDemo::clDemo() = default;
@@ -127,6 +157,7 @@ Result clDemo::fill(const QString& path) {
     for (const char* account : {"001", "002"})
         storeTotals(manejo, QString::fromLatin1(account), today);
     batch.commit();
+    addSchedules(manejo, today);
     return {};
 }
 
