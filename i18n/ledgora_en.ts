@@ -218,12 +218,12 @@
 <context>
     <name>BalanceChart</name>
     <message>
-        <location filename="../src/controls/BalanceChart.cpp" line="148"/>
+        <location filename="../src/controls/BalanceChart.cpp" line="139"/>
         <source>Sin datos</source>
         <translation>No data</translation>
     </message>
     <message>
-        <location filename="../src/controls/BalanceChart.cpp" line="262"/>
+        <location filename="../src/controls/BalanceChart.cpp" line="253"/>
         <source>Mínimo: %1 el %2</source>
         <translation>Lowest: %1 on %2</translation>
     </message>
@@ -485,12 +485,12 @@
 <context>
     <name>ForecastLine</name>
     <message>
-        <location filename="../src/forecast/TreasuryForecast.cpp" line="39"/>
+        <location filename="../src/forecast/TreasuryForecast.cpp" line="35"/>
         <source> (periódico)</source>
         <translation> (recurring)</translation>
     </message>
     <message>
-        <location filename="../src/forecast/TreasuryForecast.cpp" line="41"/>
+        <location filename="../src/forecast/TreasuryForecast.cpp" line="37"/>
         <source> (vencido el %1)</source>
         <translation> (due on %1)</translation>
     </message>
@@ -1228,17 +1228,17 @@
 <context>
     <name>clDemo</name>
     <message>
-        <location filename="../src/entry/clDemo.cpp" line="84"/>
+        <location filename="../src/entry/clDemo.cpp" line="114"/>
         <source>no se pudo escribir el ejemplo: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clDemo.cpp" line="100"/>
+        <location filename="../src/entry/clDemo.cpp" line="130"/>
         <source>no se puede abrir la base de datos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clDemo.cpp" line="103"/>
+        <location filename="../src/entry/clDemo.cpp" line="133"/>
         <source>la base de datos ya tiene cuentas; se abre tal como está</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1350,27 +1350,41 @@
 <context>
     <name>ledgora::ForecastReport</name>
     <message>
-        <location filename="../src/forecastscreen/ForecastReport.cpp" line="31"/>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="27"/>
         <source>Saldo más bajo: %1 el %2</source>
         <translation>Lowest balance: %1 on %2</translation>
     </message>
     <message>
-        <location filename="../src/forecastscreen/ForecastReport.cpp" line="38"/>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="34"/>
         <source>Ningún día con saldo negativo</source>
         <translation>No day with a negative balance</translation>
     </message>
     <message>
-        <location filename="../src/forecastscreen/ForecastReport.cpp" line="39"/>
-        <source>Días con saldo negativo: %1, del %2 al %3</source>
-        <translation>Days with a negative balance: %1, from %2 to %3</translation>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="40"/>
+        <source>el %1</source>
+        <translation>on %1</translation>
     </message>
     <message>
-        <location filename="../src/forecastscreen/ForecastReport.cpp" line="62"/>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="41"/>
+        <source>del %1 al %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="46"/>
+        <source>Días con saldo negativo: %1 (%2)</source>
+        <translation>Days with a negative balance: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Días con saldo negativo: %1, del %2 al %3</source>
+        <translation type="vanished">Days with a negative balance: %1, from %2 to %3</translation>
+    </message>
+    <message>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="69"/>
         <source>Del %1 al %2, desde el saldo realizado de hoy</source>
         <translation>From %1 to %2, from today&apos;s realised balance</translation>
     </message>
     <message>
-        <location filename="../src/forecastscreen/ForecastReport.cpp" line="94"/>
+        <location filename="../src/forecastscreen/ForecastReport.cpp" line="101"/>
         <source>Previsión de tesorería</source>
         <translation>Cash forecast</translation>
     </message>
@@ -1789,7 +1803,7 @@
         <translation>Account: %1 - %2, from %3 to %4</translation>
     </message>
     <message>
-        <location filename="../src/forecastscreen/FrmGraficoSaldo.cpp" line="89"/>
+        <location filename="../src/forecastscreen/FrmGraficoSaldo.cpp" line="88"/>
         <source>Saldo realizado</source>
         <translation>Realised balance</translation>
     </message>
