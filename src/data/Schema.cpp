@@ -118,6 +118,14 @@ const std::vector<TableDef>& Schema::tables() {
           {QStringLiteral("MOVINNRO"), K::Integer}},
          {QStringLiteral("PERINNRO"), QStringLiteral("OCUDTFEC")},
          7},
+        // How a bank's spreadsheet exports for a ledger account are laid out (CsvLayout's stored
+        // form), by the column names of the file: one account may get exports of several kinds.
+        {QStringLiteral("BANCSV"),
+         {{QStringLiteral("CNTSTNRO"), K::Text, true},
+          {QStringLiteral("CSVSTCAB"), K::Text},
+          {QStringLiteral("CSVSTFOR"), K::Text}},
+         {QStringLiteral("CNTSTNRO"), QStringLiteral("CSVSTCAB")},
+         7},
     };
     return all;
 }

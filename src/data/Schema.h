@@ -37,9 +37,9 @@ public:
     // they are opened for work. 1: the first layout; 2: key numbers compare without trailing
     // blanks; 3: account totals are kept by the database from the movements; 4: the
     // reconciliation's tables; 5: the audit trail; 6: a server's trail takes rows only from its
-    // own audit functions; 7: movements that come back on a schedule, and an index of the
-    // pending movements. A database stamped with a higher version was written by a newer
-    // Ledgora and is only read.
+    // own audit functions; 7: movements that come back on a schedule, an index of the pending
+    // movements, and the layouts of banks' spreadsheet exports. A database stamped with a higher
+    // version was written by a newer Ledgora and is only read.
     static constexpr int kVersion = 7;
 
     static const std::vector<TableDef>& tables();

@@ -2,7 +2,7 @@
 
 #include "core/Money.h"
 #include "core/RuntimeError.h"
-#include "data/CsvReader.h"
+#include "core/CsvReader.h"
 
 #include <QDate>
 #include <QFile>

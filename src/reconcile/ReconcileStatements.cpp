@@ -117,6 +117,13 @@ void registerReconcileStatements() {
     add(forms::reconcileMapConcept,
         "insert into BANEQV (EQVSTCOM,CONSTNRO) values ('{text}','{text}') on conflict "
         "(EQVSTCOM) do update set CONSTNRO = excluded.CONSTNRO");
+
+    // The layouts of the account's spreadsheet exports, by their column names.
+    add(forms::reconcileCsvLayouts,
+        "select CSVSTCAB,CSVSTFOR from BANCSV where CNTSTNRO = '{text}'");
+    add(forms::reconcileRememberCsv,
+        "insert into BANCSV (CNTSTNRO,CSVSTCAB,CSVSTFOR) values ('{text}','{text}','{text}') on "
+        "conflict (CNTSTNRO,CSVSTCAB) do update set CSVSTFOR = excluded.CSVSTFOR");
 }
 
 } // namespace ledgora

@@ -29,6 +29,8 @@ inline constexpr FormName reconcileRealiseStagedDebit{"reconcile.realiseStagedDe
 inline constexpr FormName reconcileEnterStaged{"reconcile.enterStaged"};
 inline constexpr FormName reconcileConceptMap{"reconcile.conceptMap"};
 inline constexpr FormName reconcileMapConcept{"reconcile.mapConcept"};
+inline constexpr FormName reconcileCsvLayouts{"reconcile.csvLayouts"};
+inline constexpr FormName reconcileRememberCsv{"reconcile.rememberCsv"};
 } // namespace forms
 
 // Registers the statement forms the reconciliation issues, once at start with every other

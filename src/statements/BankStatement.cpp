@@ -77,7 +77,10 @@ void BankStatement::fingerprintLines() {
                                  (line.side == BankLine::Side::Credit ? u'C' : u'D') % separator %
                                  line.amount.toPlainText(u'.') % separator % line.documentNumber %
                                  separator % line.reference1 % separator % line.reference2 %
-                                 separator % line.servicerReference % separator % line.endToEndId;
+                                 separator % line.servicerReference % separator % line.endToEndId %
+                                 // A spreadsheet export has no references of the bank's own: its
+                                 // words are what tell two movements of a day apart.
+                                 (format == Format::Csv ? separator % line.text : QString());
         const int occurrence = ++occurrences[identity];
         char tail[16] = {'\x1F'};
         const char* end = std::to_chars(tail + 1, tail + sizeof tail, occurrence).ptr;

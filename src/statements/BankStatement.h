@@ -12,7 +12,7 @@ namespace ledgora {
 // One account's statement for a period: a Norma 43 group of records 11 to 33, or a camt.053
 // <Stmt>. A file may hold several.
 struct BankStatement {
-    enum class Format { Norma43, Camt053 };
+    enum class Format { Norma43, Camt053, Csv };
 
     Format format = Format::Norma43;
     // Norma 43 names the account by bank, branch and account number; camt by IBAN, or by
@@ -37,8 +37,9 @@ struct BankStatement {
     // debits; true when a balance is missing, as there is nothing to check then.
     bool balancesAgree() const;
     // Gives every line its fingerprint: a SHA-256 (hex) of the account, both dates, the side,
-    // the amount, the document number and the references, and of which occurrence the line is
-    // among the lines of this statement that share all of those (1, 2, ...).
+    // the amount, the document number and the references (and, in a spreadsheet export, the
+    // line's text), and of which occurrence the line is among the lines of this statement that
+    // share all of those (1, 2, ...).
     void fingerprintLines();
     // Puts the lines in the order they happened, by operation date, then value date, then
     // their order in the file, as new movements are numbered in the order of the lines. Some

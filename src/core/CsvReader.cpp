@@ -6,16 +6,12 @@
 
 namespace ledgora {
 
-namespace {
-
-QString decoded(const QByteArray& bytes) {
-    if (QByteArrayView(bytes).isValidUtf8())
+QString CsvReader::decoded(const QByteArray& bytes) const {
+    if (encoding_ == Encoding::Detected && QByteArrayView(bytes).isValidUtf8())
         return QString::fromUtf8(bytes);
     QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
     return windows1252.decode(bytes);
 }
-
-} // namespace
 
 QByteArray CsvReader::readLine() {
     // A program's output arrives in pieces: wait for a whole line, or for the end.
@@ -69,7 +65,7 @@ bool CsvReader::next() {
                     quoted = false;
             } else if (c == '"') {
                 quoted = started = true;
-            } else if (c == ',') {
+            } else if (c == separator_) {
                 fields_ << decoded(field);
                 field.clear();
                 started = true;
