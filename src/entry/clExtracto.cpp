@@ -3,12 +3,16 @@
 #include "entry/EntryLog.h"
 #include "screens/ScreenStatements.h"
 
+#include "core/FileErrorText.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 #include "reconcile/AppliedCounts.h"
+#include "reconcile/CsvLayouts.h"
 #include "reconcile/Reconciler.h"
 #include "statements/StatementReader.h"
+
+#include <QFile>
 
 namespace ledgora {
 
@@ -82,9 +86,18 @@ Result clExtracto::Simular(const QString& statementFile, const QString& dbPath,
 Result clExtracto::run(const QString& statementFile, const QString& dbPath, const QString& account,
                        Run mode) {
     summary_.clear();
-    const StatementFile read = StatementReader::readFile(statementFile);
-    if (read.isRefused())
-        return {Result::Kind::Refused, read.refusal->message};
+    // A spreadsheet export is read by the layout the ledger remembers for the account, once
+    // the ledger is open; the banks' own formats say everything themselves.
+    const bool csv = CsvLayouts::isCsv(statementFile);
+    if (csv && account.trimmed().isEmpty())
+        return {Result::Kind::Refused,
+                clExtracto::tr("un archivo CSV no dice de qué cuenta es: indique la CUENTA")};
+    StatementFile read;
+    if (!csv) {
+        read = StatementReader::readFile(statementFile);
+        if (read.isRefused())
+            return {Result::Kind::Refused, read.refusal->message};
+    }
     const bool dry = mode == Run::DryRun;
     clManejo manejo;
     // A dry run only reads: the ledger is left exactly as it was.
@@ -93,6 +106,20 @@ Result clExtracto::run(const QString& statementFile, const QString& dbPath, cons
     if (!manejo.EstadoConexion())
         return {Result::Kind::NoConnection, clExtracto::tr("no se puede abrir la base de datos %1")
                                                 .arg(ConnectionString::masked(dbPath))};
+    if (csv) {
+        QFile file(statementFile);
+        if (!file.open(QIODevice::ReadOnly))
+            return {Result::Kind::FileAccess,
+                    clExtracto::tr("No se puede abrir el extracto %1: %2.")
+                        .arg(statementFile, fileErrorText(file))};
+        try {
+            read = CsvLayouts::read(manejo, account, file.readAll());
+        } catch (const RuntimeError& error) {
+            return {error.kind(), error.description()};
+        }
+        if (read.isRefused())
+            return {Result::Kind::Refused, read.refusal->message};
+    }
     try {
         // Every statement finds its account before anything is written.
         std::vector<ReconciliationPlan> plans;

@@ -1,6 +1,7 @@
 #include "CsvLayouts.h"
 
 #include "ReconcileStatements.h"
+#include "Reconciler.h"
 #include "data/Recordset.h"
 #include "data/clManejo.h"
 #include "statements/CsvStatementReader.h"
@@ -32,9 +33,20 @@ void CsvLayouts::remember(clManejo& manejo, const QString& account, const CsvLay
                     {account.trimmed(), layout.headerOf(bytes), layout.toText()});
 }
 
+StatementFile CsvLayouts::read(const QByteArray& bytes, const CsvLayout& layout,
+                               const QString& account) {
+    StatementFile file = CsvStatementReader::read(bytes, layout, account);
+    for (BankStatement& statement : file.statements) {
+        statement.currency = Reconciler::ledgerCurrency();
+        for (BankLine& line : statement.lines)
+            line.currency = statement.currency;
+    }
+    return file;
+}
+
 StatementFile CsvLayouts::read(clManejo& manejo, const QString& account, const QByteArray& bytes) {
     if (const auto layout = find(manejo, account, bytes))
-        return CsvStatementReader::read(bytes, *layout, account);
+        return read(bytes, *layout, account);
     return StatementFile::refused(
         {0, QCoreApplication::translate(
                 "CsvLayouts", "El archivo CSV no tiene un formato definido para la cuenta %1: "

@@ -23,6 +23,10 @@ public:
                                          const QByteArray& bytes);
     static void remember(clManejo& manejo, const QString& account, const CsvLayout& layout,
                          const QByteArray& bytes);
+    // The file read by the given layout. A spreadsheet export names no currency: its amounts
+    // are the account's, in the ledger's currency.
+    static StatementFile read(const QByteArray& bytes, const CsvLayout& layout,
+                              const QString& account);
     // The file read by the account's remembered layout, refused (saying to define it once on
     // the screen) when the account has none for it.
     static StatementFile read(clManejo& manejo, const QString& account, const QByteArray& bytes);

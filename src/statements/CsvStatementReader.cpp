@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace ledgora {
 
@@ -40,6 +41,10 @@ public:
             if (++records <= layout_.skipRows)
                 continue;
             const QStringList& row = reader.fields();
+            // A row of empty cells is only a spreadsheet's blank line.
+            if (std::all_of(row.begin(), row.end(),
+                            [](const QString& c) { return c.trimmed().isEmpty(); }))
+                continue;
             const auto date = layout_.dateOf(cell(row, layout_.operationDate));
             if (!date) {
                 if (undatedAt == 0)
