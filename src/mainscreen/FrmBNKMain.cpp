@@ -295,9 +295,11 @@ void FrmBNKMain::PP_CONCILIAR() {
         LockRenewal renewal(requireManejo());
         QString path = statementFile_;
         if (path.isEmpty())
-            path = FileChooser::openFile(this, tr("Extracto del banco (Norma 43 o camt.053)"),
-                                         {tr("Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)"),
-                                          tr("Todos los archivos (*)")});
+            path = FileChooser::openFile(
+                this, tr("Extracto del banco (Norma 43, camt.053, OFX, MT940 o CSV)"),
+                {tr("Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053 *.ofx *.qfx *.sta *.940 "
+                    "*.mt940 *.csv)"),
+                 tr("Todos los archivos (*)")});
         if (path.isEmpty())
             return;
         try {
