@@ -70,6 +70,13 @@ private Q_SLOTS:
             << cardIssuer() << u", . yyyy-MM-dd skip 1 UTF8 date 0 text 1 debit 3 credit 4"_s
             << QStringList{"2026-11-02 -45.2 SUPERMERCADO, S.A.", "2026-11-05 1045.2 Devolución"}
             << QString();
+        // A payment service: tabs, no column names, the currency beside the amount.
+        QTest::newRow("payment service")
+            << QByteArray("03.11.2026\tPago tienda online\tEUR -12,50\n"
+                          "04.11.2026\tReembolso parcial\t3,00 \xE2\x82\xAC\n")
+            << u"\t , dd.MM.yyyy skip 0 UTF8 date 0 text 1 amount 2"_s
+            << QStringList{"2026-11-03 -12.5 Pago tienda online", "2026-11-04 3 Reembolso parcial"}
+            << QString();
     }
     void layoutsAreGuessedAndRowsRead() {
         QFETCH(QByteArray, file);
@@ -115,8 +122,8 @@ private Q_SLOTS:
         QTest::newRow("balance")
             << head + "01/11/2026;A;10,00;110,00\n02/11/2026;B;5,00;116,00\n"
             << u"Línea 3: el saldo 116 no es el anterior, 110, más el importe, 5."_s;
-        QTest::newRow("amount") << head + "01/11/2026;A;diez;110,00\n"
-                                << u"Línea 2: «diez» no es un importe (columna 3)."_s;
+        QTest::newRow("amount") << head + "01/11/2026;A;9e9;110,00\n"
+                                << u"Línea 2: «9e9» no es un importe (columna 3)."_s;
         QTest::newRow("undated between")
             << head + "01/11/2026;A;10,00;110,00\n;;;\nx;B;1,00;111,00\n02/11/2026;C;1,00;112,00\n"
             << u"Línea 4: la fila no tiene una fecha dd/MM/yyyy en la columna 1."_s;

@@ -114,9 +114,13 @@ std::optional<CsvLayout> CsvLayout::fromText(const QString& text) {
 }
 
 std::optional<Money> CsvLayout::amountOf(const QString& cell) const {
-    QString text = cell.simplified();
-    text.remove(QRegularExpression(QStringLiteral("[\\s\\x{00a0}€$£'A-Za-z]")));
-    if (text.isEmpty())
+    // Blanks, a currency's sign or code and a thousands apostrophe go; any other letter makes
+    // the cell no amount ("9e9" is not 99).
+    static const QRegularExpression noise(QStringLiteral("[\\s\\x{00a0}€$£']|EUR|USD|GBP|CHF"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QString text = cell;
+    text.remove(noise);
+    if (text.isEmpty() || text.contains(QRegularExpression(QStringLiteral("[^0-9,.()+-]"))))
         return std::nullopt;
     bool negative = false;
     if (text.startsWith(u'(') && text.endsWith(u')')) {
@@ -130,7 +134,7 @@ std::optional<Money> CsvLayout::amountOf(const QString& cell) const {
     // The other of comma and point separates thousands.
     text.remove(decimal == u',' ? u'.' : u',');
     const auto read = Money::parse(text, decimal);
-    if (!read || text.contains(u'e', Qt::CaseInsensitive))
+    if (!read)
         return std::nullopt;
     return negative ? -*read : *read;
 }
@@ -163,18 +167,20 @@ CsvLayout CsvLayout::guess(const QByteArray& bytes) {
     CsvLayout layout;
     layout.encoding = QByteArrayView(bytes).isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
 
-    // The separator that splits the most rows into the same number of fields, more than one.
-    int bestScore = -1;
+    // The separator that splits the most rows into the same number of fields, more than one;
+    // of two that split as many, the one that makes more fields (a comma inside "EUR -12,50"
+    // splits a tab-separated row in two, the tab in three).
+    std::pair<int, qsizetype> best{-1, 0};
     for (char candidate : {';', ',', '\t', '|'}) {
         std::map<qsizetype, int> widths;
         for (const QStringList& row : rowsOf(bytes, candidate, layout.encoding, kGuessRows))
             if (row.size() > 1)
                 ++widths[row.size()];
-        int score = 0;
+        std::pair<int, qsizetype> score{0, 0};
         for (const auto& [width, count] : widths)
-            score = std::max(score, count);
-        if (score > bestScore) {
-            bestScore = score;
+            score = std::max(score, std::pair{count, width});
+        if (score > best) {
+            best = score;
             layout.separator = candidate;
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace ledgora {
@@ -93,7 +94,9 @@ private:
     // empty cell is nothing.
     std::optional<Money> amountIn(const QStringList& row, int column) const {
         const QString text = cell(row, column);
-        if (text.isEmpty())
+        // Some banks write a dash in the column a movement leaves empty.
+        static const QRegularExpression placeholder(QStringLiteral("^[-\\x{2013}\\x{2014}.]*$"));
+        if (placeholder.match(text).hasMatch())
             return std::nullopt;
         const auto amount = layout_.amountOf(text);
         if (!amount)
