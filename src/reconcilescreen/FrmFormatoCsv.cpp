@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -107,6 +108,19 @@ QString cellOf(const QStringList& row, int column) {
     return column == CsvLayout::kNone ? QString() : row.value(column).trimmed();
 }
 
+// An amount cell the reader takes for nothing: empty, or the dash some banks write in the
+// column a movement leaves empty.
+bool holdsNoAmount(const QString& cell) {
+    static const QRegularExpression placeholder(QStringLiteral("^[-\\x{2013}\\x{2014}.]*$"));
+    return placeholder.match(cell).hasMatch();
+}
+
+// A row of empty cells is a spreadsheet's blank line, which the reader passes over.
+bool isBlank(const QStringList& row) {
+    return std::all_of(row.begin(), row.end(),
+                       [](const QString& cell) { return cell.trimmed().isEmpty(); });
+}
+
 Money magnitude(Money amount) {
     return amount < Money() ? -amount : amount;
 }
@@ -128,11 +142,11 @@ QStringList previewRow(const CsvLayout& layout, const QStringList& row) {
     }
     cells[kTextCol] = shown(cellOf(row, layout.description), 200);
     cells[kReferenceCol] = shown(cellOf(row, layout.reference), 60);
-    // An empty amount cell is nothing, as the reader takes it; any other must read.
     QString refused;
     auto amountIn = [&](int column) {
         const QString cell = cellOf(row, column);
-        const auto amount = cell.isEmpty() ? std::optional<Money>(Money()) : layout.amountOf(cell);
+        const auto amount =
+            holdsNoAmount(cell) ? std::optional<Money>(Money()) : layout.amountOf(cell);
         if (!amount && refused.isEmpty())
             refused = unread(cell);
         return amount.value_or(Money());
@@ -145,7 +159,7 @@ QStringList previewRow(const CsvLayout& layout, const QStringList& row) {
         cells[kAmountCol] = refused.isEmpty() ? rt::formatAmount(amount) : refused;
     }
     const QString balance = cellOf(row, layout.balance);
-    if (!balance.isEmpty()) {
+    if (!holdsNoAmount(balance)) {
         const auto read = layout.amountOf(balance);
         cells[kBalanceCol] = read ? rt::formatAmount(*read) : unread(balance);
     }
@@ -368,16 +382,18 @@ void FrmFormatoCsv::choiceChanged(QWidget* control, bool relist) {
 
 void FrmFormatoCsv::showPreview() {
     const CsvLayout layout = chosenLayout();
-    const QList<QStringList> rows = layout.firstRows(bytes_, layout.skipRows + kPreviewRows);
-    const int shownRows = std::max(0, int(rows.size()) - layout.skipRows);
+    // Some rows more than are shown, for the blank ones between the movements.
+    const QList<QStringList> rows = layout.firstRows(bytes_, layout.skipRows + 4 * kPreviewRows);
+    QList<QStringList> movements;
+    for (int r = layout.skipRows; r < rows.size() && movements.size() < kPreviewRows; ++r)
+        if (!isBlank(rows[r]))
+            movements << previewRow(layout, rows[r]);
     grdMuestra_->setRows(1);
-    grdMuestra_->setRows(shownRows + 1);
+    grdMuestra_->setRows(int(movements.size()) + 1);
     // Cell by cell: a text holding a tab stays in its own column.
-    for (int r = 0; r < shownRows; ++r) {
-        const QStringList cells = previewRow(layout, rows[layout.skipRows + r]);
+    for (int r = 0; r < movements.size(); ++r)
         for (int c = 0; c < kColumns; ++c)
-            grdMuestra_->setTextMatrix(r + 1, c, cells[c]);
-    }
+            grdMuestra_->setTextMatrix(r + 1, c, movements[r][c]);
     lbProblema_->setText(refusalOf(layout));
 }
 
