@@ -108,19 +108,6 @@ QString cellOf(const QStringList& row, int column) {
     return column == CsvLayout::kNone ? QString() : row.value(column).trimmed();
 }
 
-// An amount cell the reader takes for nothing: empty, or the dash some banks write in the
-// column a movement leaves empty.
-bool holdsNoAmount(const QString& cell) {
-    static const QRegularExpression placeholder(QStringLiteral("^[-\\x{2013}\\x{2014}.]*$"));
-    return placeholder.match(cell).hasMatch();
-}
-
-// A row of empty cells is a spreadsheet's blank line, which the reader passes over.
-bool isBlank(const QStringList& row) {
-    return std::all_of(row.begin(), row.end(),
-                       [](const QString& cell) { return cell.trimmed().isEmpty(); });
-}
-
 Money magnitude(Money amount) {
     return amount < Money() ? -amount : amount;
 }
@@ -146,7 +133,7 @@ QStringList previewRow(const CsvLayout& layout, const QStringList& row) {
     auto amountIn = [&](int column) {
         const QString cell = cellOf(row, column);
         const auto amount =
-            holdsNoAmount(cell) ? std::optional<Money>(Money()) : layout.amountOf(cell);
+            CsvLayout::holdsNoAmount(cell) ? std::optional<Money>(Money()) : layout.amountOf(cell);
         if (!amount && refused.isEmpty())
             refused = unread(cell);
         return amount.value_or(Money());
@@ -159,7 +146,7 @@ QStringList previewRow(const CsvLayout& layout, const QStringList& row) {
         cells[kAmountCol] = refused.isEmpty() ? rt::formatAmount(amount) : refused;
     }
     const QString balance = cellOf(row, layout.balance);
-    if (!holdsNoAmount(balance)) {
+    if (!CsvLayout::holdsNoAmount(balance)) {
         const auto read = layout.amountOf(balance);
         cells[kBalanceCol] = read ? rt::formatAmount(*read) : unread(balance);
     }
@@ -386,7 +373,7 @@ void FrmFormatoCsv::showPreview() {
     const QList<QStringList> rows = layout.firstRows(bytes_, layout.skipRows + 4 * kPreviewRows);
     QList<QStringList> movements;
     for (int r = layout.skipRows; r < rows.size() && movements.size() < kPreviewRows; ++r)
-        if (!isBlank(rows[r]))
+        if (!CsvLayout::isBlankRow(rows[r]))
             movements << previewRow(layout, rows[r]);
     grdMuestra_->setRows(1);
     grdMuestra_->setRows(int(movements.size()) + 1);

@@ -139,6 +139,16 @@ std::optional<Money> CsvLayout::amountOf(const QString& cell) const {
     return negative ? -*read : *read;
 }
 
+bool CsvLayout::holdsNoAmount(const QString& cell) {
+    static const QRegularExpression placeholder(QStringLiteral("^[-\\x{2013}\\x{2014}.]*$"));
+    return placeholder.match(cell.trimmed()).hasMatch();
+}
+
+bool CsvLayout::isBlankRow(const QStringList& row) {
+    return std::all_of(row.begin(), row.end(),
+                       [](const QString& cell) { return cell.trimmed().isEmpty(); });
+}
+
 std::optional<QDate> CsvLayout::dateOf(const QString& cell) const {
     QDate date = QDate::fromString(cell.trimmed().left(dateFormat.size() + 2), dateFormat);
     if (!date.isValid())

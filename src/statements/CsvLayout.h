@@ -55,6 +55,11 @@ struct CsvLayout {
     // thousands separator left out, a sign before or after the digits, or the digits in
     // brackets for a negative amount. Nothing when it is no amount (an empty cell neither).
     std::optional<Money> amountOf(const QString& cell) const;
+    // Whether a cell says no amount at all: empty, or the dash some banks write in the column a
+    // movement leaves empty.
+    static bool holdsNoAmount(const QString& cell);
+    // Whether a row is a spreadsheet's blank line: every cell empty.
+    static bool isBlankRow(const QStringList& row);
     // A cell read as this layout writes dates; a two-digit year is of this century or the
     // last one, whichever is nearer. Nothing when it is no date.
     std::optional<QDate> dateOf(const QString& cell) const;

@@ -5,8 +5,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QRegularExpression>
-#include <algorithm>
 
 namespace ledgora {
 
@@ -42,9 +40,7 @@ public:
             if (++records <= layout_.skipRows)
                 continue;
             const QStringList& row = reader.fields();
-            // A row of empty cells is only a spreadsheet's blank line.
-            if (std::all_of(row.begin(), row.end(),
-                            [](const QString& c) { return c.trimmed().isEmpty(); }))
+            if (CsvLayout::isBlankRow(row))
                 continue;
             const auto date = layout_.dateOf(cell(row, layout_.operationDate));
             if (!date) {
@@ -94,9 +90,7 @@ private:
     // empty cell is nothing.
     std::optional<Money> amountIn(const QStringList& row, int column) const {
         const QString text = cell(row, column);
-        // Some banks write a dash in the column a movement leaves empty.
-        static const QRegularExpression placeholder(QStringLiteral("^[-\\x{2013}\\x{2014}.]*$"));
-        if (placeholder.match(text).hasMatch())
+        if (CsvLayout::holdsNoAmount(text))
             return std::nullopt;
         const auto amount = layout_.amountOf(text);
         if (!amount)
