@@ -179,6 +179,37 @@ private Q_SLOTS:
     // F9 reads the statement against the account: ESC writes nothing; the keys change the
     // proposals and F10 applies them, after which the books are compared with the bank on the
     // statement's closing day, in a frame of its own beside the balances' one, which stays put.
+    // F9 with a bank's spreadsheet export: its layout is asked the first time and accepted
+    // with ENTER, the line realising the pending deposit applied with F10; the next export of
+    // the account goes straight to the review, and the same line is already imported.
+    void aCsvIsLaidOutOnceThenReviewed() {
+        const QString file = data_->db().folder() + u"/marzo.csv"_s;
+        writeFile(file, "Fecha;Concepto;Importe\n10/03/2024;Transferencia cliente;1234,50\n");
+        FrmBNKMain::setStatementFile(file);
+        MessageRecorder boxes;
+        QStringList seen;
+        auto review = [&](FlexGrid& lines, Qt::Key leave) {
+            seen << lines.textMatrix(1, 4);
+            QTest::keyClick(&lines, leave);
+        };
+        person_->then([&](QWidget* layout) {
+            seen << layout->metaObject()->className();
+            for (int k = 0; k < 20 && focused()->objectName() != u"cmdAceptar"_s; ++k)
+                ModalDriver::press(layout, Qt::Key_Return);
+            ModalDriver::press(layout, Qt::Key_Return);
+        });
+        person_->then(
+            [&](QWidget* modal) { review(*child<FlexGrid>(modal, "lstLIN"), Qt::Key_F10); });
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        person_->then(
+            [&](QWidget* modal) { review(*child<FlexGrid>(modal, "lstLIN"), Qt::Key_Escape); });
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        FrmBNKMain::setStatementFile({});
+        QCOMPARE(seen, QStringList({"ledgora::FrmFormatoCsv", "Casar con nº 2", "Ya importado"}));
+        QCOMPARE(boxes.prompts().value(0),
+                 u"Conciliación aplicada: 1 casado, 0 nuevos, 0 ya importados, 0 sin aplicar."_s);
+    }
+
     void reconcilesAStatementWithTheKeyboard_data() {
         QTest::addColumn<qint64>("opening");
         QTest::addColumn<QByteArray>("closing");

@@ -1,14 +1,19 @@
 #include "StatementChoice.h"
 
+#include "core/FileErrorText.h"
 #include "domain/SharedState.h"
 #include "platform/BusyPointer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PickList.h"
+#include "reconcile/CsvLayouts.h"
 #include "reconcile/Reconciler.h"
+#include "reconcilescreen/FrmFormatoCsv.h"
 #include "reconcilescreen/LedgerAccountList.h"
 #include "statements/StatementReader.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace ledgora {
@@ -44,12 +49,39 @@ std::optional<QString> askAccount(QWidget* parent, const BankStatement& statemen
     return account;
 }
 
+// A spreadsheet export read by the layout the ledger remembers for the account; the first one
+// of its kind asks the person for its layout, guessed from the file, and remembers it once it
+// reads. An empty refusal: the person left the question.
+StatementFile readCsv(const QString& path, const QString& account, BusyPointer& busy) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StatementFile::refused(
+            {0,
+             QCoreApplication::translate("StatementReader", "No se puede abrir el extracto %1: %2.")
+                 .arg(path, fileErrorText(file))});
+    const QByteArray bytes = file.readAll();
+    if (const auto remembered = CsvLayouts::find(requireManejo(), account, bytes))
+        return CsvLayouts::read(bytes, *remembered, account);
+    busy.release();
+    const auto layout =
+        FrmFormatoCsv::ask(bytes, CsvLayout::guess(bytes), QFileInfo(path).fileName());
+    if (!layout)
+        return StatementFile::refused({});
+    StatementFile read = CsvLayouts::read(bytes, *layout, account);
+    if (!read.isRefused())
+        CsvLayouts::remember(requireManejo(), account, *layout, bytes);
+    return read;
+}
+
 } // namespace
 
 std::optional<ProposedStatement> proposeFromFile(QWidget* parent, const QString& path,
                                                  const QString& account) {
     BusyPointer busy;
-    const StatementFile file = StatementReader::readFile(path);
+    const StatementFile file =
+        CsvLayouts::isCsv(path) ? readCsv(path, account, busy) : StatementReader::readFile(path);
+    if (file.isRefused() && file.refusal->message.isEmpty())
+        return std::nullopt; // the person left the layout's screen
     if (file.isRefused()) {
         busy.release();
         MsgBox(file.refusal->message, MsgIcon::Exclamation);
@@ -69,6 +101,11 @@ std::optional<ProposedStatement> proposeFromFile(QWidget* parent, const QString&
             if ((!linked || linked->trimmed() == account.trimmed()) && foreign.isEmpty())
                 foreign = refusal;
             continue;
+        }
+        // A spreadsheet export was read for this account, and names no other.
+        if (!linked && statement.format == BankStatement::Format::Csv) {
+            Reconciler::link(requireManejo(), statement.accountKey(), account);
+            linked = account;
         }
         if (!linked) {
             linked = askAccount(parent, statement, account);
