@@ -175,8 +175,9 @@ private Q_SLOTS:
             << "Elemento Ntry 1 (línea 3): falta la fecha (BookgDt o ValDt).";
         QTest::newRow("camt broken")
             << camt("02").replace("</Stmt>", "") << "Línea 6, columna 16: el XML está mal formado.";
-        QTest::newRow("neither") << QByteArray("hola\n")
-                                 << "El archivo no es un extracto Norma 43 ni camt.053.";
+        QTest::newRow("neither")
+            << QByteArray("hola\n")
+            << "El archivo no es un extracto Norma 43, camt.053, OFX ni MT940.";
     }
     void refusals() {
         QFETCH(QByteArray, file);
