@@ -1,11 +1,13 @@
 #pragma once
 
 // Small bank statement files written for the tests: Norma 43 records built from runs of fields,
-// and a camt.053 statement of the same movements.
+// a camt.053 statement of the same movements, OFX statements and an MT940 file.
 
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QList>
+#include <QRegularExpression>
+#include <QString>
 #include <initializer_list>
 #include <utility>
 
@@ -113,6 +115,80 @@ inline QByteArray camt(const QByteArray& version, const QByteArray& closing = "1
            entry("<Amt Ccy=\"EUR\">25.50</Amt>", "DBIT", "2024-01-10", "BOOK") +
            entry("<Amt Ccy=\"EUR\">7.00</Amt>", "DBIT", "2024-01-31", "PDNG") +
            "</Stmt></BkToCstmrStmt></Document>\n";
+}
+
+// An OFX transaction: DTPOSTED, TRNAMT, FITID and what else it says, as 2.x writes it.
+struct OfxTransaction {
+    QByteArray posted;
+    QByteArray amount;
+    QByteArray fitid;
+    QByteArray more = {};
+};
+
+// A bank statement of account 2100-0001-0200012345 in OFX 2 (XML), its transactions one a line
+// from line 8, or in OFX 1: the header, then SGML with a tag a line and no end tags for the
+// leaves, a trailing blank and CR LF on every line, its first transaction from line 36.
+inline QByteArray ofx(int version, const QList<OfxTransaction>& transactions,
+                      const QByteArray& from = "20240101", const QByteArray& balance = "124.50") {
+    QByteArray body =
+        "<OFX>\n<SIGNONMSGSRSV1><SONRS><STATUS><CODE>0</CODE><SEVERITY>INFO</SEVERITY></STATUS>"
+        "<DTSERVER>20240131120000[-5:EST]</DTSERVER><LANGUAGE>SPA</LANGUAGE></SONRS>"
+        "</SIGNONMSGSRSV1>\n<BANKMSGSRSV1><STMTTRNRS><TRNUID>1</TRNUID><STMTRS><CURDEF>EUR</CURDEF>"
+        "\n<BANKACCTFROM><BANKID>2100</BANKID><BRANCHID>0001</BRANCHID><ACCTID>0200012345</ACCTID>"
+        "<ACCTTYPE>CHECKING</ACCTTYPE></BANKACCTFROM>\n<BANKTRANLIST><DTSTART>" +
+        from + "</DTSTART><DTEND>20240131</DTEND>\n";
+    for (const OfxTransaction& t : transactions)
+        body += "<STMTTRN><TRNTYPE>" + QByteArray(t.amount.startsWith('-') ? "DEBIT" : "CREDIT") +
+                "</TRNTYPE><DTPOSTED>" + t.posted + "</DTPOSTED><TRNAMT>" + t.amount +
+                "</TRNAMT><FITID>" + t.fitid + "</FITID>" + t.more + "</STMTTRN>\n";
+    body += "</BANKTRANLIST><LEDGERBAL><BALAMT>" + balance +
+            "</BALAMT><DTASOF>20240131</DTASOF></LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1>\n"
+            "</OFX>\n";
+    if (version == 2)
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" "
+               "VERSION=\"211\" SECURITY=\"NONE\" OLDFILEUID=\"NONE\" NEWFILEUID=\"NONE\"?>\n" +
+               body;
+    const QString sgml = QString::fromUtf8(body)
+                             .replace(QRegularExpression(QStringLiteral("(<(\\w+)>[^<]+)</\\2>")),
+                                      QStringLiteral("\\1\n"))
+                             .replace(QStringLiteral("><"), QStringLiteral(">\n<"))
+                             .replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
+    return "OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nSECURITY:NONE\r\nENCODING:USASCII"
+           "\r\nCHARSET:1252\r\nCOMPRESSION:NONE\r\nOLDFILEUID:NONE\r\nNEWFILEUID:NONE\r\n\r\n" +
+           sgml.toUtf8().replace("\n", " \r\n");
+}
+
+// January's two OFX transactions: a credit with its payer, a debit paid by cheque on the 9th.
+inline QList<OfxTransaction> ofxJanuary() {
+    return {{"20240105120000.000[+1:CET]", "50.00", "A1",
+             "<NAME>ACME SL</NAME><MEMO>FACTURA 12</MEMO>"},
+            {"20240110", "-25,50", "A2",
+             "<DTUSER>20240109</DTUSER><CHECKNUM>77</CHECKNUM><MEMO>LUZ &amp; AGUA</MEMO>"}};
+}
+
+// Two MT940 messages of account 37040044/0532013000 in their blocks, with CR LF: the first
+// with three lines (the second's :86: structured, as German banks write it), the second ending
+// overdrawn. Its first :61: is on line 6, its :62F: on line 14. `bare` writes them without blocks,
+// one after the other behind three lines of the bank's own, with LF and trailing blanks.
+inline QByteArray mt940(bool bare = false, const QByteArray& closing = "C240131EUR131,75",
+                        const QByteArray& debit = "25,50") {
+    const QByteArray blocks = "{1:F01BANKDEFFAXXX0000000000}{2:O9401200240131BANKDEFFAXXX}{4:\n";
+    QByteArray text =
+        blocks +
+        ":20:STARTUMS\n:25:37040044/0532013000\n:28C:00001/001\n:60F:C231229EUR100,00\n"
+        ":61:2401021229D" +
+        debit +
+        "NMSCKREF4711//BANKREF1\n:86:PAGO RECIBO LUZ ENERO\nCONTRATO 7\n"
+        ":61:2401050105CR50,NTRFNONREF//B4A05XYZ\n"
+        ":86:166?00GUTSCHRIFT?20EREF+RE-4711?21SVWZ+RECHNUNG 4711\n VOM 12.0?221.2024\n"
+        "?32ACME GMBH\n:61:240110RD7,25NCHGNONREF\n:62F:" +
+        closing + "\n-}\n" + blocks +
+        ":20:STARTUMS\n:25:37040044/0532013000\n:28C:00002/001\n:60F:C240131EUR131,75\n"
+        ":61:2402010201D200,NTRFNONREF\n:62F:D240201EUR68,25\n-}\n";
+    if (!bare)
+        return text.replace("\n", "\r\n");
+    return "ABNANL2A\n940\nABNANL2A\n" +
+           text.replace(blocks, "").replace("-}", "-").replace("\n", "  \n");
 }
 
 } // namespace ledgora::test

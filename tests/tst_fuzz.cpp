@@ -1,6 +1,8 @@
 #include "ScreenTests.h"
+#include "StatementFiles.h"
 #include "domain/LedgerStatements.h"
 #include "fuzz/GatewayChecks.h"
+#include "fuzz/StatementChecks.h"
 #include "screens/ScreenStatements.h"
 
 #include <QRandomGenerator>
@@ -83,6 +85,37 @@ QString mutated(const StatementForm& form, QRandomGenerator& random) {
     return text;
 }
 
+// What a damaged statement file might have anywhere: its formats' marks, separators, signs,
+// amounts too large to sum, a day that is none, line ends, and bytes that are not text.
+const QByteArrayList kStatementPieces =
+    QByteArray("<|>|</|<STMTTRN>|</STMTTRN>|<TRNAMT>-|<FITID>A1|&amp;|&#0;|:61:|:86:|:62F:|?20|"
+               "//|{4:|-}|-|,|.|D|C|RC|900000000000000,|9000000000000000|20240230|240230|0|\r\n|"
+               "\n|\x1A|\xC3|\xEF\xBB\xBF")
+        .split('|');
+
+// The seed with a few of its bytes changed, pieces put in, runs taken out or copied elsewhere
+// (a line read twice).
+QByteArray mutated(QByteArray bytes, QRandomGenerator& random) {
+    for (int e = random.bounded(1, 4); e > 0 && !bytes.isEmpty(); --e) {
+        const int at = random.bounded(int(bytes.size()));
+        switch (random.bounded(4)) {
+        case 0:
+            bytes.insert(at, kStatementPieces[random.bounded(int(kStatementPieces.size()))]);
+            break;
+        case 1:
+            bytes.remove(at, random.bounded(1, 8));
+            break;
+        case 2:
+            bytes[at] = char(random.bounded(2) ? '0' + random.bounded(10) : random.bounded(0x80));
+            break;
+        default:
+            bytes.insert(at, bytes.mid(random.bounded(int(bytes.size())), random.bounded(1, 120)));
+            break;
+        }
+    }
+    return bytes;
+}
+
 } // namespace
 
 // The statement gateway and the runtime conversions fed random and mutated input from a fixed
@@ -142,6 +175,32 @@ private Q_SLOTS:
             const QString broken = checkConversions(text);
             QVERIFY2(broken.isEmpty(), qPrintable(broken + u": "_s + text.toHtmlEscaped()));
         }
+    }
+
+    // Every statement reader, fed a file of each format mutated from a fixed seed, refuses it
+    // or reads it into lines with an amount, dates and a fingerprint, and balances that agree.
+    void statementReadersKeepTheirProperty_data() {
+        QTest::addColumn<QByteArray>("seed");
+        QTest::newRow("Norma 43") << norma43(january());
+        QTest::newRow("camt.053") << camt("08");
+        QTest::newRow("OFX 1") << ofx(1, ofxJanuary());
+        QTest::newRow("OFX 2") << ofx(2, ofxJanuary());
+        QTest::newRow("MT940") << mt940();
+    }
+    void statementReadersKeepTheirProperty() {
+        QFETCH(QByteArray, seed);
+        QVERIFY(!StatementReader::read(seed).isRefused());
+        QRandomGenerator random(kSeed);
+        int read = 0;
+        for (int k = 0; k < 400; ++k) {
+            const QByteArray bytes = mutated(seed, random);
+            const QString broken = checkStatementReaders(bytes);
+            QVERIFY2(broken.isEmpty(), qPrintable(broken + u"\n"_s + QString::fromLatin1(bytes)));
+            read += !StatementReader::read(bytes).isRefused();
+        }
+        // Enough mutations are read for the property to be checked on statements too.
+        qInfo("%d of 400 mutations read", read);
+        QVERIFY(read > 10);
     }
 
     void amountsBeyondWhatMoneyHoldsAreRefused() {

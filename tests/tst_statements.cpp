@@ -15,6 +15,27 @@ QString problem(const StatementFile& file) {
     return file.refusal ? file.refusal->message : QString();
 }
 
+// What a statement or a line says, as one text: the account, currency, period and balances; the
+// dates, signed amount and description.
+QString said(const BankStatement& s) {
+    auto balance = [](const std::optional<Money>& b) { return b ? b->toPlainText(u'.') : u"-"_s; };
+    return QStringList{s.accountKey(),
+                       s.currency,
+                       s.startDate.toString(Qt::ISODate),
+                       s.endDate.toString(Qt::ISODate),
+                       balance(s.openingBalance),
+                       balance(s.closingBalance)}
+        .join(u' ')
+        .trimmed();
+}
+QString said(const BankLine& line) {
+    return QStringList{line.operationDate.toString(Qt::ISODate),
+                       line.valueDate.toString(Qt::ISODate), line.signedAmount().toPlainText(u'.'),
+                       line.description()}
+        .join(u' ')
+        .trimmed();
+}
+
 } // namespace
 
 class TstStatements : public QObject {
@@ -175,8 +196,21 @@ private Q_SLOTS:
             << "Elemento Ntry 1 (línea 3): falta la fecha (BookgDt o ValDt).";
         QTest::newRow("camt broken")
             << camt("02").replace("</Stmt>", "") << "Línea 6, columna 16: el XML está mal formado.";
-        QTest::newRow("neither") << QByteArray("hola\n")
-                                 << "El archivo no es un extracto Norma 43 ni camt.053.";
+        QTest::newRow("OFX amount") << ofx(2, {{"20240105", "5O.00", "A1"}})
+                                    << "Línea 8: el importe no es un número (5O.00).";
+        QByteArray unclosed = ofx(1, ofxJanuary());
+        unclosed.remove(unclosed.indexOf("</STMTTRN>"), 10);
+        QTest::newRow("OFX nesting") << unclosed
+                                     << "Línea 53: </BANKTRANLIST> llega antes del cierre de "
+                                        "<STMTTRN>, abierto en la línea 36.";
+        QTest::newRow("MT940 amount") << mt940(false, "C240131EUR131,75", "25,5O")
+                                      << "Línea 6: el importe no es un número (25,5O).";
+        QTest::newRow("MT940 closing") << mt940(false, "C240131EUR131,76")
+                                       << "Línea 14: el saldo final no cuadra con el inicial más "
+                                          "los abonos menos los cargos.";
+        QTest::newRow("neither")
+            << QByteArray("hola\n")
+            << "El archivo no es un extracto Norma 43, camt.053, OFX ni MT940.";
     }
     void refusals() {
         QFETCH(QByteArray, file);
@@ -310,6 +344,93 @@ private Q_SLOTS:
         QTEST(line->operationDate, "date");
         QTEST(line->dateAssumed, "assumed");
         QTEST(line->reversal, "reversal");
+    }
+
+    // OFX 1 (SGML without the leaves' end tags, CR LF, trailing blanks) and 2 (XML) read alike:
+    // the FITIDs as fingerprints, the ledger balance as the closing one and no opening balance.
+    void ofxReads_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("key");
+        const QString bank = u"2100-0001-0200012345"_s;
+        QTest::newRow("1.x") << ofx(1, ofxJanuary()) << bank;
+        QTest::newRow("2.x") << ofx(2, ofxJanuary()) << bank;
+        QList<OfxTransaction> newestFirst{ofxJanuary().at(1), ofxJanuary().at(0)};
+        newestFirst[0].more.prepend("<SIC>");
+        QTest::newRow("1.x newest first, an empty leaf, BOM")
+            << "\xEF\xBB\xBF\r\n" + ofx(1, newestFirst) << bank;
+        QTest::newRow("card") << ofx(2, ofxJanuary())
+                                     .replace("BANKMSGSRSV1>", "CREDITCARDMSGSRSV1>")
+                                     .replace("STMTTRNRS>", "CCSTMTTRNRS>")
+                                     .replace("STMTRS>", "CCSTMTRS>")
+                                     .replace("<BANKID>2100</BANKID><BRANCHID>0001</BRANCHID>", "")
+                                     .replace("BANKACCTFROM>", "CCACCTFROM>")
+                              << u"0200012345"_s;
+    }
+    void ofxReads() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, key);
+        const StatementFile read = StatementReader::read(file);
+        QCOMPARE(problem(read), QString());
+        QCOMPARE(read.statements.size(), 1);
+        const BankStatement& statement = read.statements.at(0);
+        QCOMPARE(statement.format, BankStatement::Format::Ofx);
+        QCOMPARE(said(statement), key + u" EUR 2024-01-01 2024-01-31 - 124.5"_s);
+        QCOMPARE(statement.lines.size(), 2);
+        QCOMPARE(said(statement.lines.at(0)), u"2024-01-05 2024-01-05 50 ACME SL FACTURA 12"_s);
+        QCOMPARE(said(statement.lines.at(1)), u"2024-01-10 2024-01-09 -25.5 LUZ & AGUA"_s);
+        QCOMPARE(statement.lines.at(1).documentNumber, u"77"_s);
+        QCOMPARE(statement.lines.at(0).fingerprint + u' ' + statement.lines.at(1).fingerprint,
+                 u"OFX:%1:A1 OFX:%1:A2"_s.arg(key));
+    }
+
+    // Two OFX downloads of one account overlap on the 10th: the transaction they share has its
+    // FITID's fingerprint in both, whichever version wrote them; a FITID the bank repeats in one
+    // statement still gives its two lines two fingerprints.
+    void ofxFingerprintsSurviveAnOverlap() {
+        auto lines = [](const QByteArray& file) {
+            return StatementReader::read(file).statements.at(0).lines;
+        };
+        const QList<BankLine> earlier = lines(ofx(1, ofxJanuary()));
+        const QList<BankLine> later =
+            lines(ofx(2, {ofxJanuary().at(1), {"20240115", "1.00", "A3"}}, "20240110", "125.50"));
+        QCOMPARE(later.at(0).fingerprint, earlier.at(1).fingerprint);
+        QVERIFY(later.at(1).fingerprint != earlier.at(0).fingerprint);
+        const QList<BankLine> twice = lines(ofx(2, {ofxJanuary().at(1), ofxJanuary().at(1)}));
+        QVERIFY(twice.at(0).fingerprint != twice.at(1).fingerprint);
+    }
+
+    // Both forms of an MT940 file read as its two statements, the second overdrawn: the lines
+    // in date order, an entry date in the year before its value date, a :86: on two lines and a
+    // structured one, a reversal of a debit.
+    void mt940Reads_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("blocks, CR LF") << mt940() << u"37040044-0532013000"_s;
+        QTest::newRow("bare, bank's lines, trailing blanks")
+            << mt940(true) << u"37040044-0532013000"_s;
+        QTest::newRow("IBAN and currency")
+            << mt940().replace("37040044/0532013000", "DE89370400440532013000EUR")
+            << u"DE89370400440532013000"_s;
+    }
+    void mt940Reads() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, key);
+        const StatementFile read = StatementReader::read(file);
+        QCOMPARE(problem(read), QString());
+        QCOMPARE(read.statements.size(), 2);
+        const BankStatement& first = read.statements.at(0);
+        QCOMPARE(first.format, BankStatement::Format::Mt940);
+        QCOMPARE(said(first), key + u" EUR 2023-12-29 2024-01-31 100 131.75"_s);
+        QCOMPARE(said(read.statements.at(1)), key + u" EUR 2024-01-31 2024-02-01 131.75 -68.25"_s);
+        QCOMPARE(first.lines.size(), 3);
+        const BankLine& debit = first.lines.at(0);
+        QCOMPARE(said(debit), u"2023-12-29 2024-01-02 -25.5 PAGO RECIBO LUZ ENERO CONTRATO 7"_s);
+        QCOMPARE(debit.reference1 + u' ' + debit.servicerReference, u"KREF4711 BANKREF1"_s);
+        QCOMPARE(said(first.lines.at(1)),
+                 u"2024-01-05 2024-01-05 50 ACME GMBH EREF+RE-4711 SVWZ+RECHNUNG 4711 VOM "
+                 u"12.01.2024"_s);
+        QCOMPARE(said(first.lines.at(2)), u"2024-01-10 2024-01-10 7.25"_s);
+        QVERIFY(first.lines.at(2).reversal);
     }
 
     // A fingerprint is stored for every line applied: one byte changed in how it is made

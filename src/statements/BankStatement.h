@@ -9,14 +9,15 @@
 
 namespace ledgora {
 
-// One account's statement for a period: a Norma 43 group of records 11 to 33, or a camt.053
-// <Stmt>. A file may hold several.
+// One account's statement for a period: a Norma 43 group of records 11 to 33, a camt.053
+// <Stmt>, an OFX STMTRS or CCSTMTRS, or an MT940 message. A file may hold several.
 struct BankStatement {
-    enum class Format { Norma43, Camt053, Csv };
+    enum class Format { Norma43, Camt053, Ofx, Mt940, Csv };
 
     Format format = Format::Norma43;
     // Norma 43 names the account by bank, branch and account number; camt by IBAN, or by
-    // another identifier kept in `account`.
+    // another identifier kept in `account`; OFX by its BANKID, BRANCHID and ACCTID; MT940 by
+    // IBAN, or a bank code (BIC or national) and the account.
     QString bank;
     QString branch;
     QString account;
@@ -25,8 +26,8 @@ struct BankStatement {
     QString holder;
     QDate startDate;
     QDate endDate;
-    // Signed: negative when the account is overdrawn. Norma 43 always gives both; a camt
-    // statement may leave either out.
+    // Signed: negative when the account is overdrawn. Norma 43 and MT940 always give both; a
+    // camt statement may leave either out; OFX gives only the closing one.
     std::optional<Money> openingBalance;
     std::optional<Money> closingBalance;
     QList<BankLine> lines;
