@@ -10,6 +10,7 @@
 #include "core/Money.h"
 #include "core/RuntimeError.h"
 #include "statements/Camt053Reader.h"
+#include "statements/CsvStatementReader.h"
 #include "statements/Mt940Reader.h"
 #include "statements/Norma43Reader.h"
 #include "statements/OfxReader.h"
@@ -53,15 +54,19 @@ inline QString checkStatementFile(const StatementFile& file) {
     return {};
 }
 
-// The same bytes read by each format's reader and by the one that tells the formats apart.
+// The same bytes read by each format's reader, by the one that tells the formats apart, and as
+// a spreadsheet export by the layout guessed from them.
 inline QString checkStatementReaders(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     const std::pair<const char*, StatementFile> read[] = {
-        {"Norma 43", Norma43Reader::read(bytes)}, {"camt.053", Camt053Reader::read(buffer)},
-        {"OFX", OfxReader::read(bytes)},          {"MT940", Mt940Reader::read(bytes)},
+        {"Norma 43", Norma43Reader::read(bytes)},
+        {"camt.053", Camt053Reader::read(buffer)},
+        {"OFX", OfxReader::read(bytes)},
+        {"MT940", Mt940Reader::read(bytes)},
         {"any", StatementReader::read(bytes)},
+        {"CSV", CsvStatementReader::read(bytes, CsvLayout::guess(bytes), QStringLiteral("001"))},
     };
     for (const auto& [reader, file] : read) {
         const QString broken = checkStatementFile(file);
