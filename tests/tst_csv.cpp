@@ -1,4 +1,5 @@
 #include "LedgerTests.h"
+#include "StatementFiles.h"
 #include "data/StatementCatalog.h"
 #include "reconcile/CsvLayouts.h"
 #include "statements/CsvStatementReader.h"
@@ -43,7 +44,7 @@ QByteArray cardIssuer() {
 
 // Banks' spreadsheet exports: their layout guessed, their rows read into a statement and
 // refused whole with the line when they do not hold together, and overlapping exports applied
-// through the program adding nothing twice.
+// through the program adding nothing twice; every other format through the program too.
 class TstCsv : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -141,6 +142,38 @@ private Q_SLOTS:
         const StatementFile read = CsvStatementReader::read(file, layout, u"001"_s);
         QVERIFY(read.isRefused());
         QCOMPARE(read.refusal->message, message);
+    }
+
+    void everyFormatIsAppliedOnceThroughTheProgram_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("OFX 1") << ofx(1, ofxJanuary()) << u"enero.ofx"_s;
+        QTest::newRow("OFX 2") << ofx(2, ofxJanuary()) << u"enero.qfx"_s;
+        QTest::newRow("MT940") << mt940(true) << u"enero.sta"_s;
+    }
+    void everyFormatIsAppliedOnceThroughTheProgram() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, name);
+        LedgerFixture data;
+        data.addBankAccount();
+        data.addConcept(u"2"_s, u"Pagos"_s, u"D"_s);
+        const QString path = data.db().folder() + u'/' + name;
+        writeFile(path, file);
+        QStringList said;
+        QList<int> movements;
+        for (int run = 0; run < 2; ++run) {
+            QProcess program;
+            program.start(QStringLiteral(LEDGORA_HOST_PATH),
+                          {u"--statement"_s, path, data.path(), u"001"_s});
+            program.waitForFinished(60000);
+            said << QString::fromUtf8(program.readAllStandardOutput()).trimmed();
+            QVERIFY2(program.exitCode() == 0, qPrintable(program.readAllStandardError()));
+            Recordset rs;
+            gManejo->CrearRs(rs, kMovements, {u"001"_s});
+            movements << int(rs.RecordCount());
+        }
+        QVERIFY2(movements[0] > 0 && movements[1] == movements[0], qPrintable(said.join(u'\n')));
+        QVERIFY2(said[1].contains(u": 0 casados, 0 nuevos, "_s), qPrintable(said[1]));
     }
 
     // Two exports of the same account that overlap, the second with a movement identical to

@@ -210,6 +210,28 @@ private Q_SLOTS:
                  u"Conciliación aplicada: 1 casado, 0 nuevos, 0 ya importados, 0 sin aplicar."_s);
     }
 
+    // F9 with an MT940 file of two days' messages: the bank account is asked for once, and
+    // both messages' lines are reviewed together, from the first opening to the last closing.
+    void aFileOfSeveralMessagesIsReviewedWhole() {
+        const QString file = data_->db().folder() + u"/enero.sta"_s;
+        writeFile(file, mt940(true));
+        FrmBNKMain::setStatementFile(file);
+        MessageRecorder boxes;
+        int lines = 0;
+        QString closing;
+        person_->then([](QWidget* list) { ModalDriver::press(list, Qt::Key_Return); });
+        person_->then([&](QWidget* modal) {
+            auto& screen = *qobject_cast<FrmConciliacion*>(modal);
+            lines = int(screen.plan().lines.size());
+            closing = screen.plan().closingBalance->toPlainText(u'.');
+            ModalDriver::press(modal, Qt::Key_Escape);
+        });
+        QTest::keyClick(&grid(), Qt::Key_F9);
+        FrmBNKMain::setStatementFile({});
+        QCOMPARE(lines, 4);
+        QCOMPARE(closing, u"-68.25"_s);
+    }
+
     void reconcilesAStatementWithTheKeyboard_data() {
         QTest::addColumn<qint64>("opening");
         QTest::addColumn<QByteArray>("closing");

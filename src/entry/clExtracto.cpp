@@ -57,8 +57,10 @@ QString accountFor(clManejo& manejo, const BankStatement& statement, const QStri
 QString unlinkedRefusal(clManejo& manejo, const QList<BankStatement>& statements,
                         const QString& given) {
     QStringList unlinked;
+    // Several statements of one bank account (a day's MT940 message each) are one account.
     for (const BankStatement& statement : statements)
-        if (!Reconciler::linkedAccount(manejo, statement.accountKey()))
+        if (!unlinked.contains(statement.accountKey()) &&
+            !Reconciler::linkedAccount(manejo, statement.accountKey()))
             unlinked << statement.accountKey();
     if (given.isEmpty() || unlinked.size() < 2)
         return {};

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 
 namespace ledgora {
@@ -93,10 +94,13 @@ std::optional<ProposedStatement> proposeFromFile(QWidget* parent, const QString&
     // One in another currency than the ledger's is neither asked about nor applied.
     const BankStatement* chosen = nullptr;
     QString foreign;
+    QHash<QString, QString> answered; // a bank account of several statements is asked once
     for (const BankStatement& statement : file.statements) {
         const QString refusal = Reconciler::currencyRefusal(statement, account);
         std::optional<QString> linked =
-            Reconciler::linkedAccount(requireManejo(), statement.accountKey());
+            answered.contains(statement.accountKey())
+                ? std::optional(answered.value(statement.accountKey()))
+                : Reconciler::linkedAccount(requireManejo(), statement.accountKey());
         if (!refusal.isEmpty()) {
             if ((!linked || linked->trimmed() == account.trimmed()) && foreign.isEmpty())
                 foreign = refusal;
@@ -111,6 +115,7 @@ std::optional<ProposedStatement> proposeFromFile(QWidget* parent, const QString&
             linked = askAccount(parent, statement, account);
             if (!linked)
                 return std::nullopt; // the person left the question: nothing more is asked
+            answered.insert(statement.accountKey(), *linked);
         }
         if (!chosen && linked->trimmed() == account.trimmed())
             chosen = &statement;
@@ -129,10 +134,23 @@ std::optional<ProposedStatement> proposeFromFile(QWidget* parent, const QString&
                MsgIcon::Exclamation);
         return std::nullopt;
     }
+    // A bank account's several statements in one file (a day's MT940 message each) are
+    // reviewed as one: their lines together, from the first one's opening to the last one's
+    // closing.
+    BankStatement whole = *chosen;
+    for (qsizetype k = chosen - file.statements.data() + 1; k < file.statements.size(); ++k) {
+        const BankStatement& later = file.statements[k];
+        if (later.accountKey() != whole.accountKey())
+            continue;
+        whole.lines += later.lines;
+        whole.closingBalance = later.closingBalance;
+        whole.endDate = std::max(whole.endDate, later.endDate);
+    }
+    whole.sortLinesByDate();
     BusyPointer reading;
     ReconciliationPlan plan =
-        Reconciler::propose(requireManejo(), *chosen, account, MatchSettings::fromSettings());
-    return ProposedStatement{*chosen, std::move(plan)};
+        Reconciler::propose(requireManejo(), whole, account, MatchSettings::fromSettings());
+    return ProposedStatement{std::move(whole), std::move(plan)};
 }
 
 } // namespace ledgora
