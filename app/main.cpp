@@ -383,8 +383,9 @@ const Mode kModes[] = {
     {"statement", nullptr, true,
      [] {
          return Host::tr(
-             "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 "
-             "o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente "
+             "Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43, "
+             "camt.053, OFX, MT940, o CSV con un formato ya definido para CUENTA en la pantalla de "
+             "conciliación). Cada línea del banco realiza, como F12, el movimiento pendiente "
              "de su lado y su importe exacto (dentro de 4 días) que su texto señala (la "
              "misma factura o referencia, el nombre), o se ingresa como un movimiento nuevo "
              "realizado; las líneas ya aplicadas se saltan y las dudosas quedan para la "
