@@ -341,14 +341,22 @@
     </message>
 </context>
 <context>
+    <name>CsvLayouts</name>
+    <message>
+        <location filename="../src/reconcile/CsvLayouts.cpp" line="51"/>
+        <source>El archivo CSV no tiene un formato definido para la cuenta %1: defínalo una vez en la pantalla de conciliación (F9), que lo recuerda para los siguientes.</source>
+        <translation>The CSV file has no layout defined for account %1: define it once on the reconciliation screen (F9), which remembers it for the next ones.</translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
-        <location filename="../src/data/CsvReader.cpp" line="51"/>
+        <location filename="../src/core/CsvReader.cpp" line="47"/>
         <source>unas comillas se abren y no se cierran</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/data/CsvReader.cpp" line="53"/>
+        <location filename="../src/core/CsvReader.cpp" line="49"/>
         <source>un registro pasa de 1 MB (¿unas comillas sin cerrar?)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -542,7 +550,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="449"/>
+        <location filename="../app/main.cpp" line="450"/>
         <source>Ledgora: el libro de cuentas bancarias. Abre LIBRO, o su propia base de datos (%1) cuando no se indica ninguna.</source>
         <translation>Ledgora: the bank-account ledger. Opens LIBRO, or its own database (%1) when none is given.</translation>
     </message>
@@ -572,17 +580,16 @@
         <translation>With COPIA LIBRO: after asking, checks the copy and puts its content in LIBRO, keeping what it replaces. Each start that finds the database changed takes a copy in the &quot;backups&quot; folder beside it (the last 10, and one a week for the 8 weeks before).</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="385"/>
         <source>Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43 o camt.053). Cada línea del banco realiza, como F12, el movimiento pendiente de su lado y su importe exacto (dentro de 4 días) que su texto señala (la misma factura o referencia, el nombre), o se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se saltan y las dudosas quedan para la pantalla de conciliación. Una cuenta del banco vista por primera vez va a CUENTA y se recuerda. Todo en una transacción; escribe un resumen por cuenta. Termina con 1, sin escribir nada, cuando se rechaza el archivo o una cuenta.</source>
-        <translation>With ARCHIVO LIBRO [CUENTA]: applies the bank statement ARCHIVO (Norma 43 or camt.053) to the ledger. Each bank line realises, as F12 does, the pending movement of its side and exact amount (within 4 days) that its text points to (the same invoice or reference, the name), or is entered as a new realised movement; lines already applied are skipped and doubtful ones are left for the reconciliation screen. A bank account seen for the first time goes to CUENTA and is remembered. All in one transaction; writes a summary per account. Exits with 1, writing nothing, when the file or an account is refused.</translation>
+        <translation type="vanished">With ARCHIVO LIBRO [CUENTA]: applies the bank statement ARCHIVO (Norma 43 or camt.053) to the ledger. Each bank line realises, as F12 does, the pending movement of its side and exact amount (within 4 days) that its text points to (the same invoice or reference, the name), or is entered as a new realised movement; lines already applied are skipped and doubtful ones are left for the reconciliation screen. A bank account seen for the first time goes to CUENTA and is remembered. All in one transaction; writes a summary per account. Exits with 1, writing nothing, when the file or an account is refused.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="407"/>
+        <location filename="../app/main.cpp" line="408"/>
         <source>Con LIBRO: comprueba el sello de cada fila del historial de cambios, encadenado al de la fila anterior, y dice si está íntegro o en qué fila se rompe y por qué. Termina con 0 cuando está íntegro y con 1 cuando no. Solo lee.</source>
         <translation>With LIBRO: checks the seal of each row of the change history, chained to the previous row&apos;s, and says whether it is intact or at which row it breaks and why. Exits with 0 when intact and 1 when not. Only reads.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="415"/>
+        <location filename="../app/main.cpp" line="416"/>
         <source>Con LIBRO [CUENTA] SALIDA.csv: escribe en CSV el historial de cambios de la cuenta CUENTA, o de todo el libro: cuándo (UTC), quién, con qué programa y rutina, qué fila y sus valores antes y después. Solo lee.</source>
         <translation>With LIBRO [CUENTA] SALIDA.csv: writes as CSV the change history of account CUENTA, or of the whole ledger: when (UTC), who, with which program and routine, which row and its values before and after. Only reads.</translation>
     </message>
@@ -629,7 +636,7 @@
 </translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="554"/>
+        <location filename="../app/main.cpp" line="555"/>
         <source>ledgora: no se encontró una pantalla; ejecútelo en un escritorio, o sin pantalla con: xvfb-run -a %1 [LIBRO]
 </source>
         <translation>ledgora: no display was found; run it on a desktop, or without a display with: xvfb-run -a %1 [LIBRO]
@@ -641,23 +648,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="402"/>
+        <location filename="../app/main.cpp" line="403"/>
         <source>Con --statement: escribe lo que haría, y no escribe nada en el libro.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="423"/>
+        <location filename="../app/main.cpp" line="424"/>
         <source>Carga el componente como lo haría un inicio, escribe el archivo del que lo cargó y termina con 0 cuando ofrece Ledgora.clMain; comprueba una instalación sin abrir ninguna ventana ni base de datos.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="464"/>
+        <location filename="../app/main.cpp" line="465"/>
         <source>El archivo de la base de datos (se crea cuando es nuevo), o la dirección postgresql:// de un libro compartido.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../app/main.cpp" line="194"/>
-        <location filename="../app/main.cpp" line="538"/>
+        <location filename="../app/main.cpp" line="539"/>
         <source>ledgora: el componente no ofrece Ledgora.clMain
 </source>
         <translation type="unfinished"></translation>
@@ -686,7 +693,7 @@
     </message>
     <message>
         <location filename="../app/main.cpp" line="229"/>
-        <location filename="../app/main.cpp" line="498"/>
+        <location filename="../app/main.cpp" line="499"/>
         <source>el libro compartido</source>
         <translation type="unfinished"></translation>
     </message>
@@ -722,29 +729,34 @@
         <translation>With LEDGER [ACCOUNT] DAYS OUTPUT.pdf|OUTPUT.csv: writes the cash forecast of the account ACCOUNT, or of every account together, for the DAYS after today: from the realised balance, the pending movements by their dates (overdue ones, today) and the recurring movements not yet entered. As a PDF, as its screen (F5) prints it, with the balance chart; as CSV, one row per movement with the balance after it. Only reads.</translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="481"/>
+        <location filename="../app/main.cpp" line="385"/>
+        <source>Con ARCHIVO LIBRO [CUENTA]: aplica al libro el extracto bancario ARCHIVO (Norma 43, camt.053, OFX, MT940, o CSV con un formato ya definido para CUENTA en la pantalla de conciliación). Cada línea del banco realiza, como F12, el movimiento pendiente de su lado y su importe exacto (dentro de 4 días) que su texto señala (la misma factura o referencia, el nombre), o se ingresa como un movimiento nuevo realizado; las líneas ya aplicadas se saltan y las dudosas quedan para la pantalla de conciliación. Una cuenta del banco vista por primera vez va a CUENTA y se recuerda. Todo en una transacción; escribe un resumen por cuenta. Termina con 1, sin escribir nada, cuando se rechaza el archivo o una cuenta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/main.cpp" line="482"/>
         <source>Su base de datos todavía está vacía.
 ¿Desea ver primero un libro de ejemplo, con cuentas y un año de movimientos?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="483"/>
+        <location filename="../app/main.cpp" line="484"/>
         <source>Sí</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="484"/>
+        <location filename="../app/main.cpp" line="485"/>
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="500"/>
+        <location filename="../app/main.cpp" line="501"/>
         <source>ledgora: libro de ejemplo escrito en %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/main.cpp" line="543"/>
+        <location filename="../app/main.cpp" line="544"/>
         <source>ledgora: Ledgora.clMain no tiene Show
 </source>
         <translation type="unfinished"></translation>
@@ -847,6 +859,124 @@
     <message>
         <location filename="../src/audit/MovementBin.cpp" line="52"/>
         <source>Movimiento recuperado con el nº %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Mt940Reader</name>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="76"/>
+        <source>Línea %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="118"/>
+        <source>el archivo no tiene ningún extracto MT940 (:20:)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="168"/>
+        <source>el campo :%1: va antes del :20: que empieza el extracto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="185"/>
+        <source>el extracto no tiene cuenta (:25:)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="187"/>
+        <source>el extracto no tiene saldo inicial (:60F:)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="189"/>
+        <source>el extracto no tiene saldo final (:62F:)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="217"/>
+        <source>%1 no empieza por C (acreedor) o D (deudor)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="219"/>
+        <source>la fecha del saldo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="222"/>
+        <source>la divisa del saldo no es un código de tres letras (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="231"/>
+        <source>el extracto tiene un segundo saldo inicial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="232"/>
+        <source>el saldo inicial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="242"/>
+        <source>el saldo final (:%1:) solo puede ir una vez, después del inicial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="243"/>
+        <source>el saldo final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="245"/>
+        <source>el saldo final está en %1 y el inicial en %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="251"/>
+        <source>el saldo final no cuadra con el inicial más los abonos menos los cargos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="256"/>
+        <source>un movimiento (:61:) solo puede ir entre el saldo inicial y el final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="260"/>
+        <source>la fecha valor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="272"/>
+        <source>la fecha de asiento no es una fecha (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="281"/>
+        <source>la marca de abono o cargo no es C, D, RC ni RD (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="296"/>
+        <source>el importe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="298"/>
+        <source>falta el código de tipo del movimiento tras el importe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="358"/>
+        <source>%1 no es un número (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/Mt940Reader.cpp" line="370"/>
+        <source>%1 no es una fecha (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1029,6 +1159,110 @@
     </message>
 </context>
 <context>
+    <name>OfxReader</name>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="49"/>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="129"/>
+        <source>Línea %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="86"/>
+        <source>el archivo no tiene ningún elemento OFX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="92"/>
+        <source>hay elementos después de &lt;/OFX&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="94"/>
+        <source>el archivo no empieza por &lt;OFX&gt; sino por &lt;%1&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="126"/>
+        <source>el archivo OFX no tiene ningún extracto de cuenta (STMTRS) ni de tarjeta (CCSTMTRS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="138"/>
+        <source>la cabecera OFX no es de líneas CLAVE:VALOR («%1»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="158"/>
+        <source>%1 no es un número (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="174"/>
+        <source>%1 no es una fecha (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="183"/>
+        <source>el movimiento no tiene importe (TRNAMT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="185"/>
+        <source>el movimiento no tiene fecha (DTPOSTED)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="186"/>
+        <source>el importe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="217"/>
+        <source>el extracto no tiene cuenta (%1ACCTID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxReader.cpp" line="231"/>
+        <source>el saldo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="67"/>
+        <source>hay texto fuera de los elementos («%1»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="88"/>
+        <source>la etiqueta «%1» no se cierra con «&gt;»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="124"/>
+        <source>&lt;%1&gt; no tiene su cierre &lt;/%1&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="140"/>
+        <source>falta «%1» al final de «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="151"/>
+        <source>«&lt;%1&gt;» no es una etiqueta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="160"/>
+        <source>&lt;/%1&gt; no cierra ningún elemento abierto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/OfxTokenizer.cpp" line="161"/>
+        <source>&lt;/%1&gt; llega antes del cierre de &lt;%2&gt;, abierto en la línea %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PgEngine</name>
     <message>
         <location filename="../src/data/PgEngine.cpp" line="76"/>
@@ -1149,22 +1383,22 @@
 <context>
     <name>StatementChoice</name>
     <message>
-        <location filename="../src/mainscreen/StatementChoice.cpp" line="24"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="30"/>
         <source>¿A qué cuenta pertenece el extracto %1?</source>
         <translation>Which account does statement %1 belong to?</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/StatementChoice.cpp" line="38"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="44"/>
         <source>El extracto %1 queda vinculado con la cuenta %2. Selecciónela para conciliarlo.</source>
         <translation>Statement %1 is now linked to account %2. Choose that account to reconcile it.</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/StatementChoice.cpp" line="84"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="126"/>
         <source>%1: no se aplica nada.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/StatementChoice.cpp" line="89"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="131"/>
         <source>El archivo no tiene ningún extracto de la cuenta %1.</source>
         <translation>The file holds no statement of account %1.</translation>
     </message>
@@ -1177,14 +1411,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/statements/StatementReader.cpp" line="33"/>
+        <location filename="../src/mainscreen/StatementChoice.cpp" line="61"/>
+        <location filename="../src/statements/StatementReader.cpp" line="60"/>
         <source>No se puede abrir el extracto %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the statement %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/statements/StatementReader.cpp" line="57"/>
-        <source>El archivo no es un extracto Norma 43 ni camt.053.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../src/statements/StatementReader.cpp" line="93"/>
+        <source>El archivo no es un extracto Norma 43, camt.053, OFX ni MT940.</source>
+        <translation>The file is not a Norma 43, camt.053, OFX or MT940 statement.</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1583,49 @@
     </message>
 </context>
 <context>
+    <name>ledgora::CsvParser</name>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="28"/>
+        <source>el formato no dice en qué columnas están la fecha y el importe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="53"/>
+        <source>la fila no tiene una fecha %1 en la columna %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="64"/>
+        <source>no hay ningún movimiento con fecha después de las %1 filas de títulos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="79"/>
+        <source>Línea %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="97"/>
+        <source>«%1» no es un importe (columna %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="108"/>
+        <source>«%1» no es una fecha %2 (columna %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="139"/>
+        <source>falta el saldo (columna %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statements/CsvStatementReader.cpp" line="151"/>
+        <source>el saldo %1 no es el anterior, %2, más el importe, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ledgora::ForecastReport</name>
     <message>
         <location filename="../src/forecastscreen/ForecastReport.cpp" line="27"/>
@@ -1486,22 +1764,30 @@
         <translation>The account&apos;s realised balance on %1 less the statement&apos;s closing balance</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="298"/>
-        <source>Extracto del banco (Norma 43 o camt.053)</source>
-        <translation>Bank statement (Norma 43 or camt.053)</translation>
-    </message>
-    <message>
         <location filename="../src/mainscreen/FrmBNKMain.cpp" line="299"/>
-        <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)</source>
-        <translation>Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053)</translation>
+        <source>Extracto del banco (Norma 43, camt.053, OFX, MT940 o CSV)</source>
+        <translation>Bank statement (Norma 43, camt.053, OFX, MT940 or CSV)</translation>
     </message>
     <message>
         <location filename="../src/mainscreen/FrmBNKMain.cpp" line="300"/>
+        <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053 *.ofx *.qfx *.sta *.940 *.mt940 *.csv)</source>
+        <translation>Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053 *.ofx *.qfx *.sta *.940 *.mt940 *.csv)</translation>
+    </message>
+    <message>
+        <source>Extracto del banco (Norma 43 o camt.053)</source>
+        <translation type="vanished">Bank statement (Norma 43 or camt.053)</translation>
+    </message>
+    <message>
+        <source>Extractos (*.n43 *.q43 *.aeb *.txt *.xml *.053)</source>
+        <translation type="vanished">Statements (*.n43 *.q43 *.aeb *.txt *.xml *.053)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="302"/>
         <source>Todos los archivos (*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="389"/>
+        <location filename="../src/mainscreen/FrmBNKMain.cpp" line="391"/>
         <source>El libro se ha reemplazado por una copia restaurada: se vuelve a abrir y se carga de nuevo.</source>
         <translation>The ledger was replaced by a restored copy: it is opened again and reloaded.</translation>
     </message>
@@ -1783,6 +2069,190 @@
         <location filename="../src/reconcilescreen/FrmConciliacion.cpp" line="526"/>
         <source>¿Sale sin aplicar? Se pierden los cambios hechos.</source>
         <translation>Leave without applying? The changes made are lost.</translation>
+    </message>
+</context>
+<context>
+    <name>ledgora::FrmFormatoCsv</name>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="50"/>
+        <source>Fecha de operación:</source>
+        <translation>Operation date:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="52"/>
+        <source>Fecha valor:</source>
+        <translation>Value date:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="54"/>
+        <source>Descripción:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="56"/>
+        <source>Referencia:</source>
+        <translation>Reference:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="58"/>
+        <source>Importe:</source>
+        <translation>Amount:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="59"/>
+        <source>Debe:</source>
+        <translation>Debit:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="60"/>
+        <source>Haber:</source>
+        <translation>Credit:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="61"/>
+        <source>Saldo:</source>
+        <translation>Balance:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="86"/>
+        <source>¿%1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="181"/>
+        <source>FORMATO DEL ARCHIVO CSV</source>
+        <translation>CSV FILE LAYOUT</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="195"/>
+        <source>Formato</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="198"/>
+        <source>; (punto y coma)</source>
+        <translation>; (semicolon)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="199"/>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="203"/>
+        <source>, (coma)</source>
+        <translation>, (comma)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="200"/>
+        <source>TAB (tabulador)</source>
+        <translation>TAB (tab)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="201"/>
+        <source>| (barra)</source>
+        <translation>| (bar)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="204"/>
+        <source>. (punto)</source>
+        <translation>. (point)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="217"/>
+        <source>Separador:</source>
+        <translation>Separator:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="218"/>
+        <source>Decimales:</source>
+        <translation>Decimals:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="219"/>
+        <source>Formato de fecha:</source>
+        <translation>Date format:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="220"/>
+        <source>Filas antes del primer movimiento:</source>
+        <translation>Rows before the first movement:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="221"/>
+        <source>Codificación:</source>
+        <translation>Encoding:</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="225"/>
+        <source>Columnas del archivo</source>
+        <translation>The file's columns</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="232"/>
+        <source>Aceptar</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="247"/>
+        <source>Primeros movimientos como se leen</source>
+        <translation>First movements as they are read</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="249"/>
+        <source>FECHA</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="249"/>
+        <source>F. VALOR</source>
+        <translation>VALUE DATE</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="249"/>
+        <source>DESCRIPCIÓN</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="250"/>
+        <source>REFERENCIA</source>
+        <translation>REFERENCE</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="250"/>
+        <source>IMPORTE</source>
+        <translation>AMOUNT</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="250"/>
+        <source>SALDO</source>
+        <translation>BALANCE</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="260"/>
+        <source>ENTER [Siguiente] - ESC [Salir]</source>
+        <translation>ENTER [Next] - ESC [Leave]</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="302"/>
+        <source>Archivo: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="353"/>
+        <source>(ninguna)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="357"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="426"/>
+        <source>Debe elegir la columna de la FECHA</source>
+        <translation>You must choose the DATE column</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcilescreen/FrmFormatoCsv.cpp" line="436"/>
+        <source>Debe elegir la columna del IMPORTE, o las del DEBE y el HABER</source>
+        <translation>You must choose the AMOUNT column, or the DEBIT and CREDIT ones</translation>
     </message>
 </context>
 <context>
@@ -2303,44 +2773,54 @@
 <context>
     <name>ledgora::clExtracto</name>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="18"/>
+        <location filename="../src/entry/clExtracto.cpp" line="22"/>
         <source>Extracto %1: %2, %3 para revisar.</source>
         <translation>Statement %1: %2, %3 left for review.</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="38"/>
+        <location filename="../src/entry/clExtracto.cpp" line="42"/>
         <source>la cuenta bancaria %1 está vinculada a la cuenta %2, no a la %3</source>
         <translation>bank account %1 is linked to account %2, not to %3</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="41"/>
+        <location filename="../src/entry/clExtracto.cpp" line="45"/>
         <source>la cuenta bancaria %1 no está vinculada a ninguna cuenta del libro: indique la cuenta tras la base de datos</source>
         <translation>bank account %1 is not linked to any account of the ledger: give the account after the database</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="45"/>
+        <location filename="../src/entry/clExtracto.cpp" line="49"/>
         <source>no existe la cuenta %1</source>
         <translation>there is no account %1</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="61"/>
+        <location filename="../src/entry/clExtracto.cpp" line="67"/>
         <source>el archivo trae %1 cuentas bancarias sin vincular (%2) y la cuenta %3 solo puede ser de una: vincule cada una en la pantalla de conciliación (F9), que pregunta por cada una</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="94"/>
+        <location filename="../src/entry/clExtracto.cpp" line="96"/>
+        <source>un archivo CSV no dice de qué cuenta es: indique la CUENTA</source>
+        <translation>a CSV file does not say which account it is: give the ACCOUNT</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="109"/>
         <source>no se puede abrir la base de datos %1</source>
         <translation>cannot open the database %1</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="102"/>
-        <location filename="../src/entry/clExtracto.cpp" line="109"/>
-        <location filename="../src/entry/clExtracto.cpp" line="126"/>
+        <location filename="../src/entry/clExtracto.cpp" line="115"/>
+        <source>No se puede abrir el extracto %1: %2.</source>
+        <translation>Cannot open the statement %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/entry/clExtracto.cpp" line="131"/>
+        <location filename="../src/entry/clExtracto.cpp" line="138"/>
+        <location filename="../src/entry/clExtracto.cpp" line="155"/>
         <source>%1; no se ha escrito nada</source>
         <translation>%1; nothing was written</translation>
     </message>
     <message>
-        <location filename="../src/entry/clExtracto.cpp" line="117"/>
+        <location filename="../src/entry/clExtracto.cpp" line="146"/>
         <source>(simulación: no se ha escrito nada)</source>
         <translation>(dry run: nothing was written)</translation>
     </message>
