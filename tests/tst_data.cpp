@@ -133,8 +133,8 @@ private Q_SLOTS:
             QCOMPARE(
                 sqliteRows(source,
                            u"select name from sqlite_master where type='table' order by name"_s),
-                QStringList({"BANAUD", "BANCNT", "BANCON", "BANCTX", "BANENL", "BANEQV", "BANEXT",
-                             "BANMOV", "BANOCU", "BANPER", "BANREV", "BANSEL"}));
+                QStringList({"BANAUD", "BANCNT", "BANCON", "BANCSV", "BANCTX", "BANENL", "BANEQV",
+                             "BANEXT", "BANMOV", "BANOCU", "BANPER", "BANREV", "BANSEL"}));
             return;
         }
         Recordset rs;

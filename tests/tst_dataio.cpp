@@ -1,7 +1,7 @@
 #include "LedgerTests.h"
+#include "core/CsvReader.h"
 #include "data/BackupSet.h"
 #include "data/ConnectionString.h"
-#include "core/CsvReader.h"
 #include "data/CsvText.h"
 #include "data/DatabaseCopy.h"
 #include "entry/clDemo.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/CsvReader.h"
 #include "core/Money.h"
 #include "core/RuntimeError.h"
-#include "core/CsvReader.h"
 
 #include <QDate>
 #include <QFile>
