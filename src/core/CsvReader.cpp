@@ -18,7 +18,15 @@ QByteArray CsvReader::readLine() {
     while (!device_.canReadLine() && device_.bytesAvailable() <= kMaxRecordBytes &&
            device_.waitForReadyRead(-1)) {
     }
-    QByteArray line = device_.readLine(kMaxRecordBytes + 1);
+    // In pieces: a read of the largest record at once would take that much memory for every
+    // line, however short.
+    QByteArray line;
+    while (line.size() <= kMaxRecordBytes) {
+        const QByteArray piece = device_.readLine(4096);
+        line += piece;
+        if (piece.isEmpty() || piece.endsWith('\n'))
+            break;
+    }
     if (!line.isEmpty())
         ++linesRead_;
     if (linesRead_ == 1 && line.startsWith("\xEF\xBB\xBF"))
