@@ -52,8 +52,9 @@ std::optional<QString> askAccount(QWidget* parent, const BankStatement& statemen
 
 // A spreadsheet export read by the layout the ledger remembers for the account; the first one
 // of its kind asks the person for its layout, guessed from the file, and remembers it once it
-// reads. An empty refusal: the person left the question.
-StatementFile readCsv(const QString& path, const QString& account, BusyPointer& busy) {
+// reads. Nothing when the person left the question.
+std::optional<StatementFile> readCsv(const QString& path, const QString& account,
+                                     BusyPointer& busy) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return StatementFile::refused(
@@ -67,7 +68,7 @@ StatementFile readCsv(const QString& path, const QString& account, BusyPointer& 
     const auto layout =
         FrmFormatoCsv::ask(bytes, CsvLayout::guess(bytes), QFileInfo(path).fileName());
     if (!layout)
-        return StatementFile::refused({});
+        return std::nullopt;
     StatementFile read = CsvLayouts::read(bytes, *layout, account);
     if (!read.isRefused())
         CsvLayouts::remember(requireManejo(), account, *layout, bytes);
@@ -79,10 +80,11 @@ StatementFile readCsv(const QString& path, const QString& account, BusyPointer& 
 std::optional<ProposedStatement> proposeFromFile(QWidget* parent, const QString& path,
                                                  const QString& account) {
     BusyPointer busy;
-    const StatementFile file =
+    const std::optional<StatementFile> read =
         CsvLayouts::isCsv(path) ? readCsv(path, account, busy) : StatementReader::readFile(path);
-    if (file.isRefused() && file.refusal->message.isEmpty())
+    if (!read)
         return std::nullopt; // the person left the layout's screen
+    const StatementFile& file = *read;
     if (file.isRefused()) {
         busy.release();
         MsgBox(file.refusal->message, MsgIcon::Exclamation);
